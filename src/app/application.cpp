@@ -1,0 +1,24 @@
+#include "app/application.h"
+
+#include "app/fault_report.h"
+#include "coil/coil_window.h"
+#include "dipole/main_window.h"
+#include "info/notes_window.h"
+#include "info/web_window.h"
+
+namespace querlin {
+
+Application::Application()
+    : coil_([] { return new CoilWindow; }),
+      notes_([] { return new NotesWindow; }),
+      web_([] { return new WebWindow; }) {
+    main_ = std::make_unique<MainWindow>(Navigation{
+        .showCoilWindow = [this] { coil_.show(); },
+        .showNotes = [this] { notes_.show(); },
+        .showWebLink = [this] { web_.show(); },
+    });
+}
+
+Application::~Application() = default;
+
+}  // namespace querlin

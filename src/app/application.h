@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "app/window_slot.h"
+
+namespace querlin {
+
+class MainWindow;
+
+// The program's windows: the main window, which exists from the start, and the
+// one slot of each secondary window, empty until its first use.
+class Application {
+public:
+    Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    MainWindow& mainWindow() { return *main_; }
+    WindowSlot& coilWindow() { return coil_; }
+    WindowSlot& notesWindow() { return notes_; }
+    WindowSlot& webLinkWindow() { return web_; }
+
+private:
+    WindowSlot coil_;
+    WindowSlot notes_;
+    WindowSlot web_;
+    std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace querlin

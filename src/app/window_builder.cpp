@@ -1,0 +1,226 @@
+#include "app/window_builder.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace querlin {
+
+namespace {
+
+QColor resolve(const Colour& colour, const QPalette& palette) {
+    if (colour.source == Colour::Source::System) {
+        return palette.color(QPalette::Active, colour.role);
+    }
+    return QColor::fromRgb(colour.rgb);
+}
+
+void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorRole textRole,
+           const Look& look) {
+    QPalette palette = widget->palette();
+    if (look.background.source != Colour::Source::Standard) {
+        palette.setColor(backgroundRole, resolve(look.background, palette));
+        widget->setAutoFillBackground(true);
+    }
+    if (look.text.source != Colour::Source::Standard) {
+        palette.setColor(textRole, resolve(look.text, palette));
+    }
+    widget->setPalette(palette);
+}
+
+QWidget* makeTextBox(const ControlSpec& spec) {
+    auto* box = new QLineEdit(QString::fromLatin1(spec.text));
+    box->setFrame(spec.look.border);
+    paint(box, QPalette::Base, QPalette::Text, spec.look);
+    box->setAlignment(spec.alignment);
+    return box;
+}
+
+QWidget* makeMultiLineTextBox(const ControlSpec& spec) {
+    auto* box = new QPlainTextEdit(shownText(spec.text));
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(spec.scrollBar ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+    if (!spec.look.border) {
+        box->setFrameShape(QFrame::NoFrame);
+    }
+    box->document()->setDocumentMargin(1);
+    paint(box, QPalette::Base, QPalette::Text, spec.look);
+    paint(box->viewport(), QPalette::Base, QPalette::Text, spec.look);
+    return box;
+}
+
+QWidget* makeButton(const ControlSpec& spec) {
+    auto* button = new QPushButton(QString::fromLatin1(spec.text));
+    // Enter and Esc press nothing: no button is a default button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* makeOptionButton(const ControlSpec& spec) {
+    auto* option = new QRadioButton(QString::fromLatin1(spec.text));
+    Look look = spec.look;
+    if (look.background.source == Colour::Source::Standard) {
+        look.background = colours::buttonFace;  // it stands out as a button-face box
+    }
+    paint(option, QPalette::Window, QPalette::WindowText, look);
+    return option;
+}
+
+QWidget* makePictureBox(const ControlSpec& spec) {
+    auto* picture = new QLabel;
+    picture->setPixmap(QPixmap(QString::fromLatin1(spec.text)));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setScaledContents(false);
+    if (spec.look.border) {
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+    }
+    paint(picture, QPalette::Window, QPalette::WindowText, spec.look);
+    return picture;
+}
+
+QWidget* makeShape(const ControlSpec& spec) {
+    auto* shape = new QFrame;
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    paint(shape, QPalette::Window, QPalette::WindowText, spec.look);
+    shape->setFocusPolicy(Qt::NoFocus);
+    return shape;
+}
+
+QWidget* makeLabel(const ControlSpec& spec) {
+    auto* label = new QLabel(QString::fromLatin1(spec.text));
+    label->setAlignment(spec.alignment);
+    label->setWordWrap(true);
+    paint(label, QPalette::Window, QPalette::WindowText, spec.look);
+    return label;
+}
+
+QWidget* makeControl(const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::TextBox:
+            return makeTextBox(spec);
+        case ControlKind::MultiLineTextBox:
+            return makeMultiLineTextBox(spec);
+        case ControlKind::Button:
+            return makeButton(spec);
+        case ControlKind::OptionButton:
+            return makeOptionButton(spec);
+        case ControlKind::ScrollBar:
+            return new QScrollBar(Qt::Horizontal);
+        case ControlKind::PictureBox:
+            return makePictureBox(spec);
+        case ControlKind::Shape:
+            return makeShape(spec);
+        case ControlKind::Label:
+            return makeLabel(spec);
+    }
+    return nullptr;
+}
+
+QRect placement(const ControlSpec& spec, QWidget* parent, bool inPicture) {
+    if (inPicture) {
+        const QPoint origin = parent->contentsRect().topLeft();
+        return {origin.x() + twipsToPixels(spec.at.left), origin.y() + twipsToPixels(spec.at.top),
+                twipsToPixels(spec.at.width), twipsToPixels(spec.at.height)};
+    }
+    return {twipsToPixels(spec.at.left), twipsToPixels(spec.at.top), twipsToPixels(spec.at.width),
+            twipsToPixels(spec.at.height)};
+}
+
+}  // namespace
+
+int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QString shownText(const char* stored) {
+    QString text = QString::fromLatin1(stored);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QFont controlFont(const Font& font) {
+    // Metric-compatible stand-ins, so that every text fits its box as designed.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont result(QStringLiteral("MS Sans Serif"));
+    result.setPointSizeF(font.points);
+    result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+void buildWindow(QWidget* window, const WindowSpec& spec) {
+    window->setObjectName(QString::fromLatin1(spec.name));
+    window->setWindowTitle(QString::fromLatin1(spec.caption));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (spec.minimiseMaximise) {
+        flags |= Qt::WindowMinMaxButtonsHint;
+    }
+    window->setWindowFlags(flags);
+    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    if (spec.sizable) {
+        window->resize(client);
+    } else {
+        window->setFixedSize(client);
+    }
+    window->setFont(controlFont(fonts::R8));
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, resolve(spec.background, palette));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void buildControls(QWidget* window, std::span<const ControlSpec> table) {
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<QWidget*> shapes;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent = window;
+        if (spec.container != nullptr) {
+            parent = window->findChild<QWidget*>(QString::fromLatin1(spec.container));
+        }
+        QWidget* control = makeControl(spec);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setFont(controlFont(spec.font));
+        control->setParent(parent);
+        control->setGeometry(placement(spec, parent, spec.container != nullptr));
+        if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Label) {
+            control->setFocusPolicy(Qt::NoFocus);
+        }
+        if (spec.kind == ControlKind::Shape) {
+            shapes.push_back(control);
+        } else if (control->focusPolicy() != Qt::NoFocus) {
+            tabOrder.emplace_back(spec.tab, control);
+        }
+    }
+    for (QWidget* shape : shapes) {
+        shape->lower();
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    if (!tabOrder.empty()) {
+        tabOrder.front().second->setFocus();
+    }
+}
+
+}  // namespace querlin

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <span>
+
+#include "app/control_table.h"
+
+class QWidget;
+
+namespace querlin {
+
+// Sets up a top-level window from its description: objectName, caption, fixed
+// or sizable client area, title-bar buttons and background.
+void buildWindow(QWidget* window, const WindowSpec& spec);
+
+// Builds the controls of a window from its table. Controls are created in table
+// order, so a later one lies above an earlier one, and shapes lie beneath all
+// others; the keyboard focus runs in tab order and starts at the first control
+// that takes it.
+void buildControls(QWidget* window, std::span<const ControlSpec> table);
+
+QFont controlFont(const Font& font);
+
+// A control's pixel rectangle: twips scaled to pixels, or already pixels inside
+// a picture box's client area.
+int twipsToPixels(int twips);
+
+// The text a multi-line box shows: its stored CR LF line ends as line breaks.
+QString shownText(const char* stored);
+
+}  // namespace querlin

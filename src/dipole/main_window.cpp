@@ -1,0 +1,76 @@
+#include "dipole/main_window.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "app/fault_report.h"
+#include "app/window_builder.h"
+#include "dipole/coil_position.h"
+#include "dipole/loading_coil.h"
+#include "dipole/main_window_fields.h"
+#include "dipole/main_window_table.h"
+#include "dipole/matching_coil.h"
+#include "dipole/units.h"
+
+namespace querlin {
+
+namespace {
+
+constexpr int kSliderStart = 1;
+
+}  // namespace
+
+MainWindow::MainWindow(Navigation navigation, QWidget* parent)
+    : QWidget(parent), navigation_(std::move(navigation)), fields_(this) {
+    buildWindow(this, mainWindowSpec());
+    buildControls(this, mainWindowControls());
+
+    auto* slider = findChild<QScrollBar*>(QString::fromLatin1(mainfields::slider));
+    slider->setRange(1, 99);
+    slider->setSingleStep(1);
+    slider->setPageStep(10);
+    slider->setValue(kSliderStart);
+    // A dragged thumb changes the value once, when it is released.
+    slider->setTracking(false);
+    findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet))->setChecked(true);
+
+    // The coil symbols start where the slider's first value puts them.
+    Single left;
+    left = leftCoilSymbol(kSliderStart);
+    Single right;
+    right = rightCoilSymbol(kSliderStart);
+    fields_.setLeft(QString::fromLatin1(mainfields::leftCoil), left.value());
+    fields_.setLeft(QString::fromLatin1(mainfields::rightCoil), right.value());
+
+    connect(slider, &QScrollBar::valueChanged, this,
+            [this] { runHandler(this, [this] { showCoilPosition(fields_, variables_); }); });
+    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::metric)),
+            &QRadioButton::toggled, this, [this](bool selected) {
+                if (selected) {
+                    runHandler(this, [this] { selectMetric(fields_); });
+                }
+            });
+    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet)),
+            &QRadioButton::toggled, this, [this](bool selected) {
+                if (selected) {
+                    runHandler(this, [this] { selectFeet(fields_); });
+                }
+            });
+
+    on("Command5", [this] { calculateLoadingCoil(fields_, variables_); });
+    on("Command7", [this] { calculateMatchingCoil(fields_, variables_); });
+    on("Command1", [this] { navigation_.showCoilWindow(); });
+    on("Command3", [this] { navigation_.showCoilWindow(); });
+    on("Command6", [this] { navigation_.showCoilWindow(); });
+    on("Command2", [this] { navigation_.showNotes(); });
+    on("Command4", [this] { navigation_.showWebLink(); });
+}
+
+template <typename Handler>
+void MainWindow::on(const char* control, Handler handler) {
+    connect(findChild<QPushButton*>(QString::fromLatin1(control)), &QPushButton::clicked, this,
+            [this, handler] { runHandler(this, handler); });
+}
+
+}  // namespace querlin

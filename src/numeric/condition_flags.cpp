@@ -1,0 +1,12 @@
+#include "numeric/condition_flags.h"
+
+namespace querlin {
+
+ConditionFlags& conditionFlags() {
+    thread_local ConditionFlags flags;
+    return flags;
+}
+
+void clearConditionFlags() { conditionFlags() = ConditionFlags{}; }
+
+}  // namespace querlin

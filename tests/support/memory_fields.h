@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <map>
+
+#include "numeric/fields.h"
+
+namespace querlin::testing {
+
+// A window's controls as plain data. A control the test did not set up cannot
+// be accessed, so a handler touching an unexpected control fails loudly.
+class MemoryFields : public Fields {
+public:
+    explicit MemoryFields(QLocale locale = QLocale::c()) : locale_(std::move(locale)) {}
+
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    int value(const QString& scrollBar) const override;
+    bool isSelected(const QString& optionButton) const override;
+    void setLeft(const QString& picture, float pixels) override;
+    QLocale locale() const override { return locale_; }
+
+    std::map<QString, QString> texts;
+    std::map<QString, int> values;
+    std::map<QString, bool> selected;
+    std::map<QString, float> lefts;
+    QStringList written;  // the controls written, in order
+
+private:
+    QLocale locale_;
+};
+
+}  // namespace querlin::testing
