@@ -11,7 +11,7 @@ class MainWindow;
 // The program's windows: the main window, which exists from the start, and the
 // one slot of each secondary window, empty until its first use.
 class Application {
-public:
+  public:
     Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -22,7 +22,7 @@ public:
     WindowSlot& notesWindow() { return notes_; }
     WindowSlot& webLinkWindow() { return web_; }
 
-private:
+  private:
     WindowSlot coil_;
     WindowSlot notes_;
     WindowSlot web_;

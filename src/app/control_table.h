@@ -13,10 +13,10 @@ enum class ControlKind {
     MultiLineTextBox,  // word-wrapped, QPlainTextEdit
     Button,
     OptionButton,
-    ScrollBar,         // horizontal
-    PictureBox,        // a bitmap at its top-left corner, unscaled
-    Shape,             // a solid rectangle
-    Label,             // static text that takes no focus
+    ScrollBar,   // horizontal
+    PictureBox,  // a bitmap at its top-left corner, unscaled
+    Shape,       // a solid rectangle
+    Label,       // static text that takes no focus
 };
 
 // Position and size in twips: 15 twips are one pixel at 96 dots per inch.
@@ -44,9 +44,7 @@ struct Colour {
         const unsigned blue = (bbggrr >> 16U) & 0xFFU;
         return {Source::Fixed, QPalette::NoRole, 0xFF000000U | (red << 16U) | (green << 8U) | blue};
     }
-    static constexpr Colour system(QPalette::ColorRole role) {
-        return {Source::System, role, 0};
-    }
+    static constexpr Colour system(QPalette::ColorRole role) { return {Source::System, role, 0}; }
 };
 
 namespace colours {

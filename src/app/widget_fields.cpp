@@ -14,8 +14,9 @@ namespace querlin {
 namespace {
 
 [[noreturn]] void accessFailed(const QString& name, const char* property) {
-    throw HandlerFault{.kind = FaultKind::ControlAccess,
-                       .where = QStringLiteral("access to %1.%2").arg(name, QLatin1String(property))};
+    throw HandlerFault{
+        .kind = FaultKind::ControlAccess,
+        .where = QStringLiteral("access to %1.%2").arg(name, QLatin1String(property))};
 }
 
 }  // namespace
@@ -78,6 +79,8 @@ void WidgetFields::setLeft(const QString& picture, float pixels) {
     widget->move(origin + static_cast<int>(std::lround(pixels)), widget->y());
 }
 
-QLocale WidgetFields::locale() const { return QLocale(); }
+QLocale WidgetFields::locale() const {
+    return QLocale();
+}
 
 }  // namespace querlin

@@ -8,7 +8,7 @@ namespace querlin {
 
 // The handlers' view of a window's widgets, found by objectName.
 class WidgetFields : public Fields {
-public:
+  public:
     explicit WidgetFields(QWidget* window);
 
     QString text(const QString& control) const override;
@@ -20,7 +20,7 @@ public:
     void setLeft(const QString& picture, float pixels) override;
     QLocale locale() const override;
 
-private:
+  private:
     QWidget* control(const QString& name, const char* property) const;
 
     QWidget* window_;

@@ -1,6 +1,7 @@
 #include "app/window_builder.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -78,6 +79,43 @@ QWidget* makeOptionButton(const ControlSpec& spec) {
     return option;
 }
 
+// Qt's scroll bar inverts its keys (Right moves it left); the designer's moves
+// right on Right or Down and a page right on Page Down, like every desktop
+// scroll bar the user knows.
+class ScrollBar : public QScrollBar {
+  public:
+    ScrollBar() : QScrollBar(Qt::Horizontal) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                return triggerAction(SliderSingleStepAdd);
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                return triggerAction(SliderSingleStepSub);
+            case Qt::Key_PageDown:
+                return triggerAction(SliderPageStepAdd);
+            case Qt::Key_PageUp:
+                return triggerAction(SliderPageStepSub);
+            case Qt::Key_Home:
+                return triggerAction(SliderToMinimum);
+            case Qt::Key_End:
+                return triggerAction(SliderToMaximum);
+            default:
+                QScrollBar::keyPressEvent(event);
+        }
+    }
+};
+
+QWidget* makeScrollBar() {
+    auto* bar = new ScrollBar;
+    // It takes the keyboard focus like any control, so arrows and Page Up/Down move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
 QWidget* makePictureBox(const ControlSpec& spec) {
     auto* picture = new QLabel;
     picture->setPixmap(QPixmap(QString::fromLatin1(spec.text)));
@@ -119,7 +157,7 @@ QWidget* makeControl(const ControlSpec& spec) {
         case ControlKind::OptionButton:
             return makeOptionButton(spec);
         case ControlKind::ScrollBar:
-            return new QScrollBar(Qt::Horizontal);
+            return makeScrollBar();
         case ControlKind::PictureBox:
             return makePictureBox(spec);
         case ControlKind::Shape:
@@ -142,7 +180,9 @@ QRect placement(const ControlSpec& spec, QWidget* parent, bool inPicture) {
 
 }  // namespace
 
-int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 QString shownText(const char* stored) {
     QString text = QString::fromLatin1(stored);

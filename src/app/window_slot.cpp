@@ -4,7 +4,9 @@ namespace querlin {
 
 WindowSlot::WindowSlot(std::function<QWidget*()> create) : create_(std::move(create)) {}
 
-WindowSlot::~WindowSlot() { delete window_; }
+WindowSlot::~WindowSlot() {
+    delete window_;
+}
 
 QWidget* WindowSlot::show() {
     if (window_ == nullptr) {

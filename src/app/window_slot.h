@@ -10,7 +10,7 @@ namespace querlin {
 // request while it is open raises and activates the same window, typed texts
 // and all; after its close box the next request builds it anew.
 class WindowSlot {
-public:
+  public:
     explicit WindowSlot(std::function<QWidget*()> create);
     WindowSlot(const WindowSlot&) = delete;
     WindowSlot& operator=(const WindowSlot&) = delete;
@@ -20,7 +20,7 @@ public:
     QWidget* show();
     QWidget* window() const { return window_; }
 
-private:
+  private:
     std::function<QWidget*()> create_;
     QPointer<QWidget> window_;
 };

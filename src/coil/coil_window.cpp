@@ -10,6 +10,8 @@ constexpr WindowSpec kWindow{"Form2", "COILS", 7770, 6420, true, true, colours::
 
 }  // namespace
 
-CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent) { buildWindow(this, kWindow); }
+CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent) {
+    buildWindow(this, kWindow);
+}
 
 }  // namespace querlin

@@ -8,7 +8,7 @@ namespace querlin {
 class CoilWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CoilWindow(QWidget* parent = nullptr);
 };
 

@@ -5,9 +5,13 @@
 
 namespace querlin {
 
-Real leftCoilSymbol(int sliderValue) { return sliderValue * 2.1; }
+Real leftCoilSymbol(int sliderValue) {
+    return sliderValue * 2.1;
+}
 
-Real rightCoilSymbol(int sliderValue) { return 520 - sliderValue * 2.1; }
+Real rightCoilSymbol(int sliderValue) {
+    return 520 - sliderValue * 2.1;
+}
 
 void showCoilPosition(Fields& fields, DipoleVariables& v) {
     Calculation c(fields);

@@ -51,8 +51,8 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
                     runHandler(this, [this] { selectMetric(fields_); });
                 }
             });
-    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet)),
-            &QRadioButton::toggled, this, [this](bool selected) {
+    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet)), &QRadioButton::toggled,
+            this, [this](bool selected) {
                 if (selected) {
                     runHandler(this, [this] { selectFeet(fields_); });
                 }

@@ -13,12 +13,12 @@ namespace querlin {
 class MainWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(Navigation navigation, QWidget* parent = nullptr);
 
     const DipoleVariables& variables() const { return variables_; }
 
-private:
+  private:
     template <typename Handler>
     void on(const char* control, Handler handler);
 

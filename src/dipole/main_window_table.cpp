@@ -31,15 +31,27 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"HScroll1", ScrollBar, {120, 1560, 4455, 255}, "", standard, R8, 1},
     {"Text1", TextBox, {3360, 1920, 615, 420}, "99", plain, B12, 2},
     {"Picture2", PictureBox, {0, 0, 1095, 495}, ":/assets/coil.png", leftCoil, R8, 3, "Picture1"},
-    {"Picture3", PictureBox, {7800, 0, 1055, 495}, ":/assets/coil.png", rightCoil, R8, 4, "Picture1"},
+    {"Picture3",
+     PictureBox,
+     {7800, 0, 1055, 495},
+     ":/assets/coil.png",
+     rightCoil,
+     R8,
+     4,
+     "Picture1"},
     {"Text2", TextBox, {120, 120, 6015, 375}, "QUERLIN        by      ORVANE", banner, BI13, 5},
     {"Text3", TextBox, {960, 2640, 1935, 285}, "INPUT FREQUENCY", label, B8, 6},
     {"Text4", TextBox, {4320, 2640, 2175, 375}, "INPUT TOTAL LENGTH", label, B8, 7},
     {"Text5", TextBox, {3120, 2520, 855, 405}, "00.0", field, B12, 8},
     {"Text6", TextBox, {6600, 2520, 1110, 375}, "00.0", field, B12, 9},
     {"Text7", TextBox, {4200, 1920, 375, 375}, "%", label, B13, 10},
-    {"Text8", MultiLineTextBox, {120, 1920, 3135, 525},
-     "SLIDE TO SET DISTANCE FROM CENTER TO START OF COIL\r\n", label, B8, 11},
+    {"Text8",
+     MultiLineTextBox,
+     {120, 1920, 3135, 525},
+     "SLIDE TO SET DISTANCE FROM CENTER TO START OF COIL\r\n",
+     label,
+     B8,
+     11},
     {"Option1", OptionButton, {6480, 240, 975, 375}, "METRIC", option, R8, 12},
     {"Option2", OptionButton, {7800, 240, 975, 375}, "FEET", option, R8, 13},
     {"Text9", TextBox, {600, 3960, 1815, 375}, "The coil will be", label, B10, 14},
@@ -55,8 +67,13 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"Text17", TextBox, {2640, 4560, 855, 450}, "00", field, B12, 24},
     {"Text18", TextBox, {3600, 4680, 735, 285}, "mHYs", label, B8, 25},
     {"Command3", Button, {7200, 3840, 1455, 615}, "DESIGN COILS", standard, R8, 26},
-    {"Text19", MultiLineTextBox, {4680, 4560, 2415, 525}, "Antenna Impedance is approximately",
-     label, B10, 27},
+    {"Text19",
+     MultiLineTextBox,
+     {4680, 4560, 2415, 525},
+     "Antenna Impedance is approximately",
+     label,
+     B10,
+     27},
     {"Text20", TextBox, {7200, 4560, 855, 495}, "00", field, B12, 28},
     {"Text21", TextBox, {8160, 4680, 855, 285}, "OHMS", label, B8, 29},
     {"Text22", TextBox, {7800, 2640, 975, 285}, "FEET", label, B8, 30},
@@ -76,8 +93,12 @@ constexpr std::array<ControlSpec, 43> kControls{{
 
 }  // namespace
 
-const WindowSpec& mainWindowSpec() { return kWindow; }
+const WindowSpec& mainWindowSpec() {
+    return kWindow;
+}
 
-std::span<const ControlSpec> mainWindowControls() { return kControls; }
+std::span<const ControlSpec> mainWindowControls() {
+    return kControls;
+}
 
 }  // namespace querlin

@@ -16,8 +16,12 @@ void writeUnits(Fields& fields, const char* length, const char* diameter) {
 
 }  // namespace
 
-void selectMetric(Fields& fields) { writeUnits(fields, "METERS", "MM"); }
+void selectMetric(Fields& fields) {
+    writeUnits(fields, "METERS", "MM");
+}
 
-void selectFeet(Fields& fields) { writeUnits(fields, "FEET", "INCHES"); }
+void selectFeet(Fields& fields) {
+    writeUnits(fields, "FEET", "INCHES");
+}
 
 }  // namespace querlin

@@ -10,6 +10,8 @@ constexpr WindowSpec kWindow{"Form3", "NOTES", 8430, 5820, true, true, Colour::b
 
 }  // namespace
 
-NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent) { buildWindow(this, kWindow); }
+NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent) {
+    buildWindow(this, kWindow);
+}
 
 }  // namespace querlin

@@ -8,7 +8,7 @@ namespace querlin {
 class NotesWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit NotesWindow(QWidget* parent = nullptr);
 };
 

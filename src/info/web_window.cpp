@@ -10,6 +10,8 @@ constexpr WindowSpec kWindow{"web", "Web Page Link", 3315, 1845, false, false, c
 
 }  // namespace
 
-WebWindow::WebWindow(QWidget* parent) : QWidget(parent) { buildWindow(this, kWindow); }
+WebWindow::WebWindow(QWidget* parent) : QWidget(parent) {
+    buildWindow(this, kWindow);
+}
 
 }  // namespace querlin

@@ -8,7 +8,7 @@ namespace querlin {
 class WebWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit WebWindow(QWidget* parent = nullptr);
 };
 

@@ -100,7 +100,9 @@ Real Calculation::naturalLog(Real argument) const {
     return atStep([&] { return Real(NaturalLog(argument.value())); });
 }
 
-Real Calculation::log10(Real argument) const { return naturalLog(argument) / naturalLog(10.0); }
+Real Calculation::log10(Real argument) const {
+    return naturalLog(argument) / naturalLog(10.0);
+}
 
 Real Calculation::squareRoot(Real argument) const {
     return atStep([&] { return Real(SquareRoot(argument.value())); });

@@ -13,7 +13,7 @@ namespace querlin {
 // steps and writings it is made of, with the condition flags cleared by every
 // control access and the faults that end it named after the field or step.
 class Calculation {
-public:
+  public:
     explicit Calculation(Fields& fields);
 
     // Control accesses. Each clears the condition flags, whether it succeeded or not.
@@ -39,7 +39,7 @@ public:
     Real squareRoot(Real argument) const;
     std::int16_t integer16(int exact) const;
 
-private:
+  private:
     template <typename Access>
     auto access(Access&& run);
     template <typename Function>

@@ -7,6 +7,8 @@ ConditionFlags& conditionFlags() {
     return flags;
 }
 
-void clearConditionFlags() { conditionFlags() = ConditionFlags{}; }
+void clearConditionFlags() {
+    conditionFlags() = ConditionFlags{};
+}
 
 }  // namespace querlin

@@ -11,9 +11,13 @@ namespace querlin {
 
 namespace {
 
-[[noreturn]] void fail(FaultKind kind) { throw HandlerFault{.kind = kind}; }
+[[noreturn]] void fail(FaultKind kind) {
+    throw HandlerFault{.kind = kind};
+}
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Scans a number in the accepted form into plain ASCII that from_chars reads,
 // and tells where its first significant digit stands relative to the decimal
@@ -152,7 +156,9 @@ QString SingleText(float value, const QLocale& locale) {
     return localised(text, locale);
 }
 
-QString IntegerText(std::int16_t value) { return QString::number(value); }
+QString IntegerText(std::int16_t value) {
+    return QString::number(value);
+}
 
 QString RoundedText(float value, int places, const QLocale& locale) {
     if (!std::isfinite(value)) {

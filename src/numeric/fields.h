@@ -10,7 +10,7 @@ namespace querlin {
 // every handler runs the same with or without a display. A control that cannot
 // be accessed throws HandlerFault ControlAccess.
 class Fields {
-public:
+  public:
     virtual ~Fields() = default;
 
     virtual QString text(const QString& control) const = 0;

@@ -15,8 +15,8 @@ enum class FaultKind { TypeMismatch, Overflow, FloatingPoint, InvalidArgument, C
 struct HandlerFault {
     FaultKind kind = FaultKind::TypeMismatch;
     ConditionFlags flags{};
-    QString where{};  // a field's caption, or what the step calculates
-    int step = 0;    // the calculation step, 0 for a field or control
+    QString where{};   // a field's caption, or what the step calculates
+    int step = 0;      // the calculation step, 0 for a field or control
     QString detail{};  // for an invalid argument: the function it was given to
 
     // The report in plain words, for example

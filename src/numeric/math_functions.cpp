@@ -9,7 +9,8 @@ namespace querlin {
 
 double NaturalLog(double argument) {
     if (!(argument > 0.0)) {
-        throw HandlerFault{.kind = FaultKind::InvalidArgument, .detail = QStringLiteral("a logarithm")};
+        throw HandlerFault{.kind = FaultKind::InvalidArgument,
+                           .detail = QStringLiteral("a logarithm")};
     }
     return std::log(argument);
 }

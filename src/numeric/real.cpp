@@ -22,11 +22,17 @@ Real finish(double result, double a, double b) {
 
 }  // namespace
 
-Real operator+(Real a, Real b) { return finish(a.value() + b.value(), a.value(), b.value()); }
+Real operator+(Real a, Real b) {
+    return finish(a.value() + b.value(), a.value(), b.value());
+}
 
-Real operator-(Real a, Real b) { return finish(a.value() - b.value(), a.value(), b.value()); }
+Real operator-(Real a, Real b) {
+    return finish(a.value() - b.value(), a.value(), b.value());
+}
 
-Real operator*(Real a, Real b) { return finish(a.value() * b.value(), a.value(), b.value()); }
+Real operator*(Real a, Real b) {
+    return finish(a.value() * b.value(), a.value(), b.value());
+}
 
 Real operator/(Real a, Real b) {
     const double x = a.value();
@@ -38,7 +44,9 @@ Real operator/(Real a, Real b) {
     return finish(x / y, x, y);
 }
 
-Real operator-(Real a) { return Real(-a.value()); }
+Real operator-(Real a) {
+    return Real(-a.value());
+}
 
 Single& Single::operator=(Real value) {
     const double wide = value.value();

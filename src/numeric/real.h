@@ -6,11 +6,11 @@ namespace querlin {
 // operation on it raises the condition flags exactly as IEEE 754 says for that
 // operation, so that the arithmetic check sees what the step really did.
 class Real {
-public:
+  public:
     constexpr Real(double value) : value_(value) {}  // NOLINT: literals and widened singles
     constexpr double value() const { return value_; }
 
-private:
+  private:
     double value_;
 };
 
@@ -24,7 +24,7 @@ Real operator-(Real a);
 // the nearest single, ties to even; a finite value beyond the single range
 // becomes an infinity of its sign and raises the overflow flag.
 class Single {
-public:
+  public:
     constexpr Single() = default;
     constexpr explicit Single(float value) : value_(value) {}
 
@@ -32,7 +32,7 @@ public:
     constexpr operator Real() const { return Real(value_); }  // NOLINT: steps widen exactly
     constexpr float value() const { return value_; }
 
-private:
+  private:
     float value_ = 0.0F;
 };
 

@@ -7,9 +7,10 @@ namespace querlin::testing {
 // The main window's controls that its handlers touch, with their initial texts.
 inline MemoryFields initialMainWindow() {
     MemoryFields fields;
-    fields.texts = {{"Text1", "99"},  {"Text5", "00.0"},   {"Text6", "00.0"}, {"Text10", "00.0"},
-                    {"Text11", "FEET"}, {"Text14", ".00"}, {"Text15", "INCHES"}, {"Text17", "00"},
-                    {"Text20", "00"},   {"Text22", "FEET"}, {"Text24", "00.0"},  {"Text27", "00"}};
+    fields.texts = {{"Text1", "99"},      {"Text5", "00.0"},  {"Text6", "00.0"},
+                    {"Text10", "00.0"},   {"Text11", "FEET"}, {"Text14", ".00"},
+                    {"Text15", "INCHES"}, {"Text17", "00"},   {"Text20", "00"},
+                    {"Text22", "FEET"},   {"Text24", "00.0"}, {"Text27", "00"}};
     fields.values = {{"HScroll1", 1}};
     fields.selected = {{"Option1", false}, {"Option2", true}};
     fields.lefts = {{"Picture2", 2.1F}, {"Picture3", 517.9F}};

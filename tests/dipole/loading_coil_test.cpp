@@ -75,12 +75,14 @@ TEST(LoadingCoil, LongAntennasGiveSmallerAndNegativeInductances) {
         double mhy;
         double tolerance;
     };
-    for (const Case& c : {Case{u"66", 2.652, 5e-4}, Case{u"74", -0.077, 5e-4},
-                          Case{u"80", -1.93455, 1e-5}}) {
-        MemoryFields fields = mainWindowWith(u"7.1"_qs, QString::fromUtf16(c.length), u"0.08"_qs, 50);
+    for (const Case& c :
+         {Case{u"66", 2.652, 5e-4}, Case{u"74", -0.077, 5e-4}, Case{u"80", -1.93455, 1e-5}}) {
+        MemoryFields fields =
+            mainWindowWith(u"7.1"_qs, QString::fromUtf16(c.length), u"0.08"_qs, 50);
         DipoleVariables v;
         calculateLoadingCoil(fields, v);
-        EXPECT_NEAR(v.mhy.value(), c.mhy, c.tolerance) << QString::fromUtf16(c.length).toStdString();
+        EXPECT_NEAR(v.mhy.value(), c.mhy, c.tolerance)
+            << QString::fromUtf16(c.length).toStdString();
     }
     MemoryFields halfWave = mainWindowWith(u"7.1"_qs, u"66"_qs, u"0.08"_qs, 50);
     DipoleVariables v;

@@ -46,9 +46,9 @@ TEST(ReadSingle, CommaLocaleAcceptsItsSeparatorAndThePoint) {
 }
 
 TEST(ReadSingle, RejectsEverythingElseAsTypeMismatch) {
-    for (const char16_t* text : {u"", u"   ", u"abc", u"7.1 MHz", u"1,000", u"inf", u"nan",
-                                 u"0x1A", u"--1", u"+-1", u".", u"-", u"1e", u"1e+", u"1.2.3",
-                                 u"1 000", u"\u0661\u0662", u"1\u0301", u"\u202E12"}) {
+    for (const char16_t* text :
+         {u"", u"   ", u"abc", u"7.1 MHz", u"1,000", u"inf", u"nan", u"0x1A", u"--1", u"+-1", u".",
+          u"-", u"1e", u"1e+", u"1.2.3", u"1 000", u"\u0661\u0662", u"1\u0301", u"\u202E12"}) {
         EXPECT_EQ(readFault(QString::fromUtf16(text)), FaultKind::TypeMismatch)
             << QString::fromUtf16(text).toStdString();
     }
@@ -106,7 +106,8 @@ TEST(SingleText, SwitchesToExponentFormLikePercentG) {
 TEST(SingleText, UsesTheLocaleSeparatorAndRoundTrips) {
     EXPECT_EQ(SingleText(7.1F, kGerman), u"7,1"_qs);
     for (float value : {7.1F, -1.93455F, 282.9104F, 3.4e38F, 1.5e-40F, 0.1F}) {
-        EXPECT_EQ(ReadSingle(SingleText(value, kGerman), kGerman), ReadSingle(SingleText(value, kC), kC));
+        EXPECT_EQ(ReadSingle(SingleText(value, kGerman), kGerman),
+                  ReadSingle(SingleText(value, kC), kC));
     }
 }
 

@@ -8,10 +8,12 @@ namespace querlin {
 namespace {
 
 TEST(HandlerFaultMessage, SaysWhatHappenedAndWhereInPlainWords) {
-    EXPECT_EQ((HandlerFault{.kind = FaultKind::TypeMismatch, .where = u"INPUT FREQUENCY"_qs}.message()),
-              u"\"INPUT FREQUENCY\" does not hold a number."_qs);
-    EXPECT_EQ((HandlerFault{.kind = FaultKind::Overflow, .where = u"INPUT TOTAL LENGTH"_qs}.message()),
-              u"\"INPUT TOTAL LENGTH\" is too large."_qs);
+    EXPECT_EQ(
+        (HandlerFault{.kind = FaultKind::TypeMismatch, .where = u"INPUT FREQUENCY"_qs}.message()),
+        u"\"INPUT FREQUENCY\" does not hold a number."_qs);
+    EXPECT_EQ(
+        (HandlerFault{.kind = FaultKind::Overflow, .where = u"INPUT TOTAL LENGTH"_qs}.message()),
+        u"\"INPUT TOTAL LENGTH\" is too large."_qs);
     EXPECT_EQ((HandlerFault{.kind = FaultKind::FloatingPoint,
                             .flags = {.divideByZero = true},
                             .where = u"the quarter wavelength"_qs,
@@ -24,15 +26,17 @@ TEST(HandlerFaultMessage, SaysWhatHappenedAndWhereInPlainWords) {
                             .step = 11}
                    .message()),
               u"An invalid operation and an overflow occurred while calculating the turns."_qs);
-    EXPECT_EQ((HandlerFault{.kind = FaultKind::InvalidArgument,
-                            .where = u"the quarter-wave term"_qs,
-                            .step = 12,
-                            .detail = u"a logarithm"_qs}
-                   .message()),
-              u"An invalid argument was given to a logarithm while calculating the quarter-wave term."_qs);
-    EXPECT_EQ((HandlerFault{.kind = FaultKind::Overflow, .where = u"the coil position"_qs, .step = 1}
-                   .message()),
-              u"An overflow occurred while calculating the coil position."_qs);
+    EXPECT_EQ(
+        (HandlerFault{.kind = FaultKind::InvalidArgument,
+                      .where = u"the quarter-wave term"_qs,
+                      .step = 12,
+                      .detail = u"a logarithm"_qs}
+             .message()),
+        u"An invalid argument was given to a logarithm while calculating the quarter-wave term."_qs);
+    EXPECT_EQ(
+        (HandlerFault{.kind = FaultKind::Overflow, .where = u"the coil position"_qs, .step = 1}
+             .message()),
+        u"An overflow occurred while calculating the coil position."_qs);
 }
 
 }  // namespace

@@ -17,14 +17,18 @@ auto& find(Map& map, const QString& control) {
 
 }  // namespace
 
-QString MemoryFields::text(const QString& control) const { return find(texts, control); }
+QString MemoryFields::text(const QString& control) const {
+    return find(texts, control);
+}
 
 void MemoryFields::setText(const QString& control, const QString& text) {
     find(texts, control) = text;
     written << control;
 }
 
-int MemoryFields::value(const QString& scrollBar) const { return find(values, scrollBar); }
+int MemoryFields::value(const QString& scrollBar) const {
+    return find(values, scrollBar);
+}
 
 bool MemoryFields::isSelected(const QString& optionButton) const {
     return find(selected, optionButton);

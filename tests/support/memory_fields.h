@@ -10,7 +10,7 @@ namespace querlin::testing {
 // A window's controls as plain data. A control the test did not set up cannot
 // be accessed, so a handler touching an unexpected control fails loudly.
 class MemoryFields : public Fields {
-public:
+  public:
     explicit MemoryFields(QLocale locale = QLocale::c()) : locale_(std::move(locale)) {}
 
     QString text(const QString& control) const override;
@@ -26,7 +26,7 @@ public:
     std::map<QString, float> lefts;
     QStringList written;  // the controls written, in order
 
-private:
+  private:
     QLocale locale_;
 };
 
