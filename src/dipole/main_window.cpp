@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "app/accessible_names.h"
 #include "app/fault_report.h"
 #include "app/window_builder.h"
 #include "dipole/coil_position.h"
@@ -25,6 +26,7 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     : QWidget(parent), navigation_(std::move(navigation)), fields_(this) {
     buildWindow(this, mainWindowSpec());
     buildControls(this, mainWindowControls());
+    nameControls(this, mainWindowCaptions());
 
     auto* slider = findChild<QScrollBar*>(QString::fromLatin1(mainfields::slider));
     slider->setRange(1, 99);

@@ -91,6 +91,25 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"Shape2", Shape, {120, 5160, 9015, 135}, "", bar, R8, kNoTab},
 }};
 
+constexpr std::array<AccessibleCaption, 13> kCaptions{{
+    {"Picture1",
+     {"Antenna drawing"},
+     "The dipole, fed at its centre; the coil symbols show where "
+     "the loading coils sit along each half."},
+    {"Picture2", {"Left loading coil"}, "Coil symbol on the left half of the antenna."},
+    {"Picture3", {"Right loading coil"}, "Coil symbol on the right half of the antenna."},
+    {"HScroll1", {"Text8"}},
+    {"Text1", {"Text8", "Text7"}},
+    {"Text5", {"Text3", "MHz"}},
+    {"Text6", {"Text4", "Text22"}},
+    {"Text14", {"Text13", "Text15"}},
+    {"Text10", {"Text9", "Text11", "Text12"}},
+    {"Text17", {"Text16", "Text18"}},
+    {"Text20", {"Text19", "Text21"}},
+    {"Text27", {"Text26", "Text28"}},
+    {"Text24", {"Text23", "Text25"}},
+}};
+
 }  // namespace
 
 const WindowSpec& mainWindowSpec() {
@@ -99,6 +118,14 @@ const WindowSpec& mainWindowSpec() {
 
 std::span<const ControlSpec> mainWindowControls() {
     return kControls;
+}
+
+}  // namespace querlin
+
+namespace querlin {
+
+std::span<const AccessibleCaption> mainWindowCaptions() {
+    return kCaptions;
 }
 
 }  // namespace querlin

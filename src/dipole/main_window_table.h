@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "app/accessible_names.h"
 #include "app/control_table.h"
 
 namespace querlin {
@@ -10,5 +11,8 @@ const WindowSpec& mainWindowSpec();
 
 // The main window's forty-three controls, in tab order.
 std::span<const ControlSpec> mainWindowControls();
+
+// What a screen reader calls the fields, the slider and the pictures.
+std::span<const AccessibleCaption> mainWindowCaptions();
 
 }  // namespace querlin

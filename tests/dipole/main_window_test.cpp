@@ -1,5 +1,6 @@
 #include "dipole/main_window.h"
 
+#include <QAccessible>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -59,6 +60,38 @@ class MainWindowTest : public QObject {
         QCOMPARE(control(w, "Shape1")->size(), QSize(601, 9));
         QCOMPARE(control(w, "Picture1")->size(), QSize(601, 41));
         QVERIFY(opened_.isEmpty());
+    }
+
+    void screenReaderNamesFollowCaptionsAndUnits() {
+        QWidget* w = window_.get();
+        const auto accessible = [w](const char* name, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(control(w, name))->text(what);
+        };
+        const auto name = [&](const char* control) {
+            return accessible(control, QAccessible::Name);
+        };
+        QCOMPARE(name("Text5"), QStringLiteral("INPUT FREQUENCY, MHz"));
+        QCOMPARE(name("Text6"), QStringLiteral("INPUT TOTAL LENGTH, FEET"));
+        QCOMPARE(name("Text14"), QStringLiteral("INPUT ELEMENT SIZE, INCHES"));
+        QCOMPARE(name("Text10"), QStringLiteral("The coil will be, FEET, from the center"));
+        QCOMPARE(name("Text17"), QStringLiteral("Loading coils will be, mHYs"));
+        QCOMPARE(name("Text20"), QStringLiteral("Antenna Impedance is approximately, OHMS"));
+        QCOMPARE(name("Text27"), QStringLiteral("INPUT FEEDLINE IMPEDANCE, ohms"));
+        QCOMPARE(name("Text24"), QStringLiteral("Matching coil is, mHYs"));
+        QCOMPARE(name("HScroll1"),
+                 QStringLiteral("SLIDE TO SET DISTANCE FROM CENTER TO START OF COIL"));
+        QCOMPARE(name("Command5"), QStringLiteral("CALCULATE"));
+        QCOMPARE(name("Command2"), QStringLiteral("READ ME FIRST"));
+        QCOMPARE(name("Option1"), QStringLiteral("METRIC"));
+        for (const char* picture : {"Picture1", "Picture2", "Picture3"}) {
+            QVERIFY(!name(picture).isEmpty());
+            QVERIFY(!accessible(picture, QAccessible::Description).isEmpty());
+        }
+
+        click(w, "Option1");
+        QCOMPARE(name("Text6"), QStringLiteral("INPUT TOTAL LENGTH, METERS"));
+        QCOMPARE(name("Text14"), QStringLiteral("INPUT ELEMENT SIZE, MM"));
+        QCOMPARE(name("Text10"), QStringLiteral("The coil will be, METERS, from the center"));
     }
 
     void tabOrderFollowsTheTable() {
