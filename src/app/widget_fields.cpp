@@ -46,6 +46,9 @@ void WidgetFields::setText(const QString& control, const QString& text) {
     QWidget* widget = this->control(control, "Text");
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->setText(text);
+        // A box too narrow for its text shows the beginning, so a number's
+        // leading digits are never the ones scrolled out of sight.
+        line->setCursorPosition(0);
         return;
     }
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {

@@ -42,6 +42,7 @@ QWidget* makeTextBox(const ControlSpec& spec) {
     box->setFrame(spec.look.border);
     paint(box, QPalette::Base, QPalette::Text, spec.look);
     box->setAlignment(spec.alignment);
+    box->setCursorPosition(0);  // a text wider than the box shows its beginning
     return box;
 }
 

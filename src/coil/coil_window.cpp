@@ -1,17 +1,22 @@
 #include "coil/coil_window.h"
 
+#include <QPushButton>
+
+#include "app/fault_report.h"
 #include "app/window_builder.h"
+#include "coil/coil_window_fields.h"
+#include "coil/coil_window_table.h"
+#include "coil/turns.h"
 
 namespace querlin {
 
-namespace {
+CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent), fields_(this) {
+    buildWindow(this, coilWindowSpec());
+    buildControls(this, coilWindowControls());
 
-constexpr WindowSpec kWindow{"Form2", "COILS", 7770, 6420, true, true, colours::titleBarText};
-
-}  // namespace
-
-CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent) {
-    buildWindow(this, kWindow);
+    connect(findChild<QPushButton*>(QString::fromLatin1(coilfields::calculate)),
+            &QPushButton::clicked, this,
+            [this] { runHandler(this, [this] { calculateTurns(fields_, variables_); }); });
 }
 
 }  // namespace querlin

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "numeric/fields.h"
+
+namespace querlin::coilfields {
+
+// The coil window's controls that the turns calculation reads and writes.
+inline constexpr Field inductance{"Text6", "MICROHENRYS"};
+inline constexpr Field coilDiameter{"Text8", "COIL DIAMETER"};
+inline constexpr Field coilLength{"Text10", "COIL LENGTH"};
+inline constexpr Field wireDiameter{"Text12", "WIRE DECIMAL"};
+
+inline constexpr const char* turns = "Text14";
+inline constexpr const char* message = "Text15";
+inline constexpr const char* calculate = "Command1";
+
+}  // namespace querlin::coilfields
