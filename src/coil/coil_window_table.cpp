@@ -86,7 +86,9 @@ constexpr ControlSpec withScrollBar(ControlSpec spec) {
 constexpr std::array<ControlSpec, 16> kControls{{
     withScrollBar({"Text1", MultiLineTextBox, {120, 120, 7335, 735}, kAdvice, top, R10, 0}),
     withScrollBar({"Text2", MultiLineTextBox, {120, 960, 1575, 5295}, kWireGauges, text, R8, 1}),
-    withScrollBar({"Text3", MultiLineTextBox, {4440, 960, 3015, 735}, kInstruction, text, R8, 2}),
+    // The instruction's empty last line does not fit its box; a scroll bar there would
+    // narrow the box until its last line wrapped and "USED" was cut off.
+    {"Text3", MultiLineTextBox, {4440, 960, 3015, 735}, kInstruction, text, R8, 2},
     {"Text4", MultiLineTextBox, {1920, 960, 2295, 2895}, kDiameters, text, R8, 3},
     {"Text5", TextBox, {4440, 1800, 1935, 375}, "MICROHENRYS", text, B10, 4},
     {"Text6", TextBox, {6600, 1680, 855, 375}, "0", input, B10, 5},
