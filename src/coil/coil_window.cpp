@@ -13,6 +13,7 @@ namespace querlin {
 CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent), fields_(this) {
     buildWindow(this, coilWindowSpec());
     buildControls(this, coilWindowControls());
+    nameControls(this, coilWindowCaptions());
 
     connect(findChild<QPushButton*>(QString::fromLatin1(coilfields::calculate)),
             &QPushButton::clicked, this,

@@ -104,6 +104,18 @@ constexpr std::array<ControlSpec, 16> kControls{{
     withScrollBar({"Text15", MultiLineTextBox, {1800, 5520, 5775, 615}, "", message, BI10, 15}),
 }};
 
+// Lengths are in decimal inches, as the instruction text says.
+constexpr std::array<AccessibleCaption, 8> kCaptions{{
+    {"Text2", {"Wire gauge table"}},
+    {"Text4", {"Tubing diameter table"}},
+    {"Text6", {"Text5"}},
+    {"Text8", {"Text7", "inches"}},
+    {"Text10", {"Text9", "inches"}},
+    {"Text12", {"Text11", "inches"}},
+    {"Text14", {"Text13"}},
+    {"Text15", {"Advice on the winding"}},
+}};
+
 }  // namespace
 
 const WindowSpec& coilWindowSpec() {
@@ -112,6 +124,10 @@ const WindowSpec& coilWindowSpec() {
 
 std::span<const ControlSpec> coilWindowControls() {
     return kControls;
+}
+
+std::span<const AccessibleCaption> coilWindowCaptions() {
+    return kCaptions;
 }
 
 }  // namespace querlin

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "app/accessible_names.h"
 #include "app/control_table.h"
 
 namespace querlin {
@@ -10,5 +11,8 @@ const WindowSpec& coilWindowSpec();
 
 // The coil window's sixteen controls, in tab order.
 std::span<const ControlSpec> coilWindowControls();
+
+// What a screen reader calls the fields and the tables.
+std::span<const AccessibleCaption> coilWindowCaptions();
 
 }  // namespace querlin

@@ -1,5 +1,6 @@
 #include "coil/coil_window.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -122,6 +123,22 @@ class CoilWindowTest : public QObject {
         QTRY_VERIFY(bar->isVisible());
         message->setPlainText(QStringLiteral("line"));
         QTRY_VERIFY(!bar->isVisible());
+    }
+
+    void screenReaderNamesComeFromTheCaptions() {
+        CoilWindow window;
+        const auto name = [&](const char* control) {
+            return QAccessible::queryAccessibleInterface(
+                       window.findChild<QWidget*>(QString::fromLatin1(control)))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name("Text6"), QStringLiteral("MICROHENRYS"));
+        QCOMPARE(name("Text8"), QStringLiteral("COIL DIAMETER, inches"));
+        QCOMPARE(name("Text10"), QStringLiteral("COIL LENGTH, inches"));
+        QCOMPARE(name("Text12"), QStringLiteral("WIRE DECIMAL, inches"));
+        QCOMPARE(name("Text14"), QStringLiteral("RECOMMENDED NUMBER OF TURNS"));
+        QCOMPARE(name("Command1"), QStringLiteral("CALCULATE"));
+        QVERIFY(!name("Text15").isEmpty());
     }
 
     void initialTexts() {
