@@ -4,11 +4,12 @@
 
 namespace querlin {
 
-// The notes window, Form3.
+// The notes window, Form3: three fixed texts of advice on loaded antennas, in
+// editable boxes. It has no handler of its own.
 class NotesWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit NotesWindow(QWidget* parent = nullptr);
 };
 
