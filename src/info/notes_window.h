@@ -4,7 +4,8 @@
 
 namespace querlin {
 
-// The notes window, Form3.
+// The notes window, Form3: three fixed texts of advice on loaded antennas, in
+// editable boxes. It has no handler of its own.
 class NotesWindow : public QWidget {
     Q_OBJECT
 

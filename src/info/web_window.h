@@ -2,14 +2,32 @@
 
 #include <QWidget>
 
+#include "info/web_page.h"
+
+class QLabel;
+
 namespace querlin {
 
-// The web page link window, web.
+// The web page link window, web: two explanatory labels and the link label
+// lblWebPage, whose Click opens the author's web page.
 class WebWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // The link opens the page in the user's default browser.
     explicit WebWindow(QWidget* parent = nullptr);
+    // The link hands its address to the given opener instead.
+    explicit WebWindow(UrlOpener open, QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void showWholeAddress();
+
+    UrlOpener open_;
+    QLabel* link_;
+    bool pressedOnLink_ = false;
 };
 
 }  // namespace querlin
