@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/accessible_names.h"
 #include "app/window_builder.h"
 
 namespace querlin {
@@ -51,12 +52,19 @@ constexpr std::array<ControlSpec, 3> kControls{{
     {"Text3", MultiLineTextBox, {120, 4560, 8175, 1095}, kNegativeCoil, boxedNote, B10, 2},
 }};
 
+constexpr std::array<AccessibleCaption, 3> kCaptions{{
+    {"Text1", {"Points on shortened dipoles"}},
+    {"Text2", {"Ways to match the antenna"}},
+    {"Text3", {"A negative matching coil"}},
+}};
+
 }  // namespace
 
 NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent) {
     buildWindow(this, kWindow);
     // The boxes keep their places when the window is resized: no layout.
     buildControls(this, kControls);
+    nameControls(this, kCaptions);
 }
 
 }  // namespace querlin
