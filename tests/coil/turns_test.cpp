@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/handler_fault.h"
+#include "support/fault_of.h"
 #include "support/memory_fields.h"
 #include "support/qstring_printer.h"
 
@@ -35,13 +36,7 @@ MemoryFields coilWindowWith(const QString& inductance, const QString& diameter,
 }
 
 HandlerFault faultOf(MemoryFields& fields, CoilVariables& v) {
-    try {
-        calculateTurns(fields, v);
-    } catch (const HandlerFault& fault) {
-        return fault;
-    }
-    ADD_FAILURE() << "no fault";
-    return {};
+    return testing::faultOf([&] { calculateTurns(fields, v); });
 }
 
 void expectOutputsUntouched(const MemoryFields& fields) {

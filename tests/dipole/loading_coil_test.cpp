@@ -4,6 +4,7 @@
 
 #include "dipole_fields.h"
 #include "numeric/handler_fault.h"
+#include "support/fault_of.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
@@ -14,13 +15,7 @@ using testing::mainWindowWith;
 using testing::MemoryFields;
 
 HandlerFault faultOf(MemoryFields& fields, DipoleVariables& v) {
-    try {
-        calculateLoadingCoil(fields, v);
-    } catch (const HandlerFault& fault) {
-        return fault;
-    }
-    ADD_FAILURE() << "no fault";
-    return {};
+    return testing::faultOf([&] { calculateLoadingCoil(fields, v); });
 }
 
 void expectOutputsUntouched(const MemoryFields& fields) {

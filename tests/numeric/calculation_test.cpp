@@ -4,6 +4,7 @@
 
 #include "numeric/condition_flags.h"
 #include "numeric/handler_fault.h"
+#include "support/fault_of.h"
 #include "support/memory_fields.h"
 #include "support/qstring_printer.h"
 
@@ -14,16 +15,7 @@ using testing::MemoryFields;
 
 constexpr Field kInput{"Text5", "INPUT FREQUENCY"};
 
-template <typename Run>
-HandlerFault faultOf(Run run) {
-    try {
-        run();
-    } catch (const HandlerFault& fault) {
-        return fault;
-    }
-    ADD_FAILURE() << "no fault";
-    return {};
-}
+using testing::faultOf;
 
 TEST(Calculation, EveryControlAccessClearsTheFlags) {
     MemoryFields fields;
