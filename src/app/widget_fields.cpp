@@ -46,6 +46,8 @@ void WidgetFields::setText(const QString& control, const QString& text) {
     QWidget* widget = this->control(control, "Text");
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->setText(text);
+        // A result wider than its box shows its first digits, not its last.
+        line->setCursorPosition(0);
         return;
     }
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
