@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include <QApplication>
+#include <QIcon>
+
 #include "app/fault_report.h"
 #include "coil/coil_window.h"
 #include "dipole/main_window.h"
@@ -7,6 +10,15 @@
 #include "info/web_window.h"
 
 namespace querlin {
+
+void presentToDesktop() {
+    QApplication::setApplicationName(QStringLiteral("QUERLIN"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUERLIN_APP_ID));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/icon-16.png"));
+    icon.addFile(QStringLiteral(":/assets/icon.png"));
+    QApplication::setWindowIcon(icon);
+}
 
 Application::Application()
     : coil_([] { return new CoilWindow; }),

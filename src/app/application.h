@@ -8,6 +8,11 @@ namespace querlin {
 
 class MainWindow;
 
+// Names the program to the desktop: its name, the desktop entry its windows
+// belong to (so that a task bar shows the entry's name and icon) and the window
+// icon. Call it once, after the QApplication is made.
+void presentToDesktop();
+
 // The program's windows: the main window, which exists from the start, and the
 // one slot of each secondary window, empty until its first use.
 class Application {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -117,11 +118,30 @@ QWidget* makeScrollBar() {
     return bar;
 }
 
+// A bitmap at the top-left corner of its client area, unscaled in logical
+// pixels. On a high-density screen each bitmap pixel becomes a block of device
+// pixels: smoothing would blur the one-pixel lines of the drawings.
+class PictureBox : public QLabel {
+  public:
+    explicit PictureBox(const QPixmap& bitmap) {
+        setPixmap(bitmap);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setScaledContents(false);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        const QRect client = contentsRect();
+        painter.setClipRect(client);
+        painter.drawPixmap(client.topLeft(), pixmap());
+    }
+};
+
 QWidget* makePictureBox(const ControlSpec& spec) {
-    auto* picture = new QLabel;
-    picture->setPixmap(QPixmap(QString::fromLatin1(spec.text)));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setScaledContents(false);
+    auto* picture = new PictureBox(QPixmap(QString::fromLatin1(spec.text)));
     if (spec.look.border) {
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);

@@ -35,7 +35,7 @@ auto Calculation::atStep(Function&& run) const {
         return run();
     } catch (HandlerFault& fault) {
         fault.step = step_;
-        fault.where = what_;
+        fault.where = QString::fromLatin1(what_);
         throw;
     }
 }
@@ -80,14 +80,16 @@ void Calculation::setLeft(const char* picture, Single pixels) {
 
 void Calculation::step(int number, const char* what) {
     step_ = number;
-    what_ = QString::fromLatin1(what);
+    what_ = what;
 }
 
 void Calculation::check() const {
     const ConditionFlags flags = conditionFlags();
     if (flags.any()) {
-        throw HandlerFault{
-            .kind = FaultKind::FloatingPoint, .flags = flags, .where = what_, .step = step_};
+        throw HandlerFault{.kind = FaultKind::FloatingPoint,
+                           .flags = flags,
+                           .where = QString::fromLatin1(what_),
+                           .step = step_};
     }
 }
 

@@ -48,7 +48,8 @@ class Calculation {
     Fields& fields_;
     QLocale locale_;
     int step_ = 0;
-    QString what_;
+    // Text only when a fault names it: a step runs in every press.
+    const char* what_ = "";
 };
 
 }  // namespace querlin

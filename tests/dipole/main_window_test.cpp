@@ -130,6 +130,12 @@ class MainWindowTest : public QObject {
         click(w, "Command7");
         QCOMPARE(text(w, "Text24"), QStringLiteral("1.463956"));
         QVERIFY(faultReports(w).isEmpty());
+        // The results are wider than their boxes: each box shows the leading digits.
+        for (const char* result : {"Text20", "Text24"}) {
+            auto* box = control<QLineEdit>(w, result);
+            QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) > box->width());
+            QCOMPARE(box->cursorPosition(), 0);
+        }
     }
 
     void metricChangesUnitsThenResults() {

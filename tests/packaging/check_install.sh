@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the build under a fresh prefix and checks what a desktop reads from
+# it: every file in its place under the application id, the desktop entry and
+# the AppStream metadata valid by the freedesktop tools, and the two agreeing.
+#   check_install.sh CMAKE BUILD_DIR APP_ID
+set -euo pipefail
+cmake=$1 build=$2 id=$3
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+icons=$prefix/share/icons/hicolor
+for file in bin/querlin share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg; do
+    [ -f "$prefix/$file" ] || fail "$file is not installed"
+done
+[ -x "$prefix/bin/querlin" ] || fail "bin/querlin is not executable"
+
+# Each bitmap icon lies in the folder of its own size.
+for size in 16 32 256; do
+    icon=$icons/${size}x${size}/apps/$id.png
+    if [ ! -f "$icon" ]; then
+        fail "no ${size}x${size} icon"
+    elif ! file "$icon" | grep -q "PNG image data, $size x $size,"; then
+        fail "the ${size}x${size} icon is $(file -b "$icon")"
+    fi
+done
+
+# The entry launches the installed program by name and shows the installed icon.
+grep -qx "Exec=querlin" "$desktop" || fail "the desktop entry does not start querlin"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's component id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metadata does not launch $id.desktop"
+
+# Hints count too: one means a menu may file the entry where nobody looks.
+if ! report=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$report" ]; then
+    fail "desktop-file-validate: $report"
+fi
+appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
+
+if ((failures)); then
+    echo "$failures failures" >&2
+    exit 1
+fi
+echo "installed tree under $id is complete and valid"
