@@ -66,6 +66,16 @@ TEST(Turns, ShortWindingFitsTheCoil) {
     EXPECT_EQ(fields.written, (QStringList{u"Text14"_qs, u"Text15"_qs}));
 }
 
+// The loading coil of the 40-foot dipole on 7.1 MHz, wound with 16 AWG on a 1-inch former.
+TEST(Turns, LoadingCoilOfTheWorkedExampleFits) {
+    MemoryFields fields = coilWindowWith(u"14.74"_qs, u"1"_qs, u"2"_qs, u".051"_qs);
+    CoilVariables v;
+    calculateTurns(fields, v);
+    EXPECT_EQ(fields.texts["Text14"], u"38.00684"_qs);
+    EXPECT_NEAR(v.tl.value(), 1.938349, 5e-7);
+    EXPECT_EQ(fields.texts["Text15"], kFit);
+}
+
 TEST(Turns, LongWindingIsTooSmallAndReplacesTheWholeMessage) {
     MemoryFields fields = coilWindowWith(u"10"_qs, u"1"_qs, u"2"_qs, u"0.05"_qs);
     CoilVariables v;
