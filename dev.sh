@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # The two commands a newcomer needs on a fresh Debian 12 machine:
-#   ./dev.sh run    installs what is missing, builds and starts the program
-#   ./dev.sh test   installs what is missing, builds and runs every test headless
+#   ./dev.sh run               installs what is missing, builds and starts the program
+#   ./dev.sh test              installs what is missing, builds and runs every test headless
 # and for maintainers:
-#   ./dev.sh package      builds the Debian package into dist/
-#   ./dev.sh bench        builds with optimisation and runs the benchmarks
-#   ./dev.sh screenshots  captures the windows into docs/screenshots/
+#   ./dev.sh test --sanitize   the same tests built with AddressSanitizer, LeakSanitizer and
+#                              UndefinedBehaviorSanitizer, in build-sanitize
+#   ./dev.sh fuzz [seconds]    runs each libFuzzer target for that long (60 s by default),
+#                              built with clang in build-fuzz
+#   ./dev.sh package           builds the Debian package into dist/
+#   ./dev.sh bench             builds with optimisation and runs the benchmarks
+#   ./dev.sh screenshots       captures the windows into docs/screenshots/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +17,7 @@ PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchm
     fonts-liberation desktop-file-utils appstream file)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Installs only what dpkg does not already know as installed.
 ensure_packages() {
@@ -33,7 +38,9 @@ ensure_packages() {
 # build's business: at -O3, GCC 12 reports a false -Wrestrict inside libstdc++.
 RELEASE=(-DCMAKE_BUILD_TYPE=Release -DQUERLIN_WERROR=OFF)
 
-# Configures once per build folder, then builds incrementally.
+# Configures once per build folder, then builds incrementally: everything, or
+# only the targets named in BUILD_TARGETS.
+BUILD_TARGETS=()
 build() {
     local dir=$1
     shift
@@ -44,7 +51,50 @@ build() {
     else
         cmake "$dir" -DQUERLIN_WERROR="$werror" "$@" >/dev/null
     fi
-    cmake --build "$dir"
+    if ((${#BUILD_TARGETS[@]})); then
+        cmake --build "$dir" --target "${BUILD_TARGETS[@]}"
+    else
+        cmake --build "$dir"
+    fi
+}
+
+# Any sanitizer report fails the run. Leaks of the libraries the program uses,
+# never of its own code, are suppressed in tests/sanitizer/lsan.supp. The tests
+# also catch uses of a returned function's locals, which slows fuzzing fourfold.
+sanitizer_options() {
+    ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1
+    [ "$1" = tests ] && ASAN_OPTIONS+=:detect_stack_use_after_return=1
+    export ASAN_OPTIONS
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+}
+
+# Runs one fuzz target from its seed corpus in the repository; what it finds
+# new goes to build-fuzz/corpus, a crashing input to build-fuzz/crashes.
+fuzz_target() {
+    local target=$1 seconds=$2
+    local work=build-fuzz/corpus/$target log=build-fuzz/$target.log
+    local options=(-max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10
+        -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-")
+    case "$target" in
+    read_single_fuzzer) options+=(-max_len=256) ;;
+    *) options+=(-max_len=1024) ;;
+    esac
+    [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
+    mkdir -p "$work" build-fuzz/crashes
+    echo "Fuzzing $target for $seconds s"
+    if ! "build-fuzz/tests/fuzz/$target" "${options[@]}" "$work" "tests/fuzz/corpus/$target" \
+        >"$log" 2>&1; then
+        tail -n 40 "$log"
+        echo "$target found a failing input; replay it with build-fuzz/tests/fuzz/$target <input>" >&2
+        return 1
+    fi
+    awk -v target="$target" '
+        /stat::number_of_executed_units/ { runs = $2 }
+        /stat::average_exec_per_sec/ { rate = $2 }
+        /stat::new_units_added/ { added = $2 }
+        END { printf "%s: %d executions, %d per second, %d new inputs\n", target, runs, rate, added }
+    ' "$log"
 }
 
 command=${1:-}
@@ -56,8 +106,30 @@ run)
     ;;
 test)
     ensure_packages "${PACKAGES[@]}"
-    build build
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+    if [ "${2:-}" = --sanitize ]; then
+        build build-sanitize -DQUERLIN_SANITIZE=ON
+        sanitizer_options tests
+        QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j2
+    else
+        build build
+        QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+    fi
+    ;;
+fuzz)
+    seconds=${2:-60}
+    ensure_packages "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    targets=()
+    for corpus in tests/fuzz/corpus/*/; do
+        targets+=("$(basename "$corpus")")
+    done
+    BUILD_TARGETS=("${targets[@]}")
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUERLIN_FUZZ=ON
+    sanitizer_options fuzzing
+    failed=0
+    for target in "${targets[@]}"; do
+        fuzz_target "$target" "$seconds" || failed=1
+    done
+    exit "$failed"
     ;;
 package)
     ensure_packages "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
@@ -82,7 +154,7 @@ screenshots)
     tools/screenshots.sh build/src/app/querlin docs/screenshots
     ;;
 *)
-    echo "usage: ./dev.sh run|test|package|bench|screenshots" >&2
+    echo "usage: ./dev.sh run|test [--sanitize]|fuzz [seconds]|package|bench|screenshots" >&2
     exit 2
     ;;
 esac

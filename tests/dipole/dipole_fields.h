@@ -5,8 +5,8 @@
 namespace querlin::testing {
 
 // The main window's controls that its handlers touch, with their initial texts.
-inline MemoryFields initialMainWindow() {
-    MemoryFields fields;
+inline MemoryFields initialMainWindow(const QLocale& locale = QLocale::c()) {
+    MemoryFields fields(locale);
     fields.texts = {{"Text1", "99"},      {"Text5", "00.0"},  {"Text6", "00.0"},
                     {"Text10", "00.0"},   {"Text11", "FEET"}, {"Text14", ".00"},
                     {"Text15", "INCHES"}, {"Text17", "00"},   {"Text20", "00"},

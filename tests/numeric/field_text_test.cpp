@@ -111,6 +111,30 @@ TEST(SingleText, UsesTheLocaleSeparatorAndRoundTrips) {
     }
 }
 
+// Seven digits keep within 5e-7 of the value; reading them back rounds once
+// more, to the nearest single, by up to half the spacing of singles (2^-24 of
+// the value). Fuzzing found this single coming back 5.3e-7 away.
+TEST(SingleText, ReadsBackWithinSevenDigitsAndHalfASpacingOfSingles) {
+    const float value = 0.100044549F;
+    EXPECT_EQ(SingleText(value, kC), u"0.1000445"_qs);
+    const float back = ReadSingle(SingleText(value, kC), kC);
+    EXPECT_EQ(back, 0.100044496F);
+    const double error = std::fabs(static_cast<double>(back) - value) / value;
+    EXPECT_GT(error, 5e-7);
+    EXPECT_LE(error, 5e-7 + std::ldexp(1.0, -24));
+}
+
+// The single nearest a power of ten can lie just below it, where the seventh
+// digit is finer: written again it gives other digits for the same single.
+TEST(SingleText, WritingWhatWasReadSettlesAtOnce) {
+    const float above = 1.00000006e28F;
+    EXPECT_EQ(SingleText(above, kC), u"1E+28"_qs);
+    const float nearest = ReadSingle(u"1E+28", kC);
+    EXPECT_LT(static_cast<double>(nearest), 1e28);
+    EXPECT_EQ(SingleText(nearest, kC), u"9.999999E+27"_qs);
+    EXPECT_EQ(ReadSingle(u"9.999999E+27", kC), nearest);
+}
+
 TEST(SingleText, NonFiniteValuesReadPlainly) {
     const float inf = std::numeric_limits<float>::infinity();
     EXPECT_EQ(SingleText(inf, kC), u"Infinity"_qs);
