@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/widget_fields.h"
+#include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"
 #include "support/widget_lookup.h"
@@ -53,6 +54,13 @@ const std::vector<ReadingPress>& readingPresses() {
          .before = {"Command5"},
          .outputs = {matchingCoil},
          .result = {matchingCoil, "1.463956"}},
+        {.window = "Form2",
+         .button = coilfields::calculate,
+         .inputs = {coilfields::inductance, coilfields::coilDiameter, coilfields::coilLength,
+                    coilfields::wireDiameter},
+         .good = {{"Text6", "10"}, {"Text8", "1"}, {"Text10", "2"}, {"Text12", "0.05"}},
+         .outputs = {coilfields::turns, coilfields::message},
+         .result = {coilfields::turns, "31.30495"}},
     };
     return presses;
 }
