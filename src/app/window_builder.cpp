@@ -38,42 +38,41 @@ void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorR
     widget->setPalette(palette);
 }
 
-QWidget* makeTextBox(const ControlSpec& spec) {
-    auto* box = new QLineEdit(QString::fromLatin1(spec.text));
-    box->setFrame(spec.look.border);
-    paint(box, QPalette::Base, QPalette::Text, spec.look);
-    box->setAlignment(spec.alignment);
+QWidget* makeTextBox(const ControlSpec& row) {
+    auto* box = new QLineEdit(QString::fromLatin1(row.text));
+    box->setFrame(row.look.border);
+    paint(box, QPalette::Base, QPalette::Text, row.look);
+    box->setAlignment(row.alignment);
     box->setCursorPosition(0);  // a text wider than the box shows its beginning
     return box;
 }
 
-QWidget* makeMultiLineTextBox(const ControlSpec& spec) {
-    auto* box = new QPlainTextEdit(shownText(spec.text));
+QWidget* makeMultiLineTextBox(const ControlSpec& row) {
+    auto* box = new QPlainTextEdit(shownText(row.text));
     box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(spec.scrollBar ? Qt::ScrollBarAsNeeded
-                                                   : Qt::ScrollBarAlwaysOff);
-    if (!spec.look.border) {
+    box->setVerticalScrollBarPolicy(row.scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (!row.look.border) {
         box->setFrameShape(QFrame::NoFrame);
     }
     box->document()->setDocumentMargin(1);
-    paint(box, QPalette::Base, QPalette::Text, spec.look);
-    paint(box->viewport(), QPalette::Base, QPalette::Text, spec.look);
+    paint(box, QPalette::Base, QPalette::Text, row.look);
+    paint(box->viewport(), QPalette::Base, QPalette::Text, row.look);
     return box;
 }
 
-QWidget* makeButton(const ControlSpec& spec) {
-    auto* button = new QPushButton(QString::fromLatin1(spec.text));
+QWidget* makeButton(const ControlSpec& row) {
+    auto* button = new QPushButton(QString::fromLatin1(row.text));
     // Enter and Esc press nothing: no button is a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QWidget* makeOptionButton(const ControlSpec& spec) {
-    auto* option = new QRadioButton(QString::fromLatin1(spec.text));
-    Look look = spec.look;
+QWidget* makeOptionButton(const ControlSpec& row) {
+    auto* option = new QRadioButton(QString::fromLatin1(row.text));
+    Look look = row.look;
     if (look.background.source == Colour::Source::Standard) {
         look.background = colours::buttonFace;  // it stands out as a button-face box
     }
@@ -140,63 +139,63 @@ class PictureBox : public QLabel {
     }
 };
 
-QWidget* makePictureBox(const ControlSpec& spec) {
-    auto* picture = new PictureBox(QPixmap(QString::fromLatin1(spec.text)));
-    if (spec.look.border) {
+QWidget* makePictureBox(const ControlSpec& row) {
+    auto* picture = new PictureBox(QPixmap(QString::fromLatin1(row.text)));
+    if (row.look.border) {
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
     }
-    paint(picture, QPalette::Window, QPalette::WindowText, spec.look);
+    paint(picture, QPalette::Window, QPalette::WindowText, row.look);
     return picture;
 }
 
-QWidget* makeShape(const ControlSpec& spec) {
+QWidget* makeShape(const ControlSpec& row) {
     auto* shape = new QFrame;
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(1);
-    paint(shape, QPalette::Window, QPalette::WindowText, spec.look);
+    paint(shape, QPalette::Window, QPalette::WindowText, row.look);
     shape->setFocusPolicy(Qt::NoFocus);
     return shape;
 }
 
-QWidget* makeLabel(const ControlSpec& spec) {
-    auto* label = new QLabel(QString::fromLatin1(spec.text));
-    label->setAlignment(spec.alignment);
+QWidget* makeLabel(const ControlSpec& row) {
+    auto* label = new QLabel(QString::fromLatin1(row.text));
+    label->setAlignment(row.alignment);
     label->setWordWrap(true);
-    paint(label, QPalette::Window, QPalette::WindowText, spec.look);
+    paint(label, QPalette::Window, QPalette::WindowText, row.look);
     return label;
 }
 
-QWidget* makeControl(const ControlSpec& spec) {
-    switch (spec.kind) {
+QWidget* makeControl(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::TextBox:
-            return makeTextBox(spec);
+            return makeTextBox(row);
         case ControlKind::MultiLineTextBox:
-            return makeMultiLineTextBox(spec);
+            return makeMultiLineTextBox(row);
         case ControlKind::Button:
-            return makeButton(spec);
+            return makeButton(row);
         case ControlKind::OptionButton:
-            return makeOptionButton(spec);
+            return makeOptionButton(row);
         case ControlKind::ScrollBar:
             return makeScrollBar();
         case ControlKind::PictureBox:
-            return makePictureBox(spec);
+            return makePictureBox(row);
         case ControlKind::Shape:
-            return makeShape(spec);
+            return makeShape(row);
         case ControlKind::Label:
-            return makeLabel(spec);
+            return makeLabel(row);
     }
     return nullptr;
 }
 
-QRect placement(const ControlSpec& spec, QWidget* parent, bool inPicture) {
+QRect placement(const ControlSpec& row, QWidget* parent, bool inPicture) {
     if (inPicture) {
         const QPoint origin = parent->contentsRect().topLeft();
-        return {origin.x() + twipsToPixels(spec.at.left), origin.y() + twipsToPixels(spec.at.top),
-                twipsToPixels(spec.at.width), twipsToPixels(spec.at.height)};
+        return {origin.x() + twipsToPixels(row.at.left), origin.y() + twipsToPixels(row.at.top),
+                twipsToPixels(row.at.width), twipsToPixels(row.at.height)};
     }
-    return {twipsToPixels(spec.at.left), twipsToPixels(spec.at.top), twipsToPixels(spec.at.width),
-            twipsToPixels(spec.at.height)};
+    return {twipsToPixels(row.at.left), twipsToPixels(row.at.top), twipsToPixels(row.at.width),
+            twipsToPixels(row.at.height)};
 }
 
 }  // namespace
@@ -227,24 +226,25 @@ QFont controlFont(const Font& font) {
     return result;
 }
 
-void buildWindow(QWidget* window, const WindowSpec& spec) {
-    window->setObjectName(QString::fromLatin1(spec.name));
-    window->setWindowTitle(QString::fromLatin1(spec.caption));
+void buildWindow(QWidget* window, const WindowSpec& description) {
+    window->setObjectName(QString::fromLatin1(description.name));
+    window->setWindowTitle(QString::fromLatin1(description.caption));
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (spec.minimiseMaximise) {
+    if (description.minimiseMaximise) {
         flags |= Qt::WindowMinMaxButtonsHint;
     }
     window->setWindowFlags(flags);
-    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-    if (spec.sizable) {
+    const QSize client(twipsToPixels(description.clientWidth),
+                       twipsToPixels(description.clientHeight));
+    if (description.sizable) {
         window->resize(client);
     } else {
         window->setFixedSize(client);
     }
     window->setFont(controlFont(fonts::R8));
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, resolve(spec.background, palette));
+    palette.setColor(QPalette::Window, resolve(description.background, palette));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
@@ -252,23 +252,23 @@ void buildWindow(QWidget* window, const WindowSpec& spec) {
 void buildControls(QWidget* window, std::span<const ControlSpec> table) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<QWidget*> shapes;
-    for (const ControlSpec& spec : table) {
+    for (const ControlSpec& row : table) {
         QWidget* parent = window;
-        if (spec.container != nullptr) {
-            parent = window->findChild<QWidget*>(QString::fromLatin1(spec.container));
+        if (row.container != nullptr) {
+            parent = window->findChild<QWidget*>(QString::fromLatin1(row.container));
         }
-        QWidget* control = makeControl(spec);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setFont(controlFont(spec.font));
+        QWidget* control = makeControl(row);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setFont(controlFont(row.font));
         control->setParent(parent);
-        control->setGeometry(placement(spec, parent, spec.container != nullptr));
-        if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Label) {
+        control->setGeometry(placement(row, parent, row.container != nullptr));
+        if (row.kind == ControlKind::PictureBox || row.kind == ControlKind::Label) {
             control->setFocusPolicy(Qt::NoFocus);
         }
-        if (spec.kind == ControlKind::Shape) {
+        if (row.kind == ControlKind::Shape) {
             shapes.push_back(control);
         } else if (control->focusPolicy() != Qt::NoFocus) {
-            tabOrder.emplace_back(spec.tab, control);
+            tabOrder.emplace_back(row.tab, control);
         }
     }
     for (QWidget* shape : shapes) {

@@ -12,7 +12,7 @@ namespace querlin {
 
 // Sets up a top-level window from its description: objectName, caption, fixed
 // or sizable client area, title-bar buttons and background.
-void buildWindow(QWidget* window, const WindowSpec& spec);
+void buildWindow(QWidget* window, const WindowSpec& description);
 
 // Builds the controls of a window from its table. Controls are created in table
 // order, so a later one lies above an earlier one, and shapes lie beneath all

@@ -77,9 +77,9 @@ constexpr const char* kDiameters =
     "       3.0        3.000       7.62\r\n";
 
 // A multi-line box that shows a vertical scroll bar when its text is longer than the box.
-constexpr ControlSpec withScrollBar(ControlSpec spec) {
-    spec.scrollBar = true;
-    return spec;
+constexpr ControlSpec withScrollBar(ControlSpec row) {
+    row.scrollBar = true;
+    return row;
 }
 
 // Text6 lies above the bottom edge of Text3 because it comes later.

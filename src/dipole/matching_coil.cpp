@@ -20,7 +20,7 @@ void calculateMatchingCoil(Fields& fields, DipoleVariables& v) {
     c.step(5, "the reactance of the matching coil");
     v.xl = c.checked(v.zt * root);
 
-    // 6.292 as the design has it, not 2 pi.
+    // The published formula uses 6.292 here, not 2 pi; the results keep to it.
     c.step(6, "the inductance of the matching coil");
     v.match = v.xl / (v.freq * 6.292);
     c.check();

@@ -61,13 +61,13 @@ class CoilWindowTest : public QObject {
 
         const auto controls = querlin::coilWindowControls();
         QCOMPARE(controls.size(), std::size_t{16});
-        for (const querlin::ControlSpec& spec : controls) {
-            auto* control = window.findChild<QWidget*>(QString::fromLatin1(spec.name));
-            QVERIFY2(control != nullptr, spec.name);
+        for (const querlin::ControlSpec& row : controls) {
+            auto* control = window.findChild<QWidget*>(QString::fromLatin1(row.name));
+            QVERIFY2(control != nullptr, row.name);
             QCOMPARE(control->parentWidget(), &window);
             const QRect expected(
-                querlin::twipsToPixels(spec.at.left), querlin::twipsToPixels(spec.at.top),
-                querlin::twipsToPixels(spec.at.width), querlin::twipsToPixels(spec.at.height));
+                querlin::twipsToPixels(row.at.left), querlin::twipsToPixels(row.at.top),
+                querlin::twipsToPixels(row.at.width), querlin::twipsToPixels(row.at.height));
             QCOMPARE(control->geometry(), expected);
         }
         QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Text2"))->geometry(),
@@ -157,11 +157,11 @@ class CoilWindowTest : public QObject {
                  QStringLiteral("CALCULATE"));
 
         // Every multi-line box shows its stored text unchanged, line ends aside.
-        for (const querlin::ControlSpec& spec : querlin::coilWindowControls()) {
-            if (spec.kind == querlin::ControlKind::MultiLineTextBox) {
-                QString stored = QString::fromLatin1(spec.text);
+        for (const querlin::ControlSpec& row : querlin::coilWindowControls()) {
+            if (row.kind == querlin::ControlKind::MultiLineTextBox) {
+                QString stored = QString::fromLatin1(row.text);
                 stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                QCOMPARE(textBox(window, spec.name)->toPlainText(), stored);
+                QCOMPARE(textBox(window, row.name)->toPlainText(), stored);
             }
         }
 

@@ -35,19 +35,19 @@ class MainWindowScaleTest : public QObject {
 
     void everyControlKeepsItsTwipsGeometry() {
         QCOMPARE(window_->size(), QSize(612, 448));
-        for (const ControlSpec& spec : mainWindowControls()) {
-            QWidget* widget = control(window_.get(), spec.name);
+        for (const ControlSpec& row : mainWindowControls()) {
+            QWidget* widget = control(window_.get(), row.name);
             QPoint origin;
-            int left = twipsToPixels(spec.at.left);
-            if (spec.container != nullptr) {
+            int left = twipsToPixels(row.at.left);
+            if (row.container != nullptr) {
                 origin = widget->parentWidget()->contentsRect().topLeft();
                 // The coil symbols stand where the slider's first value put them.
                 left = static_cast<int>(std::lround(widget->property("left").toFloat()));
             }
-            const QRect expected(origin.x() + left, origin.y() + twipsToPixels(spec.at.top),
-                                 twipsToPixels(spec.at.width), twipsToPixels(spec.at.height));
+            const QRect expected(origin.x() + left, origin.y() + twipsToPixels(row.at.top),
+                                 twipsToPixels(row.at.width), twipsToPixels(row.at.height));
             QVERIFY2(widget->geometry() == expected, qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
-                                                                    .arg(QLatin1String(spec.name))
+                                                                    .arg(QLatin1String(row.name))
                                                                     .arg(widget->x())
                                                                     .arg(widget->y())
                                                                     .arg(widget->width())

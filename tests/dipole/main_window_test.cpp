@@ -35,8 +35,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(w->minimumSize(), w->maximumSize());  // not resizable
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
-        for (const ControlSpec& spec : mainWindowControls()) {
-            QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(spec.name)) != nullptr, spec.name);
+        for (const ControlSpec& row : mainWindowControls()) {
+            QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(row.name)) != nullptr, row.name);
         }
         QVERIFY(control<QRadioButton>(w, "Option2")->isChecked());
         QVERIFY(!control<QRadioButton>(w, "Option1")->isChecked());
@@ -96,10 +96,10 @@ class MainWindowTest : public QObject {
 
     void tabOrderFollowsTheTable() {
         QStringList expected;
-        for (const ControlSpec& spec : mainWindowControls()) {
-            QWidget* widget = window_->findChild<QWidget*>(QString::fromLatin1(spec.name));
+        for (const ControlSpec& row : mainWindowControls()) {
+            QWidget* widget = window_->findChild<QWidget*>(QString::fromLatin1(row.name));
             if (widget->focusPolicy() & Qt::TabFocus) {
-                expected << QString::fromLatin1(spec.name);
+                expected << QString::fromLatin1(row.name);
             }
         }
         QCOMPARE(expected.size(), 38);  // all but the three pictures and two shapes
