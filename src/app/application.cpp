@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/fault_report.h"
 #include "coil/coil_window.h"
 #include "dipole/main_window.h"
 #include "info/notes_window.h"
