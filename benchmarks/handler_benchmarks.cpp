@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "coil/coil_fields.h"
+#include "coil/turns.h"
 #include "dipole/coil_position.h"
 #include "dipole/dipole_fields.h"
 #include "dipole/loading_coil.h"
@@ -7,9 +9,9 @@
 #include "dipole/units.h"
 #include "numeric/handler_fault.h"
 
-// The main window's calculation handlers, each run as a button press or slider
-// change runs it, over fields held in memory: once with the 40-foot dipole on
-// 7.1 MHz and once down a path that ends in a fault.
+// The calculation handlers of the main window and the coil window, each run as a button press or
+// slider change runs it, over fields held in memory: once with the 40-foot dipole on 7.1 MHz and
+// once down a path that ends in a fault.
 
 namespace querlin {
 namespace {
@@ -104,6 +106,22 @@ void MetricFault(benchmark::State& state) {
         state, fields, [&] { selectMetric(fields); }, true);
 }
 
+// The loading coil of the 40-foot dipole on a 1-inch former with 16 AWG wire.
+void Turns(benchmark::State& state) {
+    MemoryFields fields = testing::coilWindowWith(u"14.74"_qs, u"1"_qs, u"2"_qs, u".051"_qs);
+    CoilVariables v;
+    run(
+        state, fields, [&] { calculateTurns(fields, v); }, false);
+}
+
+// The coil window's initial texts: zero divided by zero.
+void TurnsFault(benchmark::State& state) {
+    MemoryFields fields = testing::initialCoilWindow();
+    CoilVariables v;
+    run(
+        state, fields, [&] { calculateTurns(fields, v); }, true);
+}
+
 BENCHMARK(LoadingCoil);
 BENCHMARK(LoadingCoilFault);
 BENCHMARK(CoilPosition);
@@ -112,6 +130,8 @@ BENCHMARK(MatchingCoil);
 BENCHMARK(MatchingCoilFault);
 BENCHMARK(Metric);
 BENCHMARK(MetricFault);
+BENCHMARK(Turns);
+BENCHMARK(TurnsFault);
 
 }  // namespace
 }  // namespace querlin

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "coil_fields.h"
 #include "numeric/handler_fault.h"
 #include "support/fault_of.h"
 #include "support/memory_fields.h"
@@ -17,23 +18,8 @@ using testing::MemoryFields;
 const QString kFit = QString::fromLatin1(kFitMessage);
 const QString kTooSmall = QString::fromLatin1(kTooSmallMessage);
 
-// The coil window as it opens: every field "0" and no message.
-MemoryFields initialCoilWindow() {
-    MemoryFields fields;
-    fields.texts = {{"Text6", "0"},  {"Text8", "0"},  {"Text10", "0"},
-                    {"Text12", "0"}, {"Text14", "0"}, {"Text15", ""}};
-    return fields;
-}
-
-MemoryFields coilWindowWith(const QString& inductance, const QString& diameter,
-                            const QString& length, const QString& wire) {
-    MemoryFields fields = initialCoilWindow();
-    fields.texts["Text6"] = inductance;
-    fields.texts["Text8"] = diameter;
-    fields.texts["Text10"] = length;
-    fields.texts["Text12"] = wire;
-    return fields;
-}
+using testing::coilWindowWith;
+using testing::initialCoilWindow;
 
 HandlerFault faultOf(MemoryFields& fields, CoilVariables& v) {
     return testing::faultOf([&] { calculateTurns(fields, v); });

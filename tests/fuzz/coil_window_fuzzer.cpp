@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "coil/coil_fields.h"
 #include "coil/coil_window_fields.h"
 #include "coil/turns.h"
 #include "window_script.h"
@@ -13,10 +14,7 @@ namespace {
 // The coil window without a display: its fields and its variables, which carry
 // over from press to press.
 struct CoilWindowModel {
-    explicit CoilWindowModel(const QLocale& locale) : fields(locale) {
-        fields.texts = {{"Text6", "0"},  {"Text8", "0"},  {"Text10", "0"},
-                        {"Text12", "0"}, {"Text14", "0"}, {"Text15", ""}};
-    }
+    explicit CoilWindowModel(const QLocale& locale) : fields(testing::initialCoilWindow(locale)) {}
 
     std::vector<Press> presses() {
         return {{.control = coilfields::calculate,
