@@ -20,7 +20,6 @@ class NotesWindowTest : public QObject {
     void storedTexts();
     void boxes();
     void focusStartsInTheFirstBoxAndRunsInTabOrder();
-    void resizingMovesNothing();
 
   private:
     QPlainTextEdit* box(const char* name) const {
@@ -138,21 +137,6 @@ void NotesWindowTest::focusStartsInTheFirstBoxAndRunsInTabOrder() {
     QCOMPARE(QApplication::focusWidget(), box("Text3"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), box("Text1"));
-}
-
-void NotesWindowTest::resizingMovesNothing() {
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-    const QRect first = box("Text1")->geometry();
-    const QRect second = box("Text2")->geometry();
-    const QRect third = box("Text3")->geometry();
-    for (const QSize size : {QSize(300, 200), QSize(900, 700), QSize(562, 388)}) {
-        window_->resize(size);
-        QTRY_COMPARE(window_->size(), size);
-        QCOMPARE(box("Text1")->geometry(), first);
-        QCOMPARE(box("Text2")->geometry(), second);
-        QCOMPARE(box("Text3")->geometry(), third);
-    }
 }
 
 }  // namespace querlin
