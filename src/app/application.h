@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/window_slot.h"
+#include "widgets/window_slot.h"
 
 namespace querlin {
 

@@ -2,11 +2,11 @@
 
 #include <QPushButton>
 
-#include "app/fault_report.h"
-#include "app/window_builder.h"
 #include "coil/coil_window_fields.h"
 #include "coil/coil_window_table.h"
 #include "coil/turns.h"
+#include "widgets/fault_report.h"
+#include "widgets/window_builder.h"
 
 namespace querlin {
 

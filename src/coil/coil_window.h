@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/widget_fields.h"
 #include "coil/coil_variables.h"
+#include "widgets/widget_fields.h"
 
 namespace querlin {
 

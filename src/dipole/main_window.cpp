@@ -4,15 +4,15 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "app/accessible_names.h"
-#include "app/fault_report.h"
-#include "app/window_builder.h"
 #include "dipole/coil_position.h"
 #include "dipole/loading_coil.h"
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_table.h"
 #include "dipole/matching_coil.h"
 #include "dipole/units.h"
+#include "widgets/accessible_names.h"
+#include "widgets/fault_report.h"
+#include "widgets/window_builder.h"
 
 namespace querlin {
 
@@ -60,13 +60,13 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
                 }
             });
 
-    on("Command5", [this] { calculateLoadingCoil(fields_, variables_); });
-    on("Command7", [this] { calculateMatchingCoil(fields_, variables_); });
-    on("Command1", [this] { navigation_.showCoilWindow(); });
-    on("Command3", [this] { navigation_.showCoilWindow(); });
-    on("Command6", [this] { navigation_.showCoilWindow(); });
-    on("Command2", [this] { navigation_.showNotes(); });
-    on("Command4", [this] { navigation_.showWebLink(); });
+    on(mainfields::loadingCalculate, [this] { calculateLoadingCoil(fields_, variables_); });
+    on(mainfields::matchingCalculate, [this] { calculateMatchingCoil(fields_, variables_); });
+    on(mainfields::awgWireSizes, [this] { navigation_.showCoilWindow(); });
+    on(mainfields::designCoils, [this] { navigation_.showCoilWindow(); });
+    on(mainfields::designCoil, [this] { navigation_.showCoilWindow(); });
+    on(mainfields::readMeFirst, [this] { navigation_.showNotes(); });
+    on(mainfields::website, [this] { navigation_.showWebLink(); });
 }
 
 template <typename Handler>

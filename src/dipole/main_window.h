@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "app/navigation.h"
-#include "app/widget_fields.h"
 #include "dipole/dipole_variables.h"
+#include "dipole/navigation.h"
+#include "widgets/widget_fields.h"
 
 namespace querlin {
 

@@ -4,7 +4,8 @@
 
 namespace querlin::mainfields {
 
-// The main window's controls that its handlers read and write.
+// The main window's controls that its handlers read and write, and the buttons
+// that start them or open the other windows.
 inline constexpr Field frequency{"Text5", "INPUT FREQUENCY"};
 inline constexpr Field totalLength{"Text6", "INPUT TOTAL LENGTH"};
 inline constexpr Field elementSize{"Text14", "INPUT ELEMENT SIZE"};
@@ -22,6 +23,14 @@ inline constexpr const char* coilDistance = "Text10";
 inline constexpr const char* loadingInductance = "Text17";
 inline constexpr const char* impedance = "Text20";
 inline constexpr const char* matchingCoil = "Text24";
+
+inline constexpr const char* loadingCalculate = "Command5";
+inline constexpr const char* matchingCalculate = "Command7";
+inline constexpr const char* awgWireSizes = "Command1";
+inline constexpr const char* designCoils = "Command3";
+inline constexpr const char* designCoil = "Command6";
+inline constexpr const char* readMeFirst = "Command2";
+inline constexpr const char* website = "Command4";
 
 inline constexpr const char* distanceUnit = "Text11";
 inline constexpr const char* diameterUnit = "Text15";

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "app/accessible_names.h"
-#include "app/control_table.h"
+#include "widgets/accessible_names.h"
+#include "widgets/control_table.h"
 
 namespace querlin {
 

@@ -7,59 +7,28 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
-#include <array>
 
-#include "app/fault_report.h"
-#include "app/window_builder.h"
+#include "info/web_window_fields.h"
+#include "info/web_window_table.h"
+#include "widgets/fault_report.h"
+#include "widgets/window_builder.h"
 
 namespace querlin {
-
-namespace {
-
-using enum ControlKind;
-using namespace fonts;
-
-constexpr WindowSpec kWindow{"web", "Web Page Link", 3315, 1845, false, false, colours::buttonFace};
-
-// Where the client area's top left corner stands on the screen when it opens.
-constexpr int kClientLeft = 2130;
-constexpr int kClientTop = 1695;
-
-constexpr Look kText{false, colours::standard, colours::standard};
-constexpr Look kLink{false, colours::standard, Colour::bgr(0x00FF0000)};
-constexpr Font kLinkFont{8.25, false, false, true};
-
-constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
-
-constexpr const char* kWhere = "The link will be opened in your default browser.";
-constexpr const char* kWhat = "Click Link Below to ";
-constexpr const char* kAddress = kWebPageAddress;
-
-constexpr std::array<ControlSpec, 3> kControls{{
-    {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, 0, nullptr, kCentred},
-    {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, 1, nullptr, kCentred},
-    {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, 2, nullptr, kLeft},
-}};
-
-// The pointing hand over the link, its hot spot at the tip of the raised finger.
-constexpr int kHandHotX = 13;
-constexpr int kHandHotY = 9;
-
-}  // namespace
 
 WebWindow::WebWindow(QWidget* parent) : WebWindow(&QDesktopServices::openUrl, parent) {}
 
 WebWindow::WebWindow(UrlOpener open, QWidget* parent) : QWidget(parent), open_(std::move(open)) {
-    buildWindow(this, kWindow);
-    buildControls(this, kControls);
+    buildWindow(this, webWindowSpec());
+    buildControls(this, webWindowControls());
     const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
-    setGeometry(QRect(screenOrigin + QPoint(twipsToPixels(kClientLeft), twipsToPixels(kClientTop)),
-                      size()));
+    const QPoint stored = webWindowPosition();
+    setGeometry(
+        QRect(screenOrigin + QPoint(twipsToPixels(stored.x()), twipsToPixels(stored.y())), size()));
 
-    link_ = findChild<QLabel*>(QStringLiteral("lblWebPage"));
+    link_ = findChild<QLabel*>(QString::fromLatin1(webfields::link));
     showWholeAddress();
-    link_->setCursor(QCursor(QPixmap(QStringLiteral(":/assets/hand.png")), kHandHotX, kHandHotY));
+    link_->setCursor(
+        QCursor(QPixmap(QString::fromLatin1(kHandCursor)), kHandHotSpot.x(), kHandHotSpot.y()));
     link_->installEventFilter(this);
 }
 
@@ -79,7 +48,7 @@ void WebWindow::showWholeAddress() {
         const int shift = (wider - width()) / 2;
         setFixedWidth(wider);
         // The explanations stay centred above the link.
-        for (const char* name : {"Label1", "Label2"}) {
+        for (const char* name : {webfields::explanation, webfields::instruction}) {
             QWidget* label = findChild<QWidget*>(QString::fromLatin1(name));
             label->move(label->x() + shift, label->y());
         }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/widget_fields.h"
+#include "widgets/widget_fields.h"
 #include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/window_builder.h"
+#include "widgets/window_builder.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_table.h"
 #include "support/widget_lookup.h"

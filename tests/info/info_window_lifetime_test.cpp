@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "app/application.h"
-#include "app/widget_fields.h"
+#include "widgets/widget_fields.h"
 #include "dipole/main_window.h"
 #include "info/notes_window.h"
 

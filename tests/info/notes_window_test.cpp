@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/widget_fields.h"
+#include "widgets/widget_fields.h"
 
 namespace querlin {
 

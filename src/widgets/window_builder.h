@@ -4,7 +4,7 @@
 #include <QString>
 #include <span>
 
-#include "app/control_table.h"
+#include "widgets/control_table.h"
 
 class QWidget;
 

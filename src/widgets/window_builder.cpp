@@ -1,4 +1,4 @@
-#include "app/window_builder.h"
+#include "widgets/window_builder.h"
 
 #include <QFrame>
 #include <QKeyEvent>

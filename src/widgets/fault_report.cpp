@@ -1,4 +1,4 @@
-#include "app/fault_report.h"
+#include "widgets/fault_report.h"
 
 #include <QMessageBox>
 #include <QWidget>

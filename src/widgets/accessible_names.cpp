@@ -1,4 +1,4 @@
-#include "app/accessible_names.h"
+#include "widgets/accessible_names.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "app/widget_fields.h"
+#include "widgets/widget_fields.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/window_slot.h"
+#include "widgets/window_slot.h"
 
 namespace querlin {
 

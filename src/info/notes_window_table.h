@@ -1,0 +1,18 @@
+#pragma once
+
+#include <span>
+
+#include "widgets/accessible_names.h"
+#include "widgets/control_table.h"
+
+namespace querlin {
+
+const WindowSpec& notesWindowSpec();
+
+// The notes window's three text boxes, in tab order.
+std::span<const ControlSpec> notesWindowControls();
+
+// What a screen reader calls the three notes.
+std::span<const AccessibleCaption> notesWindowCaptions();
+
+}  // namespace querlin

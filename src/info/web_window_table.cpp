@@ -1,0 +1,50 @@
+#include "info/web_window_table.h"
+
+#include <array>
+
+#include "info/web_page.h"
+
+namespace querlin {
+
+namespace {
+
+using enum ControlKind;
+using namespace fonts;
+
+constexpr WindowSpec kWindow{"web", "Web Page Link", 3315, 1845, false, false, colours::buttonFace};
+
+constexpr int kClientLeft = 2130;
+constexpr int kClientTop = 1695;
+
+constexpr Look kText{false, colours::standard, colours::standard};
+constexpr Look kLink{false, colours::standard, Colour::bgr(0x00FF0000)};
+constexpr Font kLinkFont{8.25, false, false, true};
+
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
+
+constexpr const char* kWhere = "The link will be opened in your default browser.";
+constexpr const char* kWhat = "Click Link Below to ";
+constexpr const char* kAddress = kWebPageAddress;
+
+constexpr std::array<ControlSpec, 3> kControls{{
+    {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, 0, nullptr, kCentred},
+    {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, 1, nullptr, kCentred},
+    {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, 2, nullptr, kLeft},
+}};
+
+}  // namespace
+
+const WindowSpec& webWindowSpec() {
+    return kWindow;
+}
+
+QPoint webWindowPosition() {
+    return {kClientLeft, kClientTop};
+}
+
+std::span<const ControlSpec> webWindowControls() {
+    return kControls;
+}
+
+}  // namespace querlin
