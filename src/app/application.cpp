@@ -7,6 +7,8 @@
 #include "dipole/main_window.h"
 #include "info/notes_window.h"
 #include "info/web_window.h"
+#include "widgets/bitmap.h"
+#include "widgets/window_builder.h"
 
 namespace querlin {
 
@@ -14,9 +16,13 @@ void presentToDesktop() {
     QApplication::setApplicationName(QStringLiteral("QUERLIN"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUERLIN_APP_ID));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/icon-16.png"));
-    icon.addFile(QStringLiteral(":/assets/icon.png"));
+    icon.addPixmap(bitmap("icon-16.png"));
+    icon.addPixmap(bitmap("icon.png"));
     QApplication::setWindowIcon(icon);
+    // The windows' own regular face serves as the default font too, for the
+    // fault reports and for what a text box lays out before it takes its font,
+    // so that no face is loaded that no window draws.
+    QApplication::setFont(controlFont(fonts::R8));
 }
 
 Application::Application()

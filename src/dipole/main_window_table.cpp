@@ -27,14 +27,14 @@ constexpr WindowSpec kWindow{"Form1", "QUERLIN", 9180, 6720, false, false, kCyan
 
 // The percentage starts at 99, the position the slider's first value stands for.
 constexpr std::array<ControlSpec, 43> kControls{{
-    {"Picture1", PictureBox, {120, 840, 9015, 615}, ":/assets/antenna.png", antenna, R8, 0},
+    {"Picture1", PictureBox, {120, 840, 9015, 615}, "antenna.png", antenna, R8, 0},
     {"HScroll1", ScrollBar, {120, 1560, 4455, 255}, "", standard, R8, 1},
     {"Text1", TextBox, {3360, 1920, 615, 420}, "99", plain, B12, 2},
-    {"Picture2", PictureBox, {0, 0, 1095, 495}, ":/assets/coil.png", leftCoil, R8, 3, "Picture1"},
+    {"Picture2", PictureBox, {0, 0, 1095, 495}, "coil.png", leftCoil, R8, 3, "Picture1"},
     {"Picture3",
      PictureBox,
      {7800, 0, 1055, 495},
-     ":/assets/coil.png",
+     "coil.png",
      rightCoil,
      R8,
      4,

@@ -5,11 +5,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QScreen>
 
 #include "info/web_window_fields.h"
 #include "info/web_window_table.h"
+#include "widgets/bitmap.h"
 #include "widgets/fault_report.h"
 #include "widgets/window_builder.h"
 
@@ -27,8 +27,7 @@ WebWindow::WebWindow(UrlOpener open, QWidget* parent) : QWidget(parent), open_(s
 
     link_ = findChild<QLabel*>(QString::fromLatin1(webfields::link));
     showWholeAddress();
-    link_->setCursor(
-        QCursor(QPixmap(QString::fromLatin1(kHandCursor)), kHandHotSpot.x(), kHandHotSpot.y()));
+    link_->setCursor(QCursor(bitmap(kHandCursor), kHandHotSpot.x(), kHandHotSpot.y()));
     link_->installEventFilter(this);
 }
 

@@ -17,7 +17,7 @@ QPoint webWindowPosition();
 std::span<const ControlSpec> webWindowControls();
 
 // The pointing hand over the link, its hot spot at the tip of the raised finger.
-inline constexpr const char* kHandCursor = ":/assets/hand.png";
+inline constexpr const char* kHandCursor = "hand.png";
 inline constexpr QPoint kHandHotSpot{13, 9};
 
 }  // namespace querlin

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "widgets/bitmap.h"
+
 namespace querlin {
 
 namespace {
@@ -38,8 +40,19 @@ void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorR
     widget->setPalette(palette);
 }
 
-QWidget* makeTextBox(const ControlSpec& row) {
-    auto* box = new QLineEdit(QString::fromLatin1(row.text));
+// Every control is made inside its parent and takes its font before its text,
+// so that no text is laid out in the default font: its face is never drawn and
+// would be loaded for nothing.
+template <typename Widget>
+Widget* create(const ControlSpec& row, QWidget* parent) {
+    auto* widget = new Widget(parent);
+    widget->setFont(controlFont(row.font));
+    return widget;
+}
+
+QWidget* makeTextBox(const ControlSpec& row, QWidget* parent) {
+    auto* box = create<QLineEdit>(row, parent);
+    box->setText(QString::fromLatin1(row.text));
     box->setFrame(row.look.border);
     paint(box, QPalette::Base, QPalette::Text, row.look);
     box->setAlignment(row.alignment);
@@ -47,8 +60,9 @@ QWidget* makeTextBox(const ControlSpec& row) {
     return box;
 }
 
-QWidget* makeMultiLineTextBox(const ControlSpec& row) {
-    auto* box = new QPlainTextEdit(shownText(row.text));
+QWidget* makeMultiLineTextBox(const ControlSpec& row, QWidget* parent) {
+    auto* box = create<QPlainTextEdit>(row, parent);
+    box->setPlainText(shownText(row.text));
     box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -62,16 +76,18 @@ QWidget* makeMultiLineTextBox(const ControlSpec& row) {
     return box;
 }
 
-QWidget* makeButton(const ControlSpec& row) {
-    auto* button = new QPushButton(QString::fromLatin1(row.text));
+QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
+    auto* button = create<QPushButton>(row, parent);
+    button->setText(QString::fromLatin1(row.text));
     // Enter and Esc press nothing: no button is a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QWidget* makeOptionButton(const ControlSpec& row) {
-    auto* option = new QRadioButton(QString::fromLatin1(row.text));
+QWidget* makeOptionButton(const ControlSpec& row, QWidget* parent) {
+    auto* option = create<QRadioButton>(row, parent);
+    option->setText(QString::fromLatin1(row.text));
     Look look = row.look;
     if (look.background.source == Colour::Source::Standard) {
         look.background = colours::buttonFace;  // it stands out as a button-face box
@@ -85,7 +101,7 @@ QWidget* makeOptionButton(const ControlSpec& row) {
 // scroll bar the user knows.
 class ScrollBar : public QScrollBar {
   public:
-    ScrollBar() : QScrollBar(Qt::Horizontal) {}
+    explicit ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -110,8 +126,8 @@ class ScrollBar : public QScrollBar {
     }
 };
 
-QWidget* makeScrollBar() {
-    auto* bar = new ScrollBar;
+QWidget* makeScrollBar(const ControlSpec& row, QWidget* parent) {
+    auto* bar = create<ScrollBar>(row, parent);
     // It takes the keyboard focus like any control, so arrows and Page Up/Down move it.
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
@@ -122,8 +138,7 @@ QWidget* makeScrollBar() {
 // pixels: smoothing would blur the one-pixel lines of the drawings.
 class PictureBox : public QLabel {
   public:
-    explicit PictureBox(const QPixmap& bitmap) {
-        setPixmap(bitmap);
+    explicit PictureBox(QWidget* parent) : QLabel(parent) {
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setScaledContents(false);
     }
@@ -139,8 +154,9 @@ class PictureBox : public QLabel {
     }
 };
 
-QWidget* makePictureBox(const ControlSpec& row) {
-    auto* picture = new PictureBox(QPixmap(QString::fromLatin1(row.text)));
+QWidget* makePictureBox(const ControlSpec& row, QWidget* parent) {
+    auto* picture = create<PictureBox>(row, parent);
+    picture->setPixmap(bitmap(row.text));
     if (row.look.border) {
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
@@ -149,8 +165,8 @@ QWidget* makePictureBox(const ControlSpec& row) {
     return picture;
 }
 
-QWidget* makeShape(const ControlSpec& row) {
-    auto* shape = new QFrame;
+QWidget* makeShape(const ControlSpec& row, QWidget* parent) {
+    auto* shape = create<QFrame>(row, parent);
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(1);
     paint(shape, QPalette::Window, QPalette::WindowText, row.look);
@@ -158,32 +174,33 @@ QWidget* makeShape(const ControlSpec& row) {
     return shape;
 }
 
-QWidget* makeLabel(const ControlSpec& row) {
-    auto* label = new QLabel(QString::fromLatin1(row.text));
+QWidget* makeLabel(const ControlSpec& row, QWidget* parent) {
+    auto* label = create<QLabel>(row, parent);
+    label->setText(QString::fromLatin1(row.text));
     label->setAlignment(row.alignment);
     label->setWordWrap(true);
     paint(label, QPalette::Window, QPalette::WindowText, row.look);
     return label;
 }
 
-QWidget* makeControl(const ControlSpec& row) {
+QWidget* makeControl(const ControlSpec& row, QWidget* parent) {
     switch (row.kind) {
         case ControlKind::TextBox:
-            return makeTextBox(row);
+            return makeTextBox(row, parent);
         case ControlKind::MultiLineTextBox:
-            return makeMultiLineTextBox(row);
+            return makeMultiLineTextBox(row, parent);
         case ControlKind::Button:
-            return makeButton(row);
+            return makeButton(row, parent);
         case ControlKind::OptionButton:
-            return makeOptionButton(row);
+            return makeOptionButton(row, parent);
         case ControlKind::ScrollBar:
-            return makeScrollBar();
+            return makeScrollBar(row, parent);
         case ControlKind::PictureBox:
-            return makePictureBox(row);
+            return makePictureBox(row, parent);
         case ControlKind::Shape:
-            return makeShape(row);
+            return makeShape(row, parent);
         case ControlKind::Label:
-            return makeLabel(row);
+            return makeLabel(row, parent);
     }
     return nullptr;
 }
@@ -211,14 +228,12 @@ QString shownText(const char* stored) {
 }
 
 QFont controlFont(const Font& font) {
-    // Metric-compatible stand-ins, so that every text fits its box as designed.
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont result(QStringLiteral("MS Sans Serif"));
+    // "MS Sans Serif" is drawn in a metric-compatible stand-in, so that every
+    // text fits its box as designed. The stand-in is asked for first: a family
+    // the system lacks would first be looked up among every installed font.
+    QFont result;
+    result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                        QStringLiteral("MS Sans Serif")});
     result.setPointSizeF(font.points);
     result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     result.setItalic(font.italic);
@@ -257,10 +272,8 @@ void buildControls(QWidget* window, std::span<const ControlSpec> table) {
         if (row.container != nullptr) {
             parent = window->findChild<QWidget*>(QString::fromLatin1(row.container));
         }
-        QWidget* control = makeControl(row);
+        QWidget* control = makeControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));
-        control->setFont(controlFont(row.font));
-        control->setParent(parent);
         control->setGeometry(placement(row, parent, row.container != nullptr));
         if (row.kind == ControlKind::PictureBox || row.kind == ControlKind::Label) {
             control->setFocusPolicy(Qt::NoFocus);

@@ -3,10 +3,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "widgets/window_builder.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_table.h"
 #include "support/widget_lookup.h"
+#include "widgets/window_builder.h"
 
 using namespace querlin;
 using namespace querlin::testing;
@@ -60,12 +60,12 @@ class MainWindowScaleTest : public QObject {
         QTest::addColumn<QString>("bitmap");
         QTest::addColumn<QRect>("area");  // in the picture's client area, logical pixels
         QTest::newRow("left coil") << "Picture2"
-                                   << ":/assets/coil.png" << QRect(0, 0, 73, 33);
+                                   << "coil.png" << QRect(0, 0, 73, 33);
         QTest::newRow("right coil") << "Picture3"
-                                    << ":/assets/coil.png" << QRect(0, 0, 70, 33);
+                                    << "coil.png" << QRect(0, 0, 70, 33);
         // The stretch of antenna between the two coil symbols.
         QTest::newRow("antenna") << "Picture1"
-                                 << ":/assets/antenna.png" << QRect(80, 0, 430, 37);
+                                 << "antenna.png" << QRect(80, 0, 430, 37);
     }
     void bitmapsArePixelDoubledWithoutSmoothing() {
         QFETCH(QString, picture);
@@ -80,7 +80,7 @@ class MainWindowScaleTest : public QObject {
         const QRect onScreen = area.translated(widget->contentsRect().topLeft());
         const QImage drawn = shown.copy(QRect(onScreen.topLeft() * scale, onScreen.size() * scale));
         const QImage expected =
-            QImage(bitmap)
+            QImage(QStringLiteral(QUERLIN_ASSETS_DIR "/") + bitmap)
                 .copy(area)
                 .scaled(area.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                 .convertToFormat(QImage::Format_RGB32);

@@ -123,7 +123,7 @@ void WebWindowTest::theHandShowsOverTheLinkOnly() {
     QCOMPARE(hand.shape(), Qt::BitmapCursor);
     QCOMPARE(hand.hotSpot(), QPoint(13, 9));
     QCOMPARE(hand.pixmap().size(), QSize(32, 32));
-    QCOMPARE(hand.pixmap().toImage(), QPixmap(u":/assets/hand.png"_qs).toImage());
+    QCOMPARE(hand.pixmap().toImage(), QPixmap(u"" QUERLIN_ASSETS_DIR "/hand.png"_qs).toImage());
 
     QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
     for (const char* name : {"Label1", "Label2"}) {
