@@ -102,9 +102,13 @@ class Querlin:
             self.stop()
             raise
 
-    def find_app(self):
+    def check_running(self):
+        """A crash, or a sanitizer's report, ends the program before it is stopped."""
         if self.process.poll() is not None:
             raise Failure(f"QUERLIN ended with exit code {self.process.returncode}")
+
+    def find_app(self):
+        self.check_running()
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "QUERLIN" and app.childCount > 0:
                 return app
@@ -268,7 +272,9 @@ def main(program, display):
     querlin = None
     try:
         querlin = Querlin(program)
-        return 1 if run(querlin) else 0
+        failures = run(querlin)
+        querlin.check_running()
+        return 1 if failures else 0
     except Failure as failure:
         print(f"FAIL {failure}")
         return 1
