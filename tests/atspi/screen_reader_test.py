@@ -8,8 +8,10 @@ examples through the accessibility interfaces and checks what is announced.
 
     screen_reader_test.py PROGRAM
 """
+import ctypes
 import os
 import select
+import signal
 import subprocess
 import sys
 import time
@@ -20,6 +22,7 @@ gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
 TIMEOUT = 10  # seconds for anything to appear over the bus
+PR_SET_PDEATHSIG = 1  # from <linux/prctl.h>
 
 
 class Failure(Exception):
@@ -40,12 +43,18 @@ def poll(what, probe, timeout=TIMEOUT):
         time.sleep(0.02)
 
 
+def end_with_parent():
+    """Ends the child process when this one ends, however it ends."""
+    ctypes.CDLL(None).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
 def start_display():
     """Starts Xvfb on a display number it picks itself, so parallel runs never clash."""
     read, write = os.pipe()
     try:
         server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp",
-                                   "-screen", "0", "1024x768x24"], pass_fds=[write])
+                                   "-screen", "0", "1024x768x24"], pass_fds=[write],
+                                  preexec_fn=end_with_parent)
     except FileNotFoundError:
         sys.exit("Xvfb is missing: install the Debian package xvfb")
     os.close(write)
