@@ -15,6 +15,9 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation desktop-file-utils appstream file)
+# The screen reader test: a virtual X display, a session bus, the AT-SPI bus
+# and its Python client.
+SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
@@ -107,7 +110,7 @@ run)
     exec build/src/app/querlin
     ;;
 test)
-    ensure_packages "${PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${SCREEN_READER_PACKAGES[@]}"
     if [ "${2:-}" = --sanitize ]; then
         build build-sanitize -DQUERLIN_SANITIZE=ON
         sanitizer_options tests

@@ -104,15 +104,24 @@ constexpr std::array<ControlSpec, 16> kControls{{
     withScrollBar({"Text15", MultiLineTextBox, {1800, 5520, 5775, 615}, "", message, BI10, 15}),
 }};
 
-// Lengths are in decimal inches, as the instruction text says.
-constexpr std::array<AccessibleCaption, 8> kCaptions{{
-    {"Text2", {"Wire gauge table"}},
-    {"Text4", {"Tubing diameter table"}},
+// Lengths are in decimal inches, as the instruction text says. The fixed texts
+// named among the parts become captions of these controls.
+constexpr std::array<AccessibleCaption, 11> kCaptions{{
+    {"Text1", {"Advice on coils"}},
+    {"Text2",
+     {"Wire gauge table"},
+     "one gauge a line: its number, its diameter in inches and in millimetres"},
+    {"Text3", {"Instructions"}},
+    {"Text4",
+     {"Tubing diameter table"},
+     "one size a line: the diameter as a fraction of an inch, in decimal inches and in "
+     "centimetres"},
     {"Text6", {"Text5"}},
     {"Text8", {"Text7", "inches"}},
     {"Text10", {"Text9", "inches"}},
     {"Text12", {"Text11", "inches"}},
     {"Text14", {"Text13"}},
+    {"Command1", {}, "works out the number of turns"},
     {"Text15", {"Advice on the winding"}},
 }};
 

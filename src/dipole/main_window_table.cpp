@@ -91,13 +91,17 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"Shape2", Shape, {120, 5160, 9015, 135}, "", bar, R8, kNoTab},
 }};
 
-constexpr std::array<AccessibleCaption, 13> kCaptions{{
+// The fixed texts named among the parts become captions of these controls.
+constexpr std::array<AccessibleCaption, 25> kCaptions{{
     {"Picture1",
      {"Antenna drawing"},
      "The dipole, fed at its centre; the coil symbols show where "
      "the loading coils sit along each half."},
     {"Picture2", {"Left loading coil"}, "Coil symbol on the left half of the antenna."},
     {"Picture3", {"Right loading coil"}, "Coil symbol on the right half of the antenna."},
+    {"Shape1", {"Separator bar"}, "between the inputs and the loading coils"},
+    {"Shape2", {"Separator bar"}, "between the loading coils and the matching coil"},
+    {"Text2", {"Text2"}, "banner"},
     {"HScroll1", {"Text8"}},
     {"Text1", {"Text8", "Text7"}},
     {"Text5", {"Text3", "MHz"}},
@@ -108,6 +112,15 @@ constexpr std::array<AccessibleCaption, 13> kCaptions{{
     {"Text20", {"Text19", "Text21"}},
     {"Text27", {"Text26", "Text28"}},
     {"Text24", {"Text23", "Text25"}},
+    {"Option1", {}, "lengths in metres, diameters in millimetres"},
+    {"Option2", {}, "lengths in feet, diameters in inches"},
+    {"Command5", {}, "works out the loading coils"},
+    {"Command7", {}, "works out the matching coil"},
+    {"Command1", {}, "opens the coil window"},
+    {"Command3", {}, "opens the coil window"},
+    {"Command6", {}, "opens the coil window"},
+    {"Command2", {}, "opens the notes"},
+    {"Command4", {}, "opens the link to the author's web page"},
 }};
 
 }  // namespace

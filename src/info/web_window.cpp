@@ -20,6 +20,7 @@ WebWindow::WebWindow(QWidget* parent) : WebWindow(&QDesktopServices::openUrl, pa
 WebWindow::WebWindow(UrlOpener open, QWidget* parent) : QWidget(parent), open_(std::move(open)) {
     buildWindow(this, webWindowSpec());
     buildControls(this, webWindowControls());
+    nameControls(this, webWindowCaptions());
     const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
     const QPoint stored = webWindowPosition();
     setGeometry(

@@ -33,6 +33,11 @@ constexpr std::array<ControlSpec, 3> kControls{{
     {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, 2, nullptr, kLeft},
 }};
 
+// The labels are named by their texts; the link says where it leads.
+constexpr std::array<AccessibleCaption, 1> kCaptions{{
+    {"lblWebPage", {}, "link to the author's web page, opened in your default browser by a click"},
+}};
+
 }  // namespace
 
 const WindowSpec& webWindowSpec() {
@@ -45,6 +50,10 @@ QPoint webWindowPosition() {
 
 std::span<const ControlSpec> webWindowControls() {
     return kControls;
+}
+
+std::span<const AccessibleCaption> webWindowCaptions() {
+    return kCaptions;
 }
 
 }  // namespace querlin

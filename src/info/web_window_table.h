@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <span>
 
+#include "widgets/accessible_names.h"
 #include "widgets/control_table.h"
 
 namespace querlin {
@@ -15,6 +16,8 @@ QPoint webWindowPosition();
 
 // The two explanations and the link label, in tab order.
 std::span<const ControlSpec> webWindowControls();
+
+std::span<const AccessibleCaption> webWindowCaptions();
 
 // The pointing hand over the link, its hot spot at the tip of the raised finger.
 inline constexpr const char* kHandCursor = "hand.png";

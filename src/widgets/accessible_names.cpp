@@ -2,8 +2,11 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 namespace querlin {
 
@@ -19,35 +22,62 @@ QString shown(QWidget* control) {
     return {};
 }
 
-void rename(QWidget* window, const AccessibleCaption& caption) {
-    QStringList parts;
-    for (const char* part : caption.parts) {
-        if (part == nullptr) {
-            continue;
+QString kindOf(QWidget* control) {
+    return qobject_cast<QScrollBar*>(control) != nullptr ? QStringLiteral("slider")
+                                                         : QStringLiteral("field");
+}
+
+// One row over the window's widgets: the control, its parts (a widget or a
+// literal text each) and the captions it describes.
+struct Naming {
+    QWidget* control;
+    std::vector<std::pair<QWidget*, QString>> parts;
+    std::vector<QWidget*> captions;
+};
+
+void name(const Naming& naming) {
+    if (!naming.parts.empty()) {
+        QStringList parts;
+        for (const auto& [source, literal] : naming.parts) {
+            parts << (source != nullptr ? shown(source) : literal);
         }
-        auto* source = window->findChild<QWidget*>(QString::fromLatin1(part));
-        parts << (source != nullptr ? shown(source) : QString::fromUtf8(part));
+        naming.control->setAccessibleName(parts.join(QStringLiteral(", ")));
     }
-    window->findChild<QWidget*>(QString::fromLatin1(caption.control))
-        ->setAccessibleName(parts.join(QStringLiteral(", ")));
+    for (QWidget* caption : naming.captions) {
+        caption->setAccessibleName(shown(caption));
+        caption->setAccessibleDescription(
+            QStringLiteral("caption of the %1 %2")
+                .arg(kindOf(naming.control), naming.control->accessibleName()));
+    }
 }
 
 }  // namespace
 
 void nameControls(QWidget* window, std::span<const AccessibleCaption> captions) {
-    for (const AccessibleCaption& caption : captions) {
-        rename(window, caption);
-        if (caption.description != nullptr) {
-            window->findChild<QWidget*>(QString::fromLatin1(caption.control))
-                ->setAccessibleDescription(QString::fromUtf8(caption.description));
-        }
-        for (const char* part : caption.parts) {
+    QSet<QWidget*> described;
+    for (const AccessibleCaption& row : captions) {
+        Naming naming{window->findChild<QWidget*>(QString::fromLatin1(row.control)), {}, {}};
+        for (const char* part : row.parts) {
             if (part == nullptr) {
                 continue;
             }
-            if (auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(part))) {
-                QObject::connect(line, &QLineEdit::textChanged, window,
-                                 [window, caption] { rename(window, caption); });
+            QWidget* source = window->findChild<QWidget*>(QString::fromLatin1(part));
+            naming.parts.emplace_back(source, QString::fromUtf8(part));
+            if (source != nullptr && source != naming.control && !described.contains(source)) {
+                described.insert(source);
+                naming.captions.push_back(source);
+            }
+        }
+        name(naming);
+        if (row.description != nullptr) {
+            naming.control->setAccessibleDescription(QString::fromUtf8(row.description));
+        }
+        for (const auto& [source, literal] : naming.parts) {
+            if (auto* line = qobject_cast<QLineEdit*>(source)) {
+                QObject::connect(line, &QLineEdit::textChanged, window, [naming] { name(naming); });
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(source)) {
+                QObject::connect(box, &QPlainTextEdit::textChanged, window,
+                                 [naming] { name(naming); });
             }
         }
     }

@@ -92,6 +92,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(name("Text6"), QStringLiteral("INPUT TOTAL LENGTH, METERS"));
         QCOMPARE(name("Text14"), QStringLiteral("INPUT ELEMENT SIZE, MM"));
         QCOMPARE(name("Text10"), QStringLiteral("The coil will be, METERS, from the center"));
+        // A unit text is a caption that names itself and the field it labels.
+        QCOMPARE(name("Text22"), QStringLiteral("METERS"));
+        QCOMPARE(accessible("Text22", QAccessible::Description),
+                 QStringLiteral("caption of the field INPUT TOTAL LENGTH, METERS"));
     }
 
     void tabOrderFollowsTheTable() {
