@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <algorithm>
 #include <istream>
-#include <optional>
 #include <ostream>
 #include <string>
 
