@@ -8,13 +8,14 @@
 #   ./dev.sh fuzz [seconds]    runs each libFuzzer target for that long (60 s by default),
 #                              built with clang in build-fuzz
 #   ./dev.sh package           builds the Debian package into dist/
-#   ./dev.sh bench             builds with optimisation and runs the benchmarks
+#   ./dev.sh bench             builds with optimisation and runs the benchmarks, the
+#                              handlers', start-up's and a 100,000-line batch's
 #   ./dev.sh screenshots       captures the windows into docs/screenshots/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation desktop-file-utils appstream file)
+    fonts-liberation desktop-file-utils appstream file help2man)
 # The screen reader test: a virtual X display, a session bus, the AT-SPI bus
 # and its Python client.
 SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi)
@@ -102,6 +103,39 @@ fuzz_target() {
     ' "$log"
 }
 
+# querlin-calc --batch over 100,000 lines, in one process reading a file, five
+# times: a third each of dipoles, matching coils and coils, every eighth line
+# with a frequency or inductance that faults.
+batch_benchmark() {
+    local calc=$1 lines=build-bench/batch-100000.txt
+    awk 'BEGIN {
+        for (i = 0; i < 100000; i++) {
+            number = i % 8 == 7 ? "x" : sprintf("%.3f", 1.8 + (i % 283) * 0.1)
+            antenna = sprintf("--frequency %s --length %d --element 0.08 --position %d",
+                              number, 5 + i % 97, 1 + i % 99)
+            if (i % 3 == 0) print "dipole " antenna
+            if (i % 3 == 1) print "match " antenna " --feedline " 50 + i % 400
+            if (i % 3 == 2) printf "coil --inductance %s --diameter 1 --length 2 --wire .051\n", number
+        }
+    }' >"$lines"
+    local times=build-bench/batch-100000.times TIMEFORMAT='%R %U %S' run
+    rm -f "$times"
+    for run in 1 2 3 4 5; do
+        { time "$calc" --batch <"$lines" >build-bench/batch-100000.jsonl || [ $? -le 2 ]; } \
+            2>>"$times"
+    done
+    [ "$(wc -l <build-bench/batch-100000.jsonl)" -eq 100000 ] ||
+        { echo "querlin-calc did not print one line for each of the 100000" >&2; return 1; }
+    # Medians of the elapsed and the processor time: the machine may be busy.
+    local wall cpu
+    wall=$(awk '{ print $1 }' "$times" | sort -n | sed -n 3p)
+    cpu=$(awk '{ printf "%.3f\n", $2 + $3 }' "$times" | sort -n | sed -n 3p)
+    awk -v wall="$wall" -v cpu="$cpu" 'BEGIN {
+        printf "querlin-calc --batch, 100000 lines: median %.2f s elapsed (%d lines per second), %.2f s of processor time\n",
+               wall, 100000 / wall, cpu
+    }'
+}
+
 command=${1:-}
 case "$command" in
 run)
@@ -154,6 +188,7 @@ bench)
     QT_QPA_PLATFORM=offscreen build-bench/benchmarks/startup_benchmark "${probes[@]}"
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
         build-bench/benchmarks/startup_benchmark "${probes[@]}"
+    batch_benchmark build-bench/src/cli/querlin-calc
     ;;
 screenshots)
     ensure_packages "${PACKAGES[@]}"

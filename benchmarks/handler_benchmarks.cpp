@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include "coil/coil_fields.h"
+#include "coil/coil_window_in_memory.h"
 #include "coil/turns.h"
 #include "dipole/coil_position.h"
-#include "dipole/dipole_fields.h"
 #include "dipole/loading_coil.h"
+#include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
 #include "dipole/units.h"
 #include "numeric/handler_fault.h"
@@ -15,10 +15,6 @@
 
 namespace querlin {
 namespace {
-
-using testing::initialMainWindow;
-using testing::mainWindowWith;
-using testing::MemoryFields;
 
 template <typename Handler>
 void run(benchmark::State& state, MemoryFields& fields, Handler&& handler, bool faults) {
@@ -108,7 +104,7 @@ void MetricFault(benchmark::State& state) {
 
 // The loading coil of the 40-foot dipole on a 1-inch former with 16 AWG wire.
 void Turns(benchmark::State& state) {
-    MemoryFields fields = testing::coilWindowWith(u"14.74"_qs, u"1"_qs, u"2"_qs, u".051"_qs);
+    MemoryFields fields = coilWindowWith(u"14.74"_qs, u"1"_qs, u"2"_qs, u".051"_qs);
     CoilVariables v;
     run(
         state, fields, [&] { calculateTurns(fields, v); }, false);
@@ -116,7 +112,7 @@ void Turns(benchmark::State& state) {
 
 // The coil window's initial texts: zero divided by zero.
 void TurnsFault(benchmark::State& state) {
-    MemoryFields fields = testing::initialCoilWindow();
+    MemoryFields fields = initialCoilWindow();
     CoilVariables v;
     run(
         state, fields, [&] { calculateTurns(fields, v); }, true);

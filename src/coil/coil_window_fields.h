@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "numeric/fields.h"
 
 namespace querlin::coilfields {
@@ -13,5 +15,15 @@ inline constexpr Field wireDiameter{"Text12", "WIRE DECIMAL"};
 inline constexpr const char* turns = "Text14";
 inline constexpr const char* message = "Text15";
 inline constexpr const char* calculate = "Command1";
+
+// What the text boxes above hold when the window opens: no message yet.
+inline constexpr std::array<InitialText, 6> initialTexts{{
+    {inductance.name, "0"},
+    {coilDiameter.name, "0"},
+    {coilLength.name, "0"},
+    {wireDiameter.name, "0"},
+    {turns, "0"},
+    {message, ""},
+}};
 
 }  // namespace querlin::coilfields

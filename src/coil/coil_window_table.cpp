@@ -2,12 +2,19 @@
 
 #include <array>
 
+#include "coil/coil_window_fields.h"
+
 namespace querlin {
 
 namespace {
 
 using enum ControlKind;
 using namespace fonts;
+
+// The initial text of a control that the handlers touch, from their list.
+consteval const char* initial(std::string_view control) {
+    return initialTextOf(coilfields::initialTexts, control);
+}
 
 constexpr Colour kBlue = Colour::bgr(0x00FF0000);
 
@@ -91,17 +98,23 @@ constexpr std::array<ControlSpec, 16> kControls{{
     {"Text3", MultiLineTextBox, {4440, 960, 3015, 735}, kInstruction, text, R8, 2},
     {"Text4", MultiLineTextBox, {1920, 960, 2295, 2895}, kDiameters, text, R8, 3},
     {"Text5", TextBox, {4440, 1800, 1935, 375}, "MICROHENRYS", text, B10, 4},
-    {"Text6", TextBox, {6600, 1680, 855, 375}, "0", input, B10, 5},
+    {"Text6", TextBox, {6600, 1680, 855, 375}, initial("Text6"), input, B10, 5},
     {"Text7", TextBox, {4440, 2280, 2055, 375}, "COIL DIAMETER", text, B10, 6},
-    {"Text8", TextBox, {6600, 2160, 855, 375}, "0", input, B10, 7},
+    {"Text8", TextBox, {6600, 2160, 855, 375}, initial("Text8"), input, B10, 7},
     {"Text9", TextBox, {4440, 2760, 2055, 375}, "COIL LENGTH", text, B10, 8},
-    {"Text10", TextBox, {6600, 2640, 855, 375}, "0", input, B10, 9},
+    {"Text10", TextBox, {6600, 2640, 855, 375}, initial("Text10"), input, B10, 9},
     {"Text11", TextBox, {4440, 3240, 1935, 285}, "WIRE DECIMAL", text, B10, 10},
-    {"Text12", TextBox, {6600, 3150, 855, 375}, "0", input, B10, 11},
+    {"Text12", TextBox, {6600, 3150, 855, 375}, initial("Text12"), input, B10, 11},
     {"Text13", TextBox, {1800, 4560, 4335, 375}, "RECOMMENDED  NUMBER OF TURNS", text, B10, 12},
-    {"Text14", TextBox, {6360, 4560, 855, 375}, "0", result, B10, 13},
+    {"Text14", TextBox, {6360, 4560, 855, 375}, initial("Text14"), result, B10, 13},
     {"Command1", Button, {4800, 3840, 1455, 375}, "CALCULATE", standard, R8, 14},
-    withScrollBar({"Text15", MultiLineTextBox, {1800, 5520, 5775, 615}, "", message, BI10, 15}),
+    withScrollBar({"Text15",
+                   MultiLineTextBox,
+                   {1800, 5520, 5775, 615},
+                   initial("Text15"),
+                   message,
+                   BI10,
+                   15}),
 }};
 
 // Lengths are in decimal inches, as the instruction text says. The fixed texts

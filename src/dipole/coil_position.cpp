@@ -18,7 +18,7 @@ void showCoilPosition(Fields& fields, DipoleVariables& v) {
 
     int slider = c.value(mainfields::slider);
     c.step(1, "the coil position");
-    c.writeInteger(mainfields::percentage, c.integer16(100 - slider));
+    c.writeInteger(mainfields::percentage, c.integer16(coilPercentage(slider)));
 
     slider = c.value(mainfields::slider);
     c.step(2, "the position of the left coil");

@@ -16,12 +16,6 @@
 
 namespace querlin {
 
-namespace {
-
-constexpr int kSliderStart = 1;
-
-}  // namespace
-
 MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     : QWidget(parent), navigation_(std::move(navigation)), fields_(this) {
     buildWindow(this, mainWindowSpec());
@@ -29,19 +23,19 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     nameControls(this, mainWindowCaptions());
 
     auto* slider = findChild<QScrollBar*>(QString::fromLatin1(mainfields::slider));
-    slider->setRange(1, 99);
+    slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
     slider->setPageStep(10);
-    slider->setValue(kSliderStart);
+    slider->setValue(kSliderMinimum);
     // A dragged thumb changes the value once, when it is released.
     slider->setTracking(false);
     findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet))->setChecked(true);
 
     // The coil symbols start where the slider's first value puts them.
     Single left;
-    left = leftCoilSymbol(kSliderStart);
+    left = leftCoilSymbol(kSliderMinimum);
     Single right;
-    right = rightCoilSymbol(kSliderStart);
+    right = rightCoilSymbol(kSliderMinimum);
     fields_.setLeft(QString::fromLatin1(mainfields::leftCoil), left.value());
     fields_.setLeft(QString::fromLatin1(mainfields::rightCoil), right.value());
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "numeric/fields.h"
 
 namespace querlin::mainfields {
@@ -35,5 +37,22 @@ inline constexpr const char* website = "Command4";
 inline constexpr const char* distanceUnit = "Text11";
 inline constexpr const char* diameterUnit = "Text15";
 inline constexpr const char* lengthUnit = "Text22";
+
+// What the text boxes above hold when the window opens. The percentage is that
+// of the slider's first value.
+inline constexpr std::array<InitialText, 12> initialTexts{{
+    {percentage, "99"},
+    {frequency.name, "00.0"},
+    {totalLength.name, "00.0"},
+    {elementSize.name, ".00"},
+    {coilDistance, "00.0"},
+    {distanceUnit, "FEET"},
+    {diameterUnit, "INCHES"},
+    {loadingInductance, "00"},
+    {impedance, "00"},
+    {lengthUnit, "FEET"},
+    {matchingCoil, "00.0"},
+    {feedlineImpedance.name, "00"},
+}};
 
 }  // namespace querlin::mainfields

@@ -2,12 +2,19 @@
 
 #include <array>
 
+#include "dipole/main_window_fields.h"
+
 namespace querlin {
 
 namespace {
 
 using enum ControlKind;
 using namespace fonts;
+
+// The initial text of a control that the handlers touch, from their list.
+consteval const char* initial(std::string_view control) {
+    return initialTextOf(mainfields::initialTexts, control);
+}
 
 constexpr Colour kCyan = Colour::bgr(0x00FFFF80);
 
@@ -29,7 +36,7 @@ constexpr WindowSpec kWindow{"Form1", "QUERLIN", 9180, 6720, false, false, kCyan
 constexpr std::array<ControlSpec, 43> kControls{{
     {"Picture1", PictureBox, {120, 840, 9015, 615}, "antenna.png", antenna, R8, 0},
     {"HScroll1", ScrollBar, {120, 1560, 4455, 255}, "", standard, R8, 1},
-    {"Text1", TextBox, {3360, 1920, 615, 420}, "99", plain, B12, 2},
+    {"Text1", TextBox, {3360, 1920, 615, 420}, initial("Text1"), plain, B12, 2},
     {"Picture2", PictureBox, {0, 0, 1095, 495}, "coil.png", leftCoil, R8, 3, "Picture1"},
     {"Picture3",
      PictureBox,
@@ -42,8 +49,8 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"Text2", TextBox, {120, 120, 6015, 375}, "QUERLIN        by      ORVANE", banner, BI13, 5},
     {"Text3", TextBox, {960, 2640, 1935, 285}, "INPUT FREQUENCY", label, B8, 6},
     {"Text4", TextBox, {4320, 2640, 2175, 375}, "INPUT TOTAL LENGTH", label, B8, 7},
-    {"Text5", TextBox, {3120, 2520, 855, 405}, "00.0", field, B12, 8},
-    {"Text6", TextBox, {6600, 2520, 1110, 375}, "00.0", field, B12, 9},
+    {"Text5", TextBox, {3120, 2520, 855, 405}, initial("Text5"), field, B12, 8},
+    {"Text6", TextBox, {6600, 2520, 1110, 375}, initial("Text6"), field, B12, 9},
     {"Text7", TextBox, {4200, 1920, 375, 375}, "%", label, B13, 10},
     {"Text8",
      MultiLineTextBox,
@@ -55,16 +62,16 @@ constexpr std::array<ControlSpec, 43> kControls{{
     {"Option1", OptionButton, {6480, 240, 975, 375}, "METRIC", option, R8, 12},
     {"Option2", OptionButton, {7800, 240, 975, 375}, "FEET", option, R8, 13},
     {"Text9", TextBox, {600, 3960, 1815, 375}, "The coil will be", label, B10, 14},
-    {"Text10", TextBox, {2640, 3840, 855, 420}, "00.0", field, B12, 15},
-    {"Text11", TextBox, {3600, 3960, 975, 255}, "FEET", label, B8, 16},
+    {"Text10", TextBox, {2640, 3840, 855, 420}, initial("Text10"), field, B12, 15},
+    {"Text11", TextBox, {3600, 3960, 975, 255}, initial("Text11"), label, B8, 16},
     {"Text12", TextBox, {4800, 3960, 1695, 375}, "from the center", label, B10, 17},
     {"Text13", TextBox, {720, 3240, 2175, 255}, "INPUT ELEMENT SIZE", label, B8, 18},
-    {"Text14", TextBox, {3120, 3120, 855, 420}, ".00", field, B12, 19},
-    {"Text15", TextBox, {4080, 3240, 1095, 255}, "INCHES", label, B8, 20},
+    {"Text14", TextBox, {3120, 3120, 855, 420}, initial("Text14"), field, B12, 19},
+    {"Text15", TextBox, {4080, 3240, 1095, 255}, initial("Text15"), label, B8, 20},
     {"Command1", Button, {5520, 3000, 1455, 495}, "AWG WIRE SIZES", standard, R8, 21},
     {"Command2", Button, {5400, 1800, 3255, 375}, "READ ME FIRST", standard, B12, 22},
     {"Text16", TextBox, {120, 4680, 2295, 255}, "Loading coils will be", label, B10, 23},
-    {"Text17", TextBox, {2640, 4560, 855, 450}, "00", field, B12, 24},
+    {"Text17", TextBox, {2640, 4560, 855, 450}, initial("Text17"), field, B12, 24},
     {"Text18", TextBox, {3600, 4680, 735, 285}, "mHYs", label, B8, 25},
     {"Command3", Button, {7200, 3840, 1455, 615}, "DESIGN COILS", standard, R8, 26},
     {"Text19",
@@ -74,16 +81,16 @@ constexpr std::array<ControlSpec, 43> kControls{{
      label,
      B10,
      27},
-    {"Text20", TextBox, {7200, 4560, 855, 495}, "00", field, B12, 28},
+    {"Text20", TextBox, {7200, 4560, 855, 495}, initial("Text20"), field, B12, 28},
     {"Text21", TextBox, {8160, 4680, 855, 285}, "OHMS", label, B8, 29},
-    {"Text22", TextBox, {7800, 2640, 975, 285}, "FEET", label, B8, 30},
+    {"Text22", TextBox, {7800, 2640, 975, 285}, initial("Text22"), label, B8, 30},
     {"Text23", TextBox, {1320, 6240, 1935, 405}, "Matching coil is", label, B10, 31},
-    {"Text24", TextBox, {3360, 6120, 855, 495}, "00.0", field, B12, 32},
+    {"Text24", TextBox, {3360, 6120, 855, 495}, initial("Text24"), field, B12, 32},
     {"Text25", TextBox, {4440, 6240, 855, 285}, "mHYs", label, B8, 33},
     {"Command4", Button, {7920, 6120, 1095, 375}, "WEBSITE", standard, R8, 34},
     {"Command5", Button, {7200, 3000, 1455, 495}, "CALCULATE", standard, R8, 35},
     {"Text26", TextBox, {240, 5640, 2895, 375}, "INPUT FEEDLINE IMPEDANCE", label, B8, 36},
-    {"Text27", TextBox, {3360, 5520, 855, 375}, "00", field, B12, 37},
+    {"Text27", TextBox, {3360, 5520, 855, 375}, initial("Text27"), field, B12, 37},
     {"Text28", TextBox, {4440, 5640, 855, 285}, "ohms", label, B10, 38},
     {"Command6", Button, {5880, 6000, 1335, 615}, "DESIGN COIL", standard, R8, 39},
     {"Command7", Button, {5880, 5520, 1335, 375}, "CALCULATE", standard, R8, 40},

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <span>
+#include <string_view>
 
 namespace querlin {
 
@@ -28,5 +30,23 @@ struct Field {
     const char* name;
     const char* caption;
 };
+
+// A control and the text it holds when its window opens. Each window lists
+// those its handlers touch once, beside their names; the window's table and the
+// window held in memory both take the texts from that list.
+struct InitialText {
+    const char* control;
+    const char* text;
+};
+
+// The initial text of a listed control; a control not listed does not compile.
+consteval const char* initialTextOf(std::span<const InitialText> texts, std::string_view control) {
+    for (const InitialText& listed : texts) {
+        if (control == listed.control) {
+            return listed.text;
+        }
+    }
+    throw "the control has no initial text in its window's list";
+}
 
 }  // namespace querlin

@@ -4,22 +4,17 @@
 
 #include <cmath>
 
-#include "coil_fields.h"
+#include "coil/coil_window_in_memory.h"
 #include "numeric/handler_fault.h"
+#include "numeric/memory_fields.h"
 #include "support/fault_of.h"
-#include "support/memory_fields.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
 
-using testing::MemoryFields;
-
 const QString kFit = QString::fromLatin1(kFitMessage);
 const QString kTooSmall = QString::fromLatin1(kTooSmallMessage);
-
-using testing::coilWindowWith;
-using testing::initialCoilWindow;
 
 HandlerFault faultOf(MemoryFields& fields, CoilVariables& v) {
     return testing::faultOf([&] { calculateTurns(fields, v); });

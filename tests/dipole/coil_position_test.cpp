@@ -3,17 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "dipole/loading_coil.h"
+#include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
-#include "dipole_fields.h"
 #include "numeric/handler_fault.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
-
-using testing::initialMainWindow;
-using testing::mainWindowWith;
-using testing::MemoryFields;
 
 TEST(CoilPosition, PercentageAndSymbolsFollowTheSlider) {
     struct Case {

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dipole_fields.h"
+#include "dipole/main_window_in_memory.h"
 #include "numeric/handler_fault.h"
 #include "support/fault_of.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
-
-using testing::initialMainWindow;
-using testing::mainWindowWith;
-using testing::MemoryFields;
 
 HandlerFault faultOf(MemoryFields& fields, DipoleVariables& v) {
     return testing::faultOf([&] { calculateLoadingCoil(fields, v); });

@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "dipole/loading_coil.h"
-#include "dipole_fields.h"
+#include "dipole/main_window_in_memory.h"
 #include "numeric/handler_fault.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
-
-using testing::initialMainWindow;
-using testing::mainWindowWith;
-using testing::MemoryFields;
 
 // The main window after the 40-foot dipole on 7.1 MHz with the coils half-way out.
 struct AfterImperialExample : ::testing::Test {

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "dipole_fields.h"
+#include "dipole/main_window_in_memory.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
 
 TEST(Units, OptionButtonsRewriteOnlyTheThreeUnitTexts) {
-    testing::MemoryFields fields = testing::mainWindowWith(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+    MemoryFields fields = mainWindowWith(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
     const auto before = fields.texts;
 
     selectMetric(fields);

@@ -1,8 +1,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "coil/coil_fields.h"
 #include "coil/coil_window_fields.h"
+#include "coil/coil_window_in_memory.h"
 #include "coil/turns.h"
 #include "window_script.h"
 
@@ -14,7 +14,7 @@ namespace {
 // The coil window without a display: its fields and its variables, which carry
 // over from press to press.
 struct CoilWindowModel {
-    explicit CoilWindowModel(const QLocale& locale) : fields(testing::initialCoilWindow(locale)) {}
+    explicit CoilWindowModel(const QLocale& locale) : fields(initialCoilWindow(locale)) {}
 
     std::vector<Press> presses() {
         return {{.control = coilfields::calculate,
@@ -23,7 +23,7 @@ struct CoilWindowModel {
                  .words = {coilfields::message}}};
     }
 
-    testing::MemoryFields fields;
+    MemoryFields fields;
     CoilVariables variables;
 };
 

@@ -2,9 +2,9 @@
 #include <cstdint>
 
 #include "dipole/coil_position.h"
-#include "dipole/dipole_fields.h"
 #include "dipole/loading_coil.h"
 #include "dipole/main_window_fields.h"
+#include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
 #include "dipole/units.h"
 #include "window_script.h"
@@ -17,7 +17,7 @@ namespace {
 // The main window without a display: its controls, its variables, which carry
 // over from press to press, and what each of its controls runs.
 struct MainWindowModel {
-    explicit MainWindowModel(const QLocale& locale) : fields(testing::initialMainWindow(locale)) {}
+    explicit MainWindowModel(const QLocale& locale) : fields(initialMainWindow(locale)) {}
 
     // An option button runs its handler only when a click selects it.
     void select(const char* option, const char* other, void (*handler)(Fields&)) {
@@ -62,7 +62,7 @@ struct MainWindowModel {
         };
     }
 
-    testing::MemoryFields fields;
+    MemoryFields fields;
     DipoleVariables variables;
 };
 

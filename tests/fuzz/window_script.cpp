@@ -28,7 +28,7 @@ int valueInRange(std::string_view digits, const Press& press) {
     return static_cast<int>(n);
 }
 
-void checkPress(const testing::MemoryFields& fields, const Press& press,
+void checkPress(const MemoryFields& fields, const Press& press,
                 const std::map<QString, QString>& before) {
     const auto detail = [&](const QString& control) {
         return QStringLiteral("%1: %2 = \"%3\"")
@@ -65,7 +65,7 @@ void checkPress(const testing::MemoryFields& fields, const Press& press,
     }
 }
 
-void runPress(testing::MemoryFields& fields, const Press& press, int value) {
+void runPress(MemoryFields& fields, const Press& press, int value) {
     const std::map<QString, QString> before = fields.texts;
     fields.written.clear();
     try {
@@ -90,8 +90,8 @@ std::pair<QLocale, std::string_view> scriptLocale(std::string_view script) {
     return {locale, script.substr(std::min(end + 1, script.size()))};
 }
 
-void runScript(testing::MemoryFields& fields, const std::vector<Press>& presses,
-               std::string_view script, int maxPresses) {
+void runScript(MemoryFields& fields, const std::vector<Press>& presses, std::string_view script,
+               int maxPresses) {
     int pressed = 0;
     while (!script.empty() && pressed < maxPresses) {
         const std::size_t end = std::min(script.find('\n'), script.size());

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "support/memory_fields.h"
+#include "numeric/memory_fields.h"
 
 namespace querlin::fuzzing {
 
@@ -40,8 +40,8 @@ std::pair<QLocale, std::string_view> scriptLocale(std::string_view script);
 // listed fault, it writes only its own controls and never an infinite or NaN
 // number, every number it writes reads back, and every other text box keeps
 // its text byte for byte.
-void runScript(testing::MemoryFields& fields, const std::vector<Press>& presses,
-               std::string_view script, int maxPresses = 64);
+void runScript(MemoryFields& fields, const std::vector<Press>& presses, std::string_view script,
+               int maxPresses = 64);
 
 // A window's fuzz target: builds a fresh Window for each input, in the locale
 // the script asks for, and runs the script over its fields and presses().

@@ -4,14 +4,12 @@
 
 #include "numeric/condition_flags.h"
 #include "numeric/handler_fault.h"
+#include "numeric/memory_fields.h"
 #include "support/fault_of.h"
-#include "support/memory_fields.h"
 #include "support/qstring_printer.h"
 
 namespace querlin {
 namespace {
-
-using testing::MemoryFields;
 
 constexpr Field kInput{"Text5", "INPUT FREQUENCY"};
 

@@ -19,11 +19,21 @@ fail() {
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 icons=$prefix/share/icons/hicolor
-for file in bin/querlin share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$id.svg; do
+for file in bin/querlin bin/querlin-calc share/applications/$id.desktop \
+    share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-[ -x "$prefix/bin/querlin" ] || fail "bin/querlin is not executable"
+for program in querlin querlin-calc; do
+    [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
+done
+
+# The command line's manual page, made from its --help, documents its options.
+manual=$prefix/share/man/man1/querlin-calc.1.gz
+if [ ! -f "$manual" ]; then
+    fail "share/man/man1/querlin-calc.1.gz is not installed"
+elif ! zcat "$manual" | grep -q -- '--feedline'; then
+    fail "the manual page of querlin-calc does not document its options"
+fi
 
 # Each bitmap icon lies in the folder of its own size.
 for size in 16 32 256; do

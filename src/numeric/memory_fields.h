@@ -5,13 +5,17 @@
 
 #include "numeric/fields.h"
 
-namespace querlin::testing {
+namespace querlin {
 
-// A window's controls as plain data. A control the test did not set up cannot
-// be accessed, so a handler touching an unexpected control fails loudly.
+// A window's controls as plain data, for running the handlers without a
+// display: the command line runs them over it, and so do the tests. A control
+// that was not set up cannot be accessed, so a handler touching an unexpected
+// control fails loudly.
 class MemoryFields : public Fields {
   public:
     explicit MemoryFields(QLocale locale = QLocale::c()) : locale_(std::move(locale)) {}
+    // The text boxes of a window's list, each with its initial text.
+    MemoryFields(std::span<const InitialText> texts, QLocale locale);
 
     QString text(const QString& control) const override;
     void setText(const QString& control, const QString& text) override;
@@ -30,4 +34,4 @@ class MemoryFields : public Fields {
     QLocale locale_;
 };
 
-}  // namespace querlin::testing
+}  // namespace querlin

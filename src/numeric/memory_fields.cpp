@@ -1,8 +1,8 @@
-#include "support/memory_fields.h"
+#include "numeric/memory_fields.h"
 
 #include "numeric/handler_fault.h"
 
-namespace querlin::testing {
+namespace querlin {
 
 namespace {
 
@@ -16,6 +16,14 @@ auto& find(Map& map, const QString& control) {
 }
 
 }  // namespace
+
+MemoryFields::MemoryFields(std::span<const InitialText> texts, QLocale locale)
+    : locale_(std::move(locale)) {
+    for (const InitialText& initial : texts) {
+        this->texts.emplace(QString::fromLatin1(initial.control),
+                            QString::fromLatin1(initial.text));
+    }
+}
 
 QString MemoryFields::text(const QString& control) const {
     return find(texts, control);
@@ -39,4 +47,4 @@ void MemoryFields::setLeft(const QString& picture, float pixels) {
     written << picture;
 }
 
-}  // namespace querlin::testing
+}  // namespace querlin

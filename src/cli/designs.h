@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <vector>
+
+#include "dipole/coil_position.h"
+
+namespace querlin::cli {
+
+// The main window's inputs as the command line gives them: the texts typed
+// into its fields, the slider's value and the unit choice.
+struct Antenna {
+    QString frequency;
+    QString length;
+    QString element;
+    int slider = kSliderMinimum;
+    bool metric = false;
+};
+
+// The coil window's inputs, the texts typed into its four fields.
+struct Coil {
+    QString inductance;
+    QString diameter;
+    QString length;
+    QString wire;
+};
+
+// A result field's text, under the name the command line gives the field.
+struct Result {
+    const char* name;
+    QString text;
+};
+using Results = std::vector<Result>;
+
+// Each runs a freshly opened window's handlers over its fields held in memory,
+// as its buttons run them, and gives the texts its result fields then show.
+// A handler's fault ends the design: it throws the HandlerFault.
+
+// The upper CALCULATE: distance, inductance and impedance.
+Results designDipole(const Antenna& antenna, const QLocale& locale);
+// The upper CALCULATE, then the lower one with the feed line typed in: the
+// three results above and the matching coil.
+Results designMatch(const Antenna& antenna, const QString& feedline, const QLocale& locale);
+// The coil window's CALCULATE: the turns and the message, blank first as shown.
+Results designCoil(const Coil& coil, const QLocale& locale);
+
+}  // namespace querlin::cli
