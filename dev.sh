@@ -14,7 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation desktop-file-utils appstream file)
+    fonts-liberation desktop-file-utils appstream file
+    xvfb xauth xdotool xclip python3-xlib)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
