@@ -16,14 +16,16 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation desktop-file-utils appstream file help2man)
-# The screen reader test: a virtual X display, a session bus, the AT-SPI bus
-# and its Python client.
-SCREEN_READER_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi)
+# The tests that stand where a user stands: a virtual X display (xauth is what
+# xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
+# its clipboard and window-manager messages, and the accessibility bus with
+# its Python client.
+USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib dbus at-spi2-core python3-pyatspi)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The start-up benchmark runs on a virtual X display too.
-BENCH_PACKAGES=(xvfb)
+BENCH_PACKAGES=(xvfb xauth)
 
 # Installs only what dpkg does not already know as installed.
 ensure_packages() {
@@ -144,7 +146,7 @@ run)
     exec build/src/app/querlin
     ;;
 test)
-    ensure_packages "${PACKAGES[@]}" "${SCREEN_READER_PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${USER_TEST_PACKAGES[@]}"
     if [ "${2:-}" = --sanitize ]; then
         build build-sanitize -DQUERLIN_SANITIZE=ON
         sanitizer_options tests

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -76,8 +77,32 @@ QWidget* makeMultiLineTextBox(const ControlSpec& row, QWidget* parent) {
     return box;
 }
 
+// A fault report blocks its window as soon as it opens, often while the mouse
+// button or key that ran the handler is still down, and the window then never
+// receives the release. Left so, a button would stay pressed behind the report
+// and click at some later release, and Qt's scroll bar would go on repeating
+// its step, each repeat running the handler again and opening another report.
+// So a control ends its press when its window is blocked, as a release outside
+// it would: no click, no further step. One action, at most one report.
+template <typename Control>
+class EndsPressWhenBlocked : public Control {
+  public:
+    using Control::Control;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) {
+            const QPointF outside(-1, -1);
+            QMouseEvent release(QEvent::MouseButtonRelease, outside, outside, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            Control::mouseReleaseEvent(&release);
+        }
+        return Control::event(event);
+    }
+};
+
 QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
-    auto* button = create<QPushButton>(row, parent);
+    auto* button = create<EndsPressWhenBlocked<QPushButton>>(row, parent);
     button->setText(QString::fromLatin1(row.text));
     // Enter and Esc press nothing: no button is a default button.
     button->setAutoDefault(false);
@@ -86,7 +111,7 @@ QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
 }
 
 QWidget* makeOptionButton(const ControlSpec& row, QWidget* parent) {
-    auto* option = create<QRadioButton>(row, parent);
+    auto* option = create<EndsPressWhenBlocked<QRadioButton>>(row, parent);
     option->setText(QString::fromLatin1(row.text));
     Look look = row.look;
     if (look.background.source == Colour::Source::Standard) {
@@ -98,13 +123,25 @@ QWidget* makeOptionButton(const ControlSpec& row, QWidget* parent) {
 
 // Qt's scroll bar inverts its keys (Right moves it left); the designer's moves
 // right on Right or Down and a page right on Page Down, like every desktop
-// scroll bar the user knows.
-class ScrollBar : public QScrollBar {
+// scroll bar the user knows. A held key's auto-repeat ends with the press when
+// a report blocks the window: only a new key press moves the bar again.
+class ScrollBar : public EndsPressWhenBlocked<QScrollBar> {
   public:
-    explicit ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+    explicit ScrollBar(QWidget* parent) : EndsPressWhenBlocked(Qt::Horizontal, parent) {}
 
   protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) {
+            heldKeyEnded_ = true;
+        }
+        return EndsPressWhenBlocked::event(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
+        if (event->isAutoRepeat() && heldKeyEnded_) {
+            return;
+        }
+        heldKeyEnded_ = false;
         switch (event->key()) {
             case Qt::Key_Right:
             case Qt::Key_Down:
@@ -124,6 +161,9 @@ class ScrollBar : public QScrollBar {
                 QScrollBar::keyPressEvent(event);
         }
     }
+
+  private:
+    bool heldKeyEnded_ = false;
 };
 
 QWidget* makeScrollBar(const ControlSpec& row, QWidget* parent) {

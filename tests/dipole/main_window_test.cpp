@@ -200,48 +200,6 @@ class MainWindowTest : public QObject {
                  QStringLiteral("\"INPUT FREQUENCY\" does not hold a number."));
     }
 
-    void everySliderChangeReportsAnEmptiedFrequencyOnce() {
-        QWidget* w = window_.get();
-        control<QLineEdit>(w, "Text5")->clear();
-        auto* slider = control<QScrollBar>(w, "HScroll1");
-        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(faultReports(w).size(), 1);
-        QCOMPARE(text(w, "Text1"), QStringLiteral("98"));  // display updated before the fault
-        dismissFaultReports(w);
-        slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(slider->value(), 12);
-        QCOMPARE(faultReports(w).size(), 1);
-        QCOMPARE(text(w, "Text1"), QStringLiteral("88"));
-    }
-
-    void draggedThumbChangesOnceOnRelease() {
-        QWidget* w = window_.get();
-        type(w, "Text5", QStringLiteral("7.1"));
-        type(w, "Text6", QStringLiteral("40"));
-        auto* slider = control<QScrollBar>(w, "HScroll1");
-        slider->setSliderDown(true);
-        for (int position = 2; position <= 40; ++position) {
-            slider->setSliderPosition(position);
-        }
-        QCOMPARE(text(w, "Text1"), QStringLiteral("99"));
-        slider->setSliderDown(false);
-        QCOMPARE(text(w, "Text1"), QStringLiteral("60"));
-        QCOMPARE(control(w, "Picture2")->property("left").toFloat(), 84.0F);
-    }
-
-    void keyboardMovesTheFocusedSlider() {
-        QWidget* w = window_.get();
-        type(w, "Text5", QStringLiteral("7.1"));
-        type(w, "Text6", QStringLiteral("40"));
-        auto* slider = control<QScrollBar>(w, "HScroll1");
-        slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_Right);
-        QCOMPARE(text(w, "Text1"), QStringLiteral("98"));
-        QTest::keyClick(slider, Qt::Key_PageDown);
-        QCOMPARE(text(w, "Text1"), QStringLiteral("88"));
-        QVERIFY(faultReports(w).isEmpty());
-    }
-
     void enterAndEscapePressNothing() {
         QWidget* w = window_.get();
         control(w, "Text5")->setFocus();
