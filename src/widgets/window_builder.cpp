@@ -268,12 +268,12 @@ QString shownText(const char* stored) {
 }
 
 QFont controlFont(const Font& font) {
-    // "MS Sans Serif" is drawn in a metric-compatible stand-in, so that every
-    // text fits its box as designed. The stand-in is asked for first: a family
-    // the system lacks would first be looked up among every installed font.
-    QFont result;
-    result.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                        QStringLiteral("MS Sans Serif")});
+    // "MS Sans Serif" is drawn in Liberation Sans, metric-compatible with the
+    // faces it was designed in, so that every text fits its box as designed.
+    // It is asked for by its own name and alone: a family the system lacks, or
+    // a list of alternatives, would have fontconfig search every installed font
+    // for each style before the window could draw.
+    QFont result(QStringLiteral("Liberation Sans"));
     result.setPointSizeF(font.points);
     result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     result.setItalic(font.italic);
