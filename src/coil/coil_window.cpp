@@ -1,11 +1,9 @@
 #include "coil/coil_window.h"
 
-#include <QPushButton>
-
-#include "coil/coil_window_fields.h"
+#include "coil/coil_window_events.h"
 #include "coil/coil_window_table.h"
-#include "coil/turns.h"
-#include "widgets/fault_report.h"
+#include "widgets/accessible_names.h"
+#include "widgets/bind_handlers.h"
 #include "widgets/window_builder.h"
 
 namespace querlin {
@@ -15,9 +13,7 @@ CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent), fields_(this) {
     buildControls(this, coilWindowControls());
     nameControls(this, coilWindowCaptions());
 
-    connect(findChild<QPushButton*>(QString::fromLatin1(coilfields::calculate)),
-            &QPushButton::clicked, this,
-            [this] { runHandler(this, [this] { calculateTurns(fields_, variables_); }); });
+    bindHandlers<CoilVariables>(this, fields_, variables_, coilWindowHandlers());
 }
 
 }  // namespace querlin

@@ -5,12 +5,11 @@
 #include <QScrollBar>
 
 #include "dipole/coil_position.h"
-#include "dipole/loading_coil.h"
+#include "dipole/main_window_events.h"
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_table.h"
-#include "dipole/matching_coil.h"
-#include "dipole/units.h"
 #include "widgets/accessible_names.h"
+#include "widgets/bind_handlers.h"
 #include "widgets/fault_report.h"
 #include "widgets/window_builder.h"
 
@@ -39,23 +38,7 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     fields_.setLeft(QString::fromLatin1(mainfields::leftCoil), left.value());
     fields_.setLeft(QString::fromLatin1(mainfields::rightCoil), right.value());
 
-    connect(slider, &QScrollBar::valueChanged, this,
-            [this] { runHandler(this, [this] { showCoilPosition(fields_, variables_); }); });
-    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::metric)),
-            &QRadioButton::toggled, this, [this](bool selected) {
-                if (selected) {
-                    runHandler(this, [this] { selectMetric(fields_); });
-                }
-            });
-    connect(findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet)), &QRadioButton::toggled,
-            this, [this](bool selected) {
-                if (selected) {
-                    runHandler(this, [this] { selectFeet(fields_); });
-                }
-            });
-
-    on(mainfields::loadingCalculate, [this] { calculateLoadingCoil(fields_, variables_); });
-    on(mainfields::matchingCalculate, [this] { calculateMatchingCoil(fields_, variables_); });
+    bindHandlers<DipoleVariables>(this, fields_, variables_, mainWindowHandlers());
     on(mainfields::awgWireSizes, [this] { navigation_.showCoilWindow(); });
     on(mainfields::designCoils, [this] { navigation_.showCoilWindow(); });
     on(mainfields::designCoil, [this] { navigation_.showCoilWindow(); });
@@ -63,10 +46,10 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     on(mainfields::website, [this] { navigation_.showWebLink(); });
 }
 
-template <typename Handler>
-void MainWindow::on(const char* control, Handler handler) {
+template <typename Action>
+void MainWindow::on(const char* control, Action action) {
     connect(findChild<QPushButton*>(QString::fromLatin1(control)), &QPushButton::clicked, this,
-            [this, handler] { runHandler(this, handler); });
+            [this, action] { runHandler(this, action); });
 }
 
 }  // namespace querlin

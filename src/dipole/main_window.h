@@ -19,8 +19,8 @@ class MainWindow : public QWidget {
     const DipoleVariables& variables() const { return variables_; }
 
   private:
-    template <typename Handler>
-    void on(const char* control, Handler handler);
+    template <typename Action>
+    void on(const char* control, Action action);
 
     Navigation navigation_;
     DipoleVariables variables_;

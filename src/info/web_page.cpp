@@ -6,12 +6,12 @@ namespace querlin {
 
 const char kWebPageAddress[] = QUERLIN_WEB_PAGE;
 
-QUrl webPageUrl() {
-    return QUrl(QString::fromLatin1(kWebPageAddress) + QLatin1Char('/'), QUrl::StrictMode);
+QUrl webPageUrl(const char* address) {
+    return QUrl(QString::fromLatin1(address) + QLatin1Char('/'), QUrl::StrictMode);
 }
 
-void openWebPage(const UrlOpener& open) {
-    if (!open(webPageUrl())) {
+void openWebPage(const UrlOpener& open, const char* address) {
+    if (!open(webPageUrl(address))) {
         throw HandlerFault{.kind = FaultKind::ControlAccess,
                            .where = QStringLiteral("opening the web page")};
     }

@@ -15,9 +15,11 @@
 
 namespace querlin {
 
-WebWindow::WebWindow(QWidget* parent) : WebWindow(&QDesktopServices::openUrl, parent) {}
+WebWindow::WebWindow(QWidget* parent)
+    : WebWindow(&QDesktopServices::openUrl, kWebPageAddress, parent) {}
 
-WebWindow::WebWindow(UrlOpener open, QWidget* parent) : QWidget(parent), open_(std::move(open)) {
+WebWindow::WebWindow(UrlOpener open, const char* address, QWidget* parent)
+    : QWidget(parent), open_(std::move(open)), address_(address) {
     buildWindow(this, webWindowSpec());
     buildControls(this, webWindowControls());
     nameControls(this, webWindowCaptions());
@@ -27,6 +29,7 @@ WebWindow::WebWindow(UrlOpener open, QWidget* parent) : QWidget(parent), open_(s
         QRect(screenOrigin + QPoint(twipsToPixels(stored.x()), twipsToPixels(stored.y())), size()));
 
     link_ = findChild<QLabel*>(QString::fromLatin1(webfields::link));
+    link_->setText(QString::fromLatin1(address_));
     showWholeAddress();
     link_->setCursor(QCursor(bitmap(kHandCursor), kHandHotSpot.x(), kHandHotSpot.y()));
     link_->installEventFilter(this);
@@ -68,7 +71,7 @@ bool WebWindow::eventFilter(QObject* watched, QEvent* event) {
                            link_->rect().contains(release->position().toPoint());
         pressedOnLink_ = false;
         if (click) {
-            runHandler(this, [this] { openWebPage(open_); });
+            runHandler(this, [this] { openWebPage(open_, address_); });
         }
     }
     return QWidget::eventFilter(watched, event);

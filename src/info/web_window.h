@@ -16,8 +16,9 @@ class WebWindow : public QWidget {
   public:
     // The link opens the page in the user's default browser.
     explicit WebWindow(QWidget* parent = nullptr);
-    // The link hands its address to the given opener instead.
-    explicit WebWindow(UrlOpener open, QWidget* parent = nullptr);
+    // The link shows the given address and hands it to the given opener instead.
+    explicit WebWindow(UrlOpener open, const char* address = kWebPageAddress,
+                       QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +27,7 @@ class WebWindow : public QWidget {
     void showWholeAddress();
 
     UrlOpener open_;
+    const char* address_;
     QLabel* link_;
     bool pressedOnLink_ = false;
 };

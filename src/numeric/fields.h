@@ -31,6 +31,16 @@ struct Field {
     const char* caption;
 };
 
+// A control whose event runs a calculation handler over its window's fields
+// and variables: a button's click, an option button's click that selects it, a
+// scroll bar's change. The windows bind their controls by these lists, and what
+// runs the handlers without a display takes the same lists.
+template <typename Variables>
+struct Handler {
+    const char* control;
+    void (*run)(Fields& fields, Variables& variables);
+};
+
 // A control and the text it holds when its window opens. Each window lists
 // those its handlers touch once, beside their names; the window's table and the
 // window held in memory both take the texts from that list.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QRadioButton>
+#include <span>
+
+#include "numeric/fields.h"
+#include "widgets/fault_report.h"
+
+namespace querlin {
+
+// Connects each listed control of a window to its handler: a button's click,
+// an option button's click that selects it (a click on the selected one runs
+// nothing), a scroll bar's change of value. A fault ends the handler and is
+// reported once. The fields and variables live as long as the window.
+template <typename Variables>
+void bindHandlers(QWidget* window, Fields& fields, Variables& variables,
+                  std::span<const Handler<Variables>> handlers) {
+    for (const Handler<Variables>& handler : handlers) {
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(handler.control));
+        const auto run = [window, &fields, &variables, handler] {
+            runHandler(window, [&] { handler.run(fields, variables); });
+        };
+        if (auto* bar = qobject_cast<QAbstractSlider*>(control)) {
+            QObject::connect(bar, &QAbstractSlider::valueChanged, window, run);
+        } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            QObject::connect(option, &QRadioButton::toggled, window, [run](bool selected) {
+                if (selected) {
+                    run();
+                }
+            });
+        } else {
+            QObject::connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::clicked,
+                             window, run);
+        }
+    }
+}
+
+}  // namespace querlin
