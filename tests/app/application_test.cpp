@@ -1,70 +1,156 @@
 #include "app/application.h"
 
-#include <QGuiApplication>
-#include <QLineEdit>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
+#include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
-#include "support/widget_lookup.h"
+#include "dipole/main_window_fields.h"
+#include "info/web_window.h"
+#include "info/web_window_fields.h"
+#include "support/window_input.h"
 
 using namespace querlin;
 using namespace querlin::testing;
 
-// The coil window as the main window's three buttons share it: one instance,
-// shown beside the main window, built anew after its close box.
+namespace {
+
+// The one open window besides the main window.
+QWidget* otherWindow(QWidget* main) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != main && window->isVisible()) {
+            return window;
+        }
+    }
+    qFatal("no other window is open");
+}
+
+}  // namespace
+
+// The program as a user meets it: the main window, what its buttons open, and
+// what the windows show for what is typed and pressed.
 class ApplicationTest : public QObject {
     Q_OBJECT
 
   private slots:
     void init() {
         app_ = std::make_unique<Application>();
-        app_->mainWindow().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));
+        main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main()));
     }
     void cleanup() { app_.reset(); }
 
-    void onlyTheMainWindowExistsAtStart() {
-        QCOMPARE(app_->coilWindow().window(), nullptr);
-        QCOMPARE(app_->notesWindow().window(), nullptr);
-        QCOMPARE(app_->webLinkWindow().window(), nullptr);
-        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+    void startsWithTheMainWindowAlone() {
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{main()});
+        QVERIFY(control<QRadioButton>(main(), mainfields::feet)->isChecked());
+        QCOMPARE(control<QScrollBar>(main(), mainfields::slider)->value(), 1);
+        QCOMPARE(shown(main(), mainfields::percentage), u"99"_qs);
+        QCOMPARE(control(main(), mainfields::leftCoil)->property("left"), QVariant(2.1F));
+        QCOMPARE(control(main(), mainfields::rightCoil)->property("left"), QVariant(517.9F));
     }
 
-    void threeButtonsShareOneCoilWindow() {
-        QWidget* main = &app_->mainWindow();
-        click(main, "Command1");
-        QWidget* coil = app_->coilWindow().window();
-        QVERIFY(coil != nullptr);
-        QCOMPARE(coil->objectName(), QStringLiteral("Form2"));
-        QVERIFY(coil->isVisible());
-        QCOMPARE(coil->parentWidget(), nullptr);  // an independent top-level window
-        QVERIFY(!coil->isModal());
-        type(coil, "Text6", QStringLiteral("14.74"));
-        click(main, "Command3");
-        click(main, "Command6");
-        QCOMPARE(app_->coilWindow().window(), coil);
-        QCOMPARE(text(coil, "Text6"), QStringLiteral("14.74"));
-        const auto windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget* w) { return w->objectName() == "Form2"; }),
-                 1);
+    // The option buttons change the units at once and the results at the next
+    // CALCULATE; the worked examples through the windows are the command line's
+    // agreement test.
+    void metricChangesTheUnitsThenTheResults() {
+        using namespace mainfields;
+        typeInto(main(), frequency.name, u"7.1"_qs);
+        typeInto(main(), totalLength.name, u"40"_qs);
+        typeInto(main(), elementSize.name, u"0.08"_qs);
+        moveSlider(main(), 50);
+        click(main(), loadingCalculate);
+        click(main(), metric);
+        QCOMPARE(
+            shown(main(), distanceUnit) + shown(main(), diameterUnit) + shown(main(), lengthUnit),
+            u"METERSMMMETERS"_qs);
+        QCOMPARE(shown(main(), coilDistance), u"10"_qs);
+        click(main(), loadingCalculate);
+        QCOMPARE(shown(main(), coilDistance), u"10.00049"_qs);  // 40 m over 4, through feet
+        click(main(), feet);
+        QCOMPARE(shown(main(), diameterUnit), u"INCHES"_qs);
     }
 
-    void closedCoilWindowIsBuiltAnew() {
-        click(&app_->mainWindow(), "Command6");
-        QPointer<QWidget> first = app_->coilWindow().window();
-        type(first, "Text6", QStringLiteral("14.74"));
-        first->close();
+    // Each secondary window exists once, keeps what was typed while it is open,
+    // is discarded by its close box and built anew by the next press.
+    void eachOtherWindowOpensOnce_data() {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("coil") << QStringList{u"Command1"_qs, u"Command3"_qs, u"Command6"_qs}
+                              << u"Text6"_qs;
+        QTest::newRow("notes") << QStringList{u"Command2"_qs} << u"Text1"_qs;
+        QTest::newRow("web") << QStringList{u"Command4"_qs} << QString();
+    }
+    void eachOtherWindowOpensOnce() {
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, box);
+        click(main(), qPrintable(buttons[0]));
+        QPointer<QWidget> opened = otherWindow(main());
+        QVERIFY(QTest::qWaitForWindowExposed(opened));
+        QCOMPARE(opened->parentWidget(), nullptr);
+        const QPoint placed = opened->pos();
+        const QString initial = box.isEmpty() ? QString() : shown(opened, qPrintable(box));
+        if (!box.isEmpty()) {
+            typeInto(opened, qPrintable(box), u"14.74"_qs);
+        }
+        for (const QString& button : buttons) {
+            click(main(), qPrintable(button));
+        }
+        QCOMPARE(QApplication::topLevelWidgets().size(), 2);
+        if (!box.isEmpty()) {
+            QCOMPARE(shown(opened, qPrintable(box)), u"14.74"_qs);
+        }
+        opened->move(placed + QPoint(50, 50));
+        QVERIFY(opened->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());  // the close box discards the window
+        QVERIFY(opened.isNull());
+        click(main(), qPrintable(buttons.back()));
+        QWidget* rebuilt = otherWindow(main());
+        QVERIFY(QTest::qWaitForWindowExposed(rebuilt));
+        QCOMPARE(rebuilt->pos(), placed);
+        QCOMPARE(box.isEmpty() ? QString() : shown(rebuilt, qPrintable(box)), initial);
+    }
 
-        click(&app_->mainWindow(), "Command1");
-        QWidget* rebuilt = app_->coilWindow().window();
-        QVERIFY(rebuilt->isVisible());
-        QCOMPARE(text(rebuilt, "Text6"), QStringLiteral("0"));
+    // A click on the link opens the page it shows, once; a failing browser is
+    // reported; clicks beside it open nothing. A long address is shown whole.
+    void theLinkOpensItsPage() {
+        QList<QUrl> opened;
+        bool opens = true;
+        const char* address = "https://www.example.org/a/much/longer/address/of/antennas";
+        WebWindow web([&](const QUrl& url) { return opened << url, opens; }, address);
+        web.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&web));
+        auto* link = control<QLabel>(&web, webfields::link);
+        QVERIFY(link->geometry().right() < web.width());
+        QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
+        const QRect explained = control(&web, webfields::explanation)->geometry();
+        QCOMPARE(explained.center().x(), web.rect().center().x());
+        QCOMPARE(link->cursor().pixmap().toImage(),
+                 QImage(QStringLiteral(QUERLIN_ASSETS_DIR "/hand.png"))
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(link->cursor().hotSpot(), QPoint(13, 9));
+        QCOMPARE(control(&web, webfields::instruction)->cursor().shape(), Qt::ArrowCursor);
+
+        click(&web, webfields::explanation);
+        click(&web, webfields::instruction);
+        press(link, {2, 2});
+        release(link, {-20, 2});
+        QVERIFY(opened.isEmpty());
+        click(&web, webfields::link);
+        QCOMPARE(opened, QList<QUrl>{QUrl(QLatin1String(address) + u'/')});
+        opens = false;
+        const ReportCounter reports;
+        press(link, {2, 2});
+        QTest::qWait(100);  // held: the report opens once, at the release
+        release(link, {2, 2});
+        QCOMPARE(reports.of(&web), 1);
+        QCOMPARE(faultReports(&web)[0]->text(), u"Opening the web page failed."_qs);
     }
 
   private:
+    QWidget* main() { return &app_->mainWindow(); }
+
     std::unique_ptr<Application> app_;
 };
 

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Replays shell sessions of querlin-calc and fails on the first difference.
+#
+#   run_sessions.sh QUERLIN_CALC FILE...
+#
+# A session is what a terminal shows: "$ command" lines, each followed by what
+# it prints on standard output and standard error; a command may end in a
+# here-document (<<'END' ... END); lines beginning with # are comments. In a
+# Markdown file only the fenced blocks that begin with "$ querlin-calc" count,
+# so the README's worked sessions are checked as they stand.
+set -euo pipefail
+calc=$(realpath "$1")
+shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/bin"
+ln -s "$calc" "$work/bin/querlin-calc"
+
+status=0
+for file in "$@"; do
+    if [[ $file == *.md ]]; then
+        awk '/^```/ { inside = !inside; session = 0; next }
+             inside && /^\$ querlin-calc/ { session = 1 }
+             inside && session' "$file" >"$work/expected"
+    else
+        grep -v '^#' "$file" >"$work/expected"
+    fi
+    # Each command is echoed as shown and run in one shell, in the C locale
+    # unless it sets its own, so that "$ echo $?" sees the status before it.
+    awk '
+        function quote(text) { gsub(/\x27/, "\x27\\\x27\x27", text); return "\x27" text "\x27" }
+        /^\$ / {
+            command = substr($0, 3)
+            shown = $0 "\n"
+            if (match(command, /<<\x27[A-Z]+\x27$/)) {
+                end = substr(command, RSTART + 3, RLENGTH - 4)
+                command = command " 2>&1"
+                while ((getline line) > 0) {
+                    shown = shown line "\n"
+                    command = command "\n" line
+                    if (line == end) break
+                }
+            } else {
+                command = command " 2>&1"
+            }
+            printf "printf %%s %s; (exit $s); %s\ns=$?\n", quote(shown), command
+        }
+    ' "$work/expected" >"$work/script"
+    (cd "$work" && PATH="$work/bin:$PATH" LC_ALL=C.UTF-8 s=0 bash "$work/script" >"$work/actual") ||
+        true
+    if ! diff -u "$work/expected" "$work/actual"; then
+        echo "$file: querlin-calc does not print what the session shows" >&2
+        status=1
+    fi
+done
+exit "$status"
