@@ -1,8 +1,7 @@
 #include "app/application.h"
 
+#include <QColorSpace>
 #include <QLabel>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
 
 #include "coil/coil_window_fields.h"
@@ -35,6 +34,16 @@ class ApplicationTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The program names itself to the desktop with its icon in both sizes.
+    void initTestCase() {
+        presentToDesktop();
+        for (int size : {16, 32}) {
+            QCOMPARE(QApplication::windowIcon().pixmap(size).toImage(),
+                     QImage(QStringLiteral(QUERLIN_ASSETS_DIR "/icon%1.png")
+                                .arg(size == 16 ? u"-16"_qs : QString()))
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
     void init() {
         app_ = std::make_unique<Application>();
         main()->show();
@@ -42,34 +51,67 @@ class ApplicationTest : public QObject {
     }
     void cleanup() { app_.reset(); }
 
-    void startsWithTheMainWindowAlone() {
+    // The main window opens alone, in FEET, the coil symbols where the slider's
+    // first value puts them; METRIC and FEET change the three unit texts at
+    // once and the results only at the next CALCULATE.
+    void startsInFeetAndChangesUnitsAtOnce() {
+        using namespace mainfields;
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{main()});
-        QVERIFY(control<QRadioButton>(main(), mainfields::feet)->isChecked());
-        QCOMPARE(control<QScrollBar>(main(), mainfields::slider)->value(), 1);
-        QCOMPARE(shown(main(), mainfields::percentage), u"99"_qs);
-        QCOMPARE(control(main(), mainfields::leftCoil)->property("left"), QVariant(2.1F));
-        QCOMPARE(control(main(), mainfields::rightCoil)->property("left"), QVariant(517.9F));
+        QCOMPARE(control(main(), leftCoil)->property("left"), QVariant(2.1F));
+        QCOMPARE(control(main(), rightCoil)->property("left"), QVariant(517.9F));
+        const auto units = [&] {
+            return shown(main(), distanceUnit) + shown(main(), diameterUnit) +
+                   shown(main(), lengthUnit);
+        };
+        QCOMPARE(units(), u"FEETINCHESFEET"_qs);
+        click(main(), metric);
+        QCOMPARE(units(), u"METERSMMMETERS"_qs);
+        QCOMPARE(shown(main(), coilDistance), u"00.0"_qs);
+        click(main(), feet);
+        QCOMPARE(units(), u"FEETINCHESFEET"_qs);
     }
 
-    // The option buttons change the units at once and the results at the next
-    // CALCULATE; the worked examples through the windows are the command line's
-    // agreement test.
-    void metricChangesTheUnitsThenTheResults() {
+    // Each window looks pixel for pixel as the README shows it: the main window
+    // with the 40-foot example worked out, the others as they open.
+    void looksAsTheReadmeShowsIt_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("main") << QString() << "main-window";
+        QTest::newRow("coil") << "Command6"
+                              << "coil-window";
+        QTest::newRow("notes") << "Command2"
+                               << "notes-window";
+        QTest::newRow("web") << "Command4"
+                             << "web-window";
+    }
+    void looksAsTheReadmeShowsIt() {
+        QFETCH(QString, button);
+        QFETCH(QString, picture);
         using namespace mainfields;
-        typeInto(main(), frequency.name, u"7.1"_qs);
-        typeInto(main(), totalLength.name, u"40"_qs);
-        typeInto(main(), elementSize.name, u"0.08"_qs);
-        moveSlider(main(), 50);
-        click(main(), loadingCalculate);
-        click(main(), metric);
-        QCOMPARE(
-            shown(main(), distanceUnit) + shown(main(), diameterUnit) + shown(main(), lengthUnit),
-            u"METERSMMMETERS"_qs);
-        QCOMPARE(shown(main(), coilDistance), u"10"_qs);
-        click(main(), loadingCalculate);
-        QCOMPARE(shown(main(), coilDistance), u"10.00049"_qs);  // 40 m over 4, through feet
-        click(main(), feet);
-        QCOMPARE(shown(main(), diameterUnit), u"INCHES"_qs);
+        QWidget* window = main();
+        if (button.isEmpty()) {
+            for (const auto& [field, text] : {std::pair{frequency, u"7.1"_qs},
+                                              {totalLength, u"40"_qs},
+                                              {elementSize, u"0.08"_qs}}) {
+                typeInto(main(), field.name, text);
+            }
+            moveSlider(main(), 50);
+            click(main(), loadingCalculate);
+            typeInto(main(), feedlineImpedance.name, u"50"_qs);
+            click(main(), matchingCalculate);
+        } else {
+            click(main(), qPrintable(button));
+            window = otherWindow(main());
+        }
+        QWidget elsewhere;  // no window is active on the display the pictures were taken on
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QTRY_VERIFY(!window->isActiveWindow());
+        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage readme = QImage(QStringLiteral(QUERLIN_SCREENSHOTS_DIR "/%1.png").arg(picture))
+                            .convertToFormat(QImage::Format_RGB32);
+        readme.setColorSpace(shown.colorSpace());  // the same pixels, whatever the file says
+        QCOMPARE(shown, readme);
     }
 
     // Each secondary window exists once, keeps what was typed while it is open,

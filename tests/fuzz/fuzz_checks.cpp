@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -55,48 +54,37 @@ void requireListedFault(const HandlerFault& fault) {
     require(!fault.where.isEmpty(), "a fault says where it arose", [&] { return fault.message(); });
 }
 
-Reading readOutcome(QStringView text, const QLocale& locale) {
+QString readOutcome(QStringView text, const QLocale& locale) {
     try {
         const float value = ReadSingle(text, locale);
         require(std::isfinite(value), "ReadSingle gives a finite single",
                 [&] { return text.toString(); });
-        return value;
+        return QString::asprintf("%a", static_cast<double>(value));
     } catch (const HandlerFault& fault) {
         require(fault.kind == FaultKind::TypeMismatch || fault.kind == FaultKind::Overflow,
                 "ReadSingle faults only with TypeMismatch or Overflow",
                 [&] { return text.toString(); });
-        return fault.kind;
+        return fault.kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
     }
 }
 
-bool sameOutcome(const Reading& a, const Reading& b) {
-    if (a.index() != b.index()) {
-        return false;
+std::optional<float> valueOf(const QString& outcome) {
+    if (outcome.front().isLetter()) {
+        return std::nullopt;
     }
-    if (const float* value = std::get_if<float>(&a)) {
-        return std::bit_cast<std::uint32_t>(*value) ==
-               std::bit_cast<std::uint32_t>(std::get<float>(b));
-    }
-    return std::get<FaultKind>(a) == std::get<FaultKind>(b);
-}
-
-QString describe(const Reading& reading) {
-    if (const float* value = std::get_if<float>(&reading)) {
-        return QString::number(*value, 'g', 9);
-    }
-    return QStringLiteral("fault %1").arg(static_cast<int>(std::get<FaultKind>(reading)));
+    return std::strtof(outcome.toLatin1().constData(), nullptr);
 }
 
 void requireRoundTrip(float value, const QLocale& locale) {
     const QString written = SingleText(value, locale);
-    const Reading back = readOutcome(written, locale);
-    const float* read = std::get_if<float>(&back);
+    const QString back = readOutcome(written, locale);
+    const std::optional<float> read = valueOf(back);
     const auto detail = [&] {
         return QStringLiteral("%1 written as %2, read as %3")
-            .arg(QString::number(value, 'g', 9), written, describe(back));
+            .arg(QString::number(value, 'g', 9), written, back);
     };
     require(!isNonFiniteText(written), "a finite single is written as a number", detail);
-    require(read != nullptr, "what SingleText writes reads back", detail);
+    require(read.has_value(), "what SingleText writes reads back", detail);
     const double error = std::fabs(static_cast<double>(*read) - static_cast<double>(value));
     require(error <= roundTripBound(value, *read),
             "a written single reads back within seven significant digits", detail);
@@ -108,8 +96,8 @@ void requireRoundTrip(float value, const QLocale& locale) {
     const auto detailAgain = [&] { return detail() + QStringLiteral(", again as ") + again; };
     require(again == written || isPowerOfTen(written, locale),
             "a written single is written the same after reading it back", detailAgain);
-    require(sameOutcome(readOutcome(again, locale), back),
-            "reading and writing again changes nothing", detailAgain);
+    require(readOutcome(again, locale) == back, "reading and writing again changes nothing",
+            detailAgain);
 }
 
 bool isNonFiniteText(const QString& text) {

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringView>
-#include <variant>
+#include <optional>
 
 #include "numeric/handler_fault.h"
 
@@ -27,11 +27,10 @@ void require(bool holds, const char* invariant, Detail&& detail) {
 // arises: every control a handler touches exists.
 void requireListedFault(const HandlerFault& fault);
 
-// The outcome of reading a text: the single, or the kind of the fault.
-using Reading = std::variant<float, FaultKind>;
-Reading readOutcome(QStringView text, const QLocale& locale);
-bool sameOutcome(const Reading& a, const Reading& b);  // bit for bit
-QString describe(const Reading& reading);
+// The outcome of reading a text, exact and comparable: the single in C's %a
+// form, or the name of the fault; and the single an outcome holds, if any.
+QString readOutcome(QStringView text, const QLocale& locale);
+std::optional<float> valueOf(const QString& outcome);
 
 // What SingleText writes for a value that ReadSingle gave reads back within
 // the rounding to seven significant digits, and reading and writing once more

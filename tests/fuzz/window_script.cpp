@@ -41,9 +41,9 @@ void checkPress(const MemoryFields& fields, const Writes& writes,
         require(!written || !isNonFiniteText(text), "no field receives an infinite or NaN number",
                 detail);
         if (written && writes.numbers.contains(control)) {
-            const Reading reading = readOutcome(text, fields.locale());
-            require(std::holds_alternative<float>(reading), "a written number reads back", detail);
-            requireRoundTrip(std::get<float>(reading), fields.locale());
+            const std::optional<float> value = valueOf(readOutcome(text, fields.locale()));
+            require(value.has_value(), "a written number reads back", detail);
+            requireRoundTrip(*value, fields.locale());
         }
     }
 }
