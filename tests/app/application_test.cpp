@@ -76,13 +76,10 @@ class ApplicationTest : public QObject {
     void looksAsTheReadmeShowsIt_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("main") << QString() << "main-window";
-        QTest::newRow("coil") << "Command6"
-                              << "coil-window";
-        QTest::newRow("notes") << "Command2"
-                               << "notes-window";
-        QTest::newRow("web") << "Command4"
-                             << "web-window";
+        QTest::newRow("main") << QString() << u"main-window"_qs;
+        QTest::newRow("coil") << u"Command6"_qs << u"coil-window"_qs;
+        QTest::newRow("notes") << u"Command2"_qs << u"notes-window"_qs;
+        QTest::newRow("web") << u"Command4"_qs << u"web-window"_qs;
     }
     void looksAsTheReadmeShowsIt() {
         QFETCH(QString, button);

@@ -79,18 +79,6 @@ std::vector<Design> designs() {
 
 // What a window shows after the presses, in the shape of querlin-calc's JSON
 // line: the results, or the fault that its report names.
-QByteArray shownBy(QWidget* window,
-                   const std::vector<std::pair<const char*, const char*>>& results) {
-    QJsonObject object;
-    for (const auto& [name, field] : results) {
-        object.insert(QLatin1String(name), shown(window, field));
-    }
-    if (!faultReports(window).isEmpty()) {
-        object = {{u"fault"_qs, faultReports(window).front()->text()}};
-    }
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
 QByteArray shownByTheWindow(const Design& d) {
     using namespace mainfields;
     const bool coil = d.words[0] == u"coil";
@@ -105,23 +93,32 @@ QByteArray shownByTheWindow(const Design& d) {
             typeInto(window.get(), field, text);
         }
     }
+    std::vector<std::pair<const char*, const char*>> results{{"turns", coilfields::turns},
+                                                             {"message", coilfields::message}};
     if (coil) {
         click(window.get(), coilfields::calculate);
-        return shownBy(window.get(),
-                       {{"turns", coilfields::turns}, {"message", coilfields::message}});
+    } else {
+        if (d.metric) {
+            click(window.get(), metric);
+        }
+        click(window.get(), loadingCalculate);
+        results = {{"distance", coilDistance},
+                   {"inductance", loadingInductance},
+                   {"impedance", impedance}};
     }
-    if (d.metric) {
-        click(window.get(), metric);
-    }
-    click(window.get(), loadingCalculate);
-    std::vector<std::pair<const char*, const char*>> results{
-        {"distance", coilDistance}, {"inductance", loadingInductance}, {"impedance", impedance}};
     if (d.match && faultReports(window.get()).isEmpty()) {
         typeInto(window.get(), feedlineImpedance.name, d.typed.back().second);
         click(window.get(), matchingCalculate);
         results.emplace_back("matching", matchingCoil);
     }
-    return shownBy(window.get(), results);
+    QJsonObject object;
+    for (const auto& [name, field] : results) {
+        object.insert(QLatin1String(name), shown(window.get(), field));
+    }
+    if (!faultReports(window.get()).isEmpty()) {
+        object = {{u"fault"_qs, faultReports(window.get()).front()->text()}};
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 }  // namespace

@@ -33,7 +33,9 @@ void checkPress(const MemoryFields& fields, const Writes& writes,
                 "a handler writes only its own controls, pictures to a finite place",
                 [&] { return control; });
     }
-    for (const auto& [control, text] : fields.texts) {
+    for (const auto& entry : fields.texts) {
+        const QString& control = entry.first;
+        const QString& text = entry.second;
         const auto detail = [&] { return control + u" = \""_qs + text + u'"'; };
         const bool written = fields.written.contains(control);
         require(written || text == before.at(control), "an unwritten text box keeps its text",

@@ -1,7 +1,4 @@
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
+#include <QFrame>
 #include <QtTest>
 #include <functional>
 
