@@ -55,5 +55,21 @@ TEST(Turns, TheMessageAndTheTurnsAfterAFault) {
     EXPECT_EQ(fields.texts["Text15"], QString::fromLatin1(kFitMessage));
 }
 
+// A rounding to single that overflows is reported at the check of the step
+// after it; each other fault at its own step.
+TEST(Turns, EachFaultAtItsStep) {
+    const std::vector<std::pair<QStringList, int>> faults{
+        {{"10", "1E38", "2", "0.05"}, 7}, {{"10", "1", "3E38", "0.05"}, 8},
+        {{"10", "0", "2", "0.05"}, 10},   {{"3E38", "1", "2", "0.05"}, 11},
+        {{"-10", "1", "2", "0.05"}, 12},
+    };
+    for (const auto& [texts, step] : faults) {
+        MemoryFields fields = coilWindowWith(texts[0], texts[1], texts[2], texts[3]);
+        CoilVariables v;
+        EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).step, step)
+            << texts.join(u' ').toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace querlin

@@ -13,10 +13,6 @@ namespace {
 
 const QLocale kC = QLocale::c();
 
-QList<QStringList> cases(const char* table) {
-    return testing::cases("numeric/numeric_cases.json", table);
-}
-
 QLocale locale(const QString& name) {
     return name == u"C" ? kC : QLocale(name);
 }
@@ -36,7 +32,7 @@ QString named(const QString& decimal) {
 }
 
 TEST(ReadSingle, ReadsNumbersAndFaultsOnEverythingElse) {
-    for (const QStringList& c : cases("reads")) {
+    for (const QStringList& c : testing::cases("numeric/numeric_cases.json", "reads")) {
         const bool fault = c[2].front().isLetter();
         EXPECT_EQ(read(c[1], locale(c[0])), fault ? c[2] : named(c[2])) << c[1].toStdString();
     }
@@ -45,7 +41,7 @@ TEST(ReadSingle, ReadsNumbersAndFaultsOnEverythingElse) {
 }
 
 TEST(SingleText, WritesSevenSignificantDigitsAndRoundsHalvesAway) {
-    for (const QStringList& c : cases("writes")) {
+    for (const QStringList& c : testing::cases("numeric/numeric_cases.json", "writes")) {
         const float value = std::strtof(c[1].toLatin1().constData(), nullptr);
         EXPECT_EQ(SingleText(value, locale(c[0])), c[2]) << c[1].toStdString();
         EXPECT_EQ(RoundedText(value, 2, locale(c[0])), c[3]) << c[1].toStdString();
