@@ -113,11 +113,7 @@ QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
 QWidget* makeOptionButton(const ControlSpec& row, QWidget* parent) {
     auto* option = create<EndsPressWhenBlocked<QRadioButton>>(row, parent);
     option->setText(QString::fromLatin1(row.text));
-    Look look = row.look;
-    if (look.background.source == Colour::Source::Standard) {
-        look.background = colours::buttonFace;  // it stands out as a button-face box
-    }
-    paint(option, QPalette::Window, QPalette::WindowText, look);
+    paint(option, QPalette::Window, QPalette::WindowText, row.look);
     return option;
 }
 
