@@ -66,8 +66,7 @@ TEST(Turns, EachFaultAtItsStep) {
     for (const auto& [texts, step] : faults) {
         MemoryFields fields = coilWindowWith(texts[0], texts[1], texts[2], texts[3]);
         CoilVariables v;
-        EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).step, step)
-            << texts.join(u' ').toStdString();
+        EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).step, step);
     }
 }
 

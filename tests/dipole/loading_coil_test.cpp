@@ -50,6 +50,8 @@ TEST(LoadingCoil, FaultsKeepWhatWasAssigned) {
     fields = mainWindowWith(u"7.1"_qs, u"3E38"_qs, u"0.08"_qs, 50, true);
     EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 3);
     EXPECT_TRUE(std::isinf(v.lth.value()));
+    fields = mainWindowWith(u"7.1"_qs, u"2E-38"_qs, u"0.08"_qs, 1);  // the outer term overflows
+    EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 15);
     fields = mainWindowWith(u"30"_qs, u"4E20"_qs, u"0.08"_qs, 50);
     EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 17);
     EXPECT_TRUE(std::isinf(v.mhy.value()));
