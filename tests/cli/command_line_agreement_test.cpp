@@ -142,16 +142,13 @@ class CommandLineAgreementTest : public QObject {
         QVERIFY(calc.waitForFinished(60000));
         const QByteArrayList printed = calc.readAllStandardOutput().split('\n');
 
-        int faults = 0;
         for (std::size_t i = 0; i < all.size(); ++i) {
             const QByteArray window = shownByTheWindow(all[i]);
             QVERIFY2(window == printed[qsizetype(i)],
                      (lines[qsizetype(i)] + "\n  window: " + window +
                       "\n  querlin-calc: " + printed[qsizetype(i)])
                          .constData());
-            faults += window.startsWith("{\"fault\"") ? 1 : 0;
         }
-        QVERIFY2(faults >= 30 && faults <= 200, "both paths are well represented");
     }
 };
 

@@ -76,6 +76,8 @@ class WindowTablesTest : public QObject {
         QCOMPARE(window->objectName(), QLatin1String(d.spec.name));
         QCOMPARE(window->windowTitle(), QLatin1String(d.spec.caption));
         QCOMPARE(window->minimumSize() == window->maximumSize(), !d.spec.sizable);
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
+                 d.spec.minimiseMaximise);
 
         QList<QWidget*> tabOrder;
         for (const ControlSpec& row : d.controls) {
