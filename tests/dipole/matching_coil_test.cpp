@@ -42,10 +42,13 @@ TEST(MatchingCoil, TakesTheFrequencyOfTheLastSliderChange) {
     EXPECT_EQ(fields.texts["Text24"], u"0.7319781"_qs);  // half the coil at twice the frequency
     EXPECT_EQ(v.zt.value(), 50.0F);
 
-    // A feed line equal to the antenna divides by zero; a tiny frequency
-    // overflows the inductance, assigned before its check.
+    // A feed line equal to the antenna divides by zero, one below it takes the
+    // root of a negative ratio; a tiny frequency overflows the inductance,
+    // assigned before its check.
     fields.texts["Text27"] = QString::number(za, 'g', 9);
     EXPECT_EQ(faultOf(calculateMatchingCoil, fields, v).step, 3);
+    fields.texts["Text27"] = u"20"_qs;
+    EXPECT_EQ(faultOf(calculateMatchingCoil, fields, v).step, 4);
     fields.texts["Text5"] = u"1E-38"_qs;
     fields.texts["Text6"] = u"40"_qs;
     showCoilPosition(fields, v);
