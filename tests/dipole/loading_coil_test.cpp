@@ -38,25 +38,27 @@ TEST(LoadingCoil, StepsOfTheFortyFootDipole) {
     EXPECT_NEAR(v.el.value(), 0.079982, 5e-7);
 }
 
-// A fault leaves the variables assigned before it, za that of the last
-// calculation, and the value of a step that assigns before its check.
+// Where each fault is reported: a rounding that overflows at the check of the
+// step after it. A fault writes no field and leaves the variables assigned
+// before it, za that of the last calculation, and the value of a step that
+// assigns before its check.
 TEST(LoadingCoil, FaultsKeepWhatWasAssigned) {
+    const std::vector<std::tuple<QStringList, bool, int>> faults{
+        {{"7.1", "40", ""}, false, 0},         {{"7.1", "3E38", "0.08"}, true, 3},
+        {{"0", "40", "0.08"}, false, 9},       {{"7.1", "40", "0"}, false, 12},
+        {{"31", "4E20", "0.08"}, false, 13},   {{"7.1", "0", "0.08"}, false, 14},
+        {{"7.1", "2E-38", "0.08"}, false, 15}, {{"30", "4E20", "0.08"}, false, 17},
+    };
     DipoleVariables v;
     v.za = Single(31.5F);
-    MemoryFields fields = mainWindowWith(u"7.1"_qs, u"40"_qs, u""_qs, 50);
-    EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 0);
-    EXPECT_EQ(v.freq.value(), 7.1F);
-    EXPECT_EQ(v.lth.value(), 40.0F);
-    fields = mainWindowWith(u"7.1"_qs, u"3E38"_qs, u"0.08"_qs, 50, true);
-    EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 3);
-    EXPECT_TRUE(std::isinf(v.lth.value()));
-    fields = mainWindowWith(u"7.1"_qs, u"2E-38"_qs, u"0.08"_qs, 1);  // the outer term overflows
-    EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 15);
-    fields = mainWindowWith(u"30"_qs, u"4E20"_qs, u"0.08"_qs, 50);
-    EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, 17);
+    for (const auto& [texts, metric, step] : faults) {
+        MemoryFields fields = mainWindowWith(texts[0], texts[1], texts[2], 50, metric);
+        EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, step);
+        EXPECT_TRUE(fields.written.isEmpty());
+        EXPECT_EQ(v.za.value(), 31.5F);
+    }
     EXPECT_TRUE(std::isinf(v.mhy.value()));
-    EXPECT_EQ(v.za.value(), 31.5F);
-    EXPECT_TRUE(fields.written.isEmpty());
+    EXPECT_EQ(v.lth.value(), 4E20F);
 }
 
 }  // namespace

@@ -34,16 +34,14 @@ inline QWindow* windowOf(QWidget* control) {
     return control->window()->windowHandle();
 }
 
-inline QPoint inWindow(QWidget* control, QPoint point) {
-    return control->mapTo(control->window(), point);
-}
-
 inline void press(QWidget* control, QPoint point) {
-    QTest::mousePress(windowOf(control), Qt::LeftButton, {}, inWindow(control, point));
+    QTest::mousePress(windowOf(control), Qt::LeftButton, {},
+                      control->mapTo(control->window(), point));
 }
 
 inline void release(QWidget* control, QPoint point) {
-    QTest::mouseRelease(windowOf(control), Qt::LeftButton, {}, inWindow(control, point));
+    QTest::mouseRelease(windowOf(control), Qt::LeftButton, {},
+                        control->mapTo(control->window(), point));
 }
 
 inline void click(QWidget* window, const char* name) {

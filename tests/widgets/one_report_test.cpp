@@ -38,7 +38,7 @@ void hold(QWidget* control, Qt::Key key = Qt::Key_unknown) {
 }
 
 void wheelNotch(QWidget* control) {
-    const QPointF at = inWindow(control, control->rect().center());
+    const QPointF at = control->mapTo(control->window(), control->rect().center());
     QWheelEvent event(at, windowOf(control)->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
     QSpontaneKeyEvent::setSpontaneous(&event);
@@ -119,7 +119,7 @@ class OneReportTest : public QObject {
             const QPoint from = at();
             press(bar, from);
             for (int x = from.x(); hand == Hand::Drag && x < bar->width(); x += 20) {
-                QTest::mouseMove(windowOf(bar), inWindow(bar, {x, from.y()}));
+                QTest::mouseMove(windowOf(bar), bar->mapTo(bar->window(), QPoint(x, from.y())));
             }
             QTest::qWait(hand == Hand::Mouse ? kHoldMs : 0);
         }
