@@ -25,7 +25,6 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
     slider->setPageStep(10);
-    slider->setValue(kSliderMinimum);
     // A dragged thumb changes the value once, when it is released.
     slider->setTracking(false);
     findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet))->setChecked(true);

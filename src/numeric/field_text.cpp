@@ -39,7 +39,6 @@ Scanned scan(QStringView text, const QLocale& locale) {
     }
 
     Scanned out;
-    out.ascii.reserve(static_cast<std::size_t>(end - i) + 1);
     if (i < end && (text[i] == u'+' || text[i] == u'-')) {
         if (text[i] == u'-') {
             out.ascii.push_back('-');

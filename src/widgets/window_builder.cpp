@@ -176,7 +176,6 @@ class PictureBox : public QLabel {
   public:
     explicit PictureBox(QWidget* parent) : QLabel(parent) {
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setScaledContents(false);
     }
 
   protected:
@@ -204,7 +203,6 @@ QWidget* makePictureBox(const ControlSpec& row, QWidget* parent) {
 QWidget* makeShape(const ControlSpec& row, QWidget* parent) {
     auto* shape = create<QFrame>(row, parent);
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape->setLineWidth(1);
     paint(shape, QPalette::Window, QPalette::WindowText, row.look);
     shape->setFocusPolicy(Qt::NoFocus);
     return shape;
@@ -297,7 +295,6 @@ void buildWindow(QWidget* window, const WindowSpec& description) {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, resolve(description.background, palette));
     window->setPalette(palette);
-    window->setAutoFillBackground(true);
 }
 
 void buildControls(QWidget* window, std::span<const ControlSpec> table) {
@@ -311,9 +308,6 @@ void buildControls(QWidget* window, std::span<const ControlSpec> table) {
         QWidget* control = makeControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(placement(row, parent, row.container != nullptr));
-        if (row.kind == ControlKind::PictureBox || row.kind == ControlKind::Label) {
-            control->setFocusPolicy(Qt::NoFocus);
-        }
         if (row.kind == ControlKind::Shape) {
             shapes.push_back(control);
         } else if (control->focusPolicy() != Qt::NoFocus) {
