@@ -19,9 +19,9 @@ struct ClearFlagsOnExit {
 
 }  // namespace
 
-Calculation::Calculation(Fields& fields) : fields_(fields), locale_(fields.locale()) {
-    clearConditionFlags();
-}
+// Every handler begins with a control access, which clears the flags, so a run
+// needs no clearing of its own.
+Calculation::Calculation(Fields& fields) : fields_(fields), locale_(fields.locale()) {}
 
 template <typename Access>
 auto Calculation::access(Access&& run) {
