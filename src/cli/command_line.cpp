@@ -53,13 +53,13 @@ const char* const kDescription =
     "either and exits with the highest status of its lines.";
 
 // Each option and what it means to the commands that take it.
-struct OptionSpec {
+struct OptionForm {
     const char* name;
     const char* valueName;  // none for a switch
     const char* description;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionForm kOptions[] = {
     {"frequency", "MHZ", "dipole, match: the operating frequency, in MHz."},
     {"length", "L",
      "dipole, match: the total length of the antenna, in feet (metres with --metric). coil: "
@@ -88,14 +88,14 @@ constexpr OptionSpec kOptions[] = {
 enum class Command { Dipole, Match, Coil };
 
 // What a command needs and what more it takes.
-struct CommandSpec {
+struct CommandForm {
     const char* name;
     Command command;
     QStringList needs;
     QStringList takes;
 };
 
-const CommandSpec kCommands[] = {
+const CommandForm kCommands[] = {
     {"dipole",
      Command::Dipole,
      {"frequency", "length", "element", "position"},
@@ -118,7 +118,7 @@ struct UsageError {
 
 // A command with its inputs, as the words give it.
 struct Request {
-    const CommandSpec* spec = nullptr;
+    const CommandForm* form = nullptr;
     Antenna antenna;
     QString feedline;
     Coil coil;
@@ -132,7 +132,7 @@ void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("dipole, match or coil."));
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionForm& option : kOptions) {
         parser.addOption(QCommandLineOption(
             QString::fromLatin1(option.name), QString::fromLatin1(option.description),
             option.valueName != nullptr ? QString::fromLatin1(option.valueName) : QString()));
@@ -165,36 +165,36 @@ Request request(const QCommandLineParser& parser) {
     if (words.size() > 1) {
         misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1)));
     }
-    const auto* spec = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                    [&](const CommandSpec& c) { return words.front() == c.name; });
-    if (spec == std::end(kCommands)) {
+    const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const CommandForm& c) { return words.front() == c.name; });
+    if (form == std::end(kCommands)) {
         misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
     }
     const bool sweep = parser.isSet(QStringLiteral("sweep"));
     const auto needed = [&](const QString& name) {
-        return spec->needs.contains(name) && !(sweep && name == u"position");
+        return form->needs.contains(name) && !(sweep && name == u"position");
     };
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionForm& option : kOptions) {
         const QString name = QString::fromLatin1(option.name);
-        if (parser.isSet(name) && !needed(name) && !spec->takes.contains(name)) {
+        if (parser.isSet(name) && !needed(name) && !form->takes.contains(name)) {
             misused(sweep && name == u"position"
                         ? QStringLiteral("--sweep takes every position: leave out --position.")
-                        : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(spec->name), name));
+                        : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(form->name), name));
         }
     }
-    for (const QString& name : spec->needs) {
+    for (const QString& name : form->needs) {
         if (needed(name) && !parser.isSet(name)) {
-            misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(spec->name), name));
+            misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(form->name), name));
         }
     }
 
     const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
     Request request;
-    request.spec = spec;
+    request.form = form;
     request.sweep = sweep;
     request.json = parser.isSet(QStringLiteral("json"));
     request.locale = parser.isSet(QStringLiteral("locale"));
-    if (spec->command == Command::Coil) {
+    if (form->command == Command::Coil) {
         request.coil = {value("inductance"), value("diameter"), value("length"), value("wire")};
         return request;
     }
@@ -210,7 +210,7 @@ Request request(const QCommandLineParser& parser) {
 }
 
 Results design(const Request& request, const QLocale& locale) {
-    switch (request.spec->command) {
+    switch (request.form->command) {
         case Command::Dipole:
             return designDipole(request.antenna, locale);
         case Command::Match:

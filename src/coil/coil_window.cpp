@@ -9,7 +9,7 @@
 namespace querlin {
 
 CoilWindow::CoilWindow(QWidget* parent) : QWidget(parent), fields_(this) {
-    buildWindow(this, coilWindowSpec());
+    buildWindow(this, coilWindowDescription());
     buildControls(this, coilWindowControls());
     nameControls(this, coilWindowCaptions());
 

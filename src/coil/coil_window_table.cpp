@@ -25,7 +25,8 @@ constexpr Look result{true, colours::windowBackground, kBlue};
 constexpr Look message{false, colours::windowBackground, kBlue};
 constexpr Look standard = looks::standard;
 
-constexpr WindowSpec kWindow{"Form2", "COILS", 7770, 6420, true, true, colours::titleBarText};
+constexpr WindowDescription kWindow{
+    "Form2", "COILS", 7770, 6420, true, true, colours::titleBarText};
 
 // The texts stand exactly as stored, blanks and all. The rows of the tables are
 // spaced with blanks for the designer's proportional font, so their columns line
@@ -84,13 +85,13 @@ constexpr const char* kDiameters =
     "       3.0        3.000       7.62\r\n";
 
 // A multi-line box that shows a vertical scroll bar when its text is longer than the box.
-constexpr ControlSpec withScrollBar(ControlSpec row) {
+constexpr ControlRow withScrollBar(ControlRow row) {
     row.scrollBar = true;
     return row;
 }
 
 // Text6 lies above the bottom edge of Text3 because it comes later.
-constexpr std::array<ControlSpec, 16> kControls{{
+constexpr std::array<ControlRow, 16> kControls{{
     withScrollBar({"Text1", MultiLineTextBox, {120, 120, 7335, 735}, kAdvice, top, R10, 0}),
     withScrollBar({"Text2", MultiLineTextBox, {120, 960, 1575, 5295}, kWireGauges, text, R8, 1}),
     // The instruction's empty last line does not fit its box; a scroll bar there would
@@ -140,11 +141,11 @@ constexpr std::array<AccessibleCaption, 11> kCaptions{{
 
 }  // namespace
 
-const WindowSpec& coilWindowSpec() {
+const WindowDescription& coilWindowDescription() {
     return kWindow;
 }
 
-std::span<const ControlSpec> coilWindowControls() {
+std::span<const ControlRow> coilWindowControls() {
     return kControls;
 }
 

@@ -7,10 +7,10 @@
 
 namespace querlin {
 
-const WindowSpec& coilWindowSpec();
+const WindowDescription& coilWindowDescription();
 
 // The coil window's sixteen controls, in tab order.
-std::span<const ControlSpec> coilWindowControls();
+std::span<const ControlRow> coilWindowControls();
 
 // What a screen reader calls the fields and the tables.
 std::span<const AccessibleCaption> coilWindowCaptions();

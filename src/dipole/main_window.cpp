@@ -17,7 +17,7 @@ namespace querlin {
 
 MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     : QWidget(parent), navigation_(std::move(navigation)), fields_(this) {
-    buildWindow(this, mainWindowSpec());
+    buildWindow(this, mainWindowDescription());
     buildControls(this, mainWindowControls());
     nameControls(this, mainWindowCaptions());
 

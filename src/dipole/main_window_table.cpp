@@ -30,10 +30,10 @@ constexpr Look rightCoil{false, colours::standard, colours::standard};
 constexpr Look bar{true, Colour::bgr(0x00000000), colours::windowText};
 constexpr Look standard = looks::standard;
 
-constexpr WindowSpec kWindow{"Form1", "QUERLIN", 9180, 6720, false, false, kCyan};
+constexpr WindowDescription kWindow{"Form1", "QUERLIN", 9180, 6720, false, false, kCyan};
 
 // The percentage starts at 99, the position the slider's first value stands for.
-constexpr std::array<ControlSpec, 43> kControls{{
+constexpr std::array<ControlRow, 43> kControls{{
     {"Picture1", PictureBox, {120, 840, 9015, 615}, "antenna.png", antenna, R8, 0},
     {"HScroll1", ScrollBar, {120, 1560, 4455, 255}, "", standard, R8, 1},
     {"Text1", TextBox, {3360, 1920, 615, 420}, initial("Text1"), plain, B12, 2},
@@ -125,11 +125,11 @@ constexpr std::array<AccessibleCaption, 25> kCaptions{{
 
 }  // namespace
 
-const WindowSpec& mainWindowSpec() {
+const WindowDescription& mainWindowDescription() {
     return kWindow;
 }
 
-std::span<const ControlSpec> mainWindowControls() {
+std::span<const ControlRow> mainWindowControls() {
     return kControls;
 }
 

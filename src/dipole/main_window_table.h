@@ -7,10 +7,10 @@
 
 namespace querlin {
 
-const WindowSpec& mainWindowSpec();
+const WindowDescription& mainWindowDescription();
 
 // The main window's forty-three controls, in tab order.
-std::span<const ControlSpec> mainWindowControls();
+std::span<const ControlRow> mainWindowControls();
 
 // What a screen reader calls the fields, the slider and the pictures.
 std::span<const AccessibleCaption> mainWindowCaptions();

@@ -6,7 +6,7 @@
 namespace querlin {
 
 NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent) {
-    buildWindow(this, notesWindowSpec());
+    buildWindow(this, notesWindowDescription());
     // The boxes keep their places when the window is resized: no layout.
     buildControls(this, notesWindowControls());
     nameControls(this, notesWindowCaptions());

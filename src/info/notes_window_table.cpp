@@ -16,7 +16,7 @@ constexpr Colour kCyan = Colour::bgr(0x00FFFF80);
 constexpr Look note{false, kCyan, colours::windowText};
 constexpr Look boxedNote{true, kCyan, colours::windowText};
 
-constexpr WindowSpec kWindow{"Form3", "NOTES", 8430, 5820, true, true, kCyan};
+constexpr WindowDescription kWindow{"Form3", "NOTES", 8430, 5820, true, true, kCyan};
 
 // Each text keeps its line breaks and ends in one, so an empty line closes it.
 // The points line up by their blanks.
@@ -43,7 +43,7 @@ constexpr const char* kNegativeCoil =
     "ANTENNA IS LONGER THAN YOU REQUIRE FOR THAT FREQUENCY. THE \r\n"
     "ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  \r\n";
 
-constexpr std::array<ControlSpec, 3> kControls{{
+constexpr std::array<ControlRow, 3> kControls{{
     {"Text1", MultiLineTextBox, {120, 120, 8055, 2655}, kPoints, note, B10, 0},
     {"Text2", MultiLineTextBox, {120, 3240, 8295, 1095}, kMatching, note, B8, 1},
     {"Text3", MultiLineTextBox, {120, 4560, 8175, 1095}, kNegativeCoil, boxedNote, B10, 2},
@@ -57,11 +57,11 @@ constexpr std::array<AccessibleCaption, 3> kCaptions{{
 
 }  // namespace
 
-const WindowSpec& notesWindowSpec() {
+const WindowDescription& notesWindowDescription() {
     return kWindow;
 }
 
-std::span<const ControlSpec> notesWindowControls() {
+std::span<const ControlRow> notesWindowControls() {
     return kControls;
 }
 

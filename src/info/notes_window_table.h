@@ -7,10 +7,10 @@
 
 namespace querlin {
 
-const WindowSpec& notesWindowSpec();
+const WindowDescription& notesWindowDescription();
 
 // The notes window's three text boxes, in tab order.
-std::span<const ControlSpec> notesWindowControls();
+std::span<const ControlRow> notesWindowControls();
 
 // What a screen reader calls the three notes.
 std::span<const AccessibleCaption> notesWindowCaptions();

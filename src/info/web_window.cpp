@@ -20,7 +20,7 @@ WebWindow::WebWindow(QWidget* parent)
 
 WebWindow::WebWindow(UrlOpener open, const char* address, QWidget* parent)
     : QWidget(parent), open_(std::move(open)), address_(address) {
-    buildWindow(this, webWindowSpec());
+    buildWindow(this, webWindowDescription());
     buildControls(this, webWindowControls());
     nameControls(this, webWindowCaptions());
     const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();

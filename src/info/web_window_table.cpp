@@ -11,7 +11,8 @@ namespace {
 using enum ControlKind;
 using namespace fonts;
 
-constexpr WindowSpec kWindow{"web", "Web Page Link", 3315, 1845, false, false, colours::buttonFace};
+constexpr WindowDescription kWindow{"web", "Web Page Link",    3315, 1845, false,
+                                    false, colours::buttonFace};
 
 constexpr int kClientLeft = 2130;
 constexpr int kClientTop = 1695;
@@ -27,7 +28,7 @@ constexpr const char* kWhere = "The link will be opened in your default browser.
 constexpr const char* kWhat = "Click Link Below to ";
 constexpr const char* kAddress = kWebPageAddress;
 
-constexpr std::array<ControlSpec, 3> kControls{{
+constexpr std::array<ControlRow, 3> kControls{{
     {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, 0, nullptr, kCentred},
     {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, 1, nullptr, kCentred},
     {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, 2, nullptr, kLeft},
@@ -40,7 +41,7 @@ constexpr std::array<AccessibleCaption, 1> kCaptions{{
 
 }  // namespace
 
-const WindowSpec& webWindowSpec() {
+const WindowDescription& webWindowDescription() {
     return kWindow;
 }
 
@@ -48,7 +49,7 @@ QPoint webWindowPosition() {
     return {kClientLeft, kClientTop};
 }
 
-std::span<const ControlSpec> webWindowControls() {
+std::span<const ControlRow> webWindowControls() {
     return kControls;
 }
 

@@ -8,14 +8,14 @@
 
 namespace querlin {
 
-const WindowSpec& webWindowSpec();
+const WindowDescription& webWindowDescription();
 
 // Where the client area's top left corner stands on the screen when the window
 // opens, in twips.
 QPoint webWindowPosition();
 
 // The two explanations and the link label, in tab order.
-std::span<const ControlSpec> webWindowControls();
+std::span<const ControlRow> webWindowControls();
 
 std::span<const AccessibleCaption> webWindowCaptions();
 

@@ -90,7 +90,7 @@ constexpr Font BI13{13.5, true, true};
 
 constexpr int kNoTab = -1;
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     Twips at;
@@ -107,7 +107,7 @@ struct ControlSpec {
 };
 
 // The window itself.
-struct WindowSpec {
+struct WindowDescription {
     const char* name;
     const char* caption;
     int clientWidth;  // twips

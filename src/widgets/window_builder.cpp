@@ -45,13 +45,13 @@ void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorR
 // so that no text is laid out in the default font: its face is never drawn and
 // would be loaded for nothing.
 template <typename Widget>
-Widget* create(const ControlSpec& row, QWidget* parent) {
+Widget* create(const ControlRow& row, QWidget* parent) {
     auto* widget = new Widget(parent);
     widget->setFont(controlFont(row.font));
     return widget;
 }
 
-QWidget* makeTextBox(const ControlSpec& row, QWidget* parent) {
+QWidget* makeTextBox(const ControlRow& row, QWidget* parent) {
     auto* box = create<QLineEdit>(row, parent);
     box->setText(QString::fromLatin1(row.text));
     box->setFrame(row.look.border);
@@ -61,7 +61,7 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent) {
     return box;
 }
 
-QWidget* makeMultiLineTextBox(const ControlSpec& row, QWidget* parent) {
+QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent) {
     auto* box = create<QPlainTextEdit>(row, parent);
     box->setPlainText(shownText(row.text));
     box->setTabChangesFocus(true);
@@ -101,7 +101,7 @@ class EndsPressWhenBlocked : public Control {
     }
 };
 
-QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
+QWidget* makeButton(const ControlRow& row, QWidget* parent) {
     auto* button = create<EndsPressWhenBlocked<QPushButton>>(row, parent);
     button->setText(QString::fromLatin1(row.text));
     // Enter and Esc press nothing: no button is a default button.
@@ -110,7 +110,7 @@ QWidget* makeButton(const ControlSpec& row, QWidget* parent) {
     return button;
 }
 
-QWidget* makeOptionButton(const ControlSpec& row, QWidget* parent) {
+QWidget* makeOptionButton(const ControlRow& row, QWidget* parent) {
     auto* option = create<EndsPressWhenBlocked<QRadioButton>>(row, parent);
     option->setText(QString::fromLatin1(row.text));
     paint(option, QPalette::Window, QPalette::WindowText, row.look);
@@ -162,7 +162,7 @@ class ScrollBar : public EndsPressWhenBlocked<QScrollBar> {
     bool heldKeyEnded_ = false;
 };
 
-QWidget* makeScrollBar(const ControlSpec& row, QWidget* parent) {
+QWidget* makeScrollBar(const ControlRow& row, QWidget* parent) {
     auto* bar = create<ScrollBar>(row, parent);
     // It takes the keyboard focus like any control, so arrows and Page Up/Down move it.
     bar->setFocusPolicy(Qt::StrongFocus);
@@ -189,7 +189,7 @@ class PictureBox : public QLabel {
     }
 };
 
-QWidget* makePictureBox(const ControlSpec& row, QWidget* parent) {
+QWidget* makePictureBox(const ControlRow& row, QWidget* parent) {
     auto* picture = create<PictureBox>(row, parent);
     picture->setPixmap(bitmap(row.text));
     if (row.look.border) {
@@ -200,7 +200,7 @@ QWidget* makePictureBox(const ControlSpec& row, QWidget* parent) {
     return picture;
 }
 
-QWidget* makeShape(const ControlSpec& row, QWidget* parent) {
+QWidget* makeShape(const ControlRow& row, QWidget* parent) {
     auto* shape = create<QFrame>(row, parent);
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     paint(shape, QPalette::Window, QPalette::WindowText, row.look);
@@ -208,7 +208,7 @@ QWidget* makeShape(const ControlSpec& row, QWidget* parent) {
     return shape;
 }
 
-QWidget* makeLabel(const ControlSpec& row, QWidget* parent) {
+QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     auto* label = create<QLabel>(row, parent);
     label->setText(QString::fromLatin1(row.text));
     label->setAlignment(row.alignment);
@@ -217,7 +217,7 @@ QWidget* makeLabel(const ControlSpec& row, QWidget* parent) {
     return label;
 }
 
-QWidget* makeControl(const ControlSpec& row, QWidget* parent) {
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
         case ControlKind::TextBox:
             return makeTextBox(row, parent);
@@ -239,7 +239,7 @@ QWidget* makeControl(const ControlSpec& row, QWidget* parent) {
     return nullptr;
 }
 
-QRect placement(const ControlSpec& row, QWidget* parent, bool inPicture) {
+QRect placement(const ControlRow& row, QWidget* parent, bool inPicture) {
     if (inPicture) {
         const QPoint origin = parent->contentsRect().topLeft();
         return {origin.x() + twipsToPixels(row.at.left), origin.y() + twipsToPixels(row.at.top),
@@ -275,7 +275,7 @@ QFont controlFont(const Font& font) {
     return result;
 }
 
-void buildWindow(QWidget* window, const WindowSpec& description) {
+void buildWindow(QWidget* window, const WindowDescription& description) {
     window->setObjectName(QString::fromLatin1(description.name));
     window->setWindowTitle(QString::fromLatin1(description.caption));
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -297,10 +297,10 @@ void buildWindow(QWidget* window, const WindowSpec& description) {
     window->setPalette(palette);
 }
 
-void buildControls(QWidget* window, std::span<const ControlSpec> table) {
+void buildControls(QWidget* window, std::span<const ControlRow> table) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<QWidget*> shapes;
-    for (const ControlSpec& row : table) {
+    for (const ControlRow& row : table) {
         QWidget* parent = window;
         if (row.container != nullptr) {
             parent = window->findChild<QWidget*>(QString::fromLatin1(row.container));

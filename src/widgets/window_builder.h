@@ -12,13 +12,13 @@ namespace querlin {
 
 // Sets up a top-level window from its description: objectName, caption, fixed
 // or sizable client area, title-bar buttons and background.
-void buildWindow(QWidget* window, const WindowSpec& description);
+void buildWindow(QWidget* window, const WindowDescription& description);
 
 // Builds the controls of a window from its table. Controls are created in table
 // order, so a later one lies above an earlier one, and shapes lie beneath all
 // others; the keyboard focus runs in tab order and starts at the first control
 // that takes it.
-void buildControls(QWidget* window, std::span<const ControlSpec> table);
+void buildControls(QWidget* window, std::span<const ControlRow> table);
 
 QFont controlFont(const Font& font);
 

@@ -20,16 +20,17 @@ namespace {
 
 struct Described {
     std::function<QWidget*()> make;
-    const WindowSpec& spec;
-    std::span<const ControlSpec> controls;
+    const WindowDescription& description;
+    std::span<const ControlRow> controls;
 };
 
 const std::vector<Described>& windows() {
     static const std::vector<Described> all{
-        {[] { return new MainWindow(Navigation{}); }, mainWindowSpec(), mainWindowControls()},
-        {[] { return new CoilWindow; }, coilWindowSpec(), coilWindowControls()},
-        {[] { return new NotesWindow; }, notesWindowSpec(), notesWindowControls()},
-        {[] { return new WebWindow([](const QUrl&) { return true; }); }, webWindowSpec(),
+        {[] { return new MainWindow(Navigation{}); }, mainWindowDescription(),
+         mainWindowControls()},
+        {[] { return new CoilWindow; }, coilWindowDescription(), coilWindowControls()},
+        {[] { return new NotesWindow; }, notesWindowDescription(), notesWindowControls()},
+        {[] { return new WebWindow([](const QUrl&) { return true; }); }, webWindowDescription(),
          webWindowControls()},
     };
     return all;
@@ -38,7 +39,7 @@ const std::vector<Described>& windows() {
 // A picture shows its bitmap pixel for pixel, each pixel a block of device
 // pixels on a dense screen, never smoothed. The coil symbols lie over the
 // antenna: its visible part is between them.
-void showsItsBitmap(QFrame* picture, const ControlSpec& row) {
+void showsItsBitmap(QFrame* picture, const ControlRow& row) {
     const int scale = static_cast<int>(picture->devicePixelRatio());
     QImage drawn = picture->grab(picture->contentsRect()).toImage();
     drawn.setDevicePixelRatio(1);
@@ -63,7 +64,7 @@ class WindowTablesTest : public QObject {
     void everyWindowIsItsTable_data() {
         QTest::addColumn<int>("index");
         for (std::size_t i = 0; i < windows().size(); ++i) {
-            QTest::newRow(windows()[i].spec.name) << static_cast<int>(i);
+            QTest::newRow(windows()[i].description.name) << static_cast<int>(i);
         }
     }
 
@@ -73,14 +74,14 @@ class WindowTablesTest : public QObject {
         std::unique_ptr<QWidget> window(d.make());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QCOMPARE(window->objectName(), QLatin1String(d.spec.name));
-        QCOMPARE(window->windowTitle(), QLatin1String(d.spec.caption));
-        QCOMPARE(window->minimumSize() == window->maximumSize(), !d.spec.sizable);
+        QCOMPARE(window->objectName(), QLatin1String(d.description.name));
+        QCOMPARE(window->windowTitle(), QLatin1String(d.description.caption));
+        QCOMPARE(window->minimumSize() == window->maximumSize(), !d.description.sizable);
         QCOMPARE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
-                 d.spec.minimiseMaximise);
+                 d.description.minimiseMaximise);
 
         QList<QWidget*> tabOrder;
-        for (const ControlSpec& row : d.controls) {
+        for (const ControlRow& row : d.controls) {
             QWidget* widget = control(window.get(), row.name);
             QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), row.name);
             if (row.kind == ControlKind::PictureBox) {
@@ -97,7 +98,7 @@ class WindowTablesTest : public QObject {
                 next = next->nextInFocusChain();
             } while (!(next->focusPolicy() & Qt::TabFocus));
         }
-        if (d.spec.sizable) {
+        if (d.description.sizable) {
             const QRect before = control(window.get(), d.controls.back().name)->geometry();
             window->resize(window->size() / 2);
             QCOMPARE(control(window.get(), d.controls.back().name)->geometry(), before);
