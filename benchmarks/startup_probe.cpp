@@ -8,6 +8,7 @@
 
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
 #include "app/application.h"
+#include "app/startup_tuning.h"
 #include "dipole/main_window.h"
 #else
 #include <QLabel>
@@ -54,11 +55,15 @@ class FirstExposure : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef QUERLIN_PROBE_MAIN_WINDOW
+    querlin::prefaultStartupHeap();
+#endif
     QApplication qt(argc, argv);
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
     querlin::presentToDesktop();
     querlin::Application application;
     QWidget& window = application.mainWindow();
+    querlin::prepareFirstFrame(window);
 #else
     QWidget window;
     window.setFixedSize(612, 448);
