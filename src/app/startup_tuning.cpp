@@ -21,7 +21,8 @@ namespace {
 // page is put in place that start-up does not use.
 constexpr std::size_t kStartupHeapBytes = std::size_t{1} << 20;
 
-// glibc's own threshold above which a block gets a mapping of its own.
+// glibc's starting threshold above which a block gets a mapping of its own.
+// Once set, it stays there instead of rising as large blocks are freed.
 constexpr int kDefaultMmapThreshold = 128 * 1024;
 
 void populate(void* memory, std::size_t bytes) {

@@ -5,8 +5,8 @@ class QWidget;
 namespace querlin {
 
 // Every page that start-up touches for the first time costs a page fault of
-// its own, and on a virtual machine each costs several microseconds: the seven
-// hundred faults of showing the main window were a tenth of the time to it.
+// its own, and on a virtual machine each costs several microseconds: the 650
+// faults of building and drawing the main window were a tenth of the time to it.
 // These ask the kernel for the pages start-up is about to use in one call
 // each, at a small part of that cost.
 
