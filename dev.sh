@@ -190,7 +190,7 @@ bench)
     QT_QPA_PLATFORM=offscreen build-bench/benchmarks/startup_benchmark "${probes[@]}"
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
         build-bench/benchmarks/startup_benchmark "${probes[@]}"
-    batch_benchmark build-bench/src/cli/querlin-calc
+    batch_benchmark build-bench/src/command_line/querlin-calc
     ;;
 screenshots)
     ensure_packages "${PACKAGES[@]}"

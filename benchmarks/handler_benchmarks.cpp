@@ -7,7 +7,7 @@
 #include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
 #include "dipole/units.h"
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 // The calculation handlers of the main window and the coil window, each run as a button press or
 // slider change runs it, over fields held in memory: once with the 40-foot dipole on 7.1 MHz and

@@ -7,9 +7,9 @@
 #include <ctime>
 
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
-#include "app/application.h"
-#include "app/startup_tuning.h"
+#include "application.h"
 #include "dipole/main_window.h"
+#include "startup_tuning.h"
 #else
 #include <QLabel>
 #include <QLineEdit>

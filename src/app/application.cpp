@@ -1,14 +1,14 @@
-#include "app/application.h"
+#include "application.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include "bitmap.h"
 #include "coil/coil_window.h"
 #include "dipole/main_window.h"
 #include "info/notes_window.h"
 #include "info/web_window.h"
-#include "widgets/bitmap.h"
-#include "widgets/window_builder.h"
+#include "window_builder.h"
 
 namespace querlin {
 

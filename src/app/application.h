@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "widgets/window_slot.h"
+#include "window_slot.h"
 
 namespace querlin {
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "app/application.h"
-#include "app/startup_tuning.h"
+#include "application.h"
 #include "dipole/main_window.h"
+#include "startup_tuning.h"
 
 int main(int argc, char* argv[]) {
     querlin::prefaultStartupHeap();

@@ -1,9 +1,9 @@
-#include "numeric/calculation.h"
+#include "calculation.h"
 
-#include "numeric/condition_flags.h"
-#include "numeric/field_text.h"
-#include "numeric/handler_fault.h"
-#include "numeric/math_functions.h"
+#include "condition_flags.h"
+#include "field_text.h"
+#include "handler_fault.h"
+#include "math_functions.h"
 
 namespace querlin {
 

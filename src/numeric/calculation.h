@@ -4,8 +4,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "numeric/fields.h"
-#include "numeric/real.h"
+#include "fields.h"
+#include "real.h"
 
 namespace querlin {
 

@@ -1,4 +1,4 @@
-#include "numeric/condition_flags.h"
+#include "condition_flags.h"
 
 namespace querlin {
 

@@ -1,11 +1,11 @@
-#include "numeric/field_text.h"
+#include "field_text.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin {
 

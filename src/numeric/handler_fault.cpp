@@ -1,4 +1,4 @@
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "numeric/condition_flags.h"
+#include "condition_flags.h"
 
 namespace querlin {
 

@@ -1,9 +1,9 @@
-#include "numeric/math_functions.h"
+#include "math_functions.h"
 
 #include <cmath>
 #include <limits>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin {
 

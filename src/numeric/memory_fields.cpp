@@ -1,6 +1,6 @@
-#include "numeric/memory_fields.h"
+#include "memory_fields.h"
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin {
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <map>
 
-#include "numeric/fields.h"
+#include "fields.h"
 
 namespace querlin {
 

@@ -1,8 +1,8 @@
-#include "numeric/real.h"
+#include "real.h"
 
 #include <cmath>
 
-#include "numeric/condition_flags.h"
+#include "condition_flags.h"
 
 namespace querlin {
 

@@ -1,4 +1,4 @@
-#include "widgets/accessible_names.h"
+#include "accessible_names.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <span>
 
-#include "numeric/fields.h"
-#include "widgets/fault_report.h"
+#include "fault_report.h"
+#include "fields.h"
 
 namespace querlin {
 

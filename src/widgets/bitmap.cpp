@@ -1,4 +1,4 @@
-#include "widgets/bitmap.h"
+#include "bitmap.h"
 
 #include <QImage>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "widgets/fault_report.h"
+#include "fault_report.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "widgets/widget_fields.h"
+#include "widget_fields.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <cmath>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numeric/fields.h"
+#include "fields.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "widgets/window_builder.h"
+#include "window_builder.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "widgets/bitmap.h"
+#include "bitmap.h"
 
 namespace querlin {
 

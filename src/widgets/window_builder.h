@@ -4,7 +4,7 @@
 #include <QString>
 #include <span>
 
-#include "widgets/control_table.h"
+#include "control_table.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "widgets/window_slot.h"
+#include "window_slot.h"
 
 namespace querlin {
 

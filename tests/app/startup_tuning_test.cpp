@@ -1,4 +1,4 @@
-#include "app/startup_tuning.h"
+#include "startup_tuning.h"
 
 #include <gtest/gtest.h>
 #include <malloc.h>

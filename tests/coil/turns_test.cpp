@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "coil/coil_window_in_memory.h"
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 #include "support/fault_of.h"
 #include "support/qstring_printer.h"
 

@@ -7,7 +7,7 @@
 #include "dipole/coil_position.h"
 #include "dipole/loading_coil.h"
 #include "dipole/main_window_in_memory.h"
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 #include "support/fault_of.h"
 #include "support/qstring_printer.h"
 

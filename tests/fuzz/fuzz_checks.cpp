@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "numeric/field_text.h"
+#include "field_text.h"
 
 namespace querlin::fuzzing {
 

@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin::fuzzing {
 

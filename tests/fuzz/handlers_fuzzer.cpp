@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "cli/command_line.h"
 #include "coil/coil_window_events.h"
 #include "coil/coil_window_fields.h"
 #include "coil/coil_window_in_memory.h"
+#include "command_line.h"
 #include "dipole/main_window_events.h"
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_in_memory.h"

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "field_text.h"
 #include "fuzz_checks.h"
-#include "numeric/field_text.h"
 
 using namespace querlin;
 using namespace querlin::fuzzing;

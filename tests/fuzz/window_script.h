@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "numeric/memory_fields.h"
+#include "memory_fields.h"
 
 namespace querlin::fuzzing {
 

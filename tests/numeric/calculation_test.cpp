@@ -1,12 +1,12 @@
-#include "numeric/calculation.h"
+#include "calculation.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "numeric/condition_flags.h"
-#include "numeric/handler_fault.h"
-#include "numeric/memory_fields.h"
+#include "condition_flags.h"
+#include "handler_fault.h"
+#include "memory_fields.h"
 #include "support/fault_of.h"
 #include "support/qstring_printer.h"
 

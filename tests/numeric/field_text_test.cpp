@@ -1,10 +1,10 @@
-#include "numeric/field_text.h"
+#include "field_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 #include "support/cases.h"
 #include "support/qstring_printer.h"
 

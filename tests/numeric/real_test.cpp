@@ -1,10 +1,10 @@
-#include "numeric/real.h"
+#include "real.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "numeric/condition_flags.h"
+#include "condition_flags.h"
 #include "support/cases.h"
 
 namespace querlin {

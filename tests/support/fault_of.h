@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "numeric/handler_fault.h"
+#include "handler_fault.h"
 
 namespace querlin::testing {
 

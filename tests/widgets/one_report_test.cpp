@@ -3,7 +3,7 @@
 #include <QStyleOptionSlider>
 #include <QtTest>
 
-#include "app/application.h"
+#include "application.h"
 #include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
 #include "support/window_input.h"

@@ -11,7 +11,7 @@
 #include "info/web_window.h"
 #include "info/web_window_table.h"
 #include "support/window_input.h"
-#include "widgets/window_builder.h"
+#include "window_builder.h"
 
 using namespace querlin;
 using namespace querlin::testing;

@@ -1,0 +1,39 @@
+#include "dipole/coil_position.h"
+
+#include "calculation.h"
+#include "dipole/main_window_fields.h"
+
+namespace querlin {
+
+Real leftCoilSymbol(int sliderValue) {
+    return sliderValue * 2.1;
+}
+
+Real rightCoilSymbol(int sliderValue) {
+    return 520 - sliderValue * 2.1;
+}
+
+void showCoilPosition(Fields& fields, DipoleVariables& v) {
+    Calculation c(fields);
+
+    int slider = c.value(mainfields::slider);
+    c.step(1, "the coil position");
+    c.writeInteger(mainfields::percentage, c.integer16(coilPercentage(slider)));
+
+    slider = c.value(mainfields::slider);
+    c.step(2, "the position of the left coil");
+    Single left;
+    left = c.checked(leftCoilSymbol(slider));
+    c.setLeft(mainfields::leftCoil, left);
+
+    slider = c.value(mainfields::slider);
+    c.step(3, "the position of the right coil");
+    Single right;
+    right = c.checked(rightCoilSymbol(slider));
+    c.setLeft(mainfields::rightCoil, right);
+
+    v.freq = c.read(mainfields::frequency);
+    v.lth = c.read(mainfields::totalLength);
+}
+
+}  // namespace querlin

@@ -1,0 +1,378 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "designs.h"
+#include "handler_fault.h"
+
+namespace querlin::cli {
+
+namespace {
+
+const QString kProgram = QStringLiteral("querlin-calc");
+
+// The first and last position a coil can take, as percentages.
+constexpr int kFirstPosition = coilPercentage(kSliderMaximum);
+constexpr int kLastPosition = coilPercentage(kSliderMinimum);
+
+// Every way to call it, for the help, the manual page and a usage error.
+const char* const kUsageLines =
+    "Usage: querlin-calc dipole --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep [--metric]\n"
+    "  or:  querlin-calc match --frequency MHZ --length L --element D --position PCT "
+    "--feedline OHMS [--metric]\n"
+    "  or:  querlin-calc coil --inductance UH --diameter D --length L --wire W\n"
+    "  or:  querlin-calc --batch < commands";
+
+const char* const kDescription =
+    "The calculations of QUERLIN's windows from the command line. Each command\n"
+    "prints, one per line, the texts that the window's result fields would show.\n"
+    "dipole prints the distance from the centre to each loading coil (feet, or\n"
+    "metres with --metric), the inductance of each coil in microhenries and the\n"
+    "approximate feed-point impedance in ohms. match prints the same three and\n"
+    "then the matching coil for the feed line, in microhenries. coil prints the\n"
+    "number of turns and the fit message, which begins with a blank as the coil\n"
+    "window shows it. Every command takes --json, for one JSON object per result\n"
+    "instead, and --locale.\n"
+    "\n"
+    "Numbers are read as the windows read them, in the C locale unless --locale\n"
+    "is given. A calculation that faults prints the windows' message on standard\n"
+    "error and exits with status 1; a usage error exits with status 2.\n"
+    "\n"
+    "With --batch, every line of standard input is a command with its options,\n"
+    "words split at blanks, double quotes around a word with blanks, and\n"
+    "--option= for an empty value. Each line gives one JSON line, in order: the\n"
+    "results, {\"fault\": message} or {\"usage\": message}. The batch goes on after\n"
+    "either and exits with the highest status of its lines.";
+
+// Each option and what it means to the commands that take it.
+struct OptionForm {
+    const char* name;
+    const char* valueName;  // none for a switch
+    const char* description;
+};
+
+constexpr OptionForm kOptions[] = {
+    {"frequency", "MHZ", "dipole, match: the operating frequency, in MHz."},
+    {"length", "L",
+     "dipole, match: the total length of the antenna, in feet (metres with --metric). coil: "
+     "the coil length, in inches."},
+    {"element", "D", "dipole, match: the element diameter, in inches (millimetres with --metric)."},
+    {"position", "PCT",
+     "dipole, match: the distance from the centre to each coil as a percentage of half the "
+     "antenna, the window's % box: a whole number from 1 to 99."},
+    {"metric", nullptr,
+     "dipole, match: the length is in metres and the element diameter in millimetres; the coil "
+     "distance is printed in metres."},
+    {"feedline", "OHMS", "match: the feed-line impedance, in ohms."},
+    {"inductance", "UH", "coil: the wanted inductance, in microhenries."},
+    {"diameter", "D", "coil: the coil diameter, in inches."},
+    {"wire", "W", "coil: the wire diameter, in inches."},
+    {"sweep", nullptr,
+     "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
+     "position,distance,inductance,impedance (with --json, one object per position)."},
+    {"json", nullptr, "One compact JSON object per result, its texts as strings."},
+    {"locale", nullptr,
+     "Read and write numbers in the user's locale, as the windows do, instead of the C locale."},
+    {"batch", nullptr,
+     "Read one command per line from standard input and print one JSON line for each."},
+};
+
+enum class Command { Dipole, Match, Coil };
+
+// What a command needs and what more it takes.
+struct CommandForm {
+    const char* name;
+    Command command;
+    QStringList needs;
+    QStringList takes;
+};
+
+const CommandForm kCommands[] = {
+    {"dipole",
+     Command::Dipole,
+     {"frequency", "length", "element", "position"},
+     {"metric", "sweep", "json", "locale"}},
+    {"match",
+     Command::Match,
+     {"frequency", "length", "element", "position", "feedline"},
+     {"metric", "json", "locale"}},
+    {"coil", Command::Coil, {"inductance", "diameter", "length", "wire"}, {"json", "locale"}},
+};
+
+// Words that make no command, and why.
+struct UsageError {
+    QString message;
+};
+
+[[noreturn]] void misused(const QString& message) {
+    throw UsageError{message};
+}
+
+// A command with its inputs, as the words give it.
+struct Request {
+    const CommandForm* form = nullptr;
+    Antenna antenna;
+    QString feedline;
+    Coil coil;
+    bool sweep = false;
+    bool json = false;
+    bool locale = false;
+};
+
+// The parser knows every option; each command then checks which it was given.
+void describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("dipole, match or coil."));
+    for (const OptionForm& option : kOptions) {
+        parser.addOption(QCommandLineOption(
+            QString::fromLatin1(option.name), QString::fromLatin1(option.description),
+            option.valueName != nullptr ? QString::fromLatin1(option.valueName) : QString()));
+    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Print this help and exit.")));
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Print the version and exit.")));
+}
+
+int position(const QString& text) {
+    bool whole = false;
+    const int percentage = text.toInt(&whole);
+    if (!whole || percentage < kFirstPosition || percentage > kLastPosition) {
+        misused(QStringLiteral("--position takes a whole percentage from %1 to %2, not '%3'.")
+                    .arg(kFirstPosition)
+                    .arg(kLastPosition)
+                    .arg(text));
+    }
+    return sliderValueFor(percentage);
+}
+
+// The request the parsed words make. The switches --help, --version and
+// --batch are the caller's business.
+Request request(const QCommandLineParser& parser) {
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        misused(QStringLiteral("No command given."));
+    }
+    if (words.size() > 1) {
+        misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1)));
+    }
+    const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const CommandForm& c) { return words.front() == c.name; });
+    if (form == std::end(kCommands)) {
+        misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
+    }
+    const bool sweep = parser.isSet(QStringLiteral("sweep"));
+    const auto needed = [&](const QString& name) {
+        return form->needs.contains(name) && !(sweep && name == u"position");
+    };
+    for (const OptionForm& option : kOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (parser.isSet(name) && !needed(name) && !form->takes.contains(name)) {
+            misused(sweep && name == u"position"
+                        ? QStringLiteral("--sweep takes every position: leave out --position.")
+                        : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(form->name), name));
+        }
+    }
+    for (const QString& name : form->needs) {
+        if (needed(name) && !parser.isSet(name)) {
+            misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(form->name), name));
+        }
+    }
+
+    const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
+    Request request;
+    request.form = form;
+    request.sweep = sweep;
+    request.json = parser.isSet(QStringLiteral("json"));
+    request.locale = parser.isSet(QStringLiteral("locale"));
+    if (form->command == Command::Coil) {
+        request.coil = {value("inductance"), value("diameter"), value("length"), value("wire")};
+        return request;
+    }
+    request.antenna.frequency = value("frequency");
+    request.antenna.length = value("length");
+    request.antenna.element = value("element");
+    request.antenna.metric = parser.isSet(QStringLiteral("metric"));
+    if (!sweep) {
+        request.antenna.slider = position(value("position"));
+    }
+    request.feedline = value("feedline");
+    return request;
+}
+
+Results design(const Request& request, const QLocale& locale) {
+    switch (request.form->command) {
+        case Command::Dipole:
+            return designDipole(request.antenna, locale);
+        case Command::Match:
+            return designMatch(request.antenna, request.feedline, locale);
+        case Command::Coil:
+            return designCoil(request.coil, locale);
+    }
+    return {};
+}
+
+QLocale localeFor(bool user) {
+    return user ? QLocale() : QLocale::c();
+}
+
+void writeLine(std::ostream& out, const QByteArray& line) {
+    out.write(line.constData(), line.size());
+    out.put('\n');
+}
+
+void writeJson(std::ostream& out, const QJsonObject& object) {
+    writeLine(out, QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QJsonObject jsonOf(const Results& results) {
+    QJsonObject object;
+    for (const Result& result : results) {
+        object.insert(QLatin1String(result.name), result.text);
+    }
+    return object;
+}
+
+// A CSV field: quoted when a locale's decimal comma is in it.
+QString csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"')) {
+        return text;
+    }
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// Every position in ascending order, each a fresh press of CALCULATE with the
+// slider there; the first fault ends the table.
+void sweep(const Request& request, const QLocale& locale, std::ostream& out) {
+    if (!request.json) {
+        writeLine(out, "position,distance,inductance,impedance");
+    }
+    Antenna antenna = request.antenna;
+    for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
+        antenna.slider = sliderValueFor(percentage);
+        const Results results = designDipole(antenna, locale);
+        if (request.json) {
+            QJsonObject object = jsonOf(results);
+            object.insert(QLatin1String("position"), percentage);
+            writeJson(out, object);
+            continue;
+        }
+        QStringList row{QString::number(percentage)};
+        for (const Result& result : results) {
+            row << csvField(result.text);
+        }
+        writeLine(out, row.join(u',').toUtf8());
+    }
+}
+
+// One line of a batch: its JSON object, and its status.
+std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::string& line,
+                                      bool userLocale) {
+    try {
+        QStringList words = QProcess::splitCommand(
+            QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+        words.prepend(kProgram);
+        if (!parser.parse(words)) {
+            misused(parser.errorText());
+        }
+        for (const char* whole : {"batch", "sweep", "help", "version"}) {
+            if (parser.isSet(QString::fromLatin1(whole))) {
+                misused(
+                    QStringLiteral("--%1 cannot be a line of a batch.").arg(QLatin1String(whole)));
+            }
+        }
+        const Request r = request(parser);
+        return {jsonOf(design(r, localeFor(userLocale || r.locale))), kSuccess};
+    } catch (const UsageError& error) {
+        return {{{QStringLiteral("usage"), error.message}}, kUsage};
+    } catch (const HandlerFault& fault) {
+        return {{{QStringLiteral("fault"), fault.message()}}, kFault};
+    }
+}
+
+int batch(QCommandLineParser& parser, bool userLocale, std::istream& in, std::ostream& out) {
+    int status = kSuccess;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto [object, lineStatus] = batchLine(parser, line, userLocale);
+        writeJson(out, object);
+        status = std::max(status, lineStatus);
+    }
+    return status;
+}
+
+void printResults(const Request& request, const QLocale& locale, std::ostream& out) {
+    if (request.sweep) {
+        sweep(request, locale, out);
+        return;
+    }
+    const Results results = design(request, locale);
+    if (request.json) {
+        writeJson(out, jsonOf(results));
+        return;
+    }
+    for (const Result& result : results) {
+        writeLine(out, result.text.toUtf8());
+    }
+}
+
+}  // namespace
+
+int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    describe(parser);
+    try {
+        if (!parser.parse(arguments)) {
+            misused(parser.errorText());
+        }
+        if (parser.isSet(QStringLiteral("help"))) {
+            // In place of the parser's usage line, which names the program as
+            // it was started, path and all: every way to call it.
+            QString help = parser.helpText();
+            help.replace(0, help.indexOf(u'\n'), QLatin1String(kUsageLines));
+            out << help.toStdString();
+            return kSuccess;
+        }
+        if (parser.isSet(QStringLiteral("version"))) {
+            writeLine(out, (kProgram + QStringLiteral(" " QUERLIN_VERSION)).toUtf8());
+            return kSuccess;
+        }
+        if (parser.isSet(QStringLiteral("batch"))) {
+            const QStringList others = parser.optionNames();
+            for (const QString& name : others) {
+                if (name != u"batch" && name != u"locale" && name != u"json") {
+                    misused(
+                        QStringLiteral("--batch takes its commands from standard input, not --%1.")
+                            .arg(name));
+                }
+            }
+            if (!parser.positionalArguments().isEmpty()) {
+                misused(QStringLiteral("--batch takes its commands from standard input, not '%1'.")
+                            .arg(parser.positionalArguments().front()));
+            }
+            return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
+        }
+        const Request r = request(parser);
+        printResults(r, localeFor(r.locale), out);
+        return kSuccess;
+    } catch (const UsageError& error) {
+        writeLine(err, (kProgram + QStringLiteral(": ") + error.message).toUtf8());
+        err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";
+        return kUsage;
+    } catch (const HandlerFault& fault) {
+        out.flush();
+        writeLine(err, fault.message().toUtf8());
+        return kFault;
+    }
+}
+
+}  // namespace querlin::cli

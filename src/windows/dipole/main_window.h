@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "dipole/dipole_variables.h"
+#include "dipole/navigation.h"
+#include "widget_fields.h"
+
+namespace querlin {
+
+// The main window, Form1: the loaded-dipole designer. It binds its controls to
+// the handlers and holds the window's variables.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(Navigation navigation, QWidget* parent = nullptr);
+
+    const DipoleVariables& variables() const { return variables_; }
+
+  private:
+    template <typename Action>
+    void on(const char* control, Action action);
+
+    Navigation navigation_;
+    DipoleVariables variables_;
+    WidgetFields fields_;
+};
+
+}  // namespace querlin
