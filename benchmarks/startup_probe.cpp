@@ -9,7 +9,6 @@
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
 #include "application.h"
 #include "dipole/main_window.h"
-#include "startup_tuning.h"
 #else
 #include <QLabel>
 #include <QLineEdit>
@@ -55,15 +54,11 @@ class FirstExposure : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef QUERLIN_PROBE_MAIN_WINDOW
-    querlin::prefaultStartupHeap();
-#endif
     QApplication qt(argc, argv);
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
     querlin::presentToDesktop();
     querlin::Application application;
     QWidget& window = application.mainWindow();
-    querlin::prepareFirstFrame(window);
 #else
     QWidget window;
     window.setFixedSize(612, 448);
