@@ -14,8 +14,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation desktop-file-utils appstream file help2man)
+# What building and running the program needs: the compiler and build tools,
+# Qt, the fonts the windows are laid out for, and help2man for querlin-calc's
+# manual page.
+PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation help2man)
+# The test libraries, and the freedesktop validators and file(1) that check the
+# installed tree.
+TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
 # its clipboard and window-manager messages, and the accessibility bus with
@@ -25,7 +30,7 @@ USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib dbus at-spi2-core pyth
 PACKAGE_TOOLS=(dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The start-up benchmark runs on a virtual X display too.
-BENCH_PACKAGES=(xvfb xauth)
+BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
 
 # Installs only what dpkg does not already know as installed.
 ensure_packages() {
@@ -63,6 +68,18 @@ build() {
         cmake --build "$dir" --target "${BUILD_TARGETS[@]}"
     else
         cmake --build "$dir"
+    fi
+}
+
+# Only the program, in the build folder the tests share: a first build leaves
+# the tests out, and a folder that the tests configured builds just the
+# program's target.
+build_program() {
+    BUILD_TARGETS=(querlin)
+    if [ -f build/build.ninja ]; then
+        build build
+    else
+        build build -DBUILD_TESTING=OFF
     fi
 }
 
@@ -142,23 +159,23 @@ command=${1:-}
 case "$command" in
 run)
     ensure_packages "${PACKAGES[@]}"
-    build build
+    build_program
     exec build/src/app/querlin
     ;;
 test)
-    ensure_packages "${PACKAGES[@]}" "${USER_TEST_PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${USER_TEST_PACKAGES[@]}"
     if [ "${2:-}" = --sanitize ]; then
-        build build-sanitize -DQUERLIN_SANITIZE=ON
+        build build-sanitize -DQUERLIN_SANITIZE=ON -DBUILD_TESTING=ON
         sanitizer_options tests
         QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j2
     else
-        build build
+        build build -DBUILD_TESTING=ON
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
     fi
     ;;
 fuzz)
     seconds=${2:-60}
-    ensure_packages "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
     targets=()
     for corpus in tests/fuzz/corpus/*/; do
         targets+=("$(basename "$corpus")")
@@ -181,7 +198,7 @@ package)
     ls dist/*.deb
     ;;
 bench)
-    ensure_packages "${PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build build-bench "${RELEASE[@]}" -DQUERLIN_BENCHMARKS=ON
     # Medians of five, since the machine may be busy with other work.
     build-bench/benchmarks/handler_benchmarks --benchmark_repetitions=5 \
@@ -194,7 +211,7 @@ bench)
     ;;
 screenshots)
     ensure_packages "${PACKAGES[@]}"
-    build build
+    build_program
     tools/screenshots.sh build/src/app/querlin docs/screenshots
     ;;
 *)
