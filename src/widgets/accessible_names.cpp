@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "required_control.h"
+
 namespace querlin {
 
 namespace {
@@ -56,7 +58,7 @@ void name(const Naming& naming) {
 void nameControls(QWidget* window, std::span<const AccessibleCaption> captions) {
     QSet<QWidget*> described;
     for (const AccessibleCaption& row : captions) {
-        Naming naming{window->findChild<QWidget*>(QString::fromLatin1(row.control)), {}, {}};
+        Naming naming{requiredControl(window, row.control), {}, {}};
         for (const char* part : row.parts) {
             if (part == nullptr) {
                 continue;

@@ -7,10 +7,12 @@
 
 #include "fault_report.h"
 #include "fields.h"
+#include "required_control.h"
 
 namespace querlin {
 
-// Connects each listed control of a window to its handler: a button's click,
+// Connects each listed control of a window to its handler, which must be in
+// the window: a button's click,
 // an option button's click that selects it (a click on the selected one runs
 // nothing), a scroll bar's change of value. A fault ends the handler and is
 // reported once. The fields and variables live as long as the window.
@@ -18,7 +20,7 @@ template <typename Variables>
 void bindHandlers(QWidget* window, Fields& fields, Variables& variables,
                   std::span<const Handler<Variables>> handlers) {
     for (const Handler<Variables>& handler : handlers) {
-        auto* control = window->findChild<QWidget*>(QString::fromLatin1(handler.control));
+        QWidget* control = requiredControl(window, handler.control);
         const auto run = [window, &fields, &variables, handler] {
             runHandler(window, [&] { handler.run(fields, variables); });
         };
@@ -31,8 +33,8 @@ void bindHandlers(QWidget* window, Fields& fields, Variables& variables,
                 }
             });
         } else {
-            QObject::connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::clicked,
-                             window, run);
+            QObject::connect(requiredControl<QAbstractButton>(window, handler.control),
+                             &QAbstractButton::clicked, window, run);
         }
     }
 }

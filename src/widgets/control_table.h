@@ -88,18 +88,16 @@ constexpr Font B13{13.5, true};
 constexpr Font BI13{13.5, true, true};
 }  // namespace fonts
 
-constexpr int kNoTab = -1;
-
 struct ControlRow {
     const char* name;
     ControlKind kind;
     Twips at;
-    // The initial text or caption; for a picture box the bitmap's resource path.
+    // The initial text or caption; for a picture box the file name of its
+    // picture in assets/.
     // Multi-line texts are stored with CR LF line ends.
     const char* text;
     Look look;
     Font font;
-    int tab;
     // The picture box the control lies in, whose scale is pixels, or none.
     const char* container = nullptr;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;

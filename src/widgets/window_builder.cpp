@@ -1,21 +1,19 @@
 #include "window_builder.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
 #include "bitmap.h"
+#include "controls.h"
+#include "required_control.h"
 
 namespace querlin {
 
@@ -77,30 +75,6 @@ QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent) {
     return box;
 }
 
-// A fault report blocks its window as soon as it opens, often while the mouse
-// button or key that ran the handler is still down, and the window then never
-// receives the release. Left so, a button would stay pressed behind the report
-// and click at some later release, and Qt's scroll bar would go on repeating
-// its step, each repeat running the handler again and opening another report.
-// So a control ends its press when its window is blocked, as a release outside
-// it would: no click, no further step. One action, at most one report.
-template <typename Control>
-class EndsPressWhenBlocked : public Control {
-  public:
-    using Control::Control;
-
-  protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::WindowBlocked) {
-            const QPointF outside(-1, -1);
-            QMouseEvent release(QEvent::MouseButtonRelease, outside, outside, Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier);
-            Control::mouseReleaseEvent(&release);
-        }
-        return Control::event(event);
-    }
-};
-
 QWidget* makeButton(const ControlRow& row, QWidget* parent) {
     auto* button = create<EndsPressWhenBlocked<QPushButton>>(row, parent);
     button->setText(QString::fromLatin1(row.text));
@@ -117,77 +91,12 @@ QWidget* makeOptionButton(const ControlRow& row, QWidget* parent) {
     return option;
 }
 
-// Qt's scroll bar inverts its keys (Right moves it left); the designer's moves
-// right on Right or Down and a page right on Page Down, like every desktop
-// scroll bar the user knows. A held key's auto-repeat ends with the press when
-// a report blocks the window: only a new key press moves the bar again.
-class ScrollBar : public EndsPressWhenBlocked<QScrollBar> {
-  public:
-    explicit ScrollBar(QWidget* parent) : EndsPressWhenBlocked(Qt::Horizontal, parent) {}
-
-  protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::WindowBlocked) {
-            heldKeyEnded_ = true;
-        }
-        return EndsPressWhenBlocked::event(event);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->isAutoRepeat() && heldKeyEnded_) {
-            return;
-        }
-        heldKeyEnded_ = false;
-        switch (event->key()) {
-            case Qt::Key_Right:
-            case Qt::Key_Down:
-                return triggerAction(SliderSingleStepAdd);
-            case Qt::Key_Left:
-            case Qt::Key_Up:
-                return triggerAction(SliderSingleStepSub);
-            case Qt::Key_PageDown:
-                return triggerAction(SliderPageStepAdd);
-            case Qt::Key_PageUp:
-                return triggerAction(SliderPageStepSub);
-            case Qt::Key_Home:
-                return triggerAction(SliderToMinimum);
-            case Qt::Key_End:
-                return triggerAction(SliderToMaximum);
-            default:
-                QScrollBar::keyPressEvent(event);
-        }
-    }
-
-  private:
-    bool heldKeyEnded_ = false;
-};
-
 QWidget* makeScrollBar(const ControlRow& row, QWidget* parent) {
     auto* bar = create<ScrollBar>(row, parent);
     // It takes the keyboard focus like any control, so arrows and Page Up/Down move it.
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
-
-// A bitmap at the top-left corner of its client area, unscaled in logical
-// pixels. On a high-density screen each bitmap pixel becomes a block of device
-// pixels: smoothing would blur the one-pixel lines of the drawings.
-class PictureBox : public QLabel {
-  public:
-    explicit PictureBox(QWidget* parent) : QLabel(parent) {
-        setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        drawFrame(&painter);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        const QRect client = contentsRect();
-        painter.setClipRect(client);
-        painter.drawPixmap(client.topLeft(), pixmap());
-    }
-};
 
 QWidget* makePictureBox(const ControlRow& row, QWidget* parent) {
     auto* picture = create<PictureBox>(row, parent);
@@ -298,12 +207,12 @@ void buildWindow(QWidget* window, const WindowDescription& description) {
 }
 
 void buildControls(QWidget* window, std::span<const ControlRow> table) {
-    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> shapes;
     for (const ControlRow& row : table) {
         QWidget* parent = window;
         if (row.container != nullptr) {
-            parent = window->findChild<QWidget*>(QString::fromLatin1(row.container));
+            parent = requiredControl(window, row.container);
         }
         QWidget* control = makeControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));
@@ -311,19 +220,17 @@ void buildControls(QWidget* window, std::span<const ControlRow> table) {
         if (row.kind == ControlKind::Shape) {
             shapes.push_back(control);
         } else if (control->focusPolicy() != Qt::NoFocus) {
-            tabOrder.emplace_back(row.tab, control);
+            tabOrder.push_back(control);
         }
     }
     for (QWidget* shape : shapes) {
         shape->lower();
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
     if (!tabOrder.empty()) {
-        tabOrder.front().second->setFocus();
+        tabOrder.front()->setFocus();
     }
 }
 

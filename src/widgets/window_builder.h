@@ -16,14 +16,13 @@ void buildWindow(QWidget* window, const WindowDescription& description);
 
 // Builds the controls of a window from its table. Controls are created in table
 // order, so a later one lies above an earlier one, and shapes lie beneath all
-// others; the keyboard focus runs in tab order and starts at the first control
-// that takes it.
+// others; the keyboard focus runs in table order and starts at the first
+// control that takes it.
 void buildControls(QWidget* window, std::span<const ControlRow> table);
 
 QFont controlFont(const Font& font);
 
-// A control's pixel rectangle: twips scaled to pixels, or already pixels inside
-// a picture box's client area.
+// Twips as whole pixels, rounded to the nearest.
 int twipsToPixels(int twips);
 
 // The text a multi-line box shows: its stored CR LF line ends as line breaks.

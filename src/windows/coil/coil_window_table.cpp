@@ -92,30 +92,25 @@ constexpr ControlRow withScrollBar(ControlRow row) {
 
 // Text6 lies above the bottom edge of Text3 because it comes later.
 constexpr std::array<ControlRow, 16> kControls{{
-    withScrollBar({"Text1", MultiLineTextBox, {120, 120, 7335, 735}, kAdvice, top, R10, 0}),
-    withScrollBar({"Text2", MultiLineTextBox, {120, 960, 1575, 5295}, kWireGauges, text, R8, 1}),
+    withScrollBar({"Text1", MultiLineTextBox, {120, 120, 7335, 735}, kAdvice, top, R10}),
+    withScrollBar({"Text2", MultiLineTextBox, {120, 960, 1575, 5295}, kWireGauges, text, R8}),
     // The instruction's empty last line does not fit its box; a scroll bar there would
     // narrow the box until its last line wrapped and "USED" was cut off.
-    {"Text3", MultiLineTextBox, {4440, 960, 3015, 735}, kInstruction, text, R8, 2},
-    {"Text4", MultiLineTextBox, {1920, 960, 2295, 2895}, kDiameters, text, R8, 3},
-    {"Text5", TextBox, {4440, 1800, 1935, 375}, "MICROHENRYS", text, B10, 4},
-    {"Text6", TextBox, {6600, 1680, 855, 375}, initial("Text6"), input, B10, 5},
-    {"Text7", TextBox, {4440, 2280, 2055, 375}, "COIL DIAMETER", text, B10, 6},
-    {"Text8", TextBox, {6600, 2160, 855, 375}, initial("Text8"), input, B10, 7},
-    {"Text9", TextBox, {4440, 2760, 2055, 375}, "COIL LENGTH", text, B10, 8},
-    {"Text10", TextBox, {6600, 2640, 855, 375}, initial("Text10"), input, B10, 9},
-    {"Text11", TextBox, {4440, 3240, 1935, 285}, "WIRE DECIMAL", text, B10, 10},
-    {"Text12", TextBox, {6600, 3150, 855, 375}, initial("Text12"), input, B10, 11},
-    {"Text13", TextBox, {1800, 4560, 4335, 375}, "RECOMMENDED  NUMBER OF TURNS", text, B10, 12},
-    {"Text14", TextBox, {6360, 4560, 855, 375}, initial("Text14"), result, B10, 13},
-    {"Command1", Button, {4800, 3840, 1455, 375}, "CALCULATE", standard, R8, 14},
-    withScrollBar({"Text15",
-                   MultiLineTextBox,
-                   {1800, 5520, 5775, 615},
-                   initial("Text15"),
-                   message,
-                   BI10,
-                   15}),
+    {"Text3", MultiLineTextBox, {4440, 960, 3015, 735}, kInstruction, text, R8},
+    {"Text4", MultiLineTextBox, {1920, 960, 2295, 2895}, kDiameters, text, R8},
+    {"Text5", TextBox, {4440, 1800, 1935, 375}, "MICROHENRYS", text, B10},
+    {"Text6", TextBox, {6600, 1680, 855, 375}, initial("Text6"), input, B10},
+    {"Text7", TextBox, {4440, 2280, 2055, 375}, "COIL DIAMETER", text, B10},
+    {"Text8", TextBox, {6600, 2160, 855, 375}, initial("Text8"), input, B10},
+    {"Text9", TextBox, {4440, 2760, 2055, 375}, "COIL LENGTH", text, B10},
+    {"Text10", TextBox, {6600, 2640, 855, 375}, initial("Text10"), input, B10},
+    {"Text11", TextBox, {4440, 3240, 1935, 285}, "WIRE DECIMAL", text, B10},
+    {"Text12", TextBox, {6600, 3150, 855, 375}, initial("Text12"), input, B10},
+    {"Text13", TextBox, {1800, 4560, 4335, 375}, "RECOMMENDED  NUMBER OF TURNS", text, B10},
+    {"Text14", TextBox, {6360, 4560, 855, 375}, initial("Text14"), result, B10},
+    {"Command1", Button, {4800, 3840, 1455, 375}, "CALCULATE", standard, R8},
+    withScrollBar(
+        {"Text15", MultiLineTextBox, {1800, 5520, 5775, 615}, initial("Text15"), message, BI10}),
 }};
 
 // Lengths are in decimal inches, as the instruction text says. The fixed texts

@@ -11,6 +11,7 @@
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_table.h"
 #include "fault_report.h"
+#include "required_control.h"
 #include "window_builder.h"
 
 namespace querlin {
@@ -21,13 +22,13 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     buildControls(this, mainWindowControls());
     nameControls(this, mainWindowCaptions());
 
-    auto* slider = findChild<QScrollBar*>(QString::fromLatin1(mainfields::slider));
+    auto* slider = requiredControl<QScrollBar>(this, mainfields::slider);
     slider->setRange(kSliderMinimum, kSliderMaximum);
     slider->setSingleStep(1);
     slider->setPageStep(10);
     // A dragged thumb changes the value once, when it is released.
     slider->setTracking(false);
-    findChild<QRadioButton*>(QString::fromLatin1(mainfields::feet))->setChecked(true);
+    requiredControl<QRadioButton>(this, mainfields::feet)->setChecked(true);
 
     // The coil symbols start where the slider's first value puts them.
     Single left;
@@ -47,7 +48,7 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
 
 template <typename Action>
 void MainWindow::on(const char* control, Action action) {
-    connect(findChild<QPushButton*>(QString::fromLatin1(control)), &QPushButton::clicked, this,
+    connect(requiredControl<QPushButton>(this, control), &QPushButton::clicked, this,
             [this, action] { runHandler(this, action); });
 }
 

@@ -44,9 +44,9 @@ constexpr const char* kNegativeCoil =
     "ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  \r\n";
 
 constexpr std::array<ControlRow, 3> kControls{{
-    {"Text1", MultiLineTextBox, {120, 120, 8055, 2655}, kPoints, note, B10, 0},
-    {"Text2", MultiLineTextBox, {120, 3240, 8295, 1095}, kMatching, note, B8, 1},
-    {"Text3", MultiLineTextBox, {120, 4560, 8175, 1095}, kNegativeCoil, boxedNote, B10, 2},
+    {"Text1", MultiLineTextBox, {120, 120, 8055, 2655}, kPoints, note, B10},
+    {"Text2", MultiLineTextBox, {120, 3240, 8295, 1095}, kMatching, note, B8},
+    {"Text3", MultiLineTextBox, {120, 4560, 8175, 1095}, kNegativeCoil, boxedNote, B10},
 }};
 
 constexpr std::array<AccessibleCaption, 3> kCaptions{{

@@ -11,6 +11,7 @@
 #include "fault_report.h"
 #include "info/web_window_fields.h"
 #include "info/web_window_table.h"
+#include "required_control.h"
 #include "window_builder.h"
 
 namespace querlin {
@@ -28,7 +29,7 @@ WebWindow::WebWindow(UrlOpener open, const char* address, QWidget* parent)
     setGeometry(
         QRect(screenOrigin + QPoint(twipsToPixels(stored.x()), twipsToPixels(stored.y())), size()));
 
-    link_ = findChild<QLabel*>(QString::fromLatin1(webfields::link));
+    link_ = requiredControl<QLabel>(this, webfields::link);
     link_->setText(QString::fromLatin1(address_));
     showWholeAddress();
     link_->setCursor(QCursor(bitmap(kHandCursor), kHandHotSpot.x(), kHandHotSpot.y()));
@@ -52,7 +53,7 @@ void WebWindow::showWholeAddress() {
         setFixedWidth(wider);
         // The explanations stay centred above the link.
         for (const char* name : {webfields::explanation, webfields::instruction}) {
-            QWidget* label = findChild<QWidget*>(QString::fromLatin1(name));
+            QWidget* label = requiredControl(this, name);
             label->move(label->x() + shift, label->y());
         }
     }

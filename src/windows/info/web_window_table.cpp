@@ -29,9 +29,9 @@ constexpr const char* kWhat = "Click Link Below to ";
 constexpr const char* kAddress = kWebPageAddress;
 
 constexpr std::array<ControlRow, 3> kControls{{
-    {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, 0, nullptr, kCentred},
-    {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, 1, nullptr, kCentred},
-    {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, 2, nullptr, kLeft},
+    {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, nullptr, kCentred},
+    {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, nullptr, kCentred},
+    {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, nullptr, kLeft},
 }};
 
 // The labels are named by their texts; the link says where it leads.

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
+
+#include "accessible_names.h"
+#include "bind_handlers.h"
+#include "widget_fields.h"
+
+// A window whose code binds a name its table lacks must not open with a
+// button that does nothing: it stops, naming the window and the control.
+
+namespace {
+
+using namespace querlin;
+
+struct NoVariables {};
+
+void nothing(Fields& /*fields*/, NoVariables& /*variables*/) {}
+
+// A window named Form1 with one text box, Text1, and no button at all.
+template <typename Binding>
+void bindOnForm1(Binding bind) {
+    int argc = 1;
+    char name[] = "missing_control_test";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setObjectName(QStringLiteral("Form1"));
+    (new QLineEdit(&window))->setObjectName(QStringLiteral("Text1"));
+    bind(window);
+}
+
+struct Binding {
+    const char* what;
+    void (*bind)(QWidget& window);
+    const char* message;
+};
+
+const Binding kBindings[] = {
+    {"a handler to a control the table lacks",
+     [](QWidget& window) {
+         WidgetFields fields(&window);
+         NoVariables variables;
+         const Handler<NoVariables> handlers[] = {{"Command9", &nothing}};
+         bindHandlers<NoVariables>(&window, fields, variables, handlers);
+     },
+     "Form1 has no control Command9"},
+    {"a button's handler to a text box of that name",
+     [](QWidget& window) {
+         WidgetFields fields(&window);
+         NoVariables variables;
+         const Handler<NoVariables> handlers[] = {{"Text1", &nothing}};
+         bindHandlers<NoVariables>(&window, fields, variables, handlers);
+     },
+     "Form1 has no control Text1"},
+    {"a screen reader's name to a control the table lacks",
+     [](QWidget& window) {
+         const AccessibleCaption captions[] = {{"Text9", {"Text1"}}};
+         nameControls(&window, captions);
+     },
+     "Form1 has no control Text9"},
+};
+
+TEST(MissingControl, StopsNamingTheWindowAndTheControl) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const Binding& binding : kBindings) {
+        SCOPED_TRACE(binding.what);
+        EXPECT_DEATH(bindOnForm1(binding.bind), binding.message);
+    }
+}
+
+}  // namespace
