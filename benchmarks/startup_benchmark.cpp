@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
                              medianOf(minimal, &Run::peakMebibytes)};
     row("QUERLIN main window", wall[0], cpu[0], memory[0]);
     row("label and line edit", wall[1], cpu[1], memory[1]);
-    std::printf("%-24s %10.2f %10.2f %10.2f   (aim: 1.20, 1.20, 1.10 at most)\n", "ratio",
+    std::printf("%-24s %10.2f %10.2f %10.2f   (aim: 1.30, 1.30, 1.10 at most)\n", "ratio",
                 wall[0] / wall[1], cpu[0] / cpu[1], memory[0] / memory[1]);
     return 0;
 }
