@@ -135,7 +135,7 @@ WindingOutcome atFrequency(const Winding& w, WindingDetails details, double freq
     const double resistance =
         straight * proximityFactor(w.length / w.diameter, w.wire * w.turns / w.length);
     const double reactance = 2 * pi * frequency * 1e6 * details.inductance * 1e-6;
-    if (!std::isfinite(reactance / resistance) || !(resistance > 0)) {
+    if (!std::isfinite(reactance / resistance)) {
         return QStringLiteral("The coil's Q lies beyond what the calculation can hold.");
     }
     details.atFrequency =
