@@ -6,9 +6,11 @@
 #include <QProcess>
 #include <algorithm>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "coil_details.h"
 #include "designs.h"
 #include "handler_fault.h"
 
@@ -28,7 +30,8 @@ const char* const kUsageLines =
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep [--metric]\n"
     "  or:  querlin-calc match --frequency MHZ --length L --element D --position PCT "
     "--feedline OHMS [--metric]\n"
-    "  or:  querlin-calc coil --inductance UH --diameter D --length L --wire W\n"
+    "  or:  querlin-calc coil --inductance UH --diameter D --length L --wire W "
+    "[--details [--frequency MHZ]]\n"
     "  or:  querlin-calc --batch < commands";
 
 const char* const kDescription =
@@ -41,6 +44,19 @@ const char* const kDescription =
     "number of turns and the fit message, which begins with a blank as the coil\n"
     "window shows it. Every command takes --json, for one JSON object per result\n"
     "instead, and --locale.\n"
+    "\n"
+    "coil --details then prints, one figure and its unit a line, what the winding\n"
+    "does as wound, its turns spread evenly over the coil length: its inductance\n"
+    "by Nagaoka's coefficient (Wheeler's formula of 1982, within 0.1 %), how far\n"
+    "that is from the wanted inductance, and the wire length; with --frequency,\n"
+    "its Q (copper, skin effect and Medhurst's proximity ratios), its\n"
+    "self-resonance (Medhurst's self-capacitance) and its reactance, and a\n"
+    "warning above a third of the self-resonance. Where the figures cannot be\n"
+    "worked out (a winding that does not fit, sizes that are not positive), one\n"
+    "line on standard error says why and the status is 1. With --json the\n"
+    "figures are numbers under winding_inductance (uH), inductance_difference\n"
+    "(per cent), wire_length (inches), wire_length_m, q, self_resonance (MHz)\n"
+    "and reactance (ohms); in their place no_details says why.\n"
     "\n"
     "Numbers are read as the windows read them, in the C locale unless --locale\n"
     "is given. A calculation that faults prints the windows' message on standard\n"
@@ -60,7 +76,9 @@ struct OptionForm {
 };
 
 constexpr OptionForm kOptions[] = {
-    {"frequency", "MHZ", "dipole, match: the operating frequency, in MHz."},
+    {"frequency", "MHZ",
+     "dipole, match: the operating frequency, in MHz. coil --details: the frequency the coil "
+     "works at, in MHz, for its Q, self-resonance and reactance."},
     {"length", "L",
      "dipole, match: the total length of the antenna, in feet (metres with --metric). coil: "
      "the coil length, in inches."},
@@ -75,6 +93,10 @@ constexpr OptionForm kOptions[] = {
     {"inductance", "UH", "coil: the wanted inductance, in microhenries."},
     {"diameter", "D", "coil: the coil diameter, in inches."},
     {"wire", "W", "coil: the wire diameter, in inches."},
+    {"details", nullptr,
+     "coil: also the winding's inductance by Nagaoka's coefficient, its difference from the "
+     "wanted inductance in per cent and the wire length, in inches and metres, taking --diameter "
+     "as the winding's from wire centre to wire centre."},
     {"sweep", nullptr,
      "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
      "position,distance,inductance,impedance (with --json, one object per position)."},
@@ -104,7 +126,10 @@ const CommandForm kCommands[] = {
      Command::Match,
      {"frequency", "length", "element", "position", "feedline"},
      {"metric", "json", "locale"}},
-    {"coil", Command::Coil, {"inductance", "diameter", "length", "wire"}, {"json", "locale"}},
+    {"coil",
+     Command::Coil,
+     {"inductance", "diameter", "length", "wire"},
+     {"json", "locale", "details", "frequency"}},
 };
 
 // Words that make no command, and why.
@@ -122,6 +147,8 @@ struct Request {
     Antenna antenna;
     QString feedline;
     Coil coil;
+    bool details = false;
+    std::optional<QString> frequency;  // of a coil's details
     bool sweep = false;
     bool json = false;
     bool locale = false;
@@ -196,6 +223,13 @@ Request request(const QCommandLineParser& parser) {
     request.locale = parser.isSet(QStringLiteral("locale"));
     if (form->command == Command::Coil) {
         request.coil = {value("inductance"), value("diameter"), value("length"), value("wire")};
+        request.details = parser.isSet(QStringLiteral("details"));
+        if (parser.isSet(QStringLiteral("frequency"))) {
+            if (!request.details) {
+                misused(QStringLiteral("coil takes --frequency with --details only."));
+            }
+            request.frequency = value("frequency");
+        }
         return request;
     }
     request.antenna.frequency = value("frequency");
@@ -240,6 +274,35 @@ QJsonObject jsonOf(const Results& results) {
         object.insert(QLatin1String(result.name), result.text);
     }
     return object;
+}
+
+// The frequency of a coil's details, read as the request's numbers are.
+std::optional<double> coilFrequency(const Request& request, const QLocale& locale) {
+    if (!request.frequency) {
+        return {};
+    }
+    bool number = false;
+    const double frequency = locale.toDouble(*request.frequency, &number);
+    if (!number) {
+        misused(
+            QStringLiteral("--frequency takes a number of MHz, not '%1'.").arg(*request.frequency));
+    }
+    return frequency;
+}
+
+// The results as one JSON object, and the status: a coil's details add their
+// figures, or why there are none.
+std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& locale) {
+    if (!request.details) {
+        return {jsonOf(design(request, locale)), kSuccess};
+    }
+    const CoilDetails details =
+        designCoilDetails(request.coil, coilFrequency(request, locale), locale);
+    QJsonObject object = jsonOf(details.results);
+    for (auto figure = details.figures.begin(); figure != details.figures.end(); ++figure) {
+        object.insert(figure.key(), figure.value());
+    }
+    return {object, details.whyNot.isEmpty() ? kSuccess : kFault};
 }
 
 // A CSV field: quoted when a locale's decimal comma is in it.
@@ -291,7 +354,7 @@ std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::str
             }
         }
         const Request r = request(parser);
-        return {jsonOf(design(r, localeFor(userLocale || r.locale))), kSuccess};
+        return jsonResults(r, localeFor(userLocale || r.locale));
     } catch (const UsageError& error) {
         return {{{QStringLiteral("usage"), error.message}}, kUsage};
     } catch (const HandlerFault& fault) {
@@ -310,19 +373,37 @@ int batch(QCommandLineParser& parser, bool userLocale, std::istream& in, std::os
     return status;
 }
 
-void printResults(const Request& request, const QLocale& locale, std::ostream& out) {
+int printResults(const Request& request, const QLocale& locale, std::ostream& out,
+                 std::ostream& err) {
     if (request.sweep) {
         sweep(request, locale, out);
-        return;
+        return kSuccess;
     }
-    const Results results = design(request, locale);
     if (request.json) {
-        writeJson(out, jsonOf(results));
-        return;
+        const auto [object, status] = jsonResults(request, locale);
+        writeJson(out, object);
+        return status;
     }
-    for (const Result& result : results) {
+    if (!request.details) {
+        for (const Result& result : design(request, locale)) {
+            writeLine(out, result.text.toUtf8());
+        }
+        return kSuccess;
+    }
+    const CoilDetails details =
+        designCoilDetails(request.coil, coilFrequency(request, locale), locale);
+    for (const Result& result : details.results) {
         writeLine(out, result.text.toUtf8());
     }
+    for (const QString& line : details.lines) {
+        writeLine(out, line.toUtf8());
+    }
+    if (details.whyNot.isEmpty()) {
+        return kSuccess;
+    }
+    out.flush();
+    writeLine(err, details.whyNot.toUtf8());
+    return kFault;
 }
 
 }  // namespace
@@ -362,8 +443,7 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
             return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
         }
         const Request r = request(parser);
-        printResults(r, localeFor(r.locale), out);
-        return kSuccess;
+        return printResults(r, localeFor(r.locale), out, err);
     } catch (const UsageError& error) {
         writeLine(err, (kProgram + QStringLiteral(": ") + error.message).toUtf8());
         err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";

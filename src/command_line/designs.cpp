@@ -1,6 +1,5 @@
 #include "designs.h"
 
-#include "coil/coil_variables.h"
 #include "coil/coil_window_fields.h"
 #include "coil/coil_window_in_memory.h"
 #include "coil/turns.h"
@@ -52,9 +51,13 @@ Results designMatch(const Antenna& antenna, const QString& feedline, const QLoca
 }
 
 Results designCoil(const Coil& coil, const QLocale& locale) {
+    CoilVariables variables;
+    return designCoil(coil, locale, variables);
+}
+
+Results designCoil(const Coil& coil, const QLocale& locale, CoilVariables& variables) {
     MemoryFields fields =
         coilWindowWith(coil.inductance, coil.diameter, coil.length, coil.wire, locale);
-    CoilVariables variables;
     calculateTurns(fields, variables);
     return {{"turns", textOf(fields, coilfields::turns)},
             {"message", textOf(fields, coilfields::message)}};

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "coil/coil_variables.h"
 #include "dipole/coil_position.h"
 
 namespace querlin::cli {
@@ -44,5 +45,7 @@ Results designDipole(const Antenna& antenna, const QLocale& locale);
 Results designMatch(const Antenna& antenna, const QString& feedline, const QLocale& locale);
 // The coil window's CALCULATE: the turns and the message, blank first as shown.
 Results designCoil(const Coil& coil, const QLocale& locale);
+// The same, leaving the window's variables as the calculation left them.
+Results designCoil(const Coil& coil, const QLocale& locale, CoilVariables& variables);
 
 }  // namespace querlin::cli

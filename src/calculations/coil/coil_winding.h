@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace querlin {
+
+// A single-layer air-core coil as wound: its turns spread evenly over its
+// length on its diameter, all lengths in inches. The diameter is taken as the
+// diameter of the current sheet, from wire centre to wire centre.
+struct Winding {
+    double turns = 0;
+    double diameter = 0;
+    double length = 0;
+    double wire = 0;  // the wire's diameter
+};
+
+// What the winding does at an operating frequency.
+struct WindingAtFrequency {
+    double frequency = 0;  // MHz
+    double reactance = 0;  // ohms, of the winding's inductance
+    double q = 0;          // the reactance over the copper's resistance
+    // Above about a third of its self-resonance a coil no longer acts as its
+    // winding's inductance alone.
+    bool nearSelfResonance = false;
+};
+
+struct WindingDetails {
+    double inductance = 0;  // microhenries, by Nagaoka's coefficient
+    double wireLength = 0;  // inches, the helix alone, no leads
+    // MHz, for coils from 0.1 to 50 diameters long, which Medhurst measured.
+    std::optional<double> selfResonance;
+    std::optional<WindingAtFrequency> atFrequency;
+};
+
+// The details, or why the formulas cannot give them.
+using WindingOutcome = std::variant<WindingDetails, QString>;
+
+// What the winding has and does; with a frequency in MHz also its reactance
+// and Q there.
+WindingOutcome windingDetails(const Winding& winding, std::optional<double> frequency);
+
+// Nagaoka's coefficient of a current sheet of the given diameter-to-length
+// ratio, by Wheeler's continuous formula of 1982.
+double nagaokaCoefficient(double diameterOverLength);
+
+}  // namespace querlin

@@ -1,0 +1,128 @@
+#include "coil/coil_winding.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "support/qstring_printer.h"
+
+namespace querlin {
+namespace {
+
+constexpr double kInchesPerMetre = 1 / 0.0254;
+
+const WindingDetails& detailsOf(const WindingOutcome& outcome) {
+    const auto* why = std::get_if<QString>(&outcome);
+    EXPECT_EQ(why, nullptr) << (why != nullptr ? why->toStdString() : std::string());
+    static const WindingDetails none;
+    return why == nullptr ? std::get<WindingDetails>(outcome) : none;
+}
+
+// Nagaoka's coefficient by diameter over length, as tabulated by E. B. Rosa
+// and F. W. Grover, "Formulas and tables for the calculation of mutual and
+// self-inductance", Bulletin of the Bureau of Standards 8 (1912), and in
+// Grover's "Inductance Calculations" (1946). Wheeler gives his 1982 formula
+// as within 0.1 %; the table is to four decimals.
+TEST(CoilWinding, NagaokasCoefficientAsTabulated) {
+    const std::vector<std::pair<double, double>> table{
+        {0.1, 0.9588}, {0.2, 0.9201}, {0.3, 0.8838}, {0.4, 0.8499}, {0.5, 0.8181}, {1, 0.6884},
+        {2, 0.5255},   {3, 0.4292},   {4, 0.3654},   {5, 0.3198},   {10, 0.2033},
+    };
+    for (const auto& [shape, published] : table) {
+        EXPECT_NEAR(nagaokaCoefficient(shape), published, published * 1e-3 + 5e-5) << shape;
+    }
+}
+
+// A long coil tends to the infinite solenoid less the end correction
+// 4 D / (3 pi l) of Rayleigh and Niven's series (Rosa and Grover, as above).
+TEST(CoilWinding, TheLongCoilLimit) {
+    for (const double shape : {1e-3, 1e-4, 1e-6}) {
+        EXPECT_NEAR(nagaokaCoefficient(shape), 1 - 4 * shape / (3 * std::numbers::pi), 2e-6)
+            << shape;
+    }
+}
+
+// Wheeler's formula of 1928, L = r^2 N^2 / (9 r + 10 l) in microhenries and
+// inches, is within 1 % for coils longer than 0.8 of their radius (H. A.
+// Wheeler, "Simple inductance formulas for radio coils", Proc. IRE 16, 1928).
+TEST(CoilWinding, AgreesWithWheelers1928FormulaWhereThatHolds) {
+    const std::vector<Winding> windings{
+        {38, 1, 2, 0.051}, {100, 2, 6, 0.05}, {12, 4, 1.6, 0.1}, {500, 0.5, 20, 0.02}};
+    for (const Winding& w : windings) {
+        const double r = w.diameter / 2;
+        const double wheeler = r * r * w.turns * w.turns / (9 * r + 10 * w.length);
+        EXPECT_NEAR(detailsOf(windingDetails(w, {})).inductance, wheeler, wheeler * 0.01)
+            << w.turns;
+    }
+}
+
+// Bare Tesla-coil secondaries whose self-resonance P. Nicholson measured and
+// published (Tesla Coil Mailing List, February 2001: "My big CW coil", "My
+// half-coil", "Terry's big coil"; sizes in metres, 12 AWG is 0.0808 inch and
+// 24 AWG 0.0201 inch). Medhurst's self-capacitance predicts such coils to
+// about 5 % (M. Rzeszotarski on the same list, 1999).
+TEST(CoilWinding, SelfResonanceOfMeasuredCoils) {
+    struct Measured {
+        double turns, diameter, length, wire, kilohertz;
+    };
+    const std::vector<Measured> coils{
+        {725, 0.58, 1.6, 0.0808, 90.9},
+        {365, 0.58, 0.8, 0.0808, 150.7},
+        {1001, 0.2606, 0.762, 0.0201, 148.4},
+    };
+    for (const Measured& c : coils) {
+        const Winding w{c.turns, c.diameter * kInchesPerMetre, c.length * kInchesPerMetre, c.wire};
+        const std::optional<double> resonance = detailsOf(windingDetails(w, {})).selfResonance;
+        ASSERT_TRUE(resonance.has_value());
+        EXPECT_NEAR(*resonance * 1000, c.kilohertz, c.kilohertz * 0.05) << c.turns;
+    }
+}
+
+// The warning stands between a third of the measured self-resonance and the
+// resonance itself, for the first coil above (thick enough for its Q there).
+TEST(CoilWinding, WarnsNearTheSelfResonance) {
+    const Winding w{725, 0.58 * kInchesPerMetre, 1.6 * kInchesPerMetre, 0.0808};
+    for (const auto& [fraction, near] : {std::pair{0.3, false}, std::pair{0.6, true}}) {
+        const WindingOutcome outcome = windingDetails(w, 0.0909 * fraction);
+        const std::optional<WindingAtFrequency>& at = detailsOf(outcome).atFrequency;
+        ASSERT_TRUE(at.has_value());
+        EXPECT_EQ(at->nearSelfResonance, near) << fraction;
+    }
+}
+
+// Every winding the formulas cannot stand behind gives a reason, not figures.
+TEST(CoilWinding, ImpossibleWindingsSayWhy) {
+    const Winding coil{38, 1, 2, 0.051};
+    const double nan = std::nan("");
+    const std::vector<std::pair<Winding, std::optional<double>>> cases{
+        {{0, 1, 2, 0.051}, {}},       // no turns: no inductance asked for
+        {{0.5, 1, 2, 0.051}, {}},     // less than a turn
+        {{38, -1, 2, 0.051}, {}},     // negative sizes
+        {{38, 1, 0, 0.051}, {}},      // no length
+        {{38, 1, 2, nan}, {}},        // no wire diameter
+        {{38, 1, 2, 0.06}, {}},       // the turns do not fit the length
+        {{2, 0.05, 2, 0.06}, {}},     // a wire thicker than the coil
+        {coil, 0.0},                  // no frequency
+        {coil, -7.1},                 // a negative frequency
+        {coil, nan},                  // not a number
+        {coil, 1000.0},               // above the self-resonance
+        {{38, 1, 0.05, 0.001}, 7.1},  // shorter than Medhurst measured
+        {{38, 1, 60, 0.051}, 7.1},    // longer than Medhurst measured
+        {{38, 1, 2, 0.00005}, 0.1},   // a wire thin against the skin depth
+    };
+    for (const auto& [winding, frequency] : cases) {
+        const WindingOutcome outcome = windingDetails(winding, frequency);
+        ASSERT_TRUE(std::holds_alternative<QString>(outcome))
+            << winding.turns << " " << winding.length << " " << frequency.value_or(0);
+        EXPECT_FALSE(std::get<QString>(outcome).isEmpty());
+    }
+    // A winding exactly as long as the coil fits, as the window says.
+    EXPECT_TRUE(std::holds_alternative<WindingDetails>(windingDetails({16, 2, 0.7, 0.04375}, {})));
+}
+
+}  // namespace
+}  // namespace querlin
