@@ -228,6 +228,11 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
             misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
         }
     }
+    for (const QString& name : kModelOptions + QStringList{u"output"_qs}) {
+        if (parser.isSet(name) && parser.value(name).isEmpty()) {
+            misused(QStringLiteral("--%1 needs a value.").arg(name));
+        }
+    }
     const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
     request.segments = value("segments");
     request.height = value("height");

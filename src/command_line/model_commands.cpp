@@ -111,7 +111,9 @@ QString figureText(const Figure& figure, const QLocale& locale, bool withUnit) {
         return QStringLiteral("none");
     }
     const FigureForm& form = formOf(figure.name);
-    QString text = locale.toString(figure.value, 'f', form.decimals);
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = plain.toString(figure.value, 'f', form.decimals);
     if (withUnit && *form.unit != '\0') {
         text += u' ' + QLatin1String(form.unit);
     }
