@@ -15,6 +15,7 @@
 #include "designs.h"
 #include "handler_fault.h"
 #include "model_commands.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
@@ -162,15 +163,6 @@ const CommandForm kCommands[] = {
      QStringList{"metric", "json", "locale", "feedline"} + kModelOptions},
 };
 
-// Words that make no command, and why.
-struct UsageError {
-    QString message;
-};
-
-[[noreturn]] void misused(const QString& message) {
-    throw UsageError{message};
-}
-
 // A command with its inputs, as the words give it.
 struct Request {
     const CommandForm* form = nullptr;
@@ -181,11 +173,7 @@ struct Request {
     bool check = false;  // the engine's figures too
     bool json = false;
     bool locale = false;
-    // The model's options as given, read in the request's locale.
-    QString segments;
-    QString height;
-    QString coilQ;
-    bool copper = false;
+    ModelWords model;
     QString output;
 };
 
@@ -234,54 +222,15 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
         }
     }
     const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
-    request.segments = value("segments");
-    request.height = value("height");
-    request.coilQ = value("coil-q");
+    request.model = {value("segments"), value("height"), value("coil-q"),
+                     parser.isSet(QStringLiteral("wire"))};
     request.output = value("output");
-    if (parser.isSet(QStringLiteral("wire"))) {
-        if (value("wire") != u"copper") {
-            misused(QStringLiteral("--wire takes copper, not '%1'.").arg(value("wire")));
-        }
-        request.copper = true;
+    if (request.model.copper && value("wire") != u"copper") {
+        misused(QStringLiteral("--wire takes copper, not '%1'.").arg(value("wire")));
     }
     if (request.check && request.feedline.isEmpty()) {
         request.feedline = QStringLiteral("50");
     }
-}
-
-// A positive number of an option of the model, in the request's locale.
-double positive(const QString& name, const QString& text, const QLocale& locale) {
-    bool ok = false;
-    const double number = locale.toDouble(text, &ok);
-    if (!ok || !(number > 0) || !std::isfinite(number)) {
-        misused(QStringLiteral("--%1 takes a positive number, not '%2'.").arg(name, text));
-    }
-    return number;
-}
-
-antenna::ModelOptions modelOptions(const Request& request, const QLocale& locale) {
-    antenna::ModelOptions options;
-    if (!request.segments.isEmpty()) {
-        bool whole = false;
-        options.segments = request.segments.toInt(&whole);
-        if (!whole || options.segments < antenna::kFewestSegments ||
-            options.segments > antenna::kMostSegments) {
-            misused(QStringLiteral("--segments takes a whole number from %1 to %2, not '%3'.")
-                        .arg(antenna::kFewestSegments)
-                        .arg(antenna::kMostSegments)
-                        .arg(request.segments));
-        }
-    }
-    if (!request.height.isEmpty()) {
-        constexpr double kMetresPerFoot = 0.3048;
-        const double height = positive(u"height"_qs, request.height, locale);
-        options.height = request.antenna.metric ? height : height * kMetresPerFoot;
-    }
-    if (!request.coilQ.isEmpty()) {
-        options.coilQ = positive(u"coil-q"_qs, request.coilQ, locale);
-    }
-    options.copper = request.copper;
-    return options;
 }
 
 // The request the parsed words make. The switches --help, --version and
@@ -390,7 +339,7 @@ ModelDesign modelDesign(const Request& request, const Antenna& antenna, const QL
 }
 
 double feedlineOhms(const Request& request, const QLocale& locale) {
-    return request.check ? positive(u"feedline"_qs, request.feedline, locale) : 0;
+    return request.check ? positiveOption(u"feedline"_qs, request.feedline, locale) : 0;
 }
 
 // What nec and check give: the design, the model's options and, for check,
@@ -405,7 +354,7 @@ struct ModelResults {
 ModelResults modelResults(const Request& request, const QLocale& locale,
                           const antenna::NecEngine& engine) {
     ModelResults results;
-    results.options = modelOptions(request, locale);
+    results.options = modelOptions(request.model, request.antenna.metric, locale);
     const double feedline = feedlineOhms(request, locale);
     results.design = modelDesign(request, request.antenna, locale);
     if (request.form->command == Command::Check) {
@@ -437,7 +386,8 @@ QJsonObject jsonResults(const Request& request, const QLocale& locale,
 void sweep(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
            std::ostream& out) {
     const antenna::ModelOptions options =
-        request.check ? modelOptions(request, locale) : antenna::ModelOptions{};
+        request.check ? modelOptions(request.model, request.antenna.metric, locale)
+                      : antenna::ModelOptions{};
     const double feedline = feedlineOhms(request, locale);
     if (!request.json) {
         QStringList header{u"position,distance,inductance,impedance"_qs};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "antenna/dipole_check.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
@@ -35,6 +36,40 @@ const FigureForm& formOf(const char* name) {
 }
 
 }  // namespace
+
+double positiveOption(const QString& name, const QString& text, const QLocale& locale) {
+    bool ok = false;
+    const double number = locale.toDouble(text, &ok);
+    if (!ok || !(number > 0) || !std::isfinite(number)) {
+        misused(QStringLiteral("--%1 takes a positive number, not '%2'.").arg(name, text));
+    }
+    return number;
+}
+
+antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale) {
+    antenna::ModelOptions options;
+    if (!words.segments.isEmpty()) {
+        bool whole = false;
+        options.segments = words.segments.toInt(&whole);
+        if (!whole || options.segments < antenna::kFewestSegments ||
+            options.segments > antenna::kMostSegments) {
+            misused(QStringLiteral("--segments takes a whole number from %1 to %2, not '%3'.")
+                        .arg(antenna::kFewestSegments)
+                        .arg(antenna::kMostSegments)
+                        .arg(words.segments));
+        }
+    }
+    if (!words.height.isEmpty()) {
+        constexpr double kMetresPerFoot = 0.3048;
+        const double height = positiveOption(u"height"_qs, words.height, locale);
+        options.height = metric ? height : height * kMetresPerFoot;
+    }
+    if (!words.coilQ.isEmpty()) {
+        options.coilQ = positiveOption(u"coil-q"_qs, words.coilQ, locale);
+    }
+    options.copper = words.copper;
+    return options;
+}
 
 QString deckOf(const Antenna& antenna, const ModelDesign& design,
                const antenna::ModelOptions& options) {
