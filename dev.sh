@@ -9,7 +9,8 @@
 #                              built with clang in build-fuzz
 #   ./dev.sh package           builds the Debian package into dist/
 #   ./dev.sh bench             builds with optimisation and runs the benchmarks, the
-#                              handlers', start-up's and a 100,000-line batch's
+#                              handlers', start-up's, a 100,000-line batch's and a
+#                              sweep checked with the NEC-2 engine
 #   ./dev.sh screenshots       captures the windows into docs/screenshots/
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,11 +27,13 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)
 # its clipboard and window-manager messages, and the accessibility bus with
 # its Python client.
 USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib dbus at-spi2-core python3-pyatspi)
+# The NEC-2 engine that querlin-calc check runs, and its tests with it.
+ENGINE_PACKAGES=(nec2c)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The start-up benchmark runs on a virtual X display too.
-BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
+BENCH_PACKAGES=(libbenchmark-dev xvfb xauth "${ENGINE_PACKAGES[@]}")
 
 # Installs only what dpkg does not already know as installed.
 ensure_packages() {
@@ -155,6 +158,22 @@ batch_benchmark() {
     }'
 }
 
+# querlin-calc dipole --sweep --check of the 40-foot example: the engine on 99
+# designs, as many at a time as there are cores; the median of three runs.
+check_benchmark() {
+    local calc=$1 times=build-bench/sweep-check.times TIMEFORMAT='%R %U %S' run
+    rm -f "$times"
+    for run in 1 2 3; do
+        { time "$calc" dipole --frequency 7.1 --length 40 --element 0.08 --sweep --check \
+            >build-bench/sweep-check.csv; } 2>>"$times"
+    done
+    [ "$(wc -l <build-bench/sweep-check.csv)" -eq 100 ] ||
+        { echo "querlin-calc did not check all 99 positions" >&2; return 1; }
+    awk '{ print $1, $2 + $3 }' "$times" | sort -n | sed -n 2p | awk '{
+        printf "querlin-calc dipole --sweep --check, 99 positions: median %.1f s elapsed, %.1f s of processor time\n", $1, $2
+    }'
+}
+
 command=${1:-}
 case "$command" in
 run)
@@ -163,7 +182,7 @@ run)
     exec build/src/app/querlin
     ;;
 test)
-    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${USER_TEST_PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${USER_TEST_PACKAGES[@]}" "${ENGINE_PACKAGES[@]}"
     if [ "${2:-}" = --sanitize ]; then
         build build-sanitize -DQUERLIN_SANITIZE=ON -DBUILD_TESTING=ON
         sanitizer_options tests
@@ -208,6 +227,7 @@ bench)
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
         build-bench/benchmarks/startup_benchmark "${probes[@]}"
     batch_benchmark build-bench/src/command_line/querlin-calc
+    check_benchmark build-bench/src/command_line/querlin-calc
     ;;
 screenshots)
     ensure_packages "${PACKAGES[@]}"

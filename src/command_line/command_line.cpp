@@ -4,15 +4,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSaveFile>
 #include <algorithm>
+#include <cmath>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "antenna/dipole_check.h"
 #include "coil_details.h"
 #include "designs.h"
 #include "handler_fault.h"
+#include "model_commands.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
@@ -32,6 +37,11 @@ const char* const kUsageLines =
     "--feedline OHMS [--metric]\n"
     "  or:  querlin-calc coil --inductance UH --diameter D --length L --wire W "
     "[--details [--frequency MHZ]]\n"
+    "  or:  querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]\n"
+    "  or:  querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "         [--feedline OHMS] [--segments N] [--height H] [--wire copper] [--coil-q Q]\n"
+    "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
     "  or:  querlin-calc --batch < commands";
 
 const char* const kDescription =
@@ -58,15 +68,34 @@ const char* const kDescription =
     "(per cent), wire_length (inches), wire_length_m, q, self_resonance (MHz)\n"
     "and reactance (ohms); in their place no_details says why.\n"
     "\n"
+    "nec writes a NEC-2 card deck of the dipole as designed: the straight wire,\n"
+    "the source at the centre, each coil of the computed inductance on a segment\n"
+    "of its own centred at the computed distance, and a sweep from 10 % below to\n"
+    "10 % above the design frequency. check runs the deck in the NEC-2 engine\n"
+    "nec2c (Debian package nec2c; the environment variable QUERLIN_NEC2C names\n"
+    "another program) and prints the design's texts and what the engine says,\n"
+    "each on a line after its JSON key:\n"
+    "resonance (MHz, the rising zero of the feed reactance nearest the design\n"
+    "frequency), resonance_error (per cent, positive above), resistance and\n"
+    "reactance (ohms, at the design frequency), resonant_inductance (uH in each\n"
+    "coil for resonance at the design frequency, found by the engine), swr and\n"
+    "swr_matched (against the feed line, without and with the matching coil),\n"
+    "bandwidth (kHz of 2:1 SWR around the resonance, fed with its own resistance)\n"
+    "and, with --wire copper or --coil-q, efficiency (per cent of the input power\n"
+    "radiated). A figure not found is none, null in JSON. dipole --sweep --check\n"
+    "adds these columns to the table.\n"
+    "\n"
     "Numbers are read as the windows read them, in the C locale unless --locale\n"
     "is given. A calculation that faults prints the windows' message on standard\n"
-    "error and exits with status 1; a usage error exits with status 2.\n"
+    "error and exits with status 1, before the engine runs; a usage error exits\n"
+    "with status 2; a model that nec2c cannot run (nec2c missing or failing, its\n"
+    "output unreadable) or a deck that cannot be written exits with status 3.\n"
     "\n"
     "With --batch, every line of standard input is a command with its options,\n"
     "words split at blanks, double quotes around a word with blanks, and\n"
     "--option= for an empty value. Each line gives one JSON line, in order: the\n"
-    "results, {\"fault\": message} or {\"usage\": message}. The batch goes on after\n"
-    "either and exits with the highest status of its lines.";
+    "results, {\"fault\": message}, {\"usage\": message} or {\"engine\": message}.\n"
+    "The batch goes on after each and exits with the highest status of its lines.";
 
 // Each option and what it means to the commands that take it.
 struct OptionForm {
@@ -77,22 +106,35 @@ struct OptionForm {
 
 constexpr OptionForm kOptions[] = {
     {"frequency", "MHZ",
-     "dipole, match: the operating frequency, in MHz. coil --details: the frequency the coil "
-     "works at, in MHz, for its Q, self-resonance and reactance."},
+     "dipole, match, nec, check: the operating frequency, in MHz. coil --details: the frequency "
+     "the coil works at, in MHz, for its Q, self-resonance and reactance."},
     {"length", "L",
-     "dipole, match: the total length of the antenna, in feet (metres with --metric). coil: "
-     "the coil length, in inches."},
-    {"element", "D", "dipole, match: the element diameter, in inches (millimetres with --metric)."},
+     "dipole, match, nec, check: the total length of the antenna, in feet (metres with "
+     "--metric). coil: the coil length, in inches."},
+    {"element", "D",
+     "dipole, match, nec, check: the element diameter, in inches (millimetres with --metric)."},
     {"position", "PCT",
-     "dipole, match: the distance from the centre to each coil as a percentage of half the "
-     "antenna, the window's % box: a whole number from 1 to 99."},
+     "dipole, match, nec, check: the distance from the centre to each coil as a percentage of "
+     "half the antenna, the window's % box: a whole number from 1 to 99."},
     {"metric", nullptr,
-     "dipole, match: the length is in metres and the element diameter in millimetres; the coil "
-     "distance is printed in metres."},
-    {"feedline", "OHMS", "match: the feed-line impedance, in ohms."},
+     "dipole, match, nec, check: the length is in metres and the element diameter in "
+     "millimetres; the coil distance is printed in metres."},
+    {"feedline", "OHMS",
+     "match: the feed-line impedance, in ohms. check: the same, 50 unless given."},
     {"inductance", "UH", "coil: the wanted inductance, in microhenries."},
     {"diameter", "D", "coil: the coil diameter, in inches."},
-    {"wire", "W", "coil: the wire diameter, in inches."},
+    {"wire", "W",
+     "coil: the wire diameter, in inches. nec, check: copper, for the loss of copper wire "
+     "(without it the wire has none)."},
+    {"segments", "N",
+     "nec, check: the number of segments of the model, about; 81 unless given, 9 to 2001."},
+    {"height", "H",
+     "nec, check: the antenna's height over average ground (relative permittivity 13, "
+     "0.005 S/m), in feet (metres with --metric); free space without."},
+    {"coil-q", "Q",
+     "nec, check: the coils' Q, for their loss: a series resistance of their reactance over Q "
+     "at the design frequency; none without."},
+    {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"details", nullptr,
      "coil: also the winding's inductance by Nagaoka's coefficient, its difference from the "
      "wanted inductance in per cent and the wire length, in inches and metres, taking --diameter "
@@ -100,6 +142,9 @@ constexpr OptionForm kOptions[] = {
     {"sweep", nullptr,
      "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
      "position,distance,inductance,impedance (with --json, one object per position)."},
+    {"check", nullptr,
+     "dipole --sweep: the check's figures of every position too, as further columns; takes "
+     "the options of check."},
     {"json", nullptr, "One compact JSON object per result, its texts as strings."},
     {"locale", nullptr,
      "Read and write numbers in the user's locale, as the windows do, instead of the C locale."},
@@ -107,7 +152,10 @@ constexpr OptionForm kOptions[] = {
      "Read one command per line from standard input and print one JSON line for each."},
 };
 
-enum class Command { Dipole, Match, Coil };
+enum class Command { Dipole, Match, Coil, Nec, Check };
+
+// The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
+const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
 
 // What a command needs and what more it takes.
 struct CommandForm {
@@ -121,7 +169,7 @@ const CommandForm kCommands[] = {
     {"dipole",
      Command::Dipole,
      {"frequency", "length", "element", "position"},
-     {"metric", "sweep", "json", "locale"}},
+     QStringList{"metric", "sweep", "json", "locale", "check", "feedline"} + kModelOptions},
     {"match",
      Command::Match,
      {"frequency", "length", "element", "position", "feedline"},
@@ -130,16 +178,15 @@ const CommandForm kCommands[] = {
      Command::Coil,
      {"inductance", "diameter", "length", "wire"},
      {"json", "locale", "details", "frequency"}},
+    {"nec",
+     Command::Nec,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "json", "locale", "output"} + kModelOptions},
+    {"check",
+     Command::Check,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "json", "locale", "feedline"} + kModelOptions},
 };
-
-// Words that make no command, and why.
-struct UsageError {
-    QString message;
-};
-
-[[noreturn]] void misused(const QString& message) {
-    throw UsageError{message};
-}
 
 // A command with its inputs, as the words give it.
 struct Request {
@@ -150,15 +197,18 @@ struct Request {
     bool details = false;
     std::optional<QString> frequency;  // of a coil's details
     bool sweep = false;
+    bool check = false;  // the engine's figures too
     bool json = false;
     bool locale = false;
+    ModelWords model;
+    QString output;
 };
 
 // The parser knows every option; each command then checks which it was given.
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("dipole, match or coil."));
+                                 QStringLiteral("dipole, match, coil, nec or check."));
     for (const OptionForm& option : kOptions) {
         parser.addOption(QCommandLineOption(
             QString::fromLatin1(option.name), QString::fromLatin1(option.description),
@@ -180,6 +230,34 @@ int position(const QString& text) {
                     .arg(text));
     }
     return sliderValueFor(percentage);
+}
+
+// The model's options of a request: they go with nec, check and --sweep --check.
+void modelRequest(const QCommandLineParser& parser, Request& request) {
+    const bool dipole = request.form->command == Command::Dipole;
+    if (dipole && request.check && !request.sweep) {
+        misused(QStringLiteral("--check goes with --sweep; for one position, use check."));
+    }
+    for (const QString& name : kModelOptions + QStringList{u"feedline"_qs}) {
+        if (dipole && !request.check && parser.isSet(name)) {
+            misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
+        }
+    }
+    for (const QString& name : kModelOptions + QStringList{u"output"_qs}) {
+        if (parser.isSet(name) && parser.value(name).isEmpty()) {
+            misused(QStringLiteral("--%1 needs a value.").arg(name));
+        }
+    }
+    const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
+    request.model = {value("segments"), value("height"), value("coil-q"),
+                     parser.isSet(QStringLiteral("wire"))};
+    request.output = value("output");
+    if (request.model.copper && value("wire") != u"copper") {
+        misused(QStringLiteral("--wire takes copper, not '%1'.").arg(value("wire")));
+    }
+    if (request.check && request.feedline.isEmpty()) {
+        request.feedline = QStringLiteral("50");
+    }
 }
 
 // The request the parsed words make. The switches --help, --version and
@@ -240,6 +318,8 @@ Request request(const QCommandLineParser& parser) {
         request.antenna.slider = position(value("position"));
     }
     request.feedline = value("feedline");
+    request.check = parser.isSet(QStringLiteral("check")) || form->command == Command::Check;
+    modelRequest(parser, request);
     return request;
 }
 
@@ -251,6 +331,9 @@ Results design(const Request& request, const QLocale& locale) {
             return designMatch(request.antenna, request.feedline, locale);
         case Command::Coil:
             return designCoil(request.coil, locale);
+        case Command::Nec:
+        case Command::Check:
+            break;
     }
     return {};
 }
@@ -290,12 +373,46 @@ std::optional<double> coilFrequency(const Request& request, const QLocale& local
     return frequency;
 }
 
-// The results as one JSON object, and the status: a coil's details add their
-// figures, or why there are none.
-std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& locale) {
-    if (!request.details) {
-        return {jsonOf(design(request, locale)), kSuccess};
+// A CSV field: quoted when a locale's decimal comma is in it.
+QString csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"')) {
+        return text;
     }
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// The upper CALCULATE of a model's request and, for its check, the lower one.
+ModelDesign modelDesign(const Request& request, const Antenna& antenna, const QLocale& locale) {
+    return designForModel(antenna, request.check ? request.feedline : QString(), locale);
+}
+
+double feedlineOhms(const Request& request, const QLocale& locale) {
+    return request.check ? positiveOption(u"feedline"_qs, request.feedline, locale) : 0;
+}
+
+// What nec and check give: the design, the model's options and, for check,
+// the engine's figures. The options are read first, then the formula runs,
+// and only then the engine.
+struct ModelResults {
+    antenna::ModelOptions options;
+    ModelDesign design;
+    Figures figures;
+};
+
+ModelResults modelResults(const Request& request, const QLocale& locale,
+                          const antenna::NecEngine& engine) {
+    ModelResults results;
+    results.options = modelOptions(request.model, request.antenna.metric, locale);
+    const double feedline = feedlineOhms(request, locale);
+    results.design = modelDesign(request, request.antenna, locale);
+    if (request.form->command == Command::Check) {
+        results.figures = checkFigures(results.design, results.options, feedline, engine);
+    }
+    return results;
+}
+
+// The coil's texts and its details' figures, or why there are none.
+std::pair<QJsonObject, int> coilDetailsJson(const Request& request, const QLocale& locale) {
     const CoilDetails details =
         designCoilDetails(request.coil, coilFrequency(request, locale), locale);
     QJsonObject object = jsonOf(details.results);
@@ -305,41 +422,89 @@ std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& l
     return {object, details.whyNot.isEmpty() ? kSuccess : kFault};
 }
 
-// A CSV field: quoted when a locale's decimal comma is in it.
-QString csvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"')) {
-        return text;
+// The results of a request as one JSON object, for --json and a batch line,
+// and the status.
+std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& locale,
+                                        const antenna::NecEngine& engine) {
+    if (request.details) {
+        return coilDetailsJson(request, locale);
     }
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    const Command command = request.form->command;
+    if (command != Command::Nec && command != Command::Check) {
+        return {jsonOf(design(request, locale)), kSuccess};
+    }
+    const ModelResults results = modelResults(request, locale, engine);
+    QJsonObject object = jsonOf(results.design.results);
+    if (command == Command::Nec) {
+        object.insert(QLatin1String("deck"),
+                      deckOf(request.antenna, results.design, results.options));
+    }
+    insertFigures(object, results.figures);
+    return {object, kSuccess};
 }
 
 // Every position in ascending order, each a fresh press of CALCULATE with the
-// slider there; the first fault ends the table.
-void sweep(const Request& request, const QLocale& locale, std::ostream& out) {
+// slider there; the first fault ends the table. With --check the engine then
+// runs the designs before the fault, several at a time.
+void sweep(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
+           std::ostream& out) {
+    const antenna::ModelOptions options =
+        request.check ? modelOptions(request.model, request.antenna.metric, locale)
+                      : antenna::ModelOptions{};
+    const double feedline = feedlineOhms(request, locale);
     if (!request.json) {
-        writeLine(out, "position,distance,inductance,impedance");
+        QStringList header{u"position,distance,inductance,impedance"_qs};
+        if (request.check) {
+            header << figureNames(options);
+        }
+        writeLine(out, header.join(u',').toUtf8());
     }
+    std::vector<ModelDesign> designs;
+    std::optional<HandlerFault> fault;
     Antenna antenna = request.antenna;
     for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
         antenna.slider = sliderValueFor(percentage);
-        const Results results = designDipole(antenna, locale);
+        try {
+            designs.push_back(modelDesign(request, antenna, locale));
+        } catch (const HandlerFault& f) {
+            fault = f;
+            break;
+        }
+        // The table shows the upper CALCULATE's three texts.
+        designs.back().results.resize(3);
+    }
+    std::vector<Figures> figures(designs.size());
+    if (request.check) {
+        antenna::forEachConcurrently(static_cast<int>(designs.size()), [&](int i) {
+            figures[i] = checkFigures(designs[i], options, feedline, engine);
+        });
+    }
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const int percentage = kFirstPosition + static_cast<int>(i);
         if (request.json) {
-            QJsonObject object = jsonOf(results);
+            QJsonObject object = jsonOf(designs[i].results);
+            insertFigures(object, figures[i]);
             object.insert(QLatin1String("position"), percentage);
             writeJson(out, object);
             continue;
         }
         QStringList row{QString::number(percentage)};
-        for (const Result& result : results) {
+        for (const Result& result : designs[i].results) {
             row << csvField(result.text);
         }
+        for (const Figure& figure : figures[i]) {
+            row << csvField(figureText(figure, locale, false));
+        }
         writeLine(out, row.join(u',').toUtf8());
+    }
+    if (fault) {
+        throw *fault;
     }
 }
 
 // One line of a batch: its JSON object, and its status.
 std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::string& line,
-                                      bool userLocale) {
+                                      bool userLocale, const antenna::NecEngine& engine) {
     try {
         QStringList words = QProcess::splitCommand(
             QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
@@ -347,49 +512,53 @@ std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::str
         if (!parser.parse(words)) {
             misused(parser.errorText());
         }
-        for (const char* whole : {"batch", "sweep", "help", "version"}) {
+        for (const char* whole : {"batch", "sweep", "help", "version", "output"}) {
             if (parser.isSet(QString::fromLatin1(whole))) {
                 misused(
                     QStringLiteral("--%1 cannot be a line of a batch.").arg(QLatin1String(whole)));
             }
         }
         const Request r = request(parser);
-        return jsonResults(r, localeFor(userLocale || r.locale));
+        return jsonResults(r, localeFor(userLocale || r.locale), engine);
     } catch (const UsageError& error) {
         return {{{QStringLiteral("usage"), error.message}}, kUsage};
     } catch (const HandlerFault& fault) {
         return {{{QStringLiteral("fault"), fault.message()}}, kFault};
+    } catch (const antenna::NecError& error) {
+        return {{{QStringLiteral("engine"), error.message}}, kEngine};
     }
 }
 
-int batch(QCommandLineParser& parser, bool userLocale, std::istream& in, std::ostream& out) {
+int batch(QCommandLineParser& parser, bool userLocale, const antenna::NecEngine& engine,
+          std::istream& in, std::ostream& out) {
     int status = kSuccess;
     std::string line;
     while (std::getline(in, line)) {
-        const auto [object, lineStatus] = batchLine(parser, line, userLocale);
+        const auto [object, lineStatus] = batchLine(parser, line, userLocale, engine);
         writeJson(out, object);
         status = std::max(status, lineStatus);
     }
     return status;
 }
 
-int printResults(const Request& request, const QLocale& locale, std::ostream& out,
-                 std::ostream& err) {
-    if (request.sweep) {
-        sweep(request, locale, out);
-        return kSuccess;
+// The deck, to standard output or the file --output names.
+void printDeck(const Request& request, const ModelResults& results, std::ostream& out) {
+    const QString deck = deckOf(request.antenna, results.design, results.options);
+    if (request.output.isEmpty()) {
+        writeLine(out, deck.chopped(1).toUtf8());
+        return;
     }
-    if (request.json) {
-        const auto [object, status] = jsonResults(request, locale);
-        writeJson(out, object);
-        return status;
+    QSaveFile file(request.output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(deck.toUtf8()) < 0 || !file.commit()) {
+        throw antenna::NecError{QStringLiteral("Could not write the deck to %1: %2")
+                                    .arg(request.output, file.errorString())};
     }
-    if (!request.details) {
-        for (const Result& result : design(request, locale)) {
-            writeLine(out, result.text.toUtf8());
-        }
-        return kSuccess;
-    }
+}
+
+// A coil's texts, then its details a line each, or on standard error why
+// there are none.
+int printCoilDetails(const Request& request, const QLocale& locale, std::ostream& out,
+                     std::ostream& err) {
     const CoilDetails details =
         designCoilDetails(request.coil, coilFrequency(request, locale), locale);
     for (const Result& result : details.results) {
@@ -406,11 +575,49 @@ int printResults(const Request& request, const QLocale& locale, std::ostream& ou
     return kFault;
 }
 
+int printResults(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
+                 std::ostream& out, std::ostream& err) {
+    if (request.sweep) {
+        sweep(request, locale, engine, out);
+        return kSuccess;
+    }
+    if (request.json) {
+        const auto [object, status] = jsonResults(request, locale, engine);
+        writeJson(out, object);
+        return status;
+    }
+    if (request.details) {
+        return printCoilDetails(request, locale, out, err);
+    }
+    if (request.form->command == Command::Nec) {
+        printDeck(request, modelResults(request, locale, engine), out);
+        return kSuccess;
+    }
+    if (request.form->command == Command::Check) {
+        // Each text and figure on a line of its own, after its JSON key.
+        const ModelResults results = modelResults(request, locale, engine);
+        for (const Result& result : results.design.results) {
+            writeLine(out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
+        }
+        for (const Figure& figure : results.figures) {
+            writeLine(
+                out,
+                (QLatin1String(figure.name) + u' ' + figureText(figure, locale, true)).toUtf8());
+        }
+        return kSuccess;
+    }
+    for (const Result& result : design(request, locale)) {
+        writeLine(out, result.text.toUtf8());
+    }
+    return kSuccess;
+}
+
 }  // namespace
 
 int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
     describe(parser);
+    const antenna::NecEngine engine;
     try {
         if (!parser.parse(arguments)) {
             misused(parser.errorText());
@@ -440,10 +647,10 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
                 misused(QStringLiteral("--batch takes its commands from standard input, not '%1'.")
                             .arg(parser.positionalArguments().front()));
             }
-            return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
+            return batch(parser, parser.isSet(QStringLiteral("locale")), engine, in, out);
         }
         const Request r = request(parser);
-        return printResults(r, localeFor(r.locale), out, err);
+        return printResults(r, localeFor(r.locale), engine, out, err);
     } catch (const UsageError& error) {
         writeLine(err, (kProgram + QStringLiteral(": ") + error.message).toUtf8());
         err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";
@@ -452,6 +659,10 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
         out.flush();
         writeLine(err, fault.message().toUtf8());
         return kFault;
+    } catch (const antenna::NecError& error) {
+        out.flush();
+        writeLine(err, error.message.toUtf8());
+        return kEngine;
     }
 }
 

@@ -1,5 +1,9 @@
 #include "designs.h"
 
+#include <array>
+#include <charconv>
+
+#include "coil/coil_variables.h"
 #include "coil/coil_window_fields.h"
 #include "coil/coil_window_in_memory.h"
 #include "coil/turns.h"
@@ -8,10 +12,21 @@
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
+#include "handler_fault.h"
 
 namespace querlin::cli {
 
 namespace {
+
+// The decimal number a window variable stands for, as the shortest text that
+// reads back as the same single gives it: 7.1, not 7.099999904632568.
+double widened(Single variable) {
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.begin(), text.end(), variable.value());
+    double value = 0;
+    std::from_chars(text.begin(), written.ptr, value);
+    return value;
+}
 
 QString textOf(const MemoryFields& fields, const char* control) {
     return fields.texts.at(QString::fromLatin1(control));
@@ -48,6 +63,29 @@ Results designMatch(const Antenna& antenna, const QString& feedline, const QLoca
     Results results = dipoleResults(fields);
     results.push_back({"matching", textOf(fields, mainfields::matchingCoil)});
     return results;
+}
+
+ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale) {
+    constexpr double kMetresPerFoot = 0.3048;
+    constexpr double kMetresPerInch = 0.0254;
+    DipoleVariables variables;
+    MemoryFields fields = calculatedDipole(antenna, feedline, locale, variables);
+    ModelDesign design;
+    design.results = dipoleResults(fields);
+    design.dipole = {widened(variables.freq), widened(variables.lth) * kMetresPerFoot,
+                     widened(variables.el) * kMetresPerInch, widened(variables.b) * kMetresPerFoot,
+                     widened(variables.mhy)};
+    if (feedline.isEmpty()) {
+        return design;
+    }
+    try {
+        calculateMatchingCoil(fields, variables);
+        design.results.push_back({"matching", textOf(fields, mainfields::matchingCoil)});
+        design.matchingCoil = variables.match.value();
+    } catch (const HandlerFault&) {
+        // The feed line cannot be matched with a shunt coil: no matched SWR.
+    }
+    return design;
 }
 
 Results designCoil(const Coil& coil, const QLocale& locale) {

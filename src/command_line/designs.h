@@ -2,8 +2,10 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 #include <vector>
 
+#include "antenna/nec_model.h"
 #include "coil/coil_variables.h"
 #include "dipole/coil_position.h"
 
@@ -47,5 +49,16 @@ Results designMatch(const Antenna& antenna, const QString& feedline, const QLoca
 Results designCoil(const Coil& coil, const QLocale& locale);
 // The same, leaving the window's variables as the calculation left them.
 Results designCoil(const Coil& coil, const QLocale& locale, CoilVariables& variables);
+
+// The upper CALCULATE, and the lower one when a feed line is given, with the
+// numbers behind the texts that the antenna's model takes: the window's own
+// variables, converted to metres. A fault of the lower CALCULATE leaves the
+// design without a matching coil; one of the upper ends it.
+struct ModelDesign {
+    Results results;  // distance, inductance, impedance and, where there is one, matching
+    antenna::LoadedDipole dipole;
+    std::optional<double> matchingCoil;  // microhenries
+};
+ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale);
 
 }  // namespace querlin::cli

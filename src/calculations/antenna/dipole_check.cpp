@@ -1,0 +1,373 @@
+#include "antenna/dipole_check.h"
+
+#include <QThread>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <exception>
+#include <future>
+#include <limits>
+#include <mutex>
+#include <numbers>
+#include <thread>
+
+namespace querlin::antenna {
+
+namespace {
+
+constexpr double kNotFound = std::numeric_limits<double>::quiet_NaN();
+
+// The first look around the design frequency: 2 % steps, 10 % either way,
+// the design frequency in the middle.
+constexpr double kFirstFactor = 1.02;
+constexpr int kFirstSide = 5;
+// Then outwards on the side where the resonance lies, in wider steps, as far
+// as a fifth and four and a half times the design frequency.
+constexpr double kWiderFactors[] = {1.04, 1.08};
+constexpr int kWiderCount = 12;
+// The look at the resonance: 21 frequencies over 2.5 estimated half
+// bandwidths either way, widened threefold where that is too narrow.
+constexpr int kCloseCount = 21;
+constexpr double kCloseWidth = 2.5;
+constexpr int kCloseLooks = 4;
+// The inductance search: a first step of about this many ohms, and at most
+// this many runs after the first three loads.
+constexpr double kFirstLoadStep = 20;
+constexpr int kMostInductanceRuns = 8;
+
+struct Point {
+    double frequency = 0;
+    FeedPoint feed;
+};
+using Points = std::vector<Point>;
+
+double reactance(const Point& point) {
+    return point.feed.impedance.imag();
+}
+
+// The feed point at every frequency of the sweeps, with the coils at that
+// inductance, in the order of the sweeps.
+Points feedPoints(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+                  const std::vector<Sweep>& sweeps, double inductance) {
+    std::vector<Run> runs;
+    int total = 0;
+    for (const Sweep& sweep : sweeps) {
+        runs.push_back({inductance, sweep});
+        total += sweep.count;
+    }
+    const std::vector<FeedPoint> feeds =
+        engine.run(necDeck(dipole, options, runs, {}, false), total);
+    Points points;
+    auto feed = feeds.begin();
+    for (const Sweep& sweep : sweeps) {
+        for (int i = 0; i < sweep.count; ++i) {
+            points.push_back({sweep.frequency(i), *feed++});
+        }
+    }
+    return points;
+}
+
+// Where the reactance rises through zero between two neighbouring points,
+// interpolated, and how steeply it rises there.
+struct Crossing {
+    std::size_t below = 0;  // the point before the zero
+    double frequency = 0;
+    double resistance = 0;
+    double slope = 0;  // ohms per MHz
+};
+
+std::optional<Crossing> risingZeroNearest(const Points& sorted, double target) {
+    std::optional<Crossing> nearest;
+    for (std::size_t i = 0; i + 1 < sorted.size(); ++i) {
+        const Point& a = sorted[i];
+        const Point& b = sorted[i + 1];
+        if (!(reactance(a) < 0 && reactance(b) >= 0)) {
+            continue;
+        }
+        const double t = -reactance(a) / (reactance(b) - reactance(a));
+        const Crossing crossing{
+            i, a.frequency + t * (b.frequency - a.frequency),
+            a.feed.impedance.real() + t * (b.feed.impedance.real() - a.feed.impedance.real()),
+            (reactance(b) - reactance(a)) / (b.frequency - a.frequency)};
+        if (!nearest ||
+            std::abs(crossing.frequency - target) < std::abs(nearest->frequency - target)) {
+            nearest = crossing;
+        }
+    }
+    return nearest;
+}
+
+void sortByFrequency(Points& points) {
+    std::sort(points.begin(), points.end(),
+              [](const Point& a, const Point& b) { return a.frequency < b.frequency; });
+}
+
+// The coarse zero nearest the design frequency: first around it, then outwards
+// on the side or sides towards which the reactance says the zero lies.
+std::optional<Crossing> coarseResonance(const LoadedDipole& dipole, const ModelOptions& options,
+                                        const NecEngine& engine, Points points) {
+    sortByFrequency(points);
+    for (const double factor : kWiderFactors) {
+        if (const auto found = risingZeroNearest(points, dipole.frequency)) {
+            return found;
+        }
+        std::vector<Sweep> sweeps;
+        if (reactance(points.back()) < 0) {
+            sweeps.push_back({points.back().frequency * factor, factor, kWiderCount, true});
+        }
+        if (reactance(points.front()) > 0) {
+            sweeps.push_back({points.front().frequency / std::pow(factor, kWiderCount), factor,
+                              kWiderCount, true});
+        }
+        const Points more = feedPoints(dipole, options, engine, sweeps, dipole.inductance);
+        points.insert(points.end(), more.begin(), more.end());
+        sortByFrequency(points);
+    }
+    return risingZeroNearest(points, dipole.frequency);
+}
+
+// Where the SWR against that line reaches 2 going from the point at start
+// one way (step -1 or +1), interpolated; NaN when it does not within the points.
+double swrOfTwo(const Points& sorted, std::size_t start, int step, double line) {
+    for (std::size_t i = start; i < sorted.size(); i += step) {
+        const std::size_t next = i + step;
+        if (next >= sorted.size()) {
+            break;
+        }
+        const double here = standingWaveRatio(sorted[i].feed.impedance, line);
+        const double there = standingWaveRatio(sorted[next].feed.impedance, line);
+        if (here < 2 && there >= 2) {
+            const double t = (2 - here) / (there - here);
+            return sorted[i].frequency + t * (sorted[next].frequency - sorted[i].frequency);
+        }
+    }
+    return kNotFound;
+}
+
+// The resonance and its 2:1 bandwidth from a close look around the coarse zero.
+void closeLook(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+               Crossing coarse, DipoleCheck& check) {
+    check.resonance = coarse.frequency;
+    // A series resonant circuit fed with its own resistance R reaches an SWR
+    // of 2 where its reactance is R / sqrt(2).
+    double half = coarse.resistance / (std::numbers::sqrt2 * coarse.slope);
+    if (!(half > 0 && std::isfinite(half))) {
+        half = coarse.frequency * 0.01;
+    }
+    double centre = coarse.frequency;
+    double width = std::min(kCloseWidth * half, 0.9 * centre);
+    for (int look = 0; look < kCloseLooks; ++look) {
+        const Sweep sweep{centre - width, 2 * width / (kCloseCount - 1), kCloseCount, false};
+        Points points = feedPoints(dipole, options, engine, {sweep}, dipole.inductance);
+        sortByFrequency(points);
+        const auto zero = risingZeroNearest(points, centre);
+        if (zero) {
+            check.resonance = zero->frequency;
+            centre = zero->frequency;
+            const double low = swrOfTwo(points, zero->below + 1, -1, zero->resistance);
+            const double high = swrOfTwo(points, zero->below, 1, zero->resistance);
+            if (std::isfinite(low) && std::isfinite(high)) {
+                check.bandwidth = (high - low) * 1000;
+                return;
+            }
+        }
+        width = std::min(3 * width, 0.9 * centre);
+    }
+}
+
+// The feed impedance as a function of the coils' load impedance z: with both
+// coils alike and the antenna symmetric, the engine's linear equations make it
+// a bilinear (Moebius) function (a z + b) / (c z + 1), known from three loads.
+struct Bilinear {
+    std::complex<double> a;
+    std::complex<double> b;
+    std::complex<double> c;
+
+    std::complex<double> operator()(std::complex<double> z) const {
+        return (a * z + b) / (c * z + 1.0);
+    }
+};
+
+struct LoadAndFeed {
+    double inductance;
+    std::complex<double> load;
+    std::complex<double> feed;
+};
+
+// The function through three loads and their feeds: a z + b - c z w = w for
+// each, solved by Cramer's rule; none when the three do not determine it.
+std::optional<Bilinear> bilinearThrough(const LoadAndFeed& p, const LoadAndFeed& q,
+                                        const LoadAndFeed& r) {
+    using C = std::complex<double>;
+    const auto det = [](C a1, C b1, C c1, C a2, C b2, C c2, C a3, C b3, C c3) {
+        return a1 * (b2 * c3 - b3 * c2) - b1 * (a2 * c3 - a3 * c2) + c1 * (a2 * b3 - a3 * b2);
+    };
+    const C one(1);
+    const C pc = -p.load * p.feed;
+    const C qc = -q.load * q.feed;
+    const C rc = -r.load * r.feed;
+    const C d = det(p.load, one, pc, q.load, one, qc, r.load, one, rc);
+    if (std::abs(d) == 0 || !std::isfinite(std::abs(d))) {
+        return std::nullopt;
+    }
+    return Bilinear{det(p.feed, one, pc, q.feed, one, qc, r.feed, one, rc) / d,
+                    det(p.load, p.feed, pc, q.load, q.feed, qc, r.load, r.feed, rc) / d,
+                    det(p.load, one, p.feed, q.load, one, q.feed, r.load, one, r.feed) / d};
+}
+
+// The inductance at which the function's feed reactance vanishes with the
+// lowest feed resistance (the series resonance, not the parallel one), NaN
+// when none does. A coil's load is L times k, k depending on the sign of L.
+double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOptions& options) {
+    double best = kNotFound;
+    double bestResistance = std::numeric_limits<double>::infinity();
+    for (const double sign : {1.0, -1.0}) {
+        const std::complex<double> k = sign * coilLoad(dipole, options, sign);
+        // Im((a k L + b)(conj(c k) L + 1)) = 0, a quadratic in L.
+        const std::complex<double> ak = f.a * k;
+        const std::complex<double> ck = std::conj(f.c * k);
+        const double qa = (ak * ck).imag();
+        const double qb = (ak + f.b * ck).imag();
+        const double qc = f.b.imag();
+        std::vector<double> roots;
+        if (qa == 0) {
+            roots.push_back(-qc / qb);
+        } else if (const double disc = qb * qb - 4 * qa * qc; disc >= 0) {
+            roots.push_back((-qb + std::sqrt(disc)) / (2 * qa));
+            roots.push_back((-qb - std::sqrt(disc)) / (2 * qa));
+        }
+        for (const double root : roots) {
+            if (!std::isfinite(root) || root * sign < 0) {
+                continue;
+            }
+            const double resistance = f(coilLoad(dipole, options, root)).real();
+            if (resistance > 0 && resistance < bestResistance) {
+                best = root;
+                bestResistance = resistance;
+            }
+        }
+    }
+    return best;
+}
+
+// The inductance of each coil that makes the reactance at the design frequency
+// vanish: the bilinear function through the last three inductances tried
+// gives the next, until the engine's reactance there is within the tolerance.
+double resonantInductance(const LoadedDipole& dipole, const ModelOptions& options,
+                          const NecEngine& engine, std::complex<double> designFeed) {
+    const Sweep design{dipole.frequency, 0, 1, false};
+    std::vector<LoadAndFeed> tried{
+        {dipole.inductance, coilLoad(dipole, options, dipole.inductance), designFeed}};
+    if (std::abs(designFeed.imag()) < kReactanceTolerance) {
+        return dipole.inductance;
+    }
+    const auto tryInductances = [&](const std::vector<double>& inductances) {
+        std::vector<Run> runs;
+        for (const double inductance : inductances) {
+            runs.push_back({inductance, design});
+        }
+        const std::vector<FeedPoint> feeds =
+            engine.run(necDeck(dipole, options, runs, {}, false), static_cast<int>(runs.size()));
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            tried.push_back(
+                {inductances[i], coilLoad(dipole, options, inductances[i]), feeds[i].impedance});
+        }
+    };
+    // Two more loads either side, some 20 ohms of reactance away.
+    const double step = std::max(0.1 * std::abs(dipole.inductance),
+                                 kFirstLoadStep / (2 * std::numbers::pi * dipole.frequency));
+    tryInductances({dipole.inductance - step, dipole.inductance + step});
+    for (int run = 0; run < kMostInductanceRuns; ++run) {
+        const std::size_t n = tried.size();
+        const auto f = bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
+        if (!f) {
+            return kNotFound;
+        }
+        const double root = resonantRoot(*f, dipole, options);
+        if (!std::isfinite(root)) {
+            return kNotFound;
+        }
+        tryInductances({root});
+        if (std::abs(tried.back().feed.imag()) < kReactanceTolerance) {
+            return root;
+        }
+    }
+    return kNotFound;
+}
+
+}  // namespace
+
+double standingWaveRatio(std::complex<double> load, double line) {
+    const double reflection = std::abs((load - line) / (load + line));
+    return reflection < 1 ? (1 + reflection) / (1 - reflection)
+                          : std::numeric_limits<double>::infinity();
+}
+
+std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, double inductance) {
+    const std::complex<double> coil(0, 2 * std::numbers::pi * frequency * inductance);
+    return feed * coil / (feed + coil);
+}
+
+DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
+                        std::optional<double> matchingCoil, const NecEngine& engine) {
+    const Sweep around{dipole.frequency / std::pow(kFirstFactor, kFirstSide), kFirstFactor,
+                       2 * kFirstSide + 1, true};
+    const Points first = feedPoints(dipole, options, engine, {around}, dipole.inductance);
+    const FeedPoint atDesign = first[kFirstSide].feed;
+
+    // The inductance search needs only the design frequency's reactance: it
+    // runs beside the search for the resonance.
+    auto inductance = std::async(std::launch::async, [&] {
+        return resonantInductance(dipole, options, engine, atDesign.impedance);
+    });
+
+    DipoleCheck check;
+    check.impedance = atDesign.impedance;
+    check.swr = standingWaveRatio(atDesign.impedance, feedline);
+    check.swrMatched =
+        matchingCoil
+            ? standingWaveRatio(withShuntCoil(atDesign.impedance, dipole.frequency, *matchingCoil),
+                                feedline)
+            : kNotFound;
+    check.efficiency = atDesign.efficiency * 100;
+    check.resonance = kNotFound;
+    check.bandwidth = kNotFound;
+    if (const auto coarse = coarseResonance(dipole, options, engine, first)) {
+        closeLook(dipole, options, engine, *coarse, check);
+    }
+    check.resonanceError = (check.resonance / dipole.frequency - 1) * 100;
+    check.resonantInductance = inductance.get();
+    return check;
+}
+
+void forEachConcurrently(int count, const std::function<void(int)>& work) {
+    std::atomic<int> next = 0;
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    const auto worker = [&] {
+        for (int index = next++; index < count; index = next++) {
+            try {
+                work(index);
+            } catch (...) {
+                const std::lock_guard lock(failureLock);
+                if (!failure) {
+                    failure = std::current_exception();
+                }
+                next = count;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    const int workers = std::clamp(QThread::idealThreadCount(), 1, std::max(count, 1));
+    for (int i = 0; i < workers; ++i) {
+        threads.emplace_back(worker);
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+}  // namespace querlin::antenna

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <complex>
+#include <functional>
+#include <optional>
+
+#include "antenna/nec_engine.h"
+#include "antenna/nec_model.h"
+
+namespace querlin::antenna {
+
+// What the engine says of a loaded dipole as designed. A value that could not
+// be found (no resonance near the design frequency, no matching coil) is NaN.
+struct DipoleCheck {
+    double resonance = 0;            // MHz: the feed reactance's rising zero nearest the design
+    double resonanceError = 0;       // per cent, positive when the antenna resonates above
+    std::complex<double> impedance;  // at the design frequency, ohms
+    double resonantInductance = 0;   // of each coil for resonance at the design frequency, µH
+    double swr = 0;                  // against the feed line, at the design frequency
+    double swrMatched = 0;           // the same with the shunt matching coil at the feed point
+    double bandwidth = 0;            // 2:1 SWR around the resonance, fed with its resistance, kHz
+    double efficiency = 0;           // per cent, at the design frequency
+};
+
+// The standing-wave ratio of a load on a line of that impedance.
+double standingWaveRatio(std::complex<double> load, double line);
+
+// The feed impedance with a shunt coil of that inductance (µH) across it.
+std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, double inductance);
+
+// Runs the engine on the dipole as designed and searches the inductance that
+// makes it resonate at the design frequency, until the reactance there is
+// below kReactanceTolerance. The matching coil is in µH.
+DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
+                        std::optional<double> matchingCoil, const NecEngine& engine);
+
+inline constexpr double kReactanceTolerance = 0.1;  // ohms
+
+// Calls work(0) to work(count - 1), on as many threads as the machine has
+// cores; the first exception thrown is thrown again once all have ended.
+void forEachConcurrently(int count, const std::function<void(int)>& work);
+
+}  // namespace querlin::antenna

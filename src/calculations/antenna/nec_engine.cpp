@@ -1,0 +1,124 @@
+#include "antenna/nec_engine.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "antenna/nec_model.h"
+
+namespace querlin::antenna {
+
+namespace {
+
+// Long enough for the largest model over ground; a hung engine ends then.
+constexpr int kLongestRunMs = 10 * 60 * 1000;
+
+const QString kInput = QStringLiteral("input.nec");
+const QString kOutput = QStringLiteral("output.out");
+
+double numberIn(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        throw NecError{QStringLiteral("nec2c wrote '%1' where a number belongs.").arg(text)};
+    }
+    return value;
+}
+
+// The number after a label of the power budget, as in "INPUT POWER   =  7.8867E-07 Watts".
+double budgetEntry(const QString& output, qsizetype from, const QString& label) {
+    static const QRegularExpression anyNumber(QStringLiteral("=\\s*(\\S+)"));
+    const qsizetype at = output.indexOf(label, from);
+    if (at < 0) {
+        throw NecError{QStringLiteral("nec2c's output holds no %1.").arg(label)};
+    }
+    const QRegularExpressionMatch match = anyNumber.match(output, at);
+    if (!match.hasMatch()) {
+        throw NecError{QStringLiteral("nec2c's output holds no value of %1.").arg(label)};
+    }
+    return numberIn(match.captured(1));
+}
+
+}  // namespace
+
+NecEngine::NecEngine(QString program) : program_(std::move(program)) {}
+
+QString NecEngine::defaultProgram() {
+    const QString chosen = qEnvironmentVariable("QUERLIN_NEC2C");
+    return chosen.isEmpty() ? QStringLiteral("nec2c") : chosen;
+}
+
+std::vector<FeedPoint> feedPointsIn(const QString& output) {
+    static const QString kInputParameters = QStringLiteral("ANTENNA INPUT PARAMETERS");
+    std::vector<FeedPoint> points;
+    for (qsizetype at = output.indexOf(kInputParameters); at >= 0;
+         at = output.indexOf(kInputParameters, at + 1)) {
+        // Two lines of column headings, then the source's line: tag, segment,
+        // voltage, current, impedance, admittance (real and imaginary) and power.
+        const QStringList lines = output.mid(at).split(u'\n');
+        const QStringList fields =
+            lines.size() > 3 ? lines.at(3).split(u' ', Qt::SkipEmptyParts) : QStringList();
+        if (fields.size() < 8) {
+            throw NecError{QStringLiteral("nec2c's output holds no feed-point impedance.")};
+        }
+        const std::complex<double> impedance(numberIn(fields.at(6)), numberIn(fields.at(7)));
+        const double input = budgetEntry(output, at, QStringLiteral("INPUT POWER"));
+        const double radiated = budgetEntry(output, at, QStringLiteral("RADIATED POWER"));
+        points.push_back({impedance, input > 0 ? radiated / input : 0});
+    }
+    return points;
+}
+
+std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) const {
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        throw NecError{
+            QStringLiteral("No temporary folder for nec2c: %1").arg(folder.errorString())};
+    }
+    QFile input(folder.filePath(kInput));
+    if (!input.open(QIODevice::WriteOnly) || input.write(deck.toUtf8()) < 0 || !input.flush()) {
+        throw NecError{
+            QStringLiteral("Could not write the deck for nec2c: %1").arg(input.errorString())};
+    }
+    input.close();
+
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program_, {QStringLiteral("-i"), kInput, QStringLiteral("-o"), kOutput});
+    if (!process.waitForStarted(-1)) {
+        throw NecError{
+            QStringLiteral("The NEC-2 engine '%1' could not be started (%2): install the Debian "
+                           "package nec2c, or name the program in QUERLIN_NEC2C.")
+                .arg(program_, process.errorString())};
+    }
+    if (!process.waitForFinished(kLongestRunMs)) {
+        process.kill();
+        process.waitForFinished(-1);
+        throw NecError{QStringLiteral("The NEC-2 engine '%1' did not finish.").arg(program_)};
+    }
+    const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        throw NecError{QStringLiteral("The NEC-2 engine '%1' failed (exit status %2)%3")
+                           .arg(program_)
+                           .arg(process.exitCode())
+                           .arg(said.isEmpty() ? u"."_qs : u": "_qs + said.section(u'\n', -1))};
+    }
+    QFile output(folder.filePath(kOutput));
+    if (!output.open(QIODevice::ReadOnly)) {
+        throw NecError{QStringLiteral("The NEC-2 engine '%1' wrote no output.").arg(program_)};
+    }
+    const std::vector<FeedPoint> points = feedPointsIn(QString::fromLocal8Bit(output.readAll()));
+    if (static_cast<int>(points.size()) != expectedPoints) {
+        throw NecError{QStringLiteral("The output of the NEC-2 engine '%1' holds %2 feed-point "
+                                      "impedances where %3 were asked for.")
+                           .arg(program_)
+                           .arg(points.size())
+                           .arg(expectedPoints)};
+    }
+    return points;
+}
+
+}  // namespace querlin::antenna

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <complex>
+#include <vector>
+
+namespace querlin::antenna {
+
+// What the engine computed at the feed point at one frequency.
+struct FeedPoint {
+    std::complex<double> impedance;  // ohms
+    double efficiency = 0;           // radiated over input power, 0 to 1
+};
+
+// The NEC-2 engine: the Debian package nec2c's program, or the one the
+// environment variable QUERLIN_NEC2C names.
+class NecEngine {
+  public:
+    explicit NecEngine(QString program = defaultProgram());
+
+    static QString defaultProgram();
+    const QString& program() const { return program_; }
+
+    // Runs the deck in a private temporary folder, which is removed again,
+    // and gives the feed point at each frequency of each run, in order. Throws
+    // NecError when the engine is missing or fails, or when its output does
+    // not hold the expected number of feed points.
+    std::vector<FeedPoint> run(const QString& deck, int expectedPoints) const;
+
+  private:
+    QString program_;
+};
+
+// The feed points in the text of the engine's output file, in order. Throws
+// NecError for a number that does not read.
+std::vector<FeedPoint> feedPointsIn(const QString& output);
+
+}  // namespace querlin::antenna

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <complex>
+#include <optional>
+#include <vector>
+
+namespace querlin::antenna {
+
+// The model's default number of segments over the whole antenna: doubling it
+// moves the 40-foot example's resonance by 0.13 %.
+inline constexpr int kDefaultSegments = 81;
+inline constexpr int kFewestSegments = 9;
+inline constexpr int kMostSegments = 2001;
+
+// Average ground as radio amateurs model it, and copper wire.
+inline constexpr double kGroundPermittivity = 13;
+inline constexpr double kGroundConductivity = 0.005;  // S/m
+inline constexpr double kCopperConductivity = 5.8e7;  // S/m
+
+// A loaded dipole as built: straight, centre-fed, one coil on each half.
+struct LoadedDipole {
+    double frequency = 0;     // design frequency, MHz
+    double length = 0;        // tip to tip, metres
+    double diameter = 0;      // element diameter, metres
+    double coilDistance = 0;  // from the feed point to each coil, metres
+    double inductance = 0;    // of each coil, microhenries
+};
+
+// What the model adds to the bare antenna.
+struct ModelOptions {
+    int segments = kDefaultSegments;
+    std::optional<double> height;  // over average ground, metres; free space without
+    bool copper = false;           // the wire's loss
+    std::optional<double> coilQ;   // the coils' loss: a series resistance of X / Q
+};
+
+// Why the model could not be made, run or read.
+struct NecError {
+    QString message;
+};
+
+// A straight wire of the model, along the y axis, in metres. The wires run in
+// order from one tip to the other, each beginning where the last one ends.
+struct Wire {
+    int tag = 0;
+    int segments = 0;
+    double from = 0;
+    double to = 0;
+};
+inline constexpr int kSourceTag = 1;  // one segment, centred on the feed point
+inline constexpr int kLeftCoilTag = 2;
+inline constexpr int kRightCoilTag = 3;  // each one segment, centred on its coil
+
+// The dipole cut into wires of segments about length / segments long, so that
+// the source and each coil sit on the middle of a segment of their own.
+std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments);
+
+// Frequencies in MHz: first, then each step added (or, multiplying, each a
+// factor step above the last), count in all.
+struct Sweep {
+    double first = 0;
+    double step = 0;
+    int count = 1;
+    bool multiplying = false;
+
+    double frequency(int index) const;
+};
+
+// One execution of the engine: the coils' inductance in microhenries and the
+// frequencies at which the feed point is computed.
+struct Run {
+    double inductance = 0;
+    Sweep sweep;
+};
+
+// The load impedance of each coil of that inductance (µH) at the design
+// frequency, in ohms: its reactance, and with a Q the loss resistance |X| / Q.
+std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& options,
+                              double inductance);
+
+// A NEC-2 card deck of the dipole: the comments first, then the geometry, the
+// source at the centre, and each run with its loads and frequencies. Without
+// the currents, which only the engine's user reads. Throws NecError for a
+// design that cannot be modelled.
+QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
+                const std::vector<Run>& runs, const QStringList& comments, bool withCurrents);
+
+}  // namespace querlin::antenna
