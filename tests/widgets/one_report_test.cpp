@@ -164,18 +164,14 @@ class OneReportTest : public QObject {
         auto* frequency = control<QLineEdit>(main(), mainfields::frequency.name);
         if (afterReport) {
             frequency->clear();
-            QTest::keyPress(windowOf(bar), key);
+            hold(bar, key);
             dismissFaultReports(main());
-            autoRepeat(bar, key);
-            QTest::keyRelease(windowOf(bar), key);
         }
         frequency->setText(u"7.1"_qs);
         const ReportCounter reports;
         QSignalSpy percentages(control<QLineEdit>(main(), mainfields::percentage),
                                &QLineEdit::textChanged);
-        QTest::keyPress(windowOf(bar), key);
-        autoRepeat(bar, key);
-        QTest::keyRelease(windowOf(bar), key);
+        hold(bar, key);
         QCOMPARE(bar->value(), value);
         QCOMPARE(percentages.size(), 4);
         QCOMPARE(percentages.last().at(0).toString(), QString::number(100 - value));
