@@ -17,6 +17,7 @@ enum class ControlKind {
     PictureBox,  // a bitmap at its top-left corner, unscaled
     Shape,       // a solid rectangle
     Label,       // static text that takes no focus
+    Link,        // a label that leads somewhere, reached with Tab
 };
 
 // Position and size in twips: 15 twips are one pixel at 96 dots per inch.

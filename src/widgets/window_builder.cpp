@@ -13,6 +13,7 @@
 
 #include "bitmap.h"
 #include "controls.h"
+#include "link_label.h"
 #include "required_control.h"
 
 namespace querlin {
@@ -117,8 +118,9 @@ QWidget* makeShape(const ControlRow& row, QWidget* parent) {
     return shape;
 }
 
+template <typename Label>
 QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
-    auto* label = create<QLabel>(row, parent);
+    auto* label = create<Label>(row, parent);
     label->setText(QString::fromLatin1(row.text));
     label->setAlignment(row.alignment);
     label->setWordWrap(true);
@@ -143,7 +145,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         case ControlKind::Shape:
             return makeShape(row, parent);
         case ControlKind::Label:
-            return makeLabel(row, parent);
+            return makeLabel<QLabel>(row, parent);
+        case ControlKind::Link:
+            return makeLabel<LinkLabel>(row, parent);
     }
     return nullptr;
 }

@@ -52,23 +52,92 @@ class ApplicationTest : public QObject {
     void cleanup() { app_.reset(); }
 
     // The main window opens alone, in FEET, the coil symbols where the slider's
-    // first value puts them; METRIC and FEET change the three unit texts at
-    // once and the results only at the next CALCULATE.
-    void startsInFeetAndChangesUnitsAtOnce() {
+    // first value puts them.
+    void startsAloneInFeet() {
         using namespace mainfields;
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{main()});
         QCOMPARE(control(main(), leftCoil)->property("left"), QVariant(2.1F));
         QCOMPARE(control(main(), rightCoil)->property("left"), QVariant(517.9F));
-        const auto units = [&] {
-            return shown(main(), distanceUnit) + shown(main(), diameterUnit) +
-                   shown(main(), lengthUnit);
-        };
-        QCOMPARE(units(), u"FEETINCHESFEET"_qs);
-        click(main(), metric);
-        QCOMPARE(units(), u"METERSMMMETERS"_qs);
-        QCOMPARE(shown(main(), coilDistance), u"00.0"_qs);
-        click(main(), feet);
-        QCOMPARE(units(), u"FEETINCHESFEET"_qs);
+        QCOMPARE(
+            shown(main(), distanceUnit) + shown(main(), diameterUnit) + shown(main(), lengthUnit),
+            u"FEETINCHESFEET"_qs);
+    }
+
+    // Every button of every window, pressed through its window: the windows
+    // open afterwards (a fault report would be one more) and what its
+    // calculation writes. The numbers are the README's worked example; METRIC
+    // and FEET change the unit texts at once and the results only at the next
+    // CALCULATE.
+    void everyButtonDoesItsWork_data() {
+        // Steps are WINDOW/CONTROL, pressed, and WINDOW/CONTROL=TEXT, typed or
+        // shown; a window is named by its caption.
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("windows");  // the captions of the windows open after
+        QTest::addColumn<QStringList>("shown");
+        const QStringList main{u"QUERLIN"_qs};
+        const QStringList coil{u"COILS"_qs, u"QUERLIN"_qs};
+        const QStringList dipole{u"QUERLIN/Text5=7.1"_qs, u"QUERLIN/Text6=40"_qs,
+                                 u"QUERLIN/Text14=0.08"_qs, u"QUERLIN/HScroll1=50"_qs,
+                                 u"QUERLIN/Command5"_qs};
+        QTest::newRow("AWG WIRE SIZES")
+            << QStringList{u"QUERLIN/Command1"_qs} << coil << QStringList{};
+        QTest::newRow("DESIGN COILS")
+            << QStringList{u"QUERLIN/Command3"_qs} << coil << QStringList{};
+        QTest::newRow("DESIGN COIL")
+            << QStringList{u"QUERLIN/Command6"_qs} << coil << QStringList{};
+        QTest::newRow("READ ME FIRST") << QStringList{u"QUERLIN/Command2"_qs}
+                                       << QStringList{u"NOTES"_qs, u"QUERLIN"_qs} << QStringList{};
+        QTest::newRow("WEBSITE") << QStringList{u"QUERLIN/Command4"_qs}
+                                 << QStringList{u"QUERLIN"_qs, u"Web Page Link"_qs}
+                                 << QStringList{};
+        QTest::newRow("upper CALCULATE")
+            << dipole << main
+            << QStringList{u"QUERLIN/Text10=10"_qs, u"QUERLIN/Text17=14.74"_qs,
+                           u"QUERLIN/Text20=31.55556"_qs};
+        QTest::newRow("lower CALCULATE")
+            << dipole + QStringList{u"QUERLIN/Text27=50"_qs, u"QUERLIN/Command7"_qs} << main
+            << QStringList{u"QUERLIN/Text24=1.463956"_qs};
+        QTest::newRow("METRIC") << QStringList{u"QUERLIN/Option1"_qs} << main
+                                << QStringList{u"QUERLIN/Text11=METERS"_qs, u"QUERLIN/Text15=MM"_qs,
+                                               u"QUERLIN/Text22=METERS"_qs,
+                                               u"QUERLIN/Text10=00.0"_qs};
+        QTest::newRow("FEET") << QStringList{u"QUERLIN/Option1"_qs, u"QUERLIN/Option2"_qs} << main
+                              << QStringList{u"QUERLIN/Text11=FEET"_qs, u"QUERLIN/Text15=INCHES"_qs,
+                                             u"QUERLIN/Text22=FEET"_qs};
+        QTest::newRow("coil CALCULATE")
+            << QStringList{u"QUERLIN/Command6"_qs, u"COILS/Text6=14.74"_qs, u"COILS/Text8=1"_qs,
+                           u"COILS/Text10=2"_qs,   u"COILS/Text12=.051"_qs, u"COILS/Command1"_qs}
+            << coil
+            << QStringList{u"COILS/Text14=38.00684"_qs,
+                           u"COILS/Text15= THIS WILL FIT BUT YOU MAY WANT TO TRY A SHORTER COIL "
+                           u"OR LARGER DIAMETER WIRE"_qs};
+    }
+    void everyButtonDoesItsWork() {
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, windows);
+        QFETCH(QStringList, shown);
+        for (const QString& action : actions) {
+            const auto [window, name, text] = parts(action);
+            if (!action.contains(u'=')) {
+                click(window, qPrintable(name));
+            } else if (name == QLatin1String(mainfields::slider)) {
+                moveSlider(window, text.toInt());
+            } else {
+                typeInto(window, qPrintable(name), text);
+            }
+        }
+        QStringList open;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) {
+                open << window->windowTitle();
+            }
+        }
+        open.sort();
+        QCOMPARE(open, windows);
+        for (const QString& expected : shown) {
+            const auto [window, name, text] = parts(expected);
+            QCOMPARE(testing::shown(window, qPrintable(name)), text);
+        }
     }
 
     // Each window looks pixel for pixel as the README shows it: the main window
@@ -151,15 +220,17 @@ class ApplicationTest : public QObject {
         QCOMPARE(box.isEmpty() ? QString() : shown(rebuilt, qPrintable(box)), initial);
     }
 
-    // A click on the link opens the page it shows, once; a failing browser is
-    // reported; clicks beside it open nothing. A long address is shown whole.
+    // A click on the link, or Return or Space once Tab has reached it, opens
+    // the page it shows, once however long the key is held; a failing browser
+    // is reported; clicks beside it open nothing. A long address is shown whole.
     void theLinkOpensItsPage() {
         QList<QUrl> opened;
         bool opens = true;
         const char* address = "https://www.example.org/a/much/longer/address/of/antennas";
+        const QUrl page(QLatin1String(address) + u'/');
         WebWindow web([&](const QUrl& url) { return opened << url, opens; }, address);
         web.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&web));
+        QVERIFY(QTest::qWaitForWindowActive(&web));
         auto* link = control<QLabel>(&web, webfields::link);
         QVERIFY(link->geometry().right() < web.width());
         QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
@@ -177,11 +248,25 @@ class ApplicationTest : public QObject {
         release(link, {-20, 2});
         QVERIFY(opened.isEmpty());
         click(&web, webfields::link);
-        QCOMPARE(opened, QList<QUrl>{QUrl(QLatin1String(address) + u'/')});
+        QCOMPARE(opened, QList<QUrl>{page});
+
+        opened.clear();
+        link->clearFocus();
+        const QImage unmarked = link->grab().toImage();
+        QTest::keyClick(web.windowHandle(), Qt::Key_Tab);
+        QVERIFY(link->hasFocus());
+        QVERIFY(link->grab().toImage() != unmarked);  // the focus mark
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_A}) {
+            QTest::keyPress(web.windowHandle(), key);
+            autoRepeat(link, key);
+            QTest::keyRelease(web.windowHandle(), key);
+        }
+        QCOMPARE(opened, QList<QUrl>(3, page));
+
         opens = false;
         const ReportCounter reports;
         press(link, {2, 2});
-        QTest::qWait(100);  // held: the report opens once, at the release
+        QCOMPARE(reports.of(&web), 0);  // held: the report opens at the release
         release(link, {2, 2});
         QCOMPARE(reports.of(&web), 1);
         QCOMPARE(faultReports(&web)[0]->text(), u"Opening the web page failed."_qs);
@@ -189,6 +274,20 @@ class ApplicationTest : public QObject {
 
   private:
     QWidget* main() { return &app_->mainWindow(); }
+
+    // WINDOW/CONTROL=TEXT: the open window of that caption, the control's name
+    // and the text.
+    static std::tuple<QWidget*, QString, QString> parts(const QString& step) {
+        const QString target = step.section(u'=', 0, 0);
+        const QString caption = target.section(u'/', 0, 0);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowTitle() == caption &&
+                !window->inherits("QMessageBox")) {
+                return {window, target.section(u'/', 1), step.section(u'=', 1)};
+            }
+        }
+        qFatal("no window %s is open", qPrintable(caption));
+    }
 
     std::unique_ptr<Application> app_;
 };

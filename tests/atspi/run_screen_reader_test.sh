@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs screen_reader_test.py on the given program inside a D-Bus session of its
+# Runs screen_reader_test.py on the given program and web page address inside a D-Bus session of its
 # own. A missing tool fails the test and names the Debian package that brings it.
 set -euo pipefail
 
@@ -18,4 +18,4 @@ command -v dbus-run-session >/dev/null || missing dbus-run-session dbus
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader_test.py" "$1"
+dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader_test.py" "$1" "$2"

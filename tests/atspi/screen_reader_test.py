@@ -4,9 +4,10 @@
 Runs inside a D-Bus session of its own (run_screen_reader_test.sh starts one),
 starts a virtual X display, the AT-SPI bus and the real program, lists every
 control of the four windows as a listener hears it, works the README's two
-examples through the accessibility interfaces and checks what is announced.
+examples through the accessibility interfaces, checks what is announced and
+presses the web page link, with a stand-in for the browser.
 
-    screen_reader_test.py PROGRAM
+    screen_reader_test.py PROGRAM WEB_PAGE_ADDRESS
 """
 import ctypes
 import os
@@ -14,6 +15,7 @@ import select
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 import gi
@@ -98,12 +100,34 @@ def heard(control):
     return " | ".join([control.name, control.getRoleName(), control.description])
 
 
+class Browser:
+    """A stand-in for the default browser: an xdg-open that notes each address it is given."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.log = os.path.join(folder, "opened")
+        script = os.path.join(folder, "xdg-open")
+        with open(script, "w") as out:
+            out.write(f'#!/bin/sh\necho "$1" >> "{self.log}"\n')
+        os.chmod(script, 0o755)
+
+    def opened(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log) as log:
+            return log.read().splitlines()
+
+
 class Querlin:
-    def __init__(self, program):
+    def __init__(self, program, address, browser):
+        self.address = address
+        self.browser = browser
         self.events = []
         pyatspi.Registry.registerEventListener(
             self.events.append, "object:text-changed:insert", "window:activate")
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        # The desktop opens an address with the first xdg-open on the PATH.
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   PATH=browser.folder + os.pathsep + os.environ["PATH"])
         self.process = subprocess.Popen([program], env=env)
         try:
             self.app = poll("QUERLIN on the AT-SPI bus", self.find_app)
@@ -263,10 +287,22 @@ def fault_is_an_alert(querlin):
     poll(f'an alert "QUERLIN" that says {message}', alert)
 
 
+def link_opens_the_page(querlin):
+    """The web page link is heard as a link named by its address; pressed, it opens it."""
+    address = querlin.address
+    link = querlin.control(querlin.window("Web Page Link"), pyatspi.ROLE_LINK, address,
+                           "link to the author's web page, opened in your default browser by "
+                           "a click, Return or Space")
+    if not link.getState().contains(pyatspi.STATE_FOCUSABLE):
+        raise Failure("the link takes no keyboard focus")
+    querlin.press(link)
+    poll(f"the browser asked for {address}/", lambda: querlin.browser.opened() == [address + "/"])
+
+
 def run(querlin):
     failures = 0
     for scenario in [list_controls, texts_read_by_line, forty_foot_dipole,
-                     coil_for_the_dipole, fault_is_an_alert]:
+                     coil_for_the_dipole, fault_is_an_alert, link_opens_the_page]:
         started = time.monotonic()
         try:
             scenario(querlin)
@@ -277,10 +313,11 @@ def run(querlin):
     return failures
 
 
-def main(program, display):
+def main(program, address, display):
     querlin = None
+    browser = tempfile.TemporaryDirectory()
     try:
-        querlin = Querlin(program)
+        querlin = Querlin(program, address, Browser(browser.name))
         failures = run(querlin)
         querlin.check_running()
         return 1 if failures else 0
@@ -292,6 +329,7 @@ def main(program, display):
             querlin.stop()
         display.kill()
         display.wait()
+        browser.cleanup()
 
 
 if __name__ == "__main__":
@@ -301,4 +339,4 @@ if __name__ == "__main__":
 
     TEXT = pyatspi.ROLE_TEXT
     BUTTON = pyatspi.ROLE_PUSH_BUTTON
-    sys.exit(main(sys.argv[1], xvfb))
+    sys.exit(main(sys.argv[1], sys.argv[2], xvfb))

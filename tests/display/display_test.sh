@@ -2,17 +2,22 @@
 # Drives the real program on a virtual X server with the real pointer and
 # keyboard, as a person's hands would:
 #
-#   tests/display/display_test.sh PROGRAM slider|example|close
+#   tests/display/display_test.sh PROGRAM slider|held|example|link|close WEB_PAGE_ADDRESS
 #
 # slider   an arrow click, a track click, a 1.2 s hold on the slider's arrow and
 #          five turns of the wheel, with the frequency emptied, each open
 #          exactly one report and move the slider one step, page or notch
+# held     Right held on the slider moves it on at the keyboard's repeat rate
 # example  the 40-foot example typed, moved through with Tab and calculated
 #          with Space
+# link     Tab and Return in the web page link window open the address once,
+#          with its closing slash, in a stand-in for the default browser
 # close    the windows closed as a desktop closes them, with the delete-window
 #          message; the program ends with its last window
 #
-# A missing tool fails the test, naming the Debian package that brings it.
+# Every check waits for what it looks for, up to a deadline, so that a busy
+# machine only makes the test slower. A missing tool fails the test, naming the
+# Debian package that brings it.
 set -euo pipefail
 
 fail() {
@@ -20,32 +25,72 @@ fail() {
     exit 1
 }
 
-if [ "${3:-}" != --on-display ]; then
+if [ "${4:-}" != --on-display ]; then
     for tool in xvfb-run:xvfb xauth:xauth xdotool:xdotool xclip:xclip; do
         command -v "${tool%%:*}" >/dev/null ||
             fail "${tool%%:*} not found: install the Debian package ${tool#*:}"
     done
     /usr/bin/python3 -c 'import Xlib' 2>/dev/null ||
         fail "python3's Xlib not found: install the Debian package python3-xlib"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$(realpath "$1")" "$2" --on-display
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$(realpath "$1")" "$2" "$3" --on-display
 fi
 program=$1
+address=$3
+x_window="/usr/bin/python3 $(dirname "$(realpath "$0")")/x_window.py"
+
+# Runs the command until it succeeds; fails after the given number of seconds.
+wait_for() {
+    local seconds=$1 what=$2
+    local deadline=$((SECONDS + seconds))
+    shift 2
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "waited $seconds s in vain for $what"
+        sleep 0.05
+    done
+}
+
+# The desktop opens an address with the first xdg-open on the PATH: this one
+# notes each address it is given.
+browser=$(mktemp -d)
+printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$browser" >"$browser/xdg-open"
+chmod +x "$browser/xdg-open"
 
 pid=
 main=
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$browser"' EXIT
+
+has_focus() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
+# Painted: the main window's background shows beside the banner.
+painted() {
+    [ "$($x_window pixel "$main" 2 2)" = 80ffff ]
+}
+
 start() {
-    QT_QPA_PLATFORM=xcb "$program" &
+    QT_QPA_PLATFORM=xcb PATH="$browser:$PATH" "$program" &
     pid=$!
     main=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^QUERLIN$' |
         head -n 1) || fail "the main window did not open"
-    sleep 0.3 # its first paint
+    # Until a click activates a window, keys go to the one under the pointer,
+    # which the main window covers.
+    wait_for 20 "the main window's first paint" painted
 }
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
 # The program's visible top-level windows, by their class: the program is the
 # only client of this display.
 windows() {
     xdotool search --onlyvisible --classname '^querlin$' 2>/dev/null | wc -l
+}
+
+windows_are() {
+    [ "$(windows)" -eq "$1" ]
+}
+
+# The one window other than the main window.
+other_window() {
+    xdotool search --onlyvisible --classname '^querlin$' 2>/dev/null | grep -vx "$main"
 }
 
 # A point of the main window, in pixels of its client area.
@@ -60,19 +105,20 @@ click() {
     xdotool click 1
 }
 
+copied_over() {
+    [ "$(xclip -o -selection clipboard)" != "$1" ]
+}
+
 # The text of the text box at the given twips, copied to the clipboard; xclip
 # holds a marker there until the program has taken the clipboard over.
 text_of() {
-    local marker=--nothing-copied-- copied
+    local marker=--nothing-copied--
     printf %s "$marker" | xclip -selection clipboard
     click "$@"
+    wait_for 20 "the main window to take the keyboard" has_focus "$main"
     xdotool key ctrl+a ctrl+c
-    for _ in $(seq 50); do
-        copied=$(xclip -o -selection clipboard)
-        [ "$copied" != "$marker" ] && break
-        sleep 0.1
-    done
-    printf %s "$copied"
+    wait_for 20 "the text box at $* to be copied" copied_over "$marker"
+    xclip -o -selection clipboard
 }
 
 emptied_frequency() {
@@ -80,20 +126,15 @@ emptied_frequency() {
     xdotool key ctrl+a BackSpace
 }
 
-# Waits after an action for the reports it opens, then dismisses them.
+# Waits after an action for its report and dismisses it. A second report
+# would keep the main window blocked, which the next check of the % box sees.
 reports_after() {
-    local what=$1 shown
-    sleep 1 # past the scroll bar's auto-repeat, which begins 0.5 s after a press
-    shown=$(($(windows) - 1))
-    [ "$shown" -eq 1 ] || fail "$what opened $shown reports"
+    local what=$1 report
+    wait_for 20 "a report of $what" windows_are 2
+    report=$(other_window)
+    wait_for 20 "the report of $what to take the keyboard" has_focus "$report"
     xdotool key Return
-    for _ in $(seq 50); do
-        [ "$(windows)" -eq 1 ] && break
-        sleep 0.1
-    done
-    [ "$(windows)" -eq 1 ] || fail "the report of $what did not close on Return"
-    sleep 0.5
-    [ "$(windows)" -eq 1 ] || fail "after $what, a report came without a new action"
+    wait_for 20 "the report of $what to close on Return" windows_are 1
     echo "ok: $what opened one report"
 }
 
@@ -118,13 +159,24 @@ slider)
     reports_after "a click in the slider's track"
     slider_at 88
     point 296 112
-    xdotool mousedown 1 sleep 1.2 mouseup 1
+    xdotool mousedown 1 sleep 1.2 mouseup 1 # held past the scroll bar's auto-repeat
     reports_after "a 1.2 s hold on the slider's right arrow"
     slider_at 87
     point 200 112
     xdotool click --repeat 5 --delay 30 5 # the wheel turned five notches down: three steps each
     reports_after "five notches of the mouse wheel over the slider"
     slider_at 84
+    ;;
+held)
+    start
+    # The focus starts on the slider. The % box Text1 lies at 224, 128 and is
+    # 41 by 28 pixels: the first press and four repeats change it five times.
+    xdotool keydown Right
+    $x_window watch "$main" 224 128 41 28 5 20 || fail "a held Right stopped moving the slider"
+    xdotool keyup Right
+    percent=$(text_of 3360 1920 615 420)
+    [ "$percent" -le 94 ] || fail "after five steps the % box shows $percent"
+    echo "ok: Right held moved the slider on to $percent %"
     ;;
 example)
     start
@@ -140,41 +192,43 @@ example)
     xdotool key ctrl+a type --delay 30 0.08
     xdotool key --delay 30 --repeat 16 Tab # Command5, the upper CALCULATE
     xdotool key space
-    sleep 0.3
-    [ "$(windows)" -eq 1 ] || fail "the example opened a report"
+    # The calculation ran before the program took the clicks that read the results.
     slider_at 50
     inductance=$(text_of 2640 4560 855 450) # Text17
     [ "$inductance" = 14.74 ] || fail "Text17 shows $inductance, not 14.74"
+    windows_are 1 || fail "the example opened a report"
     echo "ok: the keyboard worked the 40-foot example out to 14.74"
+    ;;
+link)
+    start
+    click 7920 6120 1095 375 # Command4, WEBSITE
+    web=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" \
+        --name '^Web Page Link$' | head -n 1) || fail "WEBSITE opened no link window"
+    wait_for 20 "the link window to take the keyboard" has_focus "$web"
+    xdotool key Tab Return
+    wait_for 20 "the browser to be asked for the page" test -s "$browser/opened"
+    # Once the program has taken the click after Return, every browser that
+    # Return started has started; once they have ended, each has noted its address.
+    text_of 2640 4560 855 450 >/dev/null # Text17, clear of the link window
+    ended() { ! pgrep -f "$browser/xdg-open" >/dev/null; }
+    wait_for 20 "the browsers to end" ended
+    opened=$(cat "$browser/opened")
+    [ "$opened" = "$address/" ] || fail "Return opened '$opened', not once '$address/'"
+    echo "ok: Tab and Return opened $address/ once"
     ;;
 close)
     start
     click 5880 6000 1335 615 # Command6, DESIGN COIL
-    coil=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^COILS$' |
+    coil=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^COILS$' |
         head -n 1) || fail "DESIGN COIL opened no coil window"
-    delete_window() {
-        /usr/bin/python3 - "$1" <<'EOF'
-import sys
-from Xlib import X, display, protocol
-server = display.Display()
-window = server.create_resource_object("window", int(sys.argv[1]))
-message = protocol.event.ClientMessage(
-    window=window, client_type=server.intern_atom("WM_PROTOCOLS"),
-    data=(32, [server.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-window.send_event(message, event_mask=X.NoEventMask)
-server.flush()
-EOF
-    }
-    delete_window "$main"
-    sleep 1
+    $x_window delete "$main"
+    closed() { [ "$(windows)" -le 1 ]; }
+    wait_for 20 "the main window to close" closed
     kill -0 "$pid" 2>/dev/null || fail "closing the main window ended the program"
-    [ "$(windows)" -eq 1 ] || fail "closing the main window left $(windows) windows"
-    delete_window "$coil"
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "the program goes on after its last window closed"
+    windows_are 1 || fail "closing the main window left $(windows) windows"
+    $x_window delete "$coil"
+    gone() { ! kill -0 "$pid" 2>/dev/null; }
+    wait_for 20 "the program to end after its last window closed" gone
     status=0
     wait "$pid" || status=$?
     pid=

@@ -50,6 +50,15 @@ inline void click(QWidget* window, const char* name) {
     release(target, target->rect().center());
 }
 
+// The presses a desktop sends while a key is held, after the first.
+inline void autoRepeat(QWidget* control, Qt::Key key, int times = 3) {
+    const char ascii = QTest::keyToAscii(key);
+    for (int i = 0; i < times; ++i) {
+        QTest::simulateEvent(windowOf(control), true, key, {},
+                             ascii != 0 ? QString(QLatin1Char(ascii)) : QString(), true);
+    }
+}
+
 // Clicks into the box, selects what it holds and types the text over it.
 inline void typeInto(QWidget* window, const char* name, const QString& text) {
     click(window, name);

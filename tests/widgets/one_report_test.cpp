@@ -17,14 +17,6 @@ namespace {
 // after the press; a held key sends the desktop's auto-repeated presses.
 constexpr int kHoldMs = 600;
 
-void autoRepeat(QWidget* control, Qt::Key key) {
-    const char ascii = QTest::keyToAscii(key);
-    for (int i = 0; i < 3; ++i) {
-        QTest::simulateEvent(windowOf(control), true, key, {},
-                             ascii != 0 ? QString(QLatin1Char(ascii)) : QString(), true);
-    }
-}
-
 void hold(QWidget* control, Qt::Key key = Qt::Key_unknown) {
     if (key == Qt::Key_unknown) {
         press(control, control->rect().center());
@@ -146,6 +138,44 @@ class OneReportTest : public QObject {
         release(bar, arrow);
         QCOMPARE(bar->value(), value + (atEnd ? -1 : 1));
         QCOMPARE(reports.of(main()), 1);
+    }
+
+    // With good inputs a held key moves the slider at each repeat the desktop
+    // sends, one calculation of the coil position a step; a key pressed anew
+    // after a report does so too.
+    void heldKeyKeepsTheSliderMoving_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("afterReport");
+        QTest::addColumn<int>("value");  // from 51, after the press and three repeats
+        QTest::newRow("Right") << Qt::Key_Right << false << 55;
+        QTest::newRow("Left") << Qt::Key_Left << false << 47;
+        QTest::newRow("Page Down") << Qt::Key_PageDown << false << 91;
+        QTest::newRow("Page Up") << Qt::Key_PageUp << false << 11;
+        QTest::newRow("Right after a report") << Qt::Key_Right << true << 56;
+    }
+    void heldKeyKeepsTheSliderMoving() {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, afterReport);
+        QFETCH(int, value);
+        auto* bar = control<QScrollBar>(main(), mainfields::slider);
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(windowOf(bar), Qt::Key_PageDown);
+        }
+        auto* frequency = control<QLineEdit>(main(), mainfields::frequency.name);
+        if (afterReport) {
+            frequency->clear();
+            hold(bar, key);
+            dismissFaultReports(main());
+        }
+        frequency->setText(u"7.1"_qs);
+        const ReportCounter reports;
+        QSignalSpy percentages(control<QLineEdit>(main(), mainfields::percentage),
+                               &QLineEdit::textChanged);
+        hold(bar, key);
+        QCOMPARE(bar->value(), value);
+        QCOMPARE(percentages.size(), 4);
+        QCOMPARE(percentages.last().at(0).toString(), QString::number(100 - value));
+        QCOMPARE(reports.of(main()), 0);
     }
 
     void buttonsReportOncePerAction_data() {

@@ -3,14 +3,13 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 
 #include "bitmap.h"
 #include "fault_report.h"
 #include "info/web_window_fields.h"
 #include "info/web_window_table.h"
+#include "link_label.h"
 #include "required_control.h"
 #include "window_builder.h"
 
@@ -29,11 +28,12 @@ WebWindow::WebWindow(UrlOpener open, const char* address, QWidget* parent)
     setGeometry(
         QRect(screenOrigin + QPoint(twipsToPixels(stored.x()), twipsToPixels(stored.y())), size()));
 
-    link_ = requiredControl<QLabel>(this, webfields::link);
+    link_ = requiredControl<LinkLabel>(this, webfields::link);
     link_->setText(QString::fromLatin1(address_));
     showWholeAddress();
     link_->setCursor(QCursor(bitmap(kHandCursor), kHandHotSpot.x(), kHandHotSpot.y()));
-    link_->installEventFilter(this);
+    connect(link_, &LinkLabel::activated, this,
+            [this] { runHandler(this, [this] { openWebPage(open_, address_); }); });
 }
 
 // The stored width holds the author's own address on one line. A longer
@@ -57,25 +57,6 @@ void WebWindow::showWholeAddress() {
             label->move(label->x() + shift, label->y());
         }
     }
-}
-
-// A Click is a left-button press on the link and its release over the link.
-bool WebWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != link_) {
-        return QWidget::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::MouseButtonPress) {
-        pressedOnLink_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* release = static_cast<QMouseEvent*>(event);
-        const bool click = pressedOnLink_ && release->button() == Qt::LeftButton &&
-                           link_->rect().contains(release->position().toPoint());
-        pressedOnLink_ = false;
-        if (click) {
-            runHandler(this, [this] { openWebPage(open_, address_); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace querlin

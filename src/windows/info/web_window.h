@@ -4,12 +4,13 @@
 
 #include "info/web_page.h"
 
-class QLabel;
-
 namespace querlin {
 
+class LinkLabel;
+
 // The web page link window, web: two explanatory labels and the link label
-// lblWebPage, whose Click opens the author's web page.
+// lblWebPage, which opens the author's web page when clicked, or pressed with
+// Return or Space.
 class WebWindow : public QWidget {
     Q_OBJECT
 
@@ -20,16 +21,12 @@ class WebWindow : public QWidget {
     explicit WebWindow(UrlOpener open, const char* address = kWebPageAddress,
                        QWidget* parent = nullptr);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void showWholeAddress();
 
     UrlOpener open_;
     const char* address_;
-    QLabel* link_;
-    bool pressedOnLink_ = false;
+    LinkLabel* link_;
 };
 
 }  // namespace querlin

@@ -31,12 +31,14 @@ constexpr const char* kAddress = kWebPageAddress;
 constexpr std::array<ControlRow, 3> kControls{{
     {"Label1", Label, {525, 75, 2265, 390}, kWhere, kText, R8, nullptr, kCentred},
     {"Label2", Label, {450, 750, 2490, 345}, kWhat, kText, R8, nullptr, kCentred},
-    {"lblWebPage", Label, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, nullptr, kLeft},
+    {"lblWebPage", Link, {525, 1335, 2205, 255}, kAddress, kLink, kLinkFont, nullptr, kLeft},
 }};
 
 // The labels are named by their texts; the link says where it leads.
 constexpr std::array<AccessibleCaption, 1> kCaptions{{
-    {"lblWebPage", {}, "link to the author's web page, opened in your default browser by a click"},
+    {"lblWebPage",
+     {},
+     "link to the author's web page, opened in your default browser by a click, Return or Space"},
 }};
 
 }  // namespace
