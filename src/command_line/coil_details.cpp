@@ -43,6 +43,7 @@ class Report {
     // One line, its figure put where %1 stands, and the figure under its key.
     void add(const char* key, const Figure& figure, const QString& line) {
         details_.figures.insert(QLatin1String(key), figure.value);
+        details_.texts.insert(QLatin1String(key), figure.text);
         if (!line.isEmpty()) {
             details_.lines << line.arg(figure.text);
         }
@@ -60,7 +61,7 @@ class Report {
 CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
                               const QLocale& locale) {
     CoilVariables v;
-    CoilDetails details{designCoil(coil, locale, v), {}, {}, {}};
+    CoilDetails details{designCoil(coil, locale, v), {}, {}, {}, {}, false};
     const Winding winding{v.nt.value(), 2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
     const WindingOutcome outcome = windingDetails(winding, frequency);
     if (const auto* why = std::get_if<QString>(&outcome)) {
@@ -94,6 +95,7 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
                QStringLiteral("self-resonance: about %1 MHz"));
     report.add("reactance", significant(at.reactance, 3, locale),
                QStringLiteral("reactance at %2 MHz: %1 ohms").arg(u"%1", mhz));
+    details.nearSelfResonance = at.nearSelfResonance;
     if (at.nearSelfResonance) {
         details.lines << QStringLiteral(
                              "warning: %1 MHz is above a third of the self-resonance, where the "
@@ -101,6 +103,22 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
                              .arg(mhz);
     }
     return details;
+}
+
+WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
+    const CoilDetails details = designCoilDetails(coil, frequency, locale);
+    if (!details.whyNot.isEmpty()) {
+        throw WindingFault{details.whyNot};
+    }
+    if (details.nearSelfResonance) {
+        throw WindingFault{
+            QStringLiteral("At %1 MHz the loading coil is above a third of its self-resonance of "
+                           "about %2 MHz: it acts as more inductance than its winding's, with "
+                           "less Q, so the check cannot take its Q.")
+                .arg(locale.toString(frequency), details.texts.value(u"self_resonance"_qs))};
+    }
+    return {details.results.front().text, details.figures.value(u"q"_qs).toDouble(),
+            details.texts.value(u"q"_qs)};
 }
 
 }  // namespace querlin::cli

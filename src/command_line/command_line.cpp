@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -40,7 +41,8 @@ const char* const kUsageLines =
     "  or:  querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
     "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]\n"
     "  or:  querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
-    "         [--feedline OHMS] [--segments N] [--height H] [--wire copper] [--coil-q Q]\n"
+    "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
+    "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
     "  or:  querlin-calc --batch < commands";
 
@@ -84,6 +86,18 @@ const char* const kDescription =
     "and, with --wire copper or --coil-q, efficiency (per cent of the input power\n"
     "radiated). A figure not found is none, null in JSON. dipole --sweep --check\n"
     "adds these columns to the table.\n"
+    "\n"
+    "check --coil-diameter D --coil-length L --coil-wire W (inches, all three\n"
+    "together and without --coil-q) winds each loading coil as coil --details\n"
+    "does for the computed inductance and takes its Q at the design frequency,\n"
+    "as --details prints it, for --coil-q: it prints coil_turns (the coil\n"
+    "window's turns) and coil_q before the figures, and efficiency. Where the\n"
+    "coil cannot be wound or its Q estimated (a winding that does not fit, a\n"
+    "fault of the coil window's calculation, a design frequency above a third\n"
+    "of the coil's self-resonance), the reason goes to standard error and the\n"
+    "status is 1, before the engine runs. dipole --sweep --check winds the coil\n"
+    "of each position, with coil_turns and coil_q as columns; the first position\n"
+    "whose coil cannot be wound ends the table as a fault does.\n"
     "\n"
     "Numbers are read as the windows read them, in the C locale unless --locale\n"
     "is given. A calculation that faults prints the windows' message on standard\n"
@@ -134,6 +148,12 @@ constexpr OptionForm kOptions[] = {
     {"coil-q", "Q",
      "nec, check: the coils' Q, for their loss: a series resistance of their reactance over Q "
      "at the design frequency; none without."},
+    {"coil-diameter", "D",
+     "check, dipole --sweep --check: wind each loading coil on this diameter, in inches, as the "
+     "coil window designs it, and take its Q for the coils' loss; with --coil-length and "
+     "--coil-wire, without --coil-q."},
+    {"coil-length", "L", "check, dipole --sweep --check: the length of that coil, in inches."},
+    {"coil-wire", "W", "check, dipole --sweep --check: the wire diameter of that coil, in inches."},
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"details", nullptr,
      "coil: also the winding's inductance by Nagaoka's coefficient, its difference from the "
@@ -156,6 +176,8 @@ enum class Command { Dipole, Match, Coil, Nec, Check };
 
 // The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
 const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
+// The loading coil to wind, which check and dipole --sweep --check take.
+const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 
 // What a command needs and what more it takes.
 struct CommandForm {
@@ -169,7 +191,8 @@ const CommandForm kCommands[] = {
     {"dipole",
      Command::Dipole,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "sweep", "json", "locale", "check", "feedline"} + kModelOptions},
+     QStringList{"metric", "sweep", "json", "locale", "check", "feedline"} + kModelOptions +
+         kCoilOptions},
     {"match",
      Command::Match,
      {"frequency", "length", "element", "position", "feedline"},
@@ -185,7 +208,7 @@ const CommandForm kCommands[] = {
     {"check",
      Command::Check,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "json", "locale", "feedline"} + kModelOptions},
+     QStringList{"metric", "json", "locale", "feedline"} + kModelOptions + kCoilOptions},
 };
 
 // A command with its inputs, as the words give it.
@@ -201,6 +224,7 @@ struct Request {
     bool json = false;
     bool locale = false;
     ModelWords model;
+    std::optional<Coil> loadingCoil;  // its size as typed, the inductance left out
     QString output;
 };
 
@@ -238,12 +262,12 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
     if (dipole && request.check && !request.sweep) {
         misused(QStringLiteral("--check goes with --sweep; for one position, use check."));
     }
-    for (const QString& name : kModelOptions + QStringList{u"feedline"_qs}) {
+    for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"feedline"_qs}) {
         if (dipole && !request.check && parser.isSet(name)) {
             misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
         }
     }
-    for (const QString& name : kModelOptions + QStringList{u"output"_qs}) {
+    for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"output"_qs}) {
         if (parser.isSet(name) && parser.value(name).isEmpty()) {
             misused(QStringLiteral("--%1 needs a value.").arg(name));
         }
@@ -254,6 +278,20 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
     request.output = value("output");
     if (request.model.copper && value("wire") != u"copper") {
         misused(QStringLiteral("--wire takes copper, not '%1'.").arg(value("wire")));
+    }
+    const auto coilSize = std::count_if(kCoilOptions.begin(), kCoilOptions.end(),
+                                        [&](const QString& name) { return parser.isSet(name); });
+    if (coilSize > 0) {
+        if (coilSize < kCoilOptions.size()) {
+            misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
+        }
+        if (!request.model.coilQ.isEmpty()) {
+            misused(
+                QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
+                               "--coil-diameter, --coil-length and --coil-wire, not both."));
+        }
+        request.loadingCoil =
+            Coil{{}, value("coil-diameter"), value("coil-length"), value("coil-wire")};
     }
     if (request.check && request.feedline.isEmpty()) {
         request.feedline = QStringLiteral("50");
@@ -381,34 +419,70 @@ QString csvField(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-// The upper CALCULATE of a model's request and, for its check, the lower one.
-ModelDesign modelDesign(const Request& request, const Antenna& antenna, const QLocale& locale) {
-    return designForModel(antenna, request.check ? request.feedline : QString(), locale);
-}
-
 double feedlineOhms(const Request& request, const QLocale& locale) {
     return request.check ? positiveOption(u"feedline"_qs, request.feedline, locale) : 0;
 }
 
-// What nec and check give: the design, the model's options and, for check,
-// the engine's figures. The options are read first, then the formula runs,
-// and only then the engine.
+// What nec and check give: the design, the model's options, the loading coil
+// as wound and, for check, the engine's figures. The options are read first,
+// then the formula runs, then the coil is wound, and only then the engine.
 struct ModelResults {
     antenna::ModelOptions options;
     ModelDesign design;
+    std::optional<WoundCoil> coil;
     Figures figures;
 };
 
+// The upper CALCULATE of a model's request and, for its check, the lower one;
+// with a loading coil to wind, the coil for the computed inductance, whose Q
+// the options then take for the coils' loss.
+ModelResults modelDesign(const Request& request, const Antenna& antenna,
+                         const antenna::ModelOptions& options, const QLocale& locale) {
+    ModelResults results{
+        options,
+        designForModel(antenna, request.check ? request.feedline : QString(), locale),
+        {},
+        {}};
+    if (request.loadingCoil) {
+        Coil coil = *request.loadingCoil;
+        coil.inductance = resultText(results.design.results, "inductance");
+        results.coil = woundCoil(coil, results.design.dipole.frequency, locale);
+        results.options.coilQ = results.coil->q;
+    }
+    return results;
+}
+
 ModelResults modelResults(const Request& request, const QLocale& locale,
                           const antenna::NecEngine& engine) {
-    ModelResults results;
-    results.options = modelOptions(request.model, request.antenna.metric, locale);
+    const antenna::ModelOptions options =
+        modelOptions(request.model, request.antenna.metric, locale);
     const double feedline = feedlineOhms(request, locale);
-    results.design = modelDesign(request, request.antenna, locale);
+    ModelResults results = modelDesign(request, request.antenna, options, locale);
     if (request.form->command == Command::Check) {
         results.figures = checkFigures(results.design, results.options, feedline, engine);
     }
     return results;
+}
+
+// The texts of a model's results, with the wound coil's turns and Q.
+Results modelTexts(const ModelResults& results) {
+    Results texts = results.design.results;
+    if (results.coil) {
+        texts.push_back({"coil_turns", results.coil->turns});
+        texts.push_back({"coil_q", results.coil->qText});
+    }
+    return texts;
+}
+
+// A model's results as JSON: its texts, the coil's Q and the figures as numbers.
+QJsonObject modelJson(const ModelResults& results) {
+    QJsonObject object = jsonOf(results.design.results);
+    if (results.coil) {
+        object.insert(QLatin1String("coil_turns"), results.coil->turns);
+        object.insert(QLatin1String("coil_q"), results.coil->q);
+    }
+    insertFigures(object, results.figures);
+    return object;
 }
 
 // The coil's texts and its details' figures, or why there are none.
@@ -434,18 +508,18 @@ std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& l
         return {jsonOf(design(request, locale)), kSuccess};
     }
     const ModelResults results = modelResults(request, locale, engine);
-    QJsonObject object = jsonOf(results.design.results);
+    QJsonObject object = modelJson(results);
     if (command == Command::Nec) {
         object.insert(QLatin1String("deck"),
                       deckOf(request.antenna, results.design, results.options));
     }
-    insertFigures(object, results.figures);
     return {object, kSuccess};
 }
 
 // Every position in ascending order, each a fresh press of CALCULATE with the
-// slider there; the first fault ends the table. With --check the engine then
-// runs the designs before the fault, several at a time.
+// slider there, and its own loading coil wound; the first fault ends the
+// table. With --check the engine then runs the designs before the fault,
+// several at a time.
 void sweep(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
            std::ostream& out) {
     const antenna::ModelOptions options =
@@ -454,51 +528,56 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
     const double feedline = feedlineOhms(request, locale);
     if (!request.json) {
         QStringList header{u"position,distance,inductance,impedance"_qs};
+        if (request.loadingCoil) {
+            header << u"coil_turns,coil_q"_qs;
+        }
         if (request.check) {
-            header << figureNames(options);
+            header << figureNames(options, request.loadingCoil.has_value());
         }
         writeLine(out, header.join(u',').toUtf8());
     }
-    std::vector<ModelDesign> designs;
-    std::optional<HandlerFault> fault;
+    std::vector<ModelResults> designs;
+    std::exception_ptr fault;
     Antenna antenna = request.antenna;
     for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
         antenna.slider = sliderValueFor(percentage);
         try {
-            designs.push_back(modelDesign(request, antenna, locale));
-        } catch (const HandlerFault& f) {
-            fault = f;
+            designs.push_back(modelDesign(request, antenna, options, locale));
+        } catch (const HandlerFault&) {
+            fault = std::current_exception();
+            break;
+        } catch (const WindingFault&) {
+            fault = std::current_exception();
             break;
         }
         // The table shows the upper CALCULATE's three texts.
-        designs.back().results.resize(3);
+        designs.back().design.results.resize(3);
     }
-    std::vector<Figures> figures(designs.size());
     if (request.check) {
         antenna::forEachConcurrently(static_cast<int>(designs.size()), [&](int i) {
-            figures[i] = checkFigures(designs[i], options, feedline, engine);
+            designs[i].figures =
+                checkFigures(designs[i].design, designs[i].options, feedline, engine);
         });
     }
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const int percentage = kFirstPosition + static_cast<int>(i);
         if (request.json) {
-            QJsonObject object = jsonOf(designs[i].results);
-            insertFigures(object, figures[i]);
+            QJsonObject object = modelJson(designs[i]);
             object.insert(QLatin1String("position"), percentage);
             writeJson(out, object);
             continue;
         }
         QStringList row{QString::number(percentage)};
-        for (const Result& result : designs[i].results) {
+        for (const Result& result : modelTexts(designs[i])) {
             row << csvField(result.text);
         }
-        for (const Figure& figure : figures[i]) {
+        for (const Figure& figure : designs[i].figures) {
             row << csvField(figureText(figure, locale, false));
         }
         writeLine(out, row.join(u',').toUtf8());
     }
     if (fault) {
-        throw *fault;
+        std::rethrow_exception(fault);
     }
 }
 
@@ -524,6 +603,8 @@ std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::str
         return {{{QStringLiteral("usage"), error.message}}, kUsage};
     } catch (const HandlerFault& fault) {
         return {{{QStringLiteral("fault"), fault.message()}}, kFault};
+    } catch (const WindingFault& fault) {
+        return {{{QStringLiteral("fault"), fault.message}}, kFault};
     } catch (const antenna::NecError& error) {
         return {{{QStringLiteral("engine"), error.message}}, kEngine};
     }
@@ -596,7 +677,7 @@ int printResults(const Request& request, const QLocale& locale, const antenna::N
     if (request.form->command == Command::Check) {
         // Each text and figure on a line of its own, after its JSON key.
         const ModelResults results = modelResults(request, locale, engine);
-        for (const Result& result : results.design.results) {
+        for (const Result& result : modelTexts(results)) {
             writeLine(out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
         }
         for (const Figure& figure : results.figures) {
@@ -658,6 +739,10 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     } catch (const HandlerFault& fault) {
         out.flush();
         writeLine(err, fault.message().toUtf8());
+        return kFault;
+    } catch (const WindingFault& fault) {
+        out.flush();
+        writeLine(err, fault.message.toUtf8());
         return kFault;
     } catch (const antenna::NecError& error) {
         out.flush();

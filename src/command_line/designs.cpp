@@ -51,6 +51,15 @@ Results dipoleResults(const MemoryFields& fields) {
 
 }  // namespace
 
+QString resultText(const Results& results, const char* name) {
+    for (const Result& result : results) {
+        if (qstrcmp(result.name, name) == 0) {
+            return result.text;
+        }
+    }
+    return {};
+}
+
 Results designDipole(const Antenna& antenna, const QLocale& locale) {
     DipoleVariables variables;
     return dipoleResults(calculatedDipole(antenna, {}, locale, variables));

@@ -36,6 +36,9 @@ struct Result {
 };
 using Results = std::vector<Result>;
 
+// The text of the result of that name; empty when there is none.
+QString resultText(const Results& results, const char* name);
+
 // Each runs a freshly opened window's handlers over its fields held in memory,
 // as its buttons run them, and gives the texts its result fields then show.
 // A handler's fault ends the design: it throws the HandlerFault.

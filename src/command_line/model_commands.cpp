@@ -76,14 +76,7 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     const antenna::LoadedDipole& d = design.dipole;
     const QString unit = antenna.metric ? u"metres"_qs : u"feet"_qs;
     const QString element = antenna.metric ? u"millimetres"_qs : u"inches"_qs;
-    const auto textOf = [&](const char* name) {
-        for (const Result& result : design.results) {
-            if (qstrcmp(result.name, name) == 0) {
-                return result.text;
-            }
-        }
-        return QString();
-    };
+    const auto textOf = [&](const char* name) { return resultText(design.results, name); };
     QStringList comments{
         QStringLiteral("QUERLIN loaded dipole for %1 MHz, %2 %3 long, element %4 %5,")
             .arg(antenna.frequency, antenna.length, unit, antenna.element, element),
@@ -111,10 +104,10 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments, true);
 }
 
-QStringList figureNames(const antenna::ModelOptions& options) {
+QStringList figureNames(const antenna::ModelOptions& options, bool coilLoss) {
     QStringList names;
     for (const FigureForm& form : kFigureForms) {
-        if (qstrcmp(form.name, "efficiency") != 0 || withLoss(options)) {
+        if (qstrcmp(form.name, "efficiency") != 0 || withLoss(options) || coilLoss) {
             names << QLatin1String(form.name);
         }
     }

@@ -40,8 +40,9 @@ struct Figure {
 };
 using Figures = std::vector<Figure>;
 
-// The keys of the figures a check with these options gives, in order.
-QStringList figureNames(const antenna::ModelOptions& options);
+// The keys of the figures a check with these options gives, in order; with
+// coilLoss the coils' Q comes from their winding, design by design.
+QStringList figureNames(const antenna::ModelOptions& options, bool coilLoss);
 
 // The engine's figures for a design, in the order of figureNames.
 Figures checkFigures(const ModelDesign& design, const antenna::ModelOptions& options,
