@@ -18,54 +18,47 @@ struct NoVariables {};
 void nothing(Fields& /*fields*/, NoVariables& /*variables*/) {}
 
 // A window named Form1 with one text box, Text1, and no button at all.
-template <typename Binding>
-void bindOnForm1(Binding bind) {
+void bindOnForm1(void (*bind)(QWidget& window, const char* name), const char* name) {
     int argc = 1;
-    char name[] = "missing_control_test";
-    char* argv[] = {name, nullptr};
+    char program[] = "missing_control_test";
+    char* argv[] = {program, nullptr};
     QApplication application(argc, argv);
     QWidget window;
     window.setObjectName(QStringLiteral("Form1"));
     (new QLineEdit(&window))->setObjectName(QStringLiteral("Text1"));
-    bind(window);
+    bind(window, name);
+}
+
+void bindHandler(QWidget& window, const char* name) {
+    WidgetFields fields(&window);
+    NoVariables variables;
+    const Handler<NoVariables> handlers[] = {{name, &nothing}};
+    bindHandlers<NoVariables>(&window, fields, variables, handlers);
+}
+
+void nameCaption(QWidget& window, const char* name) {
+    const AccessibleCaption captions[] = {{name, {"Text1"}}};
+    nameControls(&window, captions);
 }
 
 struct Binding {
     const char* what;
-    void (*bind)(QWidget& window);
-    const char* message;
+    void (*bind)(QWidget& window, const char* name);
+    const char* name;
 };
 
 const Binding kBindings[] = {
-    {"a handler to a control the table lacks",
-     [](QWidget& window) {
-         WidgetFields fields(&window);
-         NoVariables variables;
-         const Handler<NoVariables> handlers[] = {{"Command9", &nothing}};
-         bindHandlers<NoVariables>(&window, fields, variables, handlers);
-     },
-     "Form1 has no control Command9"},
-    {"a button's handler to a text box of that name",
-     [](QWidget& window) {
-         WidgetFields fields(&window);
-         NoVariables variables;
-         const Handler<NoVariables> handlers[] = {{"Text1", &nothing}};
-         bindHandlers<NoVariables>(&window, fields, variables, handlers);
-     },
-     "Form1 has no control Text1"},
-    {"a screen reader's name to a control the table lacks",
-     [](QWidget& window) {
-         const AccessibleCaption captions[] = {{"Text9", {"Text1"}}};
-         nameControls(&window, captions);
-     },
-     "Form1 has no control Text9"},
+    {"a handler to a control the table lacks", &bindHandler, "Command9"},
+    {"a button's handler to a text box of that name", &bindHandler, "Text1"},
+    {"a screen reader's name to a control the table lacks", &nameCaption, "Text9"},
 };
 
 TEST(MissingControl, StopsNamingTheWindowAndTheControl) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (const Binding& binding : kBindings) {
         SCOPED_TRACE(binding.what);
-        EXPECT_DEATH(bindOnForm1(binding.bind), binding.message);
+        EXPECT_DEATH(bindOnForm1(binding.bind, binding.name),
+                     std::string("Form1 has no control ") + binding.name);
     }
 }
 
