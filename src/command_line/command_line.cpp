@@ -575,10 +575,6 @@ Figure figureOf(const Figures& figures, const char* name) {
     return figure == figures.end() ? Figure{name, std::nan("")} : *figure;
 }
 
-double figureValue(const Figures& figures, const char* name) {
-    return figureOf(figures, name).value;
-}
-
 // The sweep's designs as a picture, in the file --plot names, the worked
 // position's texts as the table would print them.
 void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
@@ -604,7 +600,7 @@ void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
         const Figures& figures = designs[i].figures;
         plot.points.push_back(
             {kFirstPosition + static_cast<int>(i), designs[i].design.dipole.inductance,
-             figureValue(figures, "resonant_inductance"), figureValue(figures, "resonance")});
+             figureOf(figures, "resonant_inductance").value, figureOf(figures, "resonance").value});
     }
     const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
     save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));

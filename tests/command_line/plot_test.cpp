@@ -95,6 +95,14 @@ TEST(Plot, DrawsTheSweepsNumbersWhereTheAxesPutThem) {
         ASSERT_EQ(plot.points.size(), 99U);
         const PlotLayout layout = plotLayout(plot);
         EXPECT_EQ(layout.resonance.has_value(), c.checked);
+        // The margins plot.h gives, and the axes' ends at the frames' corners.
+        const PlotPanel& last = c.checked ? *layout.resonance : layout.inductance;
+        EXPECT_EQ(layout.inductance.frame.topLeft(), QPointF(90, 80));
+        EXPECT_EQ(last.frame.bottomRight(), QPointF(1100 - 240, 760 - 60));
+        for (const PlotPanel& panel : {layout.inductance, last}) {
+            EXPECT_EQ(panel.at(0, panel.low), panel.frame.bottomLeft());
+            EXPECT_EQ(panel.at(100, panel.high), panel.frame.topRight());
+        }
         for (const int position : {5, 25, 70, 90}) {
             SCOPED_TRACE(position);
             const SweepPoint& point = plot.points.at(position - 1);
