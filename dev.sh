@@ -16,9 +16,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs: the compiler and build tools,
-# Qt, the fonts the windows are laid out for, and help2man for querlin-calc's
-# manual page.
-PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation help2man)
+# Qt with its SVG module for querlin-calc's plots, the fonts the windows are laid
+# out for, and help2man for querlin-calc's manual page.
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
 # The test libraries, and the freedesktop validators and file(1) that check the
 # installed tree.
 TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -18,6 +19,7 @@
 #include "designs.h"
 #include "handler_fault.h"
 #include "model_commands.h"
+#include "plot.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
@@ -44,6 +46,8 @@ const char* const kUsageLines =
     "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
     "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
+    "  or:  querlin-calc dipole ... --sweep [--check [...]] --plot FILE.png|FILE.svg "
+    "[--position PCT]\n"
     "  or:  querlin-calc --batch < commands";
 
 const char* const kDescription =
@@ -86,6 +90,12 @@ const char* const kDescription =
     "and, with --wire copper or --coil-q, efficiency (per cent of the input power\n"
     "radiated). A figure not found is none, null in JSON. dipole --sweep --check\n"
     "adds these columns to the table.\n"
+    "\n"
+    "dipole --sweep --plot FILE draws the table as a picture in place of printing\n"
+    "it: each coil's inductance against its position and, with --check, the\n"
+    "inductance NEC-2 needs for resonance and where each design resonates against\n"
+    "the design frequency; PNG or SVG by the file's extension. --position marks\n"
+    "one position on it. It needs no display.\n"
     "\n"
     "check --coil-diameter D --coil-length L --coil-wire W (inches, all three\n"
     "together and without --coil-q) winds each loading coil as coil --details\n"
@@ -165,6 +175,9 @@ constexpr OptionForm kOptions[] = {
     {"check", nullptr,
      "dipole --sweep: the check's figures of every position too, as further columns; takes "
      "the options of check."},
+    {"plot", "FILE",
+     "dipole --sweep: draw the table in FILE instead of printing it, as a PNG or SVG picture "
+     "by the name's ending (.png or .svg); with --position, that position marked."},
     {"json", nullptr, "One compact JSON object per result, its texts as strings."},
     {"locale", nullptr,
      "Read and write numbers in the user's locale, as the windows do, instead of the C locale."},
@@ -191,7 +204,7 @@ const CommandForm kCommands[] = {
     {"dipole",
      Command::Dipole,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "sweep", "json", "locale", "check", "feedline"} + kModelOptions +
+     QStringList{"metric", "sweep", "json", "locale", "check", "feedline", "plot"} + kModelOptions +
          kCoilOptions},
     {"match",
      Command::Match,
@@ -226,6 +239,8 @@ struct Request {
     ModelWords model;
     std::optional<Coil> loadingCoil;  // its size as typed, the inductance left out
     QString output;
+    QString plot;               // the picture's file, for a sweep drawn
+    std::optional<int> worked;  // the position it marks, per cent
 };
 
 // The parser knows every option; each command then checks which it was given.
@@ -298,6 +313,24 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
     }
 }
 
+// The picture of a sweep: its file, PNG or SVG by the name's ending.
+void plotRequest(const QCommandLineParser& parser, Request& request) {
+    if (!parser.isSet(QStringLiteral("plot"))) {
+        return;
+    }
+    if (!request.sweep) {
+        misused(QStringLiteral("--plot draws a --sweep."));
+    }
+    if (request.json) {
+        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
+    }
+    request.plot = parser.value(QStringLiteral("plot"));
+    const QString ending = QFileInfo(request.plot).suffix().toLower();
+    if (ending != u"png" && ending != u"svg") {
+        misused(QStringLiteral("--plot writes a .png or .svg file, not '%1'.").arg(request.plot));
+    }
+}
+
 // The request the parsed words make. The switches --help, --version and
 // --batch are the caller's business.
 Request request(const QCommandLineParser& parser) {
@@ -314,12 +347,17 @@ Request request(const QCommandLineParser& parser) {
         misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
     }
     const bool sweep = parser.isSet(QStringLiteral("sweep"));
+    const bool plot = sweep && parser.isSet(QStringLiteral("plot"));
     const auto needed = [&](const QString& name) {
         return form->needs.contains(name) && !(sweep && name == u"position");
     };
+    // A plotted sweep takes the position to mark.
+    const auto taken = [&](const QString& name) {
+        return form->takes.contains(name) || (plot && name == u"position");
+    };
     for (const OptionForm& option : kOptions) {
         const QString name = QString::fromLatin1(option.name);
-        if (parser.isSet(name) && !needed(name) && !form->takes.contains(name)) {
+        if (parser.isSet(name) && !needed(name) && !taken(name)) {
             misused(sweep && name == u"position"
                         ? QStringLiteral("--sweep takes every position: leave out --position.")
                         : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(form->name), name));
@@ -354,10 +392,13 @@ Request request(const QCommandLineParser& parser) {
     request.antenna.metric = parser.isSet(QStringLiteral("metric"));
     if (!sweep) {
         request.antenna.slider = position(value("position"));
+    } else if (parser.isSet(QStringLiteral("position"))) {
+        request.worked = coilPercentage(position(value("position")));
     }
     request.feedline = value("feedline");
     request.check = parser.isSet(QStringLiteral("check")) || form->command == Command::Check;
     modelRequest(parser, request);
+    plotRequest(parser, request);
     return request;
 }
 
@@ -516,6 +557,55 @@ std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& l
     return {object, kSuccess};
 }
 
+// Writes a whole file or none; what could not be written has the engine's
+// status, as a deck the engine cannot read has.
+void save(const QString& path, const QByteArray& bytes, const QString& what) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
+        throw antenna::NecError{
+            QStringLiteral("Could not write %1 to %2: %3").arg(what, path, file.errorString())};
+    }
+}
+
+// The figure of that name; NaN when the check gave none.
+Figure figureOf(const Figures& figures, const char* name) {
+    const auto figure = std::find_if(figures.begin(), figures.end(), [&](const Figure& f) {
+        return QLatin1String(f.name) == QLatin1String(name);
+    });
+    return figure == figures.end() ? Figure{name, std::nan("")} : *figure;
+}
+
+// The sweep's designs as a picture, in the file --plot names, the worked
+// position's texts as the table would print them.
+void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
+               const QLocale& locale) {
+    const Antenna& antenna = request.antenna;
+    SweepPlot plot{QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
+                       .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
+                            antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs),
+                   designs.front().design.dipole.frequency,
+                   request.check,
+                   request.worked,
+                   {},
+                   {},
+                   {}};
+    const std::size_t worked = request.worked.value_or(0) - kFirstPosition;
+    if (request.worked && worked < designs.size()) {
+        plot.workedInductance =
+            resultText(designs[worked].design.results, "inductance") + QStringLiteral(" µH");
+        plot.workedResonance =
+            figureText(figureOf(designs[worked].figures, "resonance"), locale, true);
+    }
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const Figures& figures = designs[i].figures;
+        plot.points.push_back(
+            {kFirstPosition + static_cast<int>(i), designs[i].design.dipole.inductance,
+             figureOf(figures, "resonant_inductance").value, figureOf(figures, "resonance").value});
+    }
+    const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
+    save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
+}
+
 // Every position in ascending order, each a fresh press of CALCULATE with the
 // slider there, and its own loading coil wound; the first fault ends the
 // table. With --check the engine then runs the designs before the fault,
@@ -526,7 +616,8 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
         request.check ? modelOptions(request.model, request.antenna.metric, locale)
                       : antenna::ModelOptions{};
     const double feedline = feedlineOhms(request, locale);
-    if (!request.json) {
+    const bool drawn = !request.plot.isEmpty();
+    if (!request.json && !drawn) {
         QStringList header{u"position,distance,inductance,impedance"_qs};
         if (request.loadingCoil) {
             header << u"coil_turns,coil_q"_qs;
@@ -559,7 +650,10 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
                 checkFigures(designs[i].design, designs[i].options, feedline, engine);
         });
     }
-    for (std::size_t i = 0; i < designs.size(); ++i) {
+    if (drawn && !designs.empty()) {
+        drawSweep(request, designs, locale);
+    }
+    for (std::size_t i = 0; i < designs.size() && !drawn; ++i) {
         const int percentage = kFirstPosition + static_cast<int>(i);
         if (request.json) {
             QJsonObject object = modelJson(designs[i]);
@@ -591,7 +685,7 @@ std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::str
         if (!parser.parse(words)) {
             misused(parser.errorText());
         }
-        for (const char* whole : {"batch", "sweep", "help", "version", "output"}) {
+        for (const char* whole : {"batch", "sweep", "help", "version", "output", "plot"}) {
             if (parser.isSet(QString::fromLatin1(whole))) {
                 misused(
                     QStringLiteral("--%1 cannot be a line of a batch.").arg(QLatin1String(whole)));
@@ -629,11 +723,7 @@ void printDeck(const Request& request, const ModelResults& results, std::ostream
         writeLine(out, deck.chopped(1).toUtf8());
         return;
     }
-    QSaveFile file(request.output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(deck.toUtf8()) < 0 || !file.commit()) {
-        throw antenna::NecError{QStringLiteral("Could not write the deck to %1: %2")
-                                    .arg(request.output, file.errorString())};
-    }
+    save(request.output, deck.toUtf8(), QStringLiteral("the deck"));
 }
 
 // A coil's texts, then its details a line each, or on standard error why

@@ -1,0 +1,165 @@
+#include "plot.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <cmath>
+#include <sstream>
+
+#include "command_line.h"
+#include "support/qstring_printer.h"
+
+namespace querlin::cli {
+namespace {
+
+const QStringList kFortyFoot{u"querlin-calc"_qs, u"dipole"_qs,   u"--frequency"_qs,
+                             u"7.1"_qs,          u"--length"_qs, u"40"_qs,
+                             u"--element"_qs,    u"0.08"_qs,     u"--sweep"_qs};
+// Fewer segments than the default keep the checked sweeps quick; the plot
+// draws whatever the engine says.
+const QStringList kChecked{u"--check"_qs, u"--segments"_qs, u"21"_qs};
+
+// querlin-calc run over the words: its status and standard output.
+std::pair<int, QString> calc(const QStringList& words) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run(words, in, out, err);
+    EXPECT_EQ(err.str(), "") << words.join(u' ').toStdString();
+    return {status, QString::fromStdString(out.str())};
+}
+
+// The sweep's table as the plot takes it, read from its CSV.
+SweepPlot plotOfTable(const QString& csv, bool checked) {
+    QStringList lines = csv.trimmed().split(u'\n');
+    const QStringList header = lines.takeFirst().split(u',');
+    const auto column = [&](const QStringList& row, const char* name) {
+        const QString text = row.value(header.indexOf(QLatin1String(name)));
+        return text == u"none" ? std::nan("") : text.toDouble();
+    };
+    SweepPlot plot{{}, 7.1, checked, {}, {}, {}, {}};
+    for (const QString& line : lines) {
+        const QStringList row = line.split(u',');
+        plot.points.push_back({row.front().toInt(), column(row, "inductance"),
+                               column(row, "resonant_inductance"), column(row, "resonance")});
+    }
+    return plot;
+}
+
+// Whether a pixel within two of that point has about the colour: the curves
+// are drawn antialiased, 2.5 pixels wide.
+bool drawnNear(const QImage& image, QPointF point, const QColor& colour, int reach = 2) {
+    for (int dx = -reach; dx <= reach; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor pixel =
+                image.pixelColor(std::lround(point.x()) + dx, std::lround(point.y()) + dy);
+            if (std::abs(pixel.red() - colour.red()) < 40 &&
+                std::abs(pixel.green() - colour.green()) < 40 &&
+                std::abs(pixel.blue() - colour.blue()) < 40) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// A sweep drawn as a PNG: the size the layout gives, each curve where the
+// table's own numbers put it through the plot's axes, and not a fifth of the
+// panel higher, the target's line at the design frequency. The positions
+// avoid where the engine's inductance and the formula's cross.
+TEST(Plot, DrawsTheSweepsNumbersWhereTheAxesPutThem) {
+    struct Case {
+        QStringList options;
+        bool checked;
+    };
+    const Case cases[] = {{{}, false}, {kChecked, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(u' ').toStdString());
+        const auto [status, csv] = calc(kFortyFoot + c.options);
+        ASSERT_EQ(status, kSuccess);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(u"sweep.png"_qs);
+        EXPECT_EQ(calc(kFortyFoot + c.options + QStringList{u"--plot"_qs, file}),
+                  std::make_pair(kSuccess, QString()));
+
+        QImageReader reader(file);
+        EXPECT_EQ(reader.format(), "png");
+        const QImage image = reader.read();
+        ASSERT_EQ(image.size(), kPlotSize);
+        const SweepPlot plot = plotOfTable(csv, c.checked);
+        ASSERT_EQ(plot.points.size(), 99U);
+        const PlotLayout layout = plotLayout(plot);
+        EXPECT_EQ(layout.resonance.has_value(), c.checked);
+        // The margins plot.h gives, and the axes' ends at the frames' corners.
+        const PlotPanel& last = c.checked ? *layout.resonance : layout.inductance;
+        EXPECT_EQ(layout.inductance.frame.topLeft(), QPointF(90, 80));
+        EXPECT_EQ(last.frame.bottomRight(), QPointF(1100 - 240, 760 - 60));
+        for (const PlotPanel& panel : {layout.inductance, last}) {
+            EXPECT_EQ(panel.at(0, panel.low), panel.frame.bottomLeft());
+            EXPECT_EQ(panel.at(100, panel.high), panel.frame.topRight());
+        }
+        for (const int position : {5, 25, 70, 90}) {
+            SCOPED_TRACE(position);
+            const SweepPoint& point = plot.points.at(position - 1);
+            const QPointF at = layout.inductance.at(position, point.inductance);
+            EXPECT_TRUE(drawnNear(image, at, kFormulaColour));
+            const double fifth = layout.inductance.frame.height() / 5;
+            EXPECT_FALSE(drawnNear(image, at - QPointF(0, fifth), kFormulaColour));
+            if (!c.checked) {
+                continue;
+            }
+            EXPECT_TRUE(drawnNear(image, layout.inductance.at(position, point.resonantInductance),
+                                  kEngineColour));
+            EXPECT_TRUE(drawnNear(image, layout.resonance->at(position, point.resonance),
+                                  kResonanceColour));
+            // The target's line is dashed: look along it.
+            EXPECT_TRUE(
+                drawnNear(image, layout.resonance->at(position, plot.target), kTargetColour, 8));
+        }
+    }
+}
+
+// The worked position is ringed: the ring passes seven pixels right of the
+// point on the formula's curve.
+TEST(Plot, RingsTheWorkedPosition) {
+    const auto [status, csv] = calc(kFortyFoot);
+    ASSERT_EQ(status, kSuccess);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(u"sweep.png"_qs);
+    ASSERT_EQ(calc(kFortyFoot + QStringList{u"--position"_qs, u"50"_qs, u"--plot"_qs, file}).first,
+              kSuccess);
+    const QImage image(file);
+    const SweepPlot plot = plotOfTable(csv, false);
+    const QPointF point = plotLayout(plot).inductance.at(50, plot.points.at(49).inductance);
+    EXPECT_TRUE(drawnNear(image, point + QPointF(7, 0), Qt::black, 1));
+    EXPECT_FALSE(drawnNear(image, point + QPointF(-30, 0), Qt::black));
+}
+
+// An SVG by its name's ending: a picture Qt's SVG renderer reads, of the
+// plot's size, titled with the design.
+TEST(Plot, WritesAnSvgTitledWithTheDesign) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(u"sweep.SVG"_qs);
+    ASSERT_EQ(calc(kFortyFoot + QStringList{u"--metric"_qs, u"--plot"_qs, file}).first, kSuccess);
+    QSvgRenderer svg(file);
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(QPoint(), kPlotSize));
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(text.readAll().contains("Loaded dipole for 7.1 MHz, 40 m long, element 0.08 mm"));
+}
+
+}  // namespace
+}  // namespace querlin::cli
+
+int main(int argc, char* argv[]) {
+    // Drawing text needs the GUI application, as querlin-calc --plot makes it.
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
