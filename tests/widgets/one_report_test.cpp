@@ -13,8 +13,10 @@ using namespace querlin::testing;
 
 namespace {
 
-// A held mouse button stays down past the scroll bar's first auto-repeat, 500 ms
-// after the press; a held key sends the desktop's auto-repeated presses.
+// A push button held down with the mouse stays down as long as a person holds
+// it, longer than the desktop's 500 ms auto-repeat delay, so that a button
+// that repeated would click again; a held key sends the desktop's
+// auto-repeated presses.
 constexpr int kHoldMs = 600;
 
 void hold(QWidget* control, Qt::Key key = Qt::Key_unknown) {
@@ -27,6 +29,22 @@ void hold(QWidget* control, Qt::Key key = Qt::Key_unknown) {
     QTest::keyPress(windowOf(control), key);
     autoRepeat(control, key);
     QTest::keyRelease(windowOf(control), key);
+}
+
+// A press on the scroll bar's arrow or track repeats its step for as long as
+// it is held, unless the report that its first step opened ended it: wait,
+// with a deadline, until the report is up and the bar has stopped repeating.
+bool pressEndedWithOneReport(QScrollBar* bar, const ReportCounter& reports) {
+    // The repeating step is the slider's own protected state; a public
+    // using-declaration names it for reading, on any scroll bar.
+    struct RepeatingStep : QScrollBar {
+        using QAbstractSlider::repeatAction;
+    };
+    constexpr auto repeating = &RepeatingStep::repeatAction;
+    return QTest::qWaitFor([&] {
+        return reports.of(bar->window()) == 1 &&
+               (bar->*repeating)() == QAbstractSlider::SliderNoAction;
+    });
 }
 
 void wheelNotch(QWidget* control) {
@@ -113,14 +131,15 @@ class OneReportTest : public QObject {
             for (int x = from.x(); hand == Hand::Drag && x < bar->width(); x += 20) {
                 QTest::mouseMove(windowOf(bar), bar->mapTo(bar->window(), QPoint(x, from.y())));
             }
-            QTest::qWait(hand == Hand::Mouse ? kHoldMs : 0);
+            if (hand == Hand::Mouse) {
+                QVERIFY(pressEndedWithOneReport(bar, reports));
+            }
         }
         dismissFaultReports(main());
         if (hand == Hand::Key) {
             autoRepeat(bar, Qt::Key(part));
             QTest::keyRelease(windowOf(bar), Qt::Key(part));
         } else if (hand != Hand::Wheel) {
-            QTest::qWait(kHoldMs / 2);
             release(bar, hand == Hand::Drag ? QPoint(bar->width() - 1, bar->height() / 2) : at());
         }
         QCOMPARE(reports.of(main()), 1);
@@ -231,7 +250,7 @@ class OneReportTest : public QObject {
         control<QLineEdit>(main(), mainfields::frequency.name)->clear();
         auto* bar = control<QScrollBar>(main(), mainfields::slider);
         press(bar, partOf(bar, QStyle::SC_ScrollBarAddLine));
-        QTest::qWait(kHoldMs);
+        QVERIFY(pressEndedWithOneReport(bar, reports));
         release(bar, partOf(bar, QStyle::SC_ScrollBarAddLine));
         QCOMPARE(reports.of(main()), 1);
         QCOMPARE(bar->value(), 2);
