@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "designs.h"
+#include "antenna/designs.h"
 
 namespace querlin::cli {
 

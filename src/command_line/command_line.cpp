@@ -14,9 +14,10 @@
 #include <ostream>
 #include <string>
 
+#include "antenna/check_figures.h"
+#include "antenna/designs.h"
 #include "antenna/dipole_check.h"
 #include "coil_details.h"
-#include "designs.h"
 #include "handler_fault.h"
 #include "model_commands.h"
 #include "plot.h"
@@ -471,7 +472,7 @@ struct ModelResults {
     antenna::ModelOptions options;
     ModelDesign design;
     std::optional<WoundCoil> coil;
-    Figures figures;
+    antenna::Figures figures;
 };
 
 // The upper CALCULATE of a model's request and, for its check, the lower one;
@@ -500,7 +501,7 @@ ModelResults modelResults(const Request& request, const QLocale& locale,
     const double feedline = feedlineOhms(request, locale);
     ModelResults results = modelDesign(request, request.antenna, options, locale);
     if (request.form->command == Command::Check) {
-        results.figures = checkFigures(results.design, results.options, feedline, engine);
+        results.figures = antenna::checkFigures(results.design, results.options, feedline, engine);
     }
     return results;
 }
@@ -522,7 +523,7 @@ QJsonObject modelJson(const ModelResults& results) {
         object.insert(QLatin1String("coil_turns"), results.coil->turns);
         object.insert(QLatin1String("coil_q"), results.coil->q);
     }
-    insertFigures(object, results.figures);
+    antenna::insertFigures(object, results.figures);
     return object;
 }
 
@@ -567,40 +568,23 @@ void save(const QString& path, const QByteArray& bytes, const QString& what) {
     }
 }
 
-// The figure of that name; NaN when the check gave none.
-Figure figureOf(const Figures& figures, const char* name) {
-    const auto figure = std::find_if(figures.begin(), figures.end(), [&](const Figure& f) {
-        return QLatin1String(f.name) == QLatin1String(name);
-    });
-    return figure == figures.end() ? Figure{name, std::nan("")} : *figure;
-}
-
 // The sweep's designs as a picture, in the file --plot names, the worked
 // position's texts as the table would print them.
 void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
                const QLocale& locale) {
-    const Antenna& antenna = request.antenna;
-    SweepPlot plot{QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
-                       .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
-                            antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs),
+    SweepPlot plot{plotTitle(request.antenna),
                    designs.front().design.dipole.frequency,
                    request.check,
-                   request.worked,
+                   {},
                    {},
                    {},
                    {}};
-    const std::size_t worked = request.worked.value_or(0) - kFirstPosition;
-    if (request.worked && worked < designs.size()) {
-        plot.workedInductance =
-            resultText(designs[worked].design.results, "inductance") + QStringLiteral(" µH");
-        plot.workedResonance =
-            figureText(figureOf(designs[worked].figures, "resonance"), locale, true);
-    }
     for (std::size_t i = 0; i < designs.size(); ++i) {
-        const Figures& figures = designs[i].figures;
-        plot.points.push_back(
-            {kFirstPosition + static_cast<int>(i), designs[i].design.dipole.inductance,
-             figureOf(figures, "resonant_inductance").value, figureOf(figures, "resonance").value});
+        const int position = kFirstPosition + static_cast<int>(i);
+        plot.points.push_back(sweepPoint(position, designs[i].design, designs[i].figures));
+        if (request.worked == position) {
+            markWorked(plot, position, designs[i].design, designs[i].figures, locale);
+        }
     }
     const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
     save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
@@ -623,7 +607,7 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
             header << u"coil_turns,coil_q"_qs;
         }
         if (request.check) {
-            header << figureNames(options, request.loadingCoil.has_value());
+            header << antenna::figureNames(options, request.loadingCoil.has_value());
         }
         writeLine(out, header.join(u',').toUtf8());
     }
@@ -647,7 +631,7 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
     if (request.check) {
         antenna::forEachConcurrently(static_cast<int>(designs.size()), [&](int i) {
             designs[i].figures =
-                checkFigures(designs[i].design, designs[i].options, feedline, engine);
+                antenna::checkFigures(designs[i].design, designs[i].options, feedline, engine);
         });
     }
     if (drawn && !designs.empty()) {
@@ -665,8 +649,8 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
         for (const Result& result : modelTexts(designs[i])) {
             row << csvField(result.text);
         }
-        for (const Figure& figure : designs[i].figures) {
-            row << csvField(figureText(figure, locale, false));
+        for (const antenna::Figure& figure : designs[i].figures) {
+            row << csvField(antenna::figureText(figure, locale, false));
         }
         writeLine(out, row.join(u',').toUtf8());
     }
@@ -770,10 +754,10 @@ int printResults(const Request& request, const QLocale& locale, const antenna::N
         for (const Result& result : modelTexts(results)) {
             writeLine(out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
         }
-        for (const Figure& figure : results.figures) {
+        for (const antenna::Figure& figure : results.figures) {
             writeLine(
-                out,
-                (QLatin1String(figure.name) + u' ' + figureText(figure, locale, true)).toUtf8());
+                out, (QLatin1String(figure.name) + u' ' + antenna::figureText(figure, locale, true))
+                         .toUtf8());
         }
         return kSuccess;
     }

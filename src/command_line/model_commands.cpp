@@ -2,40 +2,9 @@
 
 #include <cmath>
 
-#include "antenna/dipole_check.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
-
-namespace {
-
-// How each figure is shown: decimals and unit.
-struct FigureForm {
-    const char* name;
-    int decimals;
-    const char* unit;
-};
-
-constexpr FigureForm kFigureForms[] = {
-    {"resonance", 4, "MHz"},  {"resonance_error", 2, "%"},      {"resistance", 2, "ohms"},
-    {"reactance", 2, "ohms"}, {"resonant_inductance", 3, "uH"}, {"swr", 2, ""},
-    {"swr_matched", 2, ""},   {"bandwidth", 1, "kHz"},          {"efficiency", 1, "%"},
-};
-
-bool withLoss(const antenna::ModelOptions& options) {
-    return options.copper || options.coilQ.has_value();
-}
-
-const FigureForm& formOf(const char* name) {
-    for (const FigureForm& form : kFigureForms) {
-        if (qstrcmp(form.name, name) == 0) {
-            return form;
-        }
-    }
-    return kFigureForms[0];
-}
-
-}  // namespace
 
 double positiveOption(const QString& name, const QString& text, const QLocale& locale) {
     bool ok = false;
@@ -102,58 +71,6 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     }
     const antenna::Sweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21, false};
     return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments, true);
-}
-
-QStringList figureNames(const antenna::ModelOptions& options, bool coilLoss) {
-    QStringList names;
-    for (const FigureForm& form : kFigureForms) {
-        if (qstrcmp(form.name, "efficiency") != 0 || withLoss(options) || coilLoss) {
-            names << QLatin1String(form.name);
-        }
-    }
-    return names;
-}
-
-Figures checkFigures(const ModelDesign& design, const antenna::ModelOptions& options,
-                     double feedline, const antenna::NecEngine& engine) {
-    const antenna::DipoleCheck c =
-        antenna::checkDipole(design.dipole, options, feedline, design.matchingCoil, engine);
-    Figures figures{
-        {"resonance", c.resonance},
-        {"resonance_error", c.resonanceError},
-        {"resistance", c.impedance.real()},
-        {"reactance", c.impedance.imag()},
-        {"resonant_inductance", c.resonantInductance},
-        {"swr", c.swr},
-        {"swr_matched", c.swrMatched},
-        {"bandwidth", c.bandwidth},
-    };
-    if (withLoss(options)) {
-        figures.push_back({"efficiency", c.efficiency});
-    }
-    return figures;
-}
-
-QString figureText(const Figure& figure, const QLocale& locale, bool withUnit) {
-    if (!std::isfinite(figure.value)) {
-        return QStringLiteral("none");
-    }
-    const FigureForm& form = formOf(figure.name);
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(figure.value, 'f', form.decimals);
-    if (withUnit && *form.unit != '\0') {
-        text += u' ' + QLatin1String(form.unit);
-    }
-    return text;
-}
-
-void insertFigures(QJsonObject& object, const Figures& figures) {
-    for (const Figure& figure : figures) {
-        object.insert(QLatin1String(figure.name), std::isfinite(figure.value)
-                                                      ? QJsonValue(figure.value)
-                                                      : QJsonValue(QJsonValue::Null));
-    }
 }
 
 }  // namespace querlin::cli

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QLocale>
-#include <QStringList>
-#include <vector>
+#include <QString>
 
-#include "antenna/nec_engine.h"
+#include "antenna/designs.h"
 #include "antenna/nec_model.h"
-#include "designs.h"
 
 namespace querlin::cli {
 
@@ -32,27 +29,5 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
 // the texts as typed, for the comments.
 QString deckOf(const Antenna& antenna, const ModelDesign& design,
                const antenna::ModelOptions& options);
-
-// A figure of the check, under its JSON key; NaN when there is none.
-struct Figure {
-    const char* name;
-    double value;
-};
-using Figures = std::vector<Figure>;
-
-// The keys of the figures a check with these options gives, in order; with
-// coilLoss the coils' Q comes from their winding, design by design.
-QStringList figureNames(const antenna::ModelOptions& options, bool coilLoss);
-
-// The engine's figures for a design, in the order of figureNames.
-Figures checkFigures(const ModelDesign& design, const antenna::ModelOptions& options,
-                     double feedline, const antenna::NecEngine& engine);
-
-// A figure as a line or a CSV field shows it, in that locale, with its unit
-// when one is asked for: "7.1968 MHz", "none".
-QString figureText(const Figure& figure, const QLocale& locale, bool withUnit);
-
-// The figures as JSON numbers, null for none.
-void insertFigures(QJsonObject& object, const Figures& figures);
 
 }  // namespace querlin::cli

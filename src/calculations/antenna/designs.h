@@ -9,10 +9,11 @@
 #include "coil/coil_variables.h"
 #include "dipole/coil_position.h"
 
-namespace querlin::cli {
+namespace querlin {
 
-// The main window's inputs as the command line gives them: the texts typed
-// into its fields, the slider's value and the unit choice.
+// The main window's inputs: the texts typed into its fields, the slider's
+// value and the unit choice, as the window holds them or the command line
+// gives them.
 struct Antenna {
     QString frequency;
     QString length;
@@ -64,4 +65,4 @@ struct ModelDesign {
 };
 ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale);
 
-}  // namespace querlin::cli
+}  // namespace querlin

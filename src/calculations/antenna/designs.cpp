@@ -1,4 +1,4 @@
-#include "designs.h"
+#include "antenna/designs.h"
 
 #include <array>
 #include <charconv>
@@ -14,7 +14,7 @@
 #include "dipole/matching_coil.h"
 #include "handler_fault.h"
 
-namespace querlin::cli {
+namespace querlin {
 
 namespace {
 
@@ -110,4 +110,4 @@ Results designCoil(const Coil& coil, const QLocale& locale, CoilVariables& varia
             {"message", textOf(fields, coilfields::message)}};
 }
 
-}  // namespace querlin::cli
+}  // namespace querlin

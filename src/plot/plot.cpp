@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-namespace querlin::cli {
+namespace querlin {
 
 namespace {
 
@@ -337,4 +337,24 @@ QByteArray plotSvg(const SweepPlot& plot) {
     return bytes;
 }
 
-}  // namespace querlin::cli
+QString plotTitle(const Antenna& antenna) {
+    return QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
+        .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
+             antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs);
+}
+
+SweepPoint sweepPoint(int position, const ModelDesign& design, const antenna::Figures& figures) {
+    return {position, design.dipole.inductance,
+            antenna::figureOf(figures, "resonant_inductance").value,
+            antenna::figureOf(figures, "resonance").value};
+}
+
+void markWorked(SweepPlot& plot, int position, const ModelDesign& design,
+                const antenna::Figures& figures, const QLocale& locale) {
+    plot.worked = position;
+    plot.workedInductance = resultText(design.results, "inductance") + QStringLiteral(" µH");
+    plot.workedResonance =
+        antenna::figureText(antenna::figureOf(figures, "resonance"), locale, true);
+}
+
+}  // namespace querlin
