@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -151,6 +152,36 @@ TEST_F(Engine, FailsClearlyWithoutAWorkingEngine) {
             EXPECT_TRUE(error.message.contains(QLatin1String(c.message)))
                 << error.message.toStdString();
         }
+    }
+}
+
+// A stop asked for before the engine starts runs nothing; one asked for while
+// it runs ends it at once rather than after its ten minutes: a stand-in that
+// would run a minute is ended well within it, its folder removed.
+TEST_F(Engine, AStopEndsTheEngine) {
+    QTemporaryDir scripts;
+    ASSERT_TRUE(scripts.isValid());
+    const QString started = scripts.filePath(QStringLiteral("started"));
+    const QString program = scripts.filePath(QStringLiteral("nec2c-slow"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\ntouch '" + started.toLocal8Bit() + "'\nexec sleep 60\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    struct Case {
+        bool stopAtOnce;  // or only once the engine has started
+        bool runs;
+    };
+    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, false);
+    for (const Case c : {Case{true, false}, Case{false, true}}) {
+        QFile::remove(started);
+        QElapsedTimer clock;
+        clock.start();
+        const NecEngine engine(program, [&] { return c.stopAtOnce || QFile::exists(started); });
+        EXPECT_THROW(engine.run(deck, 1), NecCancelled);
+        EXPECT_LT(clock.elapsed(), 20'000);
+        EXPECT_EQ(QFile::exists(started), c.runs);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "antenna/nec_engine.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,6 +15,9 @@ namespace {
 
 // Long enough for the largest model over ground; a hung engine ends then.
 constexpr int kLongestRunMs = 10 * 60 * 1000;
+// How often a running engine is asked whether to stop: quick enough that a
+// person's Cancel seems immediate.
+constexpr int kCancelCheckMs = 50;
 
 const QString kInput = QStringLiteral("input.nec");
 const QString kOutput = QStringLiteral("output.out");
@@ -43,7 +47,14 @@ double budgetEntry(const QString& output, qsizetype from, const QString& label) 
 
 }  // namespace
 
-NecEngine::NecEngine(QString program) : program_(std::move(program)) {}
+NecEngine::NecEngine(QString program, Cancelled cancelled)
+    : program_(std::move(program)), cancelled_(std::move(cancelled)) {}
+
+void NecEngine::stopIfCancelled() const {
+    if (cancelled_ && cancelled_()) {
+        throw NecCancelled{};
+    }
+}
 
 QString NecEngine::defaultProgram() {
     const QString chosen = qEnvironmentVariable("QUERLIN_NEC2C");
@@ -72,6 +83,7 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
 }
 
 std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) const {
+    stopIfCancelled();
     QTemporaryDir folder;
     if (!folder.isValid()) {
         throw NecError{
@@ -94,10 +106,17 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
                            "package nec2c, or name the program in QUERLIN_NEC2C.")
                 .arg(program_, process.errorString())};
     }
-    if (!process.waitForFinished(kLongestRunMs)) {
-        process.kill();
-        process.waitForFinished(-1);
-        throw NecError{QStringLiteral("The NEC-2 engine '%1' did not finish.").arg(program_)};
+    const QDeadlineTimer deadline(kLongestRunMs);
+    while (process.state() != QProcess::NotRunning && !process.waitForFinished(kCancelCheckMs)) {
+        const bool cancelled = cancelled_ && cancelled_();
+        if (cancelled || deadline.hasExpired()) {
+            process.kill();
+            process.waitForFinished(-1);
+            if (cancelled) {
+                throw NecCancelled{};
+            }
+            throw NecError{QStringLiteral("The NEC-2 engine '%1' did not finish.").arg(program_)};
+        }
     }
     const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {

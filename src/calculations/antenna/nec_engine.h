@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <complex>
+#include <functional>
 #include <vector>
 
 namespace querlin::antenna {
@@ -12,11 +13,18 @@ struct FeedPoint {
     double efficiency = 0;           // radiated over input power, 0 to 1
 };
 
+// Thrown by a run that was asked to stop: the engine was ended, and nothing
+// it computed is used.
+struct NecCancelled {};
+
 // The NEC-2 engine: the Debian package nec2c's program, or the one the
-// environment variable QUERLIN_NEC2C names.
+// environment variable QUERLIN_NEC2C names. A window's check asks, while the
+// engine runs, whether to go on; a run asked to stop ends the engine at once.
 class NecEngine {
   public:
-    explicit NecEngine(QString program = defaultProgram());
+    using Cancelled = std::function<bool()>;
+
+    explicit NecEngine(QString program = defaultProgram(), Cancelled cancelled = {});
 
     static QString defaultProgram();
     const QString& program() const { return program_; }
@@ -24,11 +32,15 @@ class NecEngine {
     // Runs the deck in a private temporary folder, which is removed again,
     // and gives the feed point at each frequency of each run, in order. Throws
     // NecError when the engine is missing or fails, or when its output does
-    // not hold the expected number of feed points.
+    // not hold the expected number of feed points; throws NecCancelled when
+    // asked to stop before or while the engine runs.
     std::vector<FeedPoint> run(const QString& deck, int expectedPoints) const;
 
   private:
+    void stopIfCancelled() const;
+
     QString program_;
+    Cancelled cancelled_;
 };
 
 // The feed points in the text of the engine's output file, in order. Throws
