@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "antenna/check_window.h"
 #include "bitmap.h"
 #include "coil/coil_window.h"
 #include "dipole/main_window.h"
@@ -28,11 +29,14 @@ void presentToDesktop() {
 Application::Application()
     : coil_([] { return new CoilWindow; }),
       notes_([] { return new NotesWindow; }),
-      web_([] { return new WebWindow; }) {
+      web_([] { return new WebWindow; }),
+      check_([] { return new CheckWindow; }) {
     main_ = std::make_unique<MainWindow>(Navigation{
         .showCoilWindow = [this] { coil_.show(); },
         .showNotes = [this] { notes_.show(); },
         .showWebLink = [this] { web_.show(); },
+        .showCheckWindow =
+            [this] { static_cast<CheckWindow*>(check_.show())->check(main_->lastCalculation()); },
     });
 }
 

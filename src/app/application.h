@@ -26,11 +26,13 @@ class Application {
     WindowSlot& coilWindow() { return coil_; }
     WindowSlot& notesWindow() { return notes_; }
     WindowSlot& webLinkWindow() { return web_; }
+    WindowSlot& checkWindow() { return check_; }
 
   private:
     WindowSlot coil_;
     WindowSlot notes_;
     WindowSlot web_;
+    WindowSlot check_;
     std::unique_ptr<MainWindow> main_;
 };
 

@@ -29,10 +29,6 @@ namespace {
 
 const QString kProgram = QStringLiteral("querlin-calc");
 
-// The first and last position a coil can take, as percentages.
-constexpr int kFirstPosition = coilPercentage(kSliderMaximum);
-constexpr int kLastPosition = coilPercentage(kSliderMinimum);
-
 // Every way to call it, for the help, the manual page and a usage error.
 const char* const kUsageLines =
     "Usage: querlin-calc dipole --frequency MHZ --length L --element D --position PCT [--metric]\n"

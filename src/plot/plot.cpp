@@ -309,11 +309,16 @@ PlotLayout plotLayout(const SweepPlot& plot) {
     return layout;
 }
 
-QByteArray plotPng(const SweepPlot& plot) {
-    QImage image(kPlotSize, QImage::Format_RGB32);
+QImage plotImage(const SweepPlot& plot, double scale) {
+    QImage image(kPlotSize * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     draw(painter, plot);
-    painter.end();
+    return image;
+}
+
+QByteArray plotPng(const SweepPlot& plot) {
+    const QImage image = plotImage(plot, 1);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

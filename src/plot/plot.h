@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
@@ -83,6 +84,9 @@ inline const QColor kFormulaColour{0x1f, 0x5f, 0xbf};
 inline const QColor kEngineColour{0xd0, 0x40, 0x10};
 inline const QColor kResonanceColour{0x20, 0x90, 0x30};
 inline const QColor kTargetColour{0x70, 0x70, 0x70};
+
+// The picture drawn on an image, its size kPlotSize times the scale.
+QImage plotImage(const SweepPlot& plot, double scale);
 
 // The picture as a PNG file's bytes, or as an SVG file's. Drawing text needs
 // a QGuiApplication.

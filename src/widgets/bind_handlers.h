@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QRadioButton>
+#include <functional>
 #include <span>
 
 #include "fault_report.h"
@@ -15,14 +16,21 @@ namespace querlin {
 // the window: a button's click,
 // an option button's click that selects it (a click on the selected one runs
 // nothing), a scroll bar's change of value. A fault ends the handler and is
-// reported once. The fields and variables live as long as the window.
+// reported once. The fields and variables live as long as the window. After
+// each handler, ran learns which control's handler it was and whether it ran
+// to its end.
+using HandlerRan = std::function<void(const char* control, bool succeeded)>;
+
 template <typename Variables>
 void bindHandlers(QWidget* window, Fields& fields, Variables& variables,
-                  std::span<const Handler<Variables>> handlers) {
+                  std::span<const Handler<Variables>> handlers, HandlerRan ran = {}) {
     for (const Handler<Variables>& handler : handlers) {
         QWidget* control = requiredControl(window, handler.control);
-        const auto run = [window, &fields, &variables, handler] {
-            runHandler(window, [&] { handler.run(fields, variables); });
+        const auto run = [window, &fields, &variables, handler, ran] {
+            const bool succeeded = runHandler(window, [&] { handler.run(fields, variables); });
+            if (ran) {
+                ran(handler.control, succeeded);
+            }
         };
         if (auto* bar = qobject_cast<QAbstractSlider*>(control)) {
             QObject::connect(bar, &QAbstractSlider::valueChanged, window, run);

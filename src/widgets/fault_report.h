@@ -12,12 +12,15 @@ namespace querlin {
 void reportFault(QWidget* window, const HandlerFault& fault);
 
 // Runs one event handler of a window; a fault ends it and is reported once.
+// Whether the handler ran to its end.
 template <typename Handler>
-void runHandler(QWidget* window, Handler&& handler) {
+bool runHandler(QWidget* window, Handler&& handler) {
     try {
         handler();
+        return true;
     } catch (const HandlerFault& fault) {
         reportFault(window, fault);
+        return false;
     }
 }
 

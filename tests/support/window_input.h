@@ -69,12 +69,13 @@ inline void typeInto(QWidget* window, const char* name, const QString& text) {
     }
 }
 
-// Moves the main window's slider, which stands at 1, to the value with its
-// keys: Page Down moves it 10, Right 1. From the percentage box the slider is
+// Moves the main window's slider to the value with its keys: Home takes it
+// to 1, Page Down moves it 10, Right 1. From the percentage box the slider is
 // one step back in the tab order.
 inline void moveSlider(QWidget* window, int value) {
     click(window, mainfields::percentage);
     QTest::keyClick(windowOf(window), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(windowOf(window), Qt::Key_Home);
     for (int i = 0; i < (value - 1) / 10; ++i) {
         QTest::keyClick(windowOf(window), Qt::Key_PageDown);
     }

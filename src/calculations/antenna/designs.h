@@ -20,6 +20,8 @@ struct Antenna {
     QString element;
     int slider = kSliderMinimum;
     bool metric = false;
+
+    bool operator==(const Antenna&) const = default;
 };
 
 // The coil window's inputs, the texts typed into its four fields.

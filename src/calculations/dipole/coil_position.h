@@ -19,6 +19,10 @@ constexpr int sliderValueFor(int percentage) {
     return coilPercentage(percentage);
 }
 
+// The first and last position a coil can take, as percentages.
+inline constexpr int kFirstPosition = coilPercentage(kSliderMaximum);
+inline constexpr int kLastPosition = coilPercentage(kSliderMinimum);
+
 // Where the coil symbols stand on the antenna drawing for a slider value, in
 // the drawing's pixels: they move 2.1 pixels per unit, symmetrically.
 Real leftCoilSymbol(int sliderValue);

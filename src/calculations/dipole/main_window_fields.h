@@ -18,6 +18,7 @@ inline constexpr const char* metric = "Option1";
 inline constexpr const char* feet = "Option2";
 
 inline constexpr const char* percentage = "Text1";
+inline constexpr const char* antennaDrawing = "Picture1";
 inline constexpr const char* leftCoil = "Picture2";
 inline constexpr const char* rightCoil = "Picture3";
 

@@ -1,5 +1,7 @@
 #include "dipole/main_window.h"
 
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -38,12 +40,62 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     fields_.setLeft(QString::fromLatin1(mainfields::leftCoil), left.value());
     fields_.setLeft(QString::fromLatin1(mainfields::rightCoil), right.value());
 
-    bindHandlers<DipoleVariables>(this, fields_, variables_, mainWindowHandlers());
+    bindHandlers<DipoleVariables>(
+        this, fields_, variables_, mainWindowHandlers(),
+        [this](const char* control, bool succeeded) { recordCalculation(control, succeeded); });
     on(mainfields::awgWireSizes, [this] { navigation_.showCoilWindow(); });
     on(mainfields::designCoils, [this] { navigation_.showCoilWindow(); });
     on(mainfields::designCoil, [this] { navigation_.showCoilWindow(); });
     on(mainfields::readMeFirst, [this] { navigation_.showNotes(); });
     on(mainfields::website, [this] { navigation_.showWebLink(); });
+    for (const char* control : {mainfields::coilDistance, mainfields::loadingInductance,
+                                mainfields::impedance, mainfields::antennaDrawing}) {
+        offerCheck(requiredControl(this, control));
+    }
+}
+
+void MainWindow::recordCalculation(const char* control, bool succeeded) {
+    using State = LastCalculation::State;
+    if (qstrcmp(control, mainfields::loadingCalculate) == 0) {
+        if (!succeeded) {
+            last_ = {State::Faulted, {}, {}, {}};
+            return;
+        }
+        const auto text = [this](const char* name) {
+            return fields_.text(QString::fromLatin1(name));
+        };
+        last_ = {State::Calculated,
+                 {text(mainfields::frequency.name), text(mainfields::totalLength.name),
+                  text(mainfields::elementSize.name),
+                  fields_.value(QString::fromLatin1(mainfields::slider)),
+                  fields_.isSelected(QString::fromLatin1(mainfields::metric))},
+                 {},
+                 {}};
+    } else if (qstrcmp(control, mainfields::matchingCalculate) == 0 &&
+               last_.state == State::Calculated) {
+        // A feed line that cannot be matched leaves the check's default line.
+        last_.feedline = succeeded
+                             ? fields_.text(QString::fromLatin1(mainfields::feedlineImpedance.name))
+                             : QString();
+        last_.feedlineOhms = succeeded ? variables_.mimp.value() : 0;
+    }
+}
+
+// The control's context menu, its own entries first where it has them, ends
+// with the check: where desktop programs put further actions on a field.
+void MainWindow::offerCheck(QWidget* control) {
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint at) {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        QMenu* menu = box != nullptr ? box->createStandardContextMenu() : new QMenu(control);
+        if (box != nullptr) {
+            menu->addSeparator();
+        }
+        menu->addAction(QStringLiteral("Check with NEC-2…"), this,
+                        [this] { navigation_.showCheckWindow(); });
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(control->mapToGlobal(at));
+    });
 }
 
 template <typename Action>

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "dipole/dipole_variables.h"
+#include "dipole/last_calculation.h"
 #include "dipole/navigation.h"
 #include "widget_fields.h"
 
@@ -17,14 +18,18 @@ class MainWindow : public QWidget {
     explicit MainWindow(Navigation navigation, QWidget* parent = nullptr);
 
     const DipoleVariables& variables() const { return variables_; }
+    const LastCalculation& lastCalculation() const { return last_; }
 
   private:
     template <typename Action>
     void on(const char* control, Action action);
+    void recordCalculation(const char* control, bool succeeded);
+    void offerCheck(QWidget* control);
 
     Navigation navigation_;
     DipoleVariables variables_;
     WidgetFields fields_;
+    LastCalculation last_;
 };
 
 }  // namespace querlin

@@ -1,0 +1,236 @@
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "application.h"
+#include "dipole/main_window.h"
+#include "dipole/main_window_fields.h"
+#include "plot.h"
+#include "support/window_input.h"
+
+using namespace querlin;
+using namespace querlin::testing;
+
+namespace {
+
+// Long enough for nec2c to check the design on a loaded machine.
+constexpr int kEngineMs = 60'000;
+// And for every position of a sweep, two at a time.
+constexpr int kSweepMs = 300'000;
+
+// The check window among the open windows, or none.
+QWidget* checkWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"CheckWindow" && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+int checkWindows() {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        count += window->objectName() == u"CheckWindow" && window->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+QString status(QWidget* check) {
+    return control<QLabel>(check, "CheckStatus")->text();
+}
+
+// The figure a check window shows under its name, empty while it has none.
+QString figure(QWidget* check, const char* name) {
+    const auto* label = check->findChild<QLabel*>(QLatin1String(name));
+    return label != nullptr ? label->text() : QString();
+}
+
+// The figures querlin-calc check prints for the same design, name by name.
+QHash<QString, QString> calcFigures(const QStringList& words) {
+    QProcess calc;
+    calc.start(QStringLiteral(QUERLIN_CALC), QStringList{u"check"_qs} + words);
+    if (!calc.waitForFinished(kEngineMs) || calc.exitCode() != 0) {
+        qFatal("querlin-calc check failed");
+    }
+    QHash<QString, QString> figures;
+    for (const QString& line : QString::fromUtf8(calc.readAllStandardOutput()).split(u'\n')) {
+        figures.insert(line.section(u' ', 0, 0), line.section(u' ', 1));
+    }
+    return figures;
+}
+
+// Points, presses and releases the right button on the control, as a desktop
+// does, and takes the entry of the menu that opens.
+void checkFromMenuOf(QWidget* window, const char* name) {
+    QWidget* target = control(window, name);
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QAction* check = menu->actions().back();
+    QCOMPARE(check->text(), u"Check with NEC-2…"_qs);
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                      menu->actionGeometry(check).center());
+    QTRY_VERIFY(checkWindow() != nullptr);
+}
+
+}  // namespace
+
+// The main window's results and antenna drawing offer the NEC-2 check of the
+// design last calculated, in one window of its own that works while the
+// windows stay in use.
+class CheckWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        app_ = std::make_unique<Application>();
+        main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main()));
+    }
+    void cleanup() {
+        app_.reset();
+        qunsetenv("QUERLIN_NEC2C");
+    }
+
+    // The 40-foot example: the window shows what querlin-calc check prints
+    // for it, though the inputs were changed after CALCULATE; a second use,
+    // from another control, raises the same window; a new calculation is
+    // checked anew in it.
+    void checksTheLastCalculation() {
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        typeInto(main(), mainfields::frequency.name, u"14.2"_qs);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kEngineMs);
+        QVERIFY(control<QLabel>(check, "CheckDesign")->text().contains(u"7.1 MHz, 40 ft long"));
+        const QHash<QString, QString> expected =
+            calcFigures({u"--frequency"_qs, u"7.1"_qs, u"--length"_qs, u"40"_qs, u"--element"_qs,
+                         u"0.08"_qs, u"--position"_qs, u"50"_qs});
+        for (const char* name : {"resonance", "resonance_error", "resistance", "reactance",
+                                 "resonant_inductance", "swr", "swr_matched", "bandwidth"}) {
+            QCOMPARE(figure(check, name), expected.value(QLatin1String(name)));
+        }
+
+        checkFromMenuOf(main(), mainfields::antennaDrawing);
+        QCOMPARE(checkWindow(), check);
+        QCOMPARE(checkWindows(), 1);
+
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 30);
+        checkFromMenuOf(main(), mainfields::coilDistance);
+        QCOMPARE(checkWindow(), check);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kEngineMs);
+        QCOMPARE(figure(check, "resonance"),
+                 calcFigures({u"--frequency"_qs, u"7.1"_qs, u"--length"_qs, u"40"_qs,
+                              u"--element"_qs, u"0.08"_qs, u"--position"_qs, u"30"_qs})
+                     .value(u"resonance"_qs));
+    }
+
+    // The plot shows the formula's curve at once and, once every position is
+    // checked, the engine's curves beside it.
+    void plotsEveryPositionChecked() {
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        const auto drawn = [check](const QColor& colour) {
+            const QImage plot = control<QLabel>(check, "CheckPlot")->pixmap().toImage();
+            for (int y = 0; y < plot.height(); ++y) {
+                for (int x = 0; x < plot.width(); ++x) {
+                    if (plot.pixelColor(x, y) == colour) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY(drawn(kFormulaColour));
+        QVERIFY(!drawn(kEngineColour));
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        QVERIFY(drawn(kEngineColour));
+        QVERIFY(drawn(kResonanceColour));
+    }
+
+    // Without a design to check, or without the engine, the window says what
+    // to do and runs nothing.
+    void saysWhatToDoFirst_data() {
+        QTest::addColumn<QString>("element");  // typed before CALCULATE; none: not pressed
+        QTest::addColumn<QByteArray>("engine");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not calculated") << QString() << QByteArray() << u"press its upper"_qs;
+        QTest::newRow("faulted") << u"x"_qs << QByteArray() << u"ended in a fault"_qs;
+        QTest::newRow("no engine") << u"0.08"_qs << QByteArray("/nonexistent/nec2c")
+                                   << u"install the Debian package nec2c"_qs;
+    }
+    void saysWhatToDoFirst() {
+        QFETCH(QString, element);
+        QFETCH(QByteArray, engine);
+        QFETCH(QString, said);
+        if (!engine.isEmpty()) {
+            qputenv("QUERLIN_NEC2C", engine);
+        }
+        if (!element.isEmpty()) {
+            calculate(u"7.1"_qs, u"40"_qs, element, 50);
+            dismissFaultReports(main());
+        }
+        checkFromMenuOf(main(), mainfields::impedance);
+        QWidget* check = checkWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(said), kEngineMs);
+        QVERIFY(!control<QPushButton>(check, "CheckCancel")->isEnabled());
+        QVERIFY(figure(check, "resonance").isEmpty());
+    }
+
+    // An engine that takes its time: the main window takes typing meanwhile,
+    // the window shows it is working, and Cancel ends the run at once.
+    void cancelStopsTheEngine() {
+        QTemporaryDir scripts;
+        QVERIFY(scripts.isValid());
+        const QString slow = scripts.filePath(QStringLiteral("nec2c"));
+        QFile file(slow);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nexec sleep 600\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("QUERLIN_NEC2C", slow.toLocal8Bit());
+
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        auto* cancel = control<QPushButton>(check, "CheckCancel");
+        QVERIFY(cancel->isEnabled());
+        QVERIFY(status(check).contains(u"Checking the design"));
+        typeInto(main(), mainfields::feedlineImpedance.name, u"75"_qs);
+        QCOMPARE(shown(main(), mainfields::feedlineImpedance.name), u"75"_qs);
+
+        QElapsedTimer clock;
+        clock.start();
+        click(check, "CheckCancel");
+        QVERIFY(status(check).startsWith(u"Cancelled."));
+        QVERIFY(clock.elapsed() < 10'000);
+        QVERIFY(!cancel->isEnabled());
+        QVERIFY(!control<QProgressBar>(check, "CheckProgress")->isEnabled());
+    }
+
+  private:
+    QWidget* main() { return &app_->mainWindow(); }
+
+    void calculate(const QString& frequency, const QString& length, const QString& element,
+                   int position) {
+        typeInto(main(), mainfields::frequency.name, frequency);
+        typeInto(main(), mainfields::totalLength.name, length);
+        typeInto(main(), mainfields::elementSize.name, element);
+        moveSlider(main(), 100 - position);
+        click(main(), mainfields::loadingCalculate);
+    }
+
+    std::unique_ptr<Application> app_;
+};
+
+QTEST_MAIN(CheckWindowTest)
+#include "check_window_test.moc"
