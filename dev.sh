@@ -16,8 +16,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs: the compiler and build tools,
-# Qt with its SVG module for querlin-calc's plots, the fonts the windows are laid
-# out for, and help2man for querlin-calc's manual page.
+# Qt with its SVG module for the plots, the fonts the windows are laid out for,
+# and help2man for querlin-calc's manual page.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
 # The test libraries, and the freedesktop validators and file(1) that check the
 # installed tree.
@@ -27,7 +27,8 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)
 # its clipboard and window-manager messages, and the accessibility bus with
 # its Python client.
 USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib dbus at-spi2-core python3-pyatspi)
-# The NEC-2 engine that querlin-calc check runs, and its tests with it.
+# The NEC-2 engine that the check window and querlin-calc check run, and their
+# tests with it.
 ENGINE_PACKAGES=(nec2c)
 # dpkg-shlibdeps, which finds the libraries the package depends on.
 PACKAGE_TOOLS=(dpkg-dev)
@@ -177,7 +178,7 @@ check_benchmark() {
 command=${1:-}
 case "$command" in
 run)
-    ensure_packages "${PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${ENGINE_PACKAGES[@]}"
     build_program
     exec build/src/app/querlin
     ;;
@@ -230,7 +231,7 @@ bench)
     check_benchmark build-bench/src/command_line/querlin-calc
     ;;
 screenshots)
-    ensure_packages "${PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${ENGINE_PACKAGES[@]}"
     build_program
     tools/screenshots.sh build/src/app/querlin docs/screenshots
     ;;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Captures QUERLIN's windows as PNG files for the README, on a virtual X display:
-# the main window with the 40-foot example worked out, then the coil, notes and
-# web link windows, each opened by a click on its button in a fresh program.
+# the main window with the 40-foot example worked out and its check by nec2c,
+# then the coil, notes and web link windows, each opened by a click on its
+# button in a fresh program.
 #
 #   tools/screenshots.sh [PROGRAM] [FOLDER]
 #
@@ -56,11 +57,16 @@ stop() {
     wait "$pid" || true
 }
 
-# Clicks the middle of a control of the main window, given in twips as in its table.
-click() {
-    local left=$1 top=$2 width=$3 height=$4
+# Clicks the middle of a control of the main window, given in twips as in its
+# table, with the given mouse button.
+click_with() {
+    local button=$1 left=$2 top=$3 width=$4 height=$5
     xdotool mousemove --window "$main" $(((left + width / 2) * scale / 15)) \
-        $(((top + height / 2) * scale / 15)) click 1
+        $(((top + height / 2) * scale / 15)) click "$button"
+}
+
+click() {
+    click_with 1 "$@"
 }
 
 # Replaces the text of the text box at the given twips with the typed one.
@@ -87,9 +93,29 @@ click 7200 3000 1455 495          # Command5, CALCULATE
 type_into 3360 5520 855 375 50    # Text27, the feed-line impedance in ohms
 click 5880 5520 1335 375          # Command7, CALCULATE
 capture "$main" main-window.png
-stop
 
 failures=0
+# The check of the example: the context menu of Text17, the inductance, and
+# its last entry; captured once the engine is done, when two captures a
+# second apart are the same.
+click_with 3 2640 4560 855 450
+xdotool key --delay 100 Up Return
+if check=$(timeout 10 xdotool search --sync --onlyvisible --name '^Check with NEC-2$' | head -n 1); then
+    previous=
+    for _ in $(seq 120); do
+        sleep 1
+        import -window "$check" "$folder/check-window.png"
+        current=$(md5sum <"$folder/check-window.png")
+        [ "$current" != "$previous" ] || break
+        previous=$current
+    done
+    echo "$folder/check-window.png"
+else
+    echo "the check window did not open" >&2
+    failures=$((failures + 1))
+fi
+stop
+
 # Opens a secondary window by its button on the main window and captures it.
 capture_opened() {
     local caption=$1 file=$2
