@@ -9,6 +9,7 @@
 #include "dipole/main_window_fields.h"
 #include "info/web_window.h"
 #include "info/web_window_fields.h"
+#include "support/started_application.h"
 #include "support/window_input.h"
 
 using namespace querlin;
@@ -44,11 +45,7 @@ class ApplicationTest : public QObject {
                          .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
     }
-    void init() {
-        app_ = std::make_unique<Application>();
-        main()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main()));
-    }
+    void init() { app_ = startedApplication(); }
     void cleanup() { app_.reset(); }
 
     // The main window opens alone, in FEET, the coil symbols where the slider's

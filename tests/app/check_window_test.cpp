@@ -10,6 +10,7 @@
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"
 #include "plot.h"
+#include "support/started_application.h"
 #include "support/window_input.h"
 
 using namespace querlin;
@@ -90,11 +91,7 @@ class CheckWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        app_ = std::make_unique<Application>();
-        main()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main()));
-    }
+    void init() { app_ = startedApplication(); }
     void cleanup() {
         app_.reset();
         qunsetenv("QUERLIN_NEC2C");

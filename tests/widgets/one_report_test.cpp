@@ -6,6 +6,7 @@
 #include "application.h"
 #include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
+#include "support/started_application.h"
 #include "support/window_input.h"
 
 using namespace querlin;
@@ -81,11 +82,7 @@ class OneReportTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        app_ = std::make_unique<Application>();
-        main()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main()));
-    }
+    void init() { app_ = startedApplication(); }
     void cleanup() {
         dismissFaultReports(main());
         app_.reset();
