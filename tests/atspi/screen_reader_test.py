@@ -4,10 +4,11 @@
 Runs inside a D-Bus session of its own (run_screen_reader_test.sh starts one),
 starts a virtual X display, the AT-SPI bus and the real program, lists every
 control of the four windows as a listener hears it, works the README's two
-examples through the accessibility interfaces, checks what is announced and
-presses the web page link, with a stand-in for the browser.
+examples through the accessibility interfaces, checks the first with NEC-2 from
+the keyboard against querlin-calc, checks what is announced and presses the web
+page link, with a stand-in for the browser.
 
-    screen_reader_test.py PROGRAM WEB_PAGE_ADDRESS
+    screen_reader_test.py PROGRAM WEB_PAGE_ADDRESS QUERLIN_CALC
 """
 import ctypes
 import os
@@ -19,11 +20,14 @@ import tempfile
 import time
 
 import gi
+from Xlib import X, XK, display, error, protocol
+from Xlib.ext import xtest
 
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
 TIMEOUT = 10  # seconds for anything to appear over the bus
+ENGINE_TIMEOUT = 30  # seconds for nec2c's figures on a busy machine
 PR_SET_PDEATHSIG = 1  # from <linux/prctl.h>
 
 
@@ -118,13 +122,55 @@ class Browser:
             return log.read().splitlines()
 
 
+class Desktop:
+    """The keyboard, and the window manager's part: which window takes the keys, and
+    closing a window, as a desktop does on Alt+Tab and Alt+F4."""
+
+    def __init__(self):
+        self.server = display.Display()
+
+    def shown(self, caption):
+        for window in self.server.screen().root.query_tree().children:
+            try:
+                if (window.get_attributes().map_state == X.IsViewable
+                        and window.get_wm_name() == caption):
+                    return window
+            except error.BadWindow:  # gone since it was listed, as a closed menu goes
+                pass
+        return None
+
+    def window(self, caption):
+        return poll(f'the window "{caption}" on the display', lambda: self.shown(caption))
+
+    def activate(self, caption):
+        self.server.set_input_focus(self.window(caption), X.RevertToParent, X.CurrentTime)
+        self.server.sync()
+
+    def close(self, caption):
+        window = self.window(caption)
+        window.send_event(protocol.event.ClientMessage(
+            window=window, client_type=self.server.intern_atom("WM_PROTOCOLS"),
+            data=(32, [self.server.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])),
+            event_mask=X.NoEventMask)
+        self.server.sync()
+
+    def press(self, key):
+        code = self.server.keysym_to_keycode(XK.string_to_keysym(key))
+        for event in (X.KeyPress, X.KeyRelease):
+            xtest.fake_input(self.server, event, code)
+        self.server.sync()
+
+
 class Querlin:
-    def __init__(self, program, address, browser):
+    def __init__(self, program, address, calc, browser):
         self.address = address
+        self.calc = calc
         self.browser = browser
+        self.desktop = Desktop()
         self.events = []
         pyatspi.Registry.registerEventListener(
-            self.events.append, "object:text-changed:insert", "window:activate")
+            self.events.append, "object:text-changed:insert", "window:activate",
+            "object:state-changed:showing", "object:state-changed:focused")
         # The desktop opens an address with the first xdg-open on the PATH.
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    PATH=browser.folder + os.pathsep + os.environ["PATH"])
@@ -176,11 +222,15 @@ class Querlin:
         text = field.queryText()
         poll(f'"{expected}" in "{field.name}"', lambda: text.getText(0, -1) == expected)
 
+    def event(self, what, matches, since=0):
+        """Waits for an event, from the given one on, that a listener is told."""
+        return poll(what, lambda: next((e for e in self.events[since:] if matches(e)), None))
+
     def announced(self, field, expected):
         """Waits for the text-changed event that tells a listener the new value."""
-        poll(f'an announcement of "{expected}" in "{field.name}"',
-             lambda: any(e.type == "object:text-changed:insert" and e.source == field
-                         and e.any_data == expected for e in self.events))
+        self.event(f'an announcement of "{expected}" in "{field.name}"',
+                   lambda e: e.type == "object:text-changed:insert" and e.source == field
+                   and e.any_data == expected)
 
 
 def list_controls(querlin):
@@ -254,6 +304,49 @@ def forty_foot_dipole(querlin):
     querlin.announced(inductance, "14.74")
 
 
+def check_from_the_keyboard(querlin):
+    """The context menu of the coils' inductance, opened with the Menu key, checks the
+    last design with nec2c; its figures are heard as querlin-calc check prints them."""
+    printed = subprocess.run(
+        [querlin.calc, "check", "--frequency", "7.1", "--length", "40", "--element", "0.08",
+         "--position", "50"], check=True, capture_output=True, text=True).stdout
+    resonance = next(line.split(" ", 1)[1] for line in printed.splitlines()
+                     if line.startswith("resonance "))
+    main = querlin.window("QUERLIN")
+    inductance = querlin.control(main, TEXT, "Loading coils will be, mHYs")
+    querlin.desktop.activate("QUERLIN")
+    inductance.queryComponent().grabFocus()
+    poll("the focus in the inductance",
+         lambda: inductance.getState().contains(pyatspi.STATE_FOCUSED))
+    # A context menu is no window of the application: a listener hears it shown,
+    # then the entry that takes the focus.
+    since = len(querlin.events)
+    querlin.desktop.press("Menu")
+    querlin.event("a context menu shown",
+                  lambda e: e.type == "object:state-changed:showing" and e.detail1 == 1
+                  and e.source.getRole() == pyatspi.ROLE_POPUP_MENU, since)
+    querlin.desktop.press("Up")  # from no entry to the last
+    querlin.event("the focus on Check with NEC-2…",
+                  lambda e: e.type == "object:state-changed:focused" and e.detail1 == 1
+                  and e.source.getRole() == pyatspi.ROLE_MENU_ITEM
+                  and e.source.name == "Check with NEC-2…", since)
+    querlin.desktop.press("Return")
+    check = querlin.window("Check with NEC-2")
+    querlin.control(check, pyatspi.ROLE_PROGRESS_BAR, "Progress of the check")
+    querlin.control(check, BUTTON, "Cancel", "Stops the NEC-2 engine")
+    plots = [c for c in reachable(check) if c.name == "Plot of every coil position"
+             and c.description]
+    if len(plots) != 1:
+        raise Failure(f"{len(plots)} described plots of every coil position")
+    heard_resonance = f"Resonant frequency: {resonance}"
+    poll(f'a label "{heard_resonance}"',
+         lambda: any(c.getRole() == pyatspi.ROLE_LABEL and c.name == heard_resonance
+                     for c in reachable(check)), ENGINE_TIMEOUT)
+    # Closed, it stops the engine before the next steps.
+    querlin.desktop.close("Check with NEC-2")
+    poll("the check window to close", lambda: not querlin.desktop.shown("Check with NEC-2"))
+
+
 def coil_for_the_dipole(querlin):
     coils = querlin.window("COILS")
     for name, value in [("MICROHENRYS", "14.74"), ("COIL DIAMETER, inches", "1"),
@@ -272,19 +365,19 @@ def fault_is_an_alert(querlin):
     """An emptied input ends the calculation; the report comes up as an alert."""
     main = querlin.window("QUERLIN")
     querlin.type(querlin.control(main, TEXT, "INPUT FREQUENCY, MHz"), "")
+    # Only what came after the press: the windows of earlier events may be gone.
+    since = len(querlin.events)
     querlin.press(querlin.control(main, BUTTON, "CALCULATE", "works out the loading coils"))
     message = '"INPUT FREQUENCY" does not hold a number.'
 
-    def alert():
-        for event in querlin.events:
-            box = event.source
-            if event.type == "window:activate" and box.getRole() == pyatspi.ROLE_ALERT:
-                said = [box.name, box.description] + [c.name for c in reachable(box)]
-                if box.name == "QUERLIN" and message in said:
-                    return box
-        return None
+    def alert(event):
+        box = event.source
+        if event.type != "window:activate" or box.getRole() != pyatspi.ROLE_ALERT:
+            return False
+        said = [box.name, box.description] + [c.name for c in reachable(box)]
+        return box.name == "QUERLIN" and message in said
 
-    poll(f'an alert "QUERLIN" that says {message}', alert)
+    querlin.event(f'an alert "QUERLIN" that says {message}', alert, since)
 
 
 def link_opens_the_page(querlin):
@@ -302,7 +395,8 @@ def link_opens_the_page(querlin):
 def run(querlin):
     failures = 0
     for scenario in [list_controls, texts_read_by_line, forty_foot_dipole,
-                     coil_for_the_dipole, fault_is_an_alert, link_opens_the_page]:
+                     check_from_the_keyboard, coil_for_the_dipole, fault_is_an_alert,
+                     link_opens_the_page]:
         started = time.monotonic()
         try:
             scenario(querlin)
@@ -313,11 +407,11 @@ def run(querlin):
     return failures
 
 
-def main(program, address, display):
+def main(program, address, calc, display):
     querlin = None
     browser = tempfile.TemporaryDirectory()
     try:
-        querlin = Querlin(program, address, Browser(browser.name))
+        querlin = Querlin(program, address, calc, Browser(browser.name))
         failures = run(querlin)
         querlin.check_running()
         return 1 if failures else 0
@@ -339,4 +433,4 @@ if __name__ == "__main__":
 
     TEXT = pyatspi.ROLE_TEXT
     BUTTON = pyatspi.ROLE_PUSH_BUTTON
-    sys.exit(main(sys.argv[1], sys.argv[2], xvfb))
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3], xvfb))

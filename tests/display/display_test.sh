@@ -2,7 +2,7 @@
 # Drives the real program on a virtual X server with the real pointer and
 # keyboard, as a person's hands would:
 #
-#   tests/display/display_test.sh PROGRAM slider|held|example|link|close WEB_PAGE_ADDRESS
+#   tests/display/display_test.sh PROGRAM slider|held|example|check|link|close WEB_PAGE_ADDRESS
 #
 # slider   an arrow click, a track click, a 1.2 s hold on the slider's arrow and
 #          five turns of the wheel, with the frequency emptied, each open
@@ -10,6 +10,8 @@
 # held     Right held on the slider moves it on at the keyboard's repeat rate
 # example  the 40-foot example typed, moved through with Tab and calculated
 #          with Space
+# check    after the example, Check with NEC-2… in the menus of the coils'
+#          inductance and of the drawing opens one check window, then raises it
 # link     Tab and Return in the web page link window open the address once,
 #          with its closing slash, in a stand-in for the default browser
 # close    the windows closed as a desktop closes them, with the delete-window
@@ -98,11 +100,12 @@ point() {
     xdotool mousemove --window "$main" "$1" "$2"
 }
 
-# Clicks the middle of a control of the main window, given in twips as in its table.
+# Clicks the middle of a control of the main window, given in twips as in its
+# table, with the left button or the one given after them.
 click() {
     local left=$1 top=$2 width=$3 height=$4
     point $(((left + width / 2) / 15)) $(((top + height / 2) / 15))
-    xdotool click 1
+    xdotool click "${5:-1}"
 }
 
 copied_over() {
@@ -144,6 +147,53 @@ slider_at() {
     [ "$percent" = "$1" ] || fail "the % box shows $percent, not $1"
 }
 
+# The 40-foot example typed, moved through with Tab and calculated with Space.
+forty_foot_example() {
+    local inductance
+    # The focus starts on the slider: four pages and nine steps to 50 %.
+    xdotool key --delay 30 Next Next Next Next
+    xdotool key --delay 30 --repeat 9 Right
+    # Tab leaves the caret at the start of a box: Ctrl+A selects the text to type over.
+    xdotool key --delay 30 --repeat 5 Tab # Text5
+    xdotool key ctrl+a type --delay 30 7.1
+    xdotool key Tab # Text6
+    xdotool key ctrl+a type --delay 30 40
+    xdotool key --delay 30 --repeat 10 Tab # Text14
+    xdotool key ctrl+a type --delay 30 0.08
+    xdotool key --delay 30 --repeat 16 Tab # Command5, the upper CALCULATE
+    xdotool key space
+    # The calculation ran before the program took the clicks that read the results.
+    slider_at 50
+    inductance=$(text_of 2640 4560 855 450) # Text17
+    [ "$inductance" = 14.74 ] || fail "Text17 shows $inductance, not 14.74"
+}
+
+has_focus_named() {
+    [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]
+}
+
+# Right-clicks the control of the main window at the given twips and chooses
+# the last entry of its menu, Check with NEC-2…, with Up and Return.
+check_from_menu() {
+    local shown
+    shown=$(windows)
+    click "$@" 3
+    wait_for 20 "the context menu of the control at $*" windows_are $((shown + 1))
+    # The click activates the main window; the menu takes its keys.
+    wait_for 20 "the main window to take the keyboard" has_focus "$main"
+    xdotool key Up Return
+}
+
+# The program ends on its own, with success.
+ends_well() {
+    local status=0
+    gone() { ! kill -0 "$pid" 2>/dev/null; }
+    wait_for 20 "the program to end after its last window closed" gone
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
 case $2 in
 slider)
     # The slider HScroll1 lies at 8, 104 and is 297 by 17 pixels; its arrows
@@ -180,24 +230,29 @@ held)
     ;;
 example)
     start
-    # The focus starts on the slider: four pages and nine steps to 50 %.
-    xdotool key --delay 30 Next Next Next Next
-    xdotool key --delay 30 --repeat 9 Right
-    # Tab leaves the caret at the start of a box: Ctrl+A selects the text to type over.
-    xdotool key --delay 30 --repeat 5 Tab # Text5
-    xdotool key ctrl+a type --delay 30 7.1
-    xdotool key Tab # Text6
-    xdotool key ctrl+a type --delay 30 40
-    xdotool key --delay 30 --repeat 10 Tab # Text14
-    xdotool key ctrl+a type --delay 30 0.08
-    xdotool key --delay 30 --repeat 16 Tab # Command5, the upper CALCULATE
-    xdotool key space
-    # The calculation ran before the program took the clicks that read the results.
-    slider_at 50
-    inductance=$(text_of 2640 4560 855 450) # Text17
-    [ "$inductance" = 14.74 ] || fail "Text17 shows $inductance, not 14.74"
+    forty_foot_example
     windows_are 1 || fail "the example opened a report"
     echo "ok: the keyboard worked the 40-foot example out to 14.74"
+    ;;
+check)
+    start
+    forty_foot_example
+    check_from_menu 2640 4560 855 450 # Text17
+    check=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" \
+        --name '^Check with NEC-2$' | head -n 1) || fail "Text17's menu opened no check window"
+    # The check window opens over the main window: brought back to the front,
+    # as a click would with a window manager.
+    xdotool windowraise "$main"
+    check_from_menu 120 840 9015 615 # Picture1
+    wait_for 20 "a check window to take the keyboard again" has_focus_named 'Check with NEC-2'
+    checks=$(xdotool search --onlyvisible --name '^Check with NEC-2$' | wc -l)
+    [ "$checks" -eq 1 ] || fail "the drawing's menu left $checks check windows"
+    echo "ok: both menus brought up the one check window"
+    # Closed as a desktop closes them, the windows stop the engine and the
+    # program ends without leaving nec2c running.
+    $x_window delete "$check"
+    $x_window delete "$main"
+    ends_well
     ;;
 link)
     start
@@ -227,12 +282,7 @@ close)
     kill -0 "$pid" 2>/dev/null || fail "closing the main window ended the program"
     windows_are 1 || fail "closing the main window left $(windows) windows"
     $x_window delete "$coil"
-    gone() { ! kill -0 "$pid" 2>/dev/null; }
-    wait_for 20 "the program to end after its last window closed" gone
-    status=0
-    wait "$pid" || status=$?
-    pid=
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    ends_well
     echo "ok: the program ended when its last window closed"
     ;;
 *)
