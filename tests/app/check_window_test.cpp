@@ -65,20 +65,38 @@ QHash<QString, QString> calcFigures(const QStringList& words) {
     return figures;
 }
 
-// Points, presses and releases the right button on the control, as a desktop
-// does, and takes the entry of the menu that opens.
-void checkFromMenuOf(QWidget* window, const char* name) {
+enum class Hand { Mouse, Keys };
+
+// Opens the control's context menu and takes its last entry, with the mouse
+// (the right button pressed and released on it, the entry clicked) or from
+// the keyboard (Shift+F10 in the box, Up to the last entry, Return), as a
+// desktop delivers them.
+void checkFromMenuOf(QWidget* window, const char* name, Hand hand = Hand::Mouse) {
     QWidget* target = control(window, name);
     const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    if (hand == Hand::Mouse) {
+        QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    } else {
+        // The desktop makes the window clicked into the active one.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        click(window, name);
+        QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    }
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     QAction* check = menu->actions().back();
     QCOMPARE(check->text(), u"Check with NEC-2…"_qs);
-    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                      menu->actionGeometry(check).center());
+    if (hand == Hand::Mouse) {
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                          menu->actionGeometry(check).center());
+    } else {
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Up);
+        QCOMPARE(menu->activeAction(), check);
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
+    }
     QTRY_VERIFY(checkWindow() != nullptr);
 }
 
@@ -100,7 +118,7 @@ class CheckWindowTest : public QObject {
     // The 40-foot example: the window shows what querlin-calc check prints
     // for it, though the inputs were changed after CALCULATE; a second use,
     // from another control, raises the same window; a new calculation is
-    // checked anew in it.
+    // checked anew in it, opened from the keyboard.
     void checksTheLastCalculation() {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         typeInto(main(), mainfields::frequency.name, u"14.2"_qs);
@@ -121,7 +139,7 @@ class CheckWindowTest : public QObject {
         QCOMPARE(checkWindows(), 1);
 
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 30);
-        checkFromMenuOf(main(), mainfields::coilDistance);
+        checkFromMenuOf(main(), mainfields::coilDistance, Hand::Keys);
         QCOMPARE(checkWindow(), check);
         QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kEngineMs);
         QCOMPARE(figure(check, "resonance"),

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "accessible_names.h"
 #include "bind_handlers.h"
@@ -82,10 +83,11 @@ void MainWindow::recordCalculation(const char* control, bool succeeded) {
 }
 
 // The control's context menu, its own entries first where it has them, ends
-// with the check: where desktop programs put further actions on a field.
+// with the check: where desktop programs put further actions on a field. The
+// menu opens from the right button, the Menu key and, as on the Linux
+// desktops, Shift+F10 in a box that has the focus.
 void MainWindow::offerCheck(QWidget* control) {
-    control->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint at) {
+    const auto showMenu = [this, control](QPoint at) {
         auto* box = qobject_cast<QLineEdit*>(control);
         QMenu* menu = box != nullptr ? box->createStandardContextMenu() : new QMenu(control);
         if (box != nullptr) {
@@ -95,7 +97,13 @@ void MainWindow::offerCheck(QWidget* control) {
                         [this] { navigation_.showCheckWindow(); });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(control->mapToGlobal(at));
-    });
+    };
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, this, showMenu);
+    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), control);
+    shiftF10->setContext(Qt::WidgetShortcut);
+    connect(shiftF10, &QShortcut::activated, this,
+            [control, showMenu] { showMenu(control->rect().center()); });
 }
 
 template <typename Action>
