@@ -35,11 +35,11 @@ struct DeckCase {
     int segments;
 };
 
-// The case as the test's name shows it: its bytes would include the padding,
-// which differs from run to run, so that the test found by its name in one
-// run would be missing in the next.
+// The case as the test's name shows it, without blanks that tools split names
+// at: its bytes would include the padding, which differs from run to run, so
+// that the test found by its name in one run would be missing in the next.
 void PrintTo(const DeckCase& c, std::ostream* out) {
-    *out << c.coilShare << " of the half, " << c.segments << " segments";
+    *out << c.coilShare << "-of-the-half-" << c.segments << "-segments";
 }
 
 class Deck : public ::testing::TestWithParam<DeckCase> {};
