@@ -130,17 +130,18 @@ void CheckWindow::start() {
     figures_.clear();
     try {
         design = designForModel(antenna_, feedline, locale);
+    } catch (const HandlerFault& fault) {
+        finish(fault.message());
+        return;
+    }
+    try {
         Antenna position = antenna_;
         for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
             position.slider = sliderValueFor(percentage);
             sweep_.push_back(designForModel(position, feedline, locale));
         }
-    } catch (const HandlerFault& fault) {
+    } catch (const HandlerFault&) {
         // The positions before the first that cannot be designed make the plot.
-        if (sweep_.empty()) {
-            finish(fault.message());
-            return;
-        }
     }
     design_->setText(
         QStringLiteral("%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c in free "
@@ -236,14 +237,12 @@ void CheckWindow::showFigures(const antenna::Figures& figures) {
 }
 
 void CheckWindow::showPlot() {
-    const bool checked = sweepFigures_.size() == sweep_.size() && !sweep_.empty();
-    SweepPlot plot{plotTitle(antenna_),
-                   sweep_.empty() ? 0 : sweep_.front().dipole.frequency,
-                   checked,
-                   {},
-                   {},
-                   {},
-                   {}};
+    if (sweep_.empty()) {
+        plot_->clear();
+        return;
+    }
+    const bool checked = sweepFigures_.size() == sweep_.size();
+    SweepPlot plot{plotTitle(antenna_), sweep_.front().dipole.frequency, checked, {}, {}, {}, {}};
     const int worked = coilPercentage(antenna_.slider);
     for (std::size_t i = 0; i < sweep_.size(); ++i) {
         const int position = kFirstPosition + static_cast<int>(i);
