@@ -241,7 +241,10 @@ check)
     check=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Check with NEC-2$' | head -n 1) || fail "Text17's menu opened no check window"
     # The check window opens over the main window: brought back to the front,
-    # as a click would with a window manager.
+    # as a click would with a window manager. The program raises the check
+    # window before it gives it the keyboard; raised sooner, the main window
+    # could end up beneath it again.
+    wait_for 20 "the check window to take the keyboard" has_focus "$check"
     xdotool windowraise "$main"
     check_from_menu 120 840 9015 615 # Picture1
     wait_for 20 "a check window to take the keyboard again" has_focus_named 'Check with NEC-2'
