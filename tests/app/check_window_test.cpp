@@ -118,7 +118,8 @@ class CheckWindowTest : public QObject {
     // The 40-foot example: the window shows what querlin-calc check prints
     // for it, though the inputs were changed after CALCULATE; a second use,
     // from another control, raises the same window; a new calculation is
-    // checked anew in it, opened from the keyboard.
+    // checked anew in it, opened from the keyboard, with the feed line the
+    // lower CALCULATE matched.
     void checksTheLastCalculation() {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         typeInto(main(), mainfields::frequency.name, u"14.2"_qs);
@@ -139,13 +140,18 @@ class CheckWindowTest : public QObject {
         QCOMPARE(checkWindows(), 1);
 
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 30);
+        typeInto(main(), mainfields::feedlineImpedance.name, u"75"_qs);
+        click(main(), mainfields::matchingCalculate);
         checkFromMenuOf(main(), mainfields::coilDistance, Hand::Keys);
         QCOMPARE(checkWindow(), check);
         QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kEngineMs);
-        QCOMPARE(figure(check, "resonance"),
-                 calcFigures({u"--frequency"_qs, u"7.1"_qs, u"--length"_qs, u"40"_qs,
-                              u"--element"_qs, u"0.08"_qs, u"--position"_qs, u"30"_qs})
-                     .value(u"resonance"_qs));
+        QVERIFY(control<QLabel>(check, "CheckDesign")->text().contains(u"the 75-ohm line"));
+        const QHash<QString, QString> matched =
+            calcFigures({u"--frequency"_qs, u"7.1"_qs, u"--length"_qs, u"40"_qs, u"--element"_qs,
+                         u"0.08"_qs, u"--position"_qs, u"30"_qs, u"--feedline"_qs, u"75"_qs});
+        for (const char* name : {"resonance", "swr", "swr_matched"}) {
+            QCOMPARE(figure(check, name), matched.value(QLatin1String(name)));
+        }
     }
 
     // The plot shows the formula's curve at once and, once every position is
