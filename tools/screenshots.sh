@@ -76,10 +76,22 @@ type_into() {
     xdotool type --delay 20 "$5"
 }
 
+# Captures the window once it has settled: the first paint follows the
+# mapping of a window, and the check window draws as the engine works, so the
+# picture is taken again a second later until two are the same, for up to two
+# minutes. The keyboard is taken from every window first, as the README shows
+# them: no text cursor blinks then.
 capture() {
-    local window=$1 file=$2
-    sleep 0.5 # the first paint follows the mapping of the window
-    import -window "$window" "$folder/$file"
+    local window=$1 file=$2 previous= current
+    xdotool windowfocus 0
+    for _ in $(seq 120); do
+        sleep 1
+        import -window "$window" "$folder/$file"
+        current=$(md5sum <"$folder/$file")
+        [ "$current" != "$previous" ] || break
+        previous=$current
+    done
+    [ "$current" = "$previous" ] || echo "$file did not settle in two minutes" >&2
     echo "$folder/$file"
 }
 
@@ -96,20 +108,11 @@ capture "$main" main-window.png
 
 failures=0
 # The check of the example: the context menu of Text17, the inductance, and
-# its last entry; captured once the engine is done, when two captures a
-# second apart are the same.
+# its last entry; captured once the engine is done.
 click_with 3 2640 4560 855 450
 xdotool key --delay 100 Up Return
 if check=$(timeout 10 xdotool search --sync --onlyvisible --name '^Check with NEC-2$' | head -n 1); then
-    previous=
-    for _ in $(seq 120); do
-        sleep 1
-        import -window "$check" "$folder/check-window.png"
-        current=$(md5sum <"$folder/check-window.png")
-        [ "$current" != "$previous" ] || break
-        previous=$current
-    done
-    echo "$folder/check-window.png"
+    capture "$check" check-window.png
 else
     echo "the check window did not open" >&2
     failures=$((failures + 1))

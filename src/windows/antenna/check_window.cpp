@@ -51,7 +51,6 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     cancelButton_->setObjectName(QStringLiteral("CheckCancel"));
     cancelButton_->setAccessibleDescription(QStringLiteral("Stops the NEC-2 engine"));
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
-        stop();
         finish(
             QStringLiteral("Cancelled. Check with NEC-2… on the main window's results starts "
                            "it again."));
