@@ -735,6 +735,12 @@ int printResults(const Request& request, const QLocale& locale, const antenna::N
     if (request.json) {
         const auto [object, status] = jsonResults(request, locale, engine);
         writeJson(out, object);
+        // A script that reads the status and standard error learns why, as
+        // for every other failing command; no_details stays for the JSON's reader.
+        if (status != kSuccess) {
+            out.flush();
+            writeLine(err, object.value(QLatin1String("no_details")).toString().toUtf8());
+        }
         return status;
     }
     if (request.details) {
