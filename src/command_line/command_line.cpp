@@ -17,6 +17,8 @@
 #include "antenna/check_figures.h"
 #include "antenna/designs.h"
 #include "antenna/dipole_check.h"
+#include "antenna/nec_engine.h"
+#include "antenna/sweep.h"
 #include "coil_details.h"
 #include "handler_fault.h"
 #include "model_commands.h"
@@ -184,6 +186,9 @@ constexpr OptionForm kOptions[] = {
 
 enum class Command { Dipole, Match, Coil, Nec, Check };
 
+// A batch line's key for a fault, by its status.
+constexpr const char* kBatchKeys[] = {"", "fault", "usage", "engine"};
+
 // The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
 const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
 // The loading coil to wind, which check and dipole --sweep --check take.
@@ -234,7 +239,7 @@ struct Request {
     bool json = false;
     bool locale = false;
     ModelWords model;
-    std::optional<Coil> loadingCoil;  // its size as typed, the inductance left out
+    std::optional<LoadingCoil> loadingCoil;
     QString output;
     QString plot;               // the picture's file, for a sweep drawn
     std::optional<int> worked;  // the position it marks, per cent
@@ -303,7 +308,7 @@ void modelRequest(const QCommandLineParser& parser, Request& request) {
                                "--coil-diameter, --coil-length and --coil-wire, not both."));
         }
         request.loadingCoil =
-            Coil{{}, value("coil-diameter"), value("coil-length"), value("coil-wire")};
+            LoadingCoil{value("coil-diameter"), value("coil-length"), value("coil-wire")};
     }
     if (request.check && request.feedline.isEmpty()) {
         request.feedline = QStringLiteral("50");
@@ -461,65 +466,45 @@ double feedlineOhms(const Request& request, const QLocale& locale) {
     return request.check ? positiveOption(u"feedline"_qs, request.feedline, locale) : 0;
 }
 
-// What nec and check give: the design, the model's options, the loading coil
-// as wound and, for check, the engine's figures. The options are read first,
-// then the formula runs, then the coil is wound, and only then the engine.
-struct ModelResults {
-    antenna::ModelOptions options;
-    ModelDesign design;
-    std::optional<WoundCoil> coil;
-    antenna::Figures figures;
-};
-
-// The upper CALCULATE of a model's request and, for its check, the lower one;
-// with a loading coil to wind, the coil for the computed inductance, whose Q
-// the options then take for the coils' loss.
-ModelResults modelDesign(const Request& request, const Antenna& antenna,
-                         const antenna::ModelOptions& options, const QLocale& locale) {
-    ModelResults results{
-        options,
-        designForModel(antenna, request.check ? request.feedline : QString(), locale),
-        {},
-        {}};
-    if (request.loadingCoil) {
-        Coil coil = *request.loadingCoil;
-        coil.inductance = resultText(results.design.results, "inductance");
-        results.coil = woundCoil(coil, results.design.dipole.frequency, locale);
-        results.options.coilQ = results.coil->q;
-    }
-    return results;
+// The model's inputs of a request, its options read first.
+ModelInputs modelInputs(const Request& request, const QLocale& locale) {
+    return {modelOptions(request.model, request.antenna.metric, locale),
+            request.check ? request.feedline : QString(), request.loadingCoil};
 }
 
-ModelResults modelResults(const Request& request, const QLocale& locale,
-                          const antenna::NecEngine& engine) {
-    const antenna::ModelOptions options =
-        modelOptions(request.model, request.antenna.metric, locale);
-    const double feedline = feedlineOhms(request, locale);
-    ModelResults results = modelDesign(request, request.antenna, options, locale);
+// What nec and check give: the design, the loading coil as wound and, for
+// check, the engine's figures. The formula runs first, then the coil is
+// wound, and only then the engine.
+DesignRow modelResults(const Request& request, const QLocale& locale) {
+    DesignRow row = designRow(request.antenna, modelInputs(request, locale), locale);
     if (request.form->command == Command::Check) {
-        results.figures = antenna::checkFigures(results.design, results.options, feedline, engine);
+        row.check =
+            antenna::checkDipole(row.design.dipole, row.options, feedlineOhms(request, locale),
+                                 row.design.matchingCoil, antenna::NecEngine());
     }
-    return results;
+    return row;
 }
 
 // The texts of a model's results, with the wound coil's turns and Q.
-Results modelTexts(const ModelResults& results) {
-    Results texts = results.design.results;
-    if (results.coil) {
-        texts.push_back({"coil_turns", results.coil->turns});
-        texts.push_back({"coil_q", results.coil->qText});
+Results modelTexts(const DesignRow& row, const Results& results) {
+    Results texts = results;
+    if (row.coil) {
+        texts.push_back({"coil_turns", row.coil->turns});
+        texts.push_back({"coil_q", row.coil->q.text});
     }
     return texts;
 }
 
 // A model's results as JSON: its texts, the coil's Q and the figures as numbers.
-QJsonObject modelJson(const ModelResults& results) {
-    QJsonObject object = jsonOf(results.design.results);
-    if (results.coil) {
-        object.insert(QLatin1String("coil_turns"), results.coil->turns);
-        object.insert(QLatin1String("coil_q"), results.coil->q);
+QJsonObject modelJson(const DesignRow& row, const Results& results) {
+    QJsonObject object = jsonOf(results);
+    if (row.coil) {
+        object.insert(QLatin1String("coil_turns"), row.coil->turns);
+        object.insert(QLatin1String("coil_q"), row.coil->q.value);
     }
-    antenna::insertFigures(object, results.figures);
+    if (row.check) {
+        antenna::insertFigures(object, *row.check, antenna::lossOf(row.options));
+    }
     return object;
 }
 
@@ -536,8 +521,7 @@ std::pair<QJsonObject, int> coilDetailsJson(const Request& request, const QLocal
 
 // The results of a request as one JSON object, for --json and a batch line,
 // and the status.
-std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& locale,
-                                        const antenna::NecEngine& engine) {
+std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& locale) {
     if (request.details) {
         return coilDetailsJson(request, locale);
     }
@@ -545,11 +529,10 @@ std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& l
     if (command != Command::Nec && command != Command::Check) {
         return {jsonOf(design(request, locale)), kSuccess};
     }
-    const ModelResults results = modelResults(request, locale, engine);
-    QJsonObject object = modelJson(results);
+    const DesignRow row = modelResults(request, locale);
+    QJsonObject object = modelJson(row, row.design.results());
     if (command == Command::Nec) {
-        object.insert(QLatin1String("deck"),
-                      deckOf(request.antenna, results.design, results.options));
+        object.insert(QLatin1String("deck"), deckOf(request.antenna, row.design, row.options));
     }
     return {object, kSuccess};
 }
@@ -559,29 +542,16 @@ std::pair<QJsonObject, int> jsonResults(const Request& request, const QLocale& l
 void save(const QString& path, const QByteArray& bytes, const QString& what) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        throw antenna::NecError{
-            QStringLiteral("Could not write %1 to %2: %3").arg(what, path, file.errorString())};
+        throw Fault(
+            FaultStatus::Engine,
+            QStringLiteral("Could not write %1 to %2: %3").arg(what, path, file.errorString()));
     }
 }
 
 // The sweep's designs as a picture, in the file --plot names, the worked
 // position's texts as the table would print them.
-void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
-               const QLocale& locale) {
-    SweepPlot plot{plotTitle(request.antenna),
-                   designs.front().design.dipole.frequency,
-                   request.check,
-                   {},
-                   {},
-                   {},
-                   {}};
-    for (std::size_t i = 0; i < designs.size(); ++i) {
-        const int position = kFirstPosition + static_cast<int>(i);
-        plot.points.push_back(sweepPoint(position, designs[i].design, designs[i].figures));
-        if (request.worked == position) {
-            markWorked(plot, position, designs[i].design, designs[i].figures, locale);
-        }
-    }
+void drawSweep(const Request& request, const std::vector<DesignRow>& rows, const QLocale& locale) {
+    const SweepPlot plot = sweepPlot(request.antenna, rows, request.worked, {}, locale);
     const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
     save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
 }
@@ -590,11 +560,11 @@ void drawSweep(const Request& request, const std::vector<ModelResults>& designs,
 // slider there, and its own loading coil wound; the first fault ends the
 // table. With --check the engine then runs the designs before the fault,
 // several at a time.
-void sweep(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
-           std::ostream& out) {
-    const antenna::ModelOptions options =
-        request.check ? modelOptions(request.model, request.antenna.metric, locale)
-                      : antenna::ModelOptions{};
+void sweep(const Request& request, const QLocale& locale, std::ostream& out) {
+    const ModelInputs inputs =
+        request.check ? modelInputs(request, locale) : ModelInputs{{}, {}, request.loadingCoil};
+    const antenna::Loss loss =
+        request.loadingCoil ? antenna::Loss::Lossy : antenna::lossOf(inputs.options);
     const double feedline = feedlineOhms(request, locale);
     const bool drawn = !request.plot.isEmpty();
     if (!request.json && !drawn) {
@@ -603,61 +573,51 @@ void sweep(const Request& request, const QLocale& locale, const antenna::NecEngi
             header << u"coil_turns,coil_q"_qs;
         }
         if (request.check) {
-            header << antenna::figureNames(options, request.loadingCoil.has_value());
+            header << antenna::figureKeys(loss);
         }
         writeLine(out, header.join(u',').toUtf8());
     }
-    std::vector<ModelResults> designs;
-    std::exception_ptr fault;
-    Antenna antenna = request.antenna;
-    for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
-        antenna.slider = sliderValueFor(percentage);
-        try {
-            designs.push_back(modelDesign(request, antenna, options, locale));
-        } catch (const HandlerFault&) {
-            fault = std::current_exception();
-            break;
-        } catch (const WindingFault&) {
-            fault = std::current_exception();
+    Sweep designs = designSweep(request.antenna, inputs, locale);
+    if (request.check) {
+        checkAll(designs.rows, feedline, antenna::NecEngine::defaultProgram());
+    }
+    if (drawn && !designs.rows.empty()) {
+        drawSweep(request, designs.rows, locale);
+    }
+    for (const DesignRow& row : designs.rows) {
+        if (drawn) {
             break;
         }
         // The table shows the upper CALCULATE's three texts.
-        designs.back().design.results.resize(3);
-    }
-    if (request.check) {
-        antenna::forEachConcurrently(static_cast<int>(designs.size()), [&](int i) {
-            designs[i].figures =
-                antenna::checkFigures(designs[i].design, designs[i].options, feedline, engine);
-        });
-    }
-    if (drawn && !designs.empty()) {
-        drawSweep(request, designs, locale);
-    }
-    for (std::size_t i = 0; i < designs.size() && !drawn; ++i) {
-        const int percentage = kFirstPosition + static_cast<int>(i);
+        const Results upper{{"distance", row.design.distance},
+                            {"inductance", row.design.inductance},
+                            {"impedance", row.design.impedance}};
         if (request.json) {
-            QJsonObject object = modelJson(designs[i]);
-            object.insert(QLatin1String("position"), percentage);
+            QJsonObject object = modelJson(row, upper);
+            object.insert(QLatin1String("position"), row.position);
             writeJson(out, object);
             continue;
         }
-        QStringList row{QString::number(percentage)};
-        for (const Result& result : modelTexts(designs[i])) {
-            row << csvField(result.text);
+        QStringList fields{QString::number(row.position)};
+        for (const Result& result : modelTexts(row, upper)) {
+            fields << csvField(result.text);
         }
-        for (const antenna::Figure& figure : designs[i].figures) {
-            row << csvField(antenna::figureText(figure, locale, false));
+        if (row.check) {
+            for (const antenna::FigureForm& form : antenna::figureForms(loss)) {
+                fields << csvField(
+                    antenna::figureText(form, *row.check, locale, antenna::UnitShown::Without));
+            }
         }
-        writeLine(out, row.join(u',').toUtf8());
+        writeLine(out, fields.join(u',').toUtf8());
     }
-    if (fault) {
-        std::rethrow_exception(fault);
+    if (designs.fault) {
+        throw *designs.fault;
     }
 }
 
 // One line of a batch: its JSON object, and its status.
 std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::string& line,
-                                      bool userLocale, const antenna::NecEngine& engine) {
+                                      bool userLocale) {
     try {
         QStringList words = QProcess::splitCommand(
             QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
@@ -672,24 +632,20 @@ std::pair<QJsonObject, int> batchLine(QCommandLineParser& parser, const std::str
             }
         }
         const Request r = request(parser);
-        return jsonResults(r, localeFor(userLocale || r.locale), engine);
-    } catch (const UsageError& error) {
-        return {{{QStringLiteral("usage"), error.message}}, kUsage};
+        return jsonResults(r, localeFor(userLocale || r.locale));
     } catch (const HandlerFault& fault) {
         return {{{QStringLiteral("fault"), fault.message()}}, kFault};
-    } catch (const WindingFault& fault) {
-        return {{{QStringLiteral("fault"), fault.message}}, kFault};
-    } catch (const antenna::NecError& error) {
-        return {{{QStringLiteral("engine"), error.message}}, kEngine};
+    } catch (const Fault& fault) {
+        return {{{QLatin1String(kBatchKeys[static_cast<int>(fault.status)]), fault.message}},
+                static_cast<int>(fault.status)};
     }
 }
 
-int batch(QCommandLineParser& parser, bool userLocale, const antenna::NecEngine& engine,
-          std::istream& in, std::ostream& out) {
+int batch(QCommandLineParser& parser, bool userLocale, std::istream& in, std::ostream& out) {
     int status = kSuccess;
     std::string line;
     while (std::getline(in, line)) {
-        const auto [object, lineStatus] = batchLine(parser, line, userLocale, engine);
+        const auto [object, lineStatus] = batchLine(parser, line, userLocale);
         writeJson(out, object);
         status = std::max(status, lineStatus);
     }
@@ -697,8 +653,8 @@ int batch(QCommandLineParser& parser, bool userLocale, const antenna::NecEngine&
 }
 
 // The deck, to standard output or the file --output names.
-void printDeck(const Request& request, const ModelResults& results, std::ostream& out) {
-    const QString deck = deckOf(request.antenna, results.design, results.options);
+void printDeck(const Request& request, const DesignRow& row, std::ostream& out) {
+    const QString deck = deckOf(request.antenna, row.design, row.options);
     if (request.output.isEmpty()) {
         writeLine(out, deck.chopped(1).toUtf8());
         return;
@@ -726,14 +682,14 @@ int printCoilDetails(const Request& request, const QLocale& locale, std::ostream
     return kFault;
 }
 
-int printResults(const Request& request, const QLocale& locale, const antenna::NecEngine& engine,
-                 std::ostream& out, std::ostream& err) {
+int printResults(const Request& request, const QLocale& locale, std::ostream& out,
+                 std::ostream& err) {
     if (request.sweep) {
-        sweep(request, locale, engine, out);
+        sweep(request, locale, out);
         return kSuccess;
     }
     if (request.json) {
-        const auto [object, status] = jsonResults(request, locale, engine);
+        const auto [object, status] = jsonResults(request, locale);
         writeJson(out, object);
         // A script that reads the status and standard error learns why, as
         // for every other failing command; no_details stays for the JSON's reader.
@@ -747,19 +703,19 @@ int printResults(const Request& request, const QLocale& locale, const antenna::N
         return printCoilDetails(request, locale, out, err);
     }
     if (request.form->command == Command::Nec) {
-        printDeck(request, modelResults(request, locale, engine), out);
+        printDeck(request, modelResults(request, locale), out);
         return kSuccess;
     }
     if (request.form->command == Command::Check) {
         // Each text and figure on a line of its own, after its JSON key.
-        const ModelResults results = modelResults(request, locale, engine);
-        for (const Result& result : modelTexts(results)) {
+        const DesignRow row = modelResults(request, locale);
+        for (const Result& result : modelTexts(row, row.design.results())) {
             writeLine(out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
         }
-        for (const antenna::Figure& figure : results.figures) {
-            writeLine(
-                out, (QLatin1String(figure.name) + u' ' + antenna::figureText(figure, locale, true))
-                         .toUtf8());
+        for (const antenna::FigureForm& form : antenna::figureForms(antenna::lossOf(row.options))) {
+            writeLine(out, (QLatin1String(form.key) + u' ' +
+                            antenna::figureText(form, *row.check, locale, antenna::UnitShown::With))
+                               .toUtf8());
         }
         return kSuccess;
     }
@@ -774,7 +730,6 @@ int printResults(const Request& request, const QLocale& locale, const antenna::N
 int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
     describe(parser);
-    const antenna::NecEngine engine;
     try {
         if (!parser.parse(arguments)) {
             misused(parser.errorText());
@@ -804,26 +759,23 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
                 misused(QStringLiteral("--batch takes its commands from standard input, not '%1'.")
                             .arg(parser.positionalArguments().front()));
             }
-            return batch(parser, parser.isSet(QStringLiteral("locale")), engine, in, out);
+            return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
         }
         const Request r = request(parser);
-        return printResults(r, localeFor(r.locale), engine, out, err);
-    } catch (const UsageError& error) {
-        writeLine(err, (kProgram + QStringLiteral(": ") + error.message).toUtf8());
-        err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";
-        return kUsage;
+        return printResults(r, localeFor(r.locale), out, err);
     } catch (const HandlerFault& fault) {
         out.flush();
         writeLine(err, fault.message().toUtf8());
         return kFault;
-    } catch (const WindingFault& fault) {
+    } catch (const Fault& fault) {
         out.flush();
-        writeLine(err, fault.message.toUtf8());
-        return kFault;
-    } catch (const antenna::NecError& error) {
-        out.flush();
-        writeLine(err, error.message.toUtf8());
-        return kEngine;
+        if (fault.status == FaultStatus::Usage) {
+            writeLine(err, (kProgram + QStringLiteral(": ") + fault.message).toUtf8());
+            err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";
+        } else {
+            writeLine(err, fault.message.toUtf8());
+        }
+        return static_cast<int>(fault.status);
     }
 }
 

@@ -3,14 +3,18 @@
 #include <QStringList>
 #include <iosfwd>
 
+#include "fault.h"
+
 namespace querlin::cli {
 
 // The exit statuses of querlin-calc.
 inline constexpr int kSuccess = 0;
-inline constexpr int kFault = 1;  // a calculation faulted; its message went to standard error
-inline constexpr int kUsage = 2;  // the words given make no command
-inline constexpr int kEngine =
-    3;  // the NEC-2 model could not be run, or a deck or plot not written
+// A calculation faulted; its message went to standard error.
+inline constexpr int kFault = static_cast<int>(FaultStatus::Calculation);
+// The words given make no command.
+inline constexpr int kUsage = static_cast<int>(FaultStatus::Usage);
+// The NEC-2 model could not be run, or a deck or plot not written.
+inline constexpr int kEngine = static_cast<int>(FaultStatus::Engine);
 
 // Runs querlin-calc over its arguments, the program's name first: prints the
 // texts that the windows' result fields would show, reading a batch from in.

@@ -29,7 +29,6 @@ antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const Q
         }
     }
     if (!words.height.isEmpty()) {
-        constexpr double kMetresPerFoot = 0.3048;
         const double height = positiveOption(u"height"_qs, words.height, locale);
         options.height = metric ? height : height * kMetresPerFoot;
     }
@@ -45,13 +44,12 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     const antenna::LoadedDipole& d = design.dipole;
     const QString unit = antenna.metric ? u"metres"_qs : u"feet"_qs;
     const QString element = antenna.metric ? u"millimetres"_qs : u"inches"_qs;
-    const auto textOf = [&](const char* name) { return resultText(design.results, name); };
     QStringList comments{
         QStringLiteral("QUERLIN loaded dipole for %1 MHz, %2 %3 long, element %4 %5,")
             .arg(antenna.frequency, antenna.length, unit, antenna.element, element),
         QStringLiteral("coils at %1 % of each half: %2 %3 from the centre, %4 uH each.")
             .arg(coilPercentage(antenna.slider))
-            .arg(textOf("distance"), unit, textOf("inductance")),
+            .arg(design.distance, unit, design.inductance),
         QStringLiteral("Dimensions in metres. Source at the centre; each coil on a segment"),
         QStringLiteral("of its own centred on it, %1 uH.").arg(d.inductance, 0, 'g', 8),
     };

@@ -2,15 +2,13 @@
 
 #include <QString>
 
+#include "fault.h"
+
 namespace querlin::cli {
 
 // Words that make no command, and why.
-struct UsageError {
-    QString message;
-};
-
 [[noreturn]] inline void misused(const QString& message) {
-    throw UsageError{message};
+    throw Fault(FaultStatus::Usage, message);
 }
 
 }  // namespace querlin::cli

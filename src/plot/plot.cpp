@@ -176,7 +176,7 @@ void drawLegend(QPainter& painter, const PlotPanel& panel,
 }
 
 // A ring round the worked point, and its value beside it.
-void markWorked(QPainter& painter, const PlotPanel& panel, int position, double value,
+void ringWorked(QPainter& painter, const PlotPanel& panel, int position, double value,
                 const QString& text) {
     if (!std::isfinite(value)) {
         return;
@@ -226,7 +226,7 @@ void draw(QPainter& painter, const SweepPlot& plot) {
     }
     drawCurve(painter, layout.inductance, plot, &SweepPoint::inductance, kFormulaColour);
     if (worked != nullptr) {
-        markWorked(painter, layout.inductance, worked->position, worked->inductance,
+        ringWorked(painter, layout.inductance, worked->position, worked->inductance,
                    QStringLiteral("%1 %: %2").arg(worked->position).arg(plot.workedInductance));
         entries.push_back(
             {QPen(Qt::NoPen), QStringLiteral("The worked position, %1 %").arg(worked->position)});
@@ -246,7 +246,7 @@ void draw(QPainter& painter, const SweepPlot& plot) {
             {curvePen(kTargetColour, Qt::DashLine),
              QStringLiteral("Target, %1 MHz").arg(number(plot.target))}};
         if (worked != nullptr) {
-            markWorked(painter, panel, worked->position, worked->resonance, plot.workedResonance);
+            ringWorked(painter, panel, worked->position, worked->resonance, plot.workedResonance);
         }
         drawLegend(painter, panel, resonanceEntries);
     }
@@ -340,26 +340,6 @@ QByteArray plotSvg(const SweepPlot& plot) {
     draw(painter, plot);
     painter.end();
     return bytes;
-}
-
-QString plotTitle(const Antenna& antenna) {
-    return QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
-        .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
-             antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs);
-}
-
-SweepPoint sweepPoint(int position, const ModelDesign& design, const antenna::Figures& figures) {
-    return {position, design.dipole.inductance,
-            antenna::figureOf(figures, "resonant_inductance").value,
-            antenna::figureOf(figures, "resonance").value};
-}
-
-void markWorked(SweepPlot& plot, int position, const ModelDesign& design,
-                const antenna::Figures& figures, const QLocale& locale) {
-    plot.worked = position;
-    plot.workedInductance = resultText(design.results, "inductance") + QStringLiteral(" µH");
-    plot.workedResonance =
-        antenna::figureText(antenna::figureOf(figures, "resonance"), locale, true);
 }
 
 }  // namespace querlin

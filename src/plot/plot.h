@@ -10,9 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "antenna/check_figures.h"
-#include "antenna/designs.h"
-
 namespace querlin {
 
 // A sweep as the plot draws it: each position's inductance by the formula
@@ -34,19 +31,6 @@ struct SweepPlot {
     QString workedResonance;    // "7.1977 MHz"
     std::vector<SweepPoint> points;
 };
-
-// The plot's title for the design: "Loaded dipole for 7.1 MHz, 40 ft long,
-// element 0.08 in", the numbers as typed.
-QString plotTitle(const Antenna& antenna);
-
-// A design of the sweep as the plot takes it: its position (per cent), its
-// coils' inductance and, from the figures, what the engine said of it.
-SweepPoint sweepPoint(int position, const ModelDesign& design, const antenna::Figures& figures);
-
-// Marks the design at that position as the worked one, with its inductance
-// as its result field shows it and its resonance as the check prints it.
-void markWorked(SweepPlot& plot, int position, const ModelDesign& design,
-                const antenna::Figures& figures, const QLocale& locale);
 
 // One panel of the plot: where its frame lies in the picture, in pixels, and
 // the values at its edges. The position axis always runs from 0 to 100 %. A

@@ -3,40 +3,53 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QStringList>
-#include <vector>
+#include <span>
 
-#include "antenna/designs.h"
-#include "antenna/nec_engine.h"
+#include "antenna/dipole_check.h"
 #include "antenna/nec_model.h"
 
 namespace querlin::antenna {
 
-// A figure of the check, under its JSON key; NaN when there is none.
-struct Figure {
-    const char* name;
-    double value;
+// The figures of a check, in the order they are printed.
+enum class FigureId {
+    Resonance,
+    ResonanceError,
+    Resistance,
+    Reactance,
+    ResonantInductance,
+    Swr,
+    SwrMatched,
+    Bandwidth,
+    Efficiency,  // only with loss in the model: the last
 };
-using Figures = std::vector<Figure>;
 
-// The keys of the figures a check with these options gives, in order; with
-// coilLoss the coils' Q comes from their winding, design by design.
-QStringList figureNames(const ModelOptions& options, bool coilLoss);
+// How a figure is named, read off a check and shown.
+struct FigureForm {
+    FigureId id;
+    const char* key;  // its JSON key, and its name on a line of check
+    double (*of)(const DipoleCheck&);
+    int decimals;
+    const char* unit;   // empty for a ratio
+    const char* label;  // what it is, in words for a person
+};
 
-// The engine's figures for a design, in the order of figureNames.
-Figures checkFigures(const ModelDesign& design, const ModelOptions& options, double feedline,
-                     const NecEngine& engine);
+const FigureForm& formOf(FigureId id);
 
-// The figure of that name; NaN when the check gave none.
-Figure figureOf(const Figures& figures, const char* name);
+// Whether the model has loss, and so an efficiency.
+enum class Loss { Lossless, Lossy };
+Loss lossOf(const ModelOptions& options);
+
+// The forms of the figures a check with or without loss gives, in order.
+std::span<const FigureForm> figureForms(Loss loss);
+QStringList figureKeys(Loss loss);
 
 // A figure as a line or a CSV field shows it, in that locale, with its unit
-// when one is asked for: "7.1968 MHz", "none".
-QString figureText(const Figure& figure, const QLocale& locale, bool withUnit);
+// when one is asked for: "7.1968 MHz"; "none" where the check found none.
+enum class UnitShown { Without, With };
+QString figureText(const FigureForm& form, const DipoleCheck& check, const QLocale& locale,
+                   UnitShown unit);
 
-// What a figure is, in words for a person: "Resonant frequency".
-QString figureLabel(const Figure& figure);
-
-// The figures as JSON numbers, null for none.
-void insertFigures(QJsonObject& object, const Figures& figures);
+// The check's figures as JSON numbers, null for none.
+void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss);
 
 }  // namespace querlin::antenna

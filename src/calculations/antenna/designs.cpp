@@ -51,15 +51,6 @@ Results dipoleResults(const MemoryFields& fields) {
 
 }  // namespace
 
-QString resultText(const Results& results, const char* name) {
-    for (const Result& result : results) {
-        if (qstrcmp(result.name, name) == 0) {
-            return result.text;
-        }
-    }
-    return {};
-}
-
 Results designDipole(const Antenna& antenna, const QLocale& locale) {
     DipoleVariables variables;
     return dipoleResults(calculatedDipole(antenna, {}, locale, variables));
@@ -75,12 +66,13 @@ Results designMatch(const Antenna& antenna, const QString& feedline, const QLoca
 }
 
 ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale) {
-    constexpr double kMetresPerFoot = 0.3048;
-    constexpr double kMetresPerInch = 0.0254;
+    using namespace mainfields;
     DipoleVariables variables;
     MemoryFields fields = calculatedDipole(antenna, feedline, locale, variables);
     ModelDesign design;
-    design.results = dipoleResults(fields);
+    design.distance = textOf(fields, coilDistance);
+    design.inductance = textOf(fields, loadingInductance);
+    design.impedance = textOf(fields, impedance);
     design.dipole = {widened(variables.freq), widened(variables.lth) * kMetresPerFoot,
                      widened(variables.el) * kMetresPerInch, widened(variables.b) * kMetresPerFoot,
                      widened(variables.mhy)};
@@ -89,12 +81,20 @@ ModelDesign designForModel(const Antenna& antenna, const QString& feedline, cons
     }
     try {
         calculateMatchingCoil(fields, variables);
-        design.results.push_back({"matching", textOf(fields, mainfields::matchingCoil)});
+        design.matching = textOf(fields, matchingCoil);
         design.matchingCoil = variables.match.value();
     } catch (const HandlerFault&) {
         // The feed line cannot be matched with a shunt coil: no matched SWR.
     }
     return design;
+}
+
+Results ModelDesign::results() const {
+    Results results{{"distance", distance}, {"inductance", inductance}, {"impedance", impedance}};
+    if (matching) {
+        results.push_back({"matching", *matching});
+    }
+    return results;
 }
 
 Results designCoil(const Coil& coil, const QLocale& locale) {

@@ -7,6 +7,7 @@
 
 #include "antenna/nec_model.h"
 #include "coil/coil_variables.h"
+#include "conversions.h"
 #include "dipole/coil_position.h"
 
 namespace querlin {
@@ -39,9 +40,6 @@ struct Result {
 };
 using Results = std::vector<Result>;
 
-// The text of the result of that name; empty when there is none.
-QString resultText(const Results& results, const char* name);
-
 // Each runs a freshly opened window's handlers over its fields held in memory,
 // as its buttons run them, and gives the texts its result fields then show.
 // A handler's fault ends the design: it throws the HandlerFault.
@@ -61,9 +59,17 @@ Results designCoil(const Coil& coil, const QLocale& locale, CoilVariables& varia
 // variables, converted to metres. A fault of the lower CALCULATE leaves the
 // design without a matching coil; one of the upper ends it.
 struct ModelDesign {
-    Results results;  // distance, inductance, impedance and, where there is one, matching
+    // The result fields' texts.
+    QString distance;
+    QString inductance;
+    QString impedance;
+    std::optional<QString> matching;
     antenna::LoadedDipole dipole;
     std::optional<double> matchingCoil;  // microhenries
+
+    // The texts under their names: the upper CALCULATE's three, and the
+    // matching coil where there is one.
+    Results results() const;
 };
 ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale);
 

@@ -1,15 +1,9 @@
 #include "antenna/dipole_check.h"
 
-#include <QThread>
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <future>
 #include <limits>
-#include <mutex>
 #include <numbers>
-#include <thread>
 
 namespace querlin::antenna {
 
@@ -315,12 +309,6 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
     const Points first = feedPoints(dipole, options, engine, {around}, dipole.inductance);
     const FeedPoint atDesign = first[kFirstSide].feed;
 
-    // The inductance search needs only the design frequency's reactance: it
-    // runs beside the search for the resonance.
-    auto inductance = std::async(std::launch::async, [&] {
-        return resonantInductance(dipole, options, engine, atDesign.impedance);
-    });
-
     DipoleCheck check;
     check.impedance = atDesign.impedance;
     check.swr = standingWaveRatio(atDesign.impedance, feedline);
@@ -336,38 +324,8 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
         closeLook(dipole, options, engine, *coarse, check);
     }
     check.resonanceError = (check.resonance / dipole.frequency - 1) * 100;
-    check.resonantInductance = inductance.get();
+    check.resonantInductance = resonantInductance(dipole, options, engine, atDesign.impedance);
     return check;
-}
-
-void forEachConcurrently(int count, const std::function<void(int)>& work) {
-    std::atomic<int> next = 0;
-    std::exception_ptr failure;
-    std::mutex failureLock;
-    const auto worker = [&] {
-        for (int index = next++; index < count; index = next++) {
-            try {
-                work(index);
-            } catch (...) {
-                const std::lock_guard lock(failureLock);
-                if (!failure) {
-                    failure = std::current_exception();
-                }
-                next = count;
-            }
-        }
-    };
-    std::vector<std::thread> threads;
-    const int workers = std::clamp(QThread::idealThreadCount(), 1, std::max(count, 1));
-    for (int i = 0; i < workers; ++i) {
-        threads.emplace_back(worker);
-    }
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
 }
 
 }  // namespace querlin::antenna

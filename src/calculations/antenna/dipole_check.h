@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QString>
 #include <complex>
-#include <functional>
 #include <optional>
 
 #include "antenna/nec_engine.h"
@@ -36,8 +36,7 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
 
 inline constexpr double kReactanceTolerance = 0.1;  // ohms
 
-// Calls work(0) to work(count - 1), on as many threads as the machine has
-// cores; the first exception thrown is thrown again once all have ended.
-void forEachConcurrently(int count, const std::function<void(int)>& work);
+// The feed line a check is fed from when none is given, as typed.
+inline const QString kDefaultFeedline = QStringLiteral("50");
 
 }  // namespace querlin::antenna

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QException>
 #include <QString>
 #include <complex>
 #include <functional>
@@ -15,7 +16,10 @@ struct FeedPoint {
 
 // Thrown by a run that was asked to stop: the engine was ended, and nothing
 // it computed is used.
-struct NecCancelled {};
+struct NecCancelled : QException {
+    void raise() const override { throw *this; }
+    NecCancelled* clone() const override { return new NecCancelled(*this); }
+};
 
 // The NEC-2 engine: the Debian package nec2c's program, or the one the
 // environment variable QUERLIN_NEC2C names. A window's check asks, while the

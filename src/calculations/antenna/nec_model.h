@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "fault.h"
+
 namespace querlin::antenna {
 
 // The model's default number of segments over the whole antenna: doubling it
@@ -37,8 +39,8 @@ struct ModelOptions {
 };
 
 // Why the model could not be made, run or read.
-struct NecError {
-    QString message;
+struct NecError : Fault {
+    explicit NecError(QString message) : Fault(FaultStatus::Engine, std::move(message)) {}
 };
 
 // A straight wire of the model, along the y axis, in metres. The wires run in

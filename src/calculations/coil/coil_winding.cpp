@@ -7,13 +7,14 @@
 #include <numbers>
 #include <span>
 
+#include "conversions.h"
+
 namespace querlin {
 
 namespace {
 
 using std::numbers::pi;
 
-constexpr double kMetresPerInch = 0.0254;
 constexpr double kMu0 = 4e-7 * pi;  // H/m
 // Annealed copper at 20 degrees C, the International Annealed Copper Standard.
 constexpr double kCopperResistivity = 1.7241e-8;  // ohm metres

@@ -7,10 +7,9 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
-#include "antenna/dipole_check.h"
+#include "antenna/check_figures.h"
 #include "antenna/nec_engine.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
@@ -22,10 +21,6 @@ namespace {
 
 // The plot at a size that leaves the window on a laptop's screen.
 constexpr double kPlotScale = 0.6;
-
-// The line the check feeds the antenna from when the window matched none, as
-// querlin-calc check does.
-const QString kDefaultFeedline = QStringLiteral("50");
 
 QLabel* wrappedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -79,6 +74,11 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(plot_);
     layout->addStretch(1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    using Watcher = QFutureWatcher<antenna::DipoleCheck>;
+    connect(&checks_, &Watcher::resultReadyAt, this, &CheckWindow::checked);
+    connect(&checks_, &Watcher::progressValueChanged, progress_, &QProgressBar::setValue);
+    connect(&checks_, &Watcher::finished, this, &CheckWindow::finished);
     finish({});
 }
 
@@ -88,7 +88,7 @@ CheckWindow::~CheckWindow() {
 
 void CheckWindow::check(const LastCalculation& calculation) {
     using State = LastCalculation::State;
-    if (calculation == shown_ && (complete_ || engine_ != nullptr)) {
+    if (calculation == shown_ && (complete_ || checks_.isRunning())) {
         return;
     }
     stop();
@@ -120,138 +120,109 @@ void CheckWindow::check(const LastCalculation& calculation) {
 void CheckWindow::start() {
     antenna_ = shown_.antenna;
     const bool matched = !shown_.feedline.isEmpty();
-    const QString feedline = matched ? shown_.feedline : kDefaultFeedline;
-    const double ohms = matched ? shown_.feedlineOhms : kDefaultFeedline.toDouble();
+    const QString feedline = matched ? shown_.feedline : antenna::kDefaultFeedline;
+    const double ohms = matched ? shown_.feedlineOhms : antenna::kDefaultFeedline.toDouble();
     const QLocale locale;
-    ModelDesign design;
-    sweep_.clear();
-    sweepFigures_.clear();
-    figures_.clear();
+    const ModelInputs inputs{{}, feedline, {}};
+    rows_.clear();
+    figures_.reset();
     try {
-        design = designForModel(antenna_, feedline, locale);
+        rows_.push_back(designRow(antenna_, inputs, locale));
     } catch (const HandlerFault& fault) {
         finish(fault.message());
         return;
     }
-    try {
-        Antenna position = antenna_;
-        for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
-            position.slider = sliderValueFor(percentage);
-            sweep_.push_back(designForModel(position, feedline, locale));
-        }
-    } catch (const HandlerFault&) {
-        // The positions before the first that cannot be designed make the plot.
-    }
+    // The positions before the first that cannot be designed make the plot.
+    Sweep sweep = designSweep(antenna_, inputs, locale);
+    std::move(sweep.rows.begin(), sweep.rows.end(), std::back_inserter(rows_));
     design_->setText(
         QStringLiteral("%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c in free "
                        "space with lossless wire, %4 segments, fed from %5.")
             .arg(plotTitle(antenna_))
             .arg(coilPercentage(antenna_.slider))
-            .arg(resultText(design.results, "inductance"))
+            .arg(rows_.front().design.inductance)
             .arg(antenna::ModelOptions{}.segments)
             .arg(matched
                      ? QStringLiteral("the %1-ohm line matched in the main window").arg(feedline)
                      : QStringLiteral("a %1-ohm line").arg(feedline)));
     showPlot();
 
-    progress_->setRange(0, 1 + static_cast<int>(sweep_.size()));
+    progress_->setRange(0, static_cast<int>(rows_.size()));
     progress_->setValue(0);
     progress_->setEnabled(true);
     cancelButton_->setEnabled(true);
     say(QStringLiteral("Checking the design with nec2c…"));
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    const int run = ++run_;
-    engine_ = QThread::create(&CheckWindow::work, this, run, design, sweep_, ohms, cancel_);
-    engine_->start();
+    checks_.setFuture(checkRows(rows_, ohms, antenna::NecEngine::defaultProgram()));
 }
 
-void CheckWindow::work(int run, const ModelDesign& design, std::vector<ModelDesign> sweep,
-                       double feedline, const std::shared_ptr<std::atomic<bool>>& cancel) {
-    const antenna::NecEngine engine(antenna::NecEngine::defaultProgram(),
-                                    [cancel] { return cancel->load(); });
-    try {
-        antenna::Figures figures = checkFigures(design, {}, feedline, engine);
-        post(run, [this, figures] { showFigures(figures); });
-        std::vector<antenna::Figures> swept(sweep.size());
-        std::atomic<int> done = 0;
-        antenna::forEachConcurrently(static_cast<int>(sweep.size()), [&](int i) {
-            swept[i] = checkFigures(sweep[i], {}, feedline, engine);
-            const int checked = ++done;
-            post(run, [this, checked] {
-                progress_->setValue(1 + checked);
-                say(QStringLiteral("Checking every coil position for the plot: %1 of %2…")
-                        .arg(checked)
-                        .arg(sweep_.size()));
-            });
-        });
-        post(run, [this, swept] {
-            sweepFigures_ = swept;
-            showPlot();
-            complete_ = true;
-            finish(QStringLiteral("Checked with nec2c."));
-        });
-    } catch (const antenna::NecCancelled&) {
-        // The window that asked for the stop has said so already.
-    } catch (const antenna::NecError& error) {
-        post(run, [this, message = error.message] { finish(message); });
+void CheckWindow::checked(int index) {
+    rows_[static_cast<std::size_t>(index)].check = checks_.resultAt(index);
+    if (index == 0) {
+        showFigures(*rows_.front().check);
+        return;
     }
+    if (!figures_) {
+        return;
+    }
+    const auto swept = std::count_if(rows_.begin() + 1, rows_.end(),
+                                     [](const DesignRow& row) { return row.check.has_value(); });
+    say(QStringLiteral("Checking every coil position for the plot: %1 of %2…")
+            .arg(swept)
+            .arg(rows_.size() - 1));
 }
 
-void CheckWindow::post(int run, std::function<void()> change) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, run, change = std::move(change)] {
-            if (run == run_) {
-                change();
-            }
-        },
-        Qt::QueuedConnection);
+void CheckWindow::finished() {
+    try {
+        checks_.waitForFinished();
+    } catch (const Fault& fault) {
+        finish(fault.message);
+        return;
+    }
+    if (checks_.isCanceled()) {
+        return;
+    }
+    showPlot();
+    complete_ = true;
+    finish(QStringLiteral("Checked with nec2c."));
 }
 
 void CheckWindow::stop() {
-    if (engine_ == nullptr) {
+    if (!checks_.isRunning()) {
         return;
     }
-    cancel_->store(true);
-    engine_->wait();
-    delete engine_;
-    engine_ = nullptr;
-    // What the stopped run posted but the window has not yet taken is dropped.
-    ++run_;
+    checks_.cancel();
+    try {
+        checks_.waitForFinished();
+    } catch (const Fault&) {
+        // A fault of a check that was stopped tells nobody anything.
+    }
+    // Nor does anything the stopped check reported that is still on its way.
+    checks_.setFuture({});
 }
 
-void CheckWindow::showFigures(const antenna::Figures& figures) {
-    figures_ = figures;
+void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
+    figures_ = check;
     const QLocale locale;
-    for (const antenna::Figure& figure : figures) {
-        auto* value = new QLabel(antenna::figureText(figure, locale, true));
-        value->setObjectName(QLatin1String(figure.name));
+    for (const antenna::FigureForm& form : antenna::figureForms(antenna::Loss::Lossless)) {
+        auto* value =
+            new QLabel(antenna::figureText(form, check, locale, antenna::UnitShown::With));
+        value->setObjectName(QLatin1String(form.key));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        const QString label = antenna::figureLabel(figure);
+        const QString label = QLatin1String(form.label);
         value->setAccessibleName(label + QStringLiteral(": ") + value->text());
         figureRows_->addRow(label + u':', value);
     }
-    progress_->setValue(1);
     say(QStringLiteral("Checking every coil position for the plot…"));
 }
 
 void CheckWindow::showPlot() {
-    if (sweep_.empty()) {
+    if (rows_.size() < 2) {
         plot_->clear();
         return;
     }
-    const bool checked = sweepFigures_.size() == sweep_.size();
-    SweepPlot plot{plotTitle(antenna_), sweep_.front().dipole.frequency, checked, {}, {}, {}, {}};
-    const int worked = coilPercentage(antenna_.slider);
-    for (std::size_t i = 0; i < sweep_.size(); ++i) {
-        const int position = kFirstPosition + static_cast<int>(i);
-        const antenna::Figures none;
-        const antenna::Figures& figures = checked ? sweepFigures_[i] : none;
-        plot.points.push_back(sweepPoint(position, sweep_[i], figures));
-        if (position == worked) {
-            markWorked(plot, position, sweep_[i], checked ? figures : figures_, QLocale());
-        }
-    }
+    const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
+    const SweepPlot plot =
+        sweepPlot(antenna_, sweep, coilPercentage(antenna_.slider), figures_, QLocale());
     plot_->setPixmap(QPixmap::fromImage(plotImage(plot, kPlotScale)));
 }
 

@@ -1,0 +1,129 @@
+#include "antenna/sweep.h"
+
+#include <QPromise>
+#include <QThreadPool>
+#include <QtConcurrent>
+#include <atomic>
+#include <numeric>
+
+#include "antenna/check_figures.h"
+#include "antenna/nec_engine.h"
+#include "dipole/coil_position.h"
+#include "handler_fault.h"
+
+namespace querlin {
+
+namespace {
+
+// The engine's own pool: one thread a core, each running one engine at a
+// time. The task that waits for them waits in the global pool, so it takes
+// none of these threads.
+QThreadPool& enginePool() {
+    static QThreadPool pool;
+    return pool;
+}
+
+}  // namespace
+
+DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale) {
+    DesignRow row{coilPercentage(antenna.slider),
+                  designForModel(antenna, inputs.feedline, locale),
+                  inputs.options,
+                  {},
+                  {}};
+    if (inputs.loadingCoil) {
+        const LoadingCoil& size = *inputs.loadingCoil;
+        row.coil = woundCoil({row.design.inductance, size.diameter, size.length, size.wire},
+                             row.design.dipole.frequency, locale);
+        row.options.coilQ = row.coil->q.value;
+    }
+    return row;
+}
+
+Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale) {
+    Sweep sweep;
+    Antenna position = antenna;
+    for (int percentage = kFirstPosition; percentage <= kLastPosition; ++percentage) {
+        position.slider = sliderValueFor(percentage);
+        try {
+            sweep.rows.push_back(designRow(position, inputs, locale));
+        } catch (const HandlerFault& fault) {
+            sweep.fault = Fault(FaultStatus::Calculation, fault.message());
+            break;
+        } catch (const Fault& fault) {
+            sweep.fault = fault;
+            break;
+        }
+    }
+    return sweep;
+}
+
+QFuture<antenna::DipoleCheck> checkRows(std::vector<DesignRow> rows, double feedline,
+                                        QString program) {
+    return QtConcurrent::run(
+        [](QPromise<antenna::DipoleCheck>& promise, const std::vector<DesignRow>& rows,
+           double feedline, const QString& program) {
+            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
+            promise.setProgressRange(0, static_cast<int>(rows.size()));
+            std::vector<int> indices(rows.size());
+            std::iota(indices.begin(), indices.end(), 0);
+            std::atomic<int> done = 0;
+            try {
+                QtConcurrent::blockingMap(&enginePool(), indices, [&](int i) {
+                    const DesignRow& row = rows[static_cast<std::size_t>(i)];
+                    promise.addResult(checkDipole(row.design.dipole, row.options, feedline,
+                                                  row.design.matchingCoil, engine),
+                                      i);
+                    promise.setProgressValue(++done);
+                });
+            } catch (const antenna::NecCancelled&) {
+                // The one who cancelled wants nothing more.
+            }
+        },
+        std::move(rows), feedline, std::move(program));
+}
+
+void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& program) {
+    QFuture<antenna::DipoleCheck> checks = checkRows(rows, feedline, program);
+    checks.waitForFinished();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].check = checks.resultAt(static_cast<int>(i));
+    }
+}
+
+QString plotTitle(const Antenna& antenna) {
+    return QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
+        .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
+             antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs);
+}
+
+SweepPlot sweepPlot(const Antenna& antenna, const std::vector<DesignRow>& rows,
+                    std::optional<int> worked, const std::optional<antenna::DipoleCheck>& check,
+                    const QLocale& locale) {
+    const bool checked = std::all_of(rows.begin(), rows.end(),
+                                     [](const DesignRow& row) { return row.check.has_value(); });
+    const double target = rows.empty() ? 0 : rows.front().design.dipole.frequency;
+    SweepPlot plot{plotTitle(antenna), target, checked, {}, {}, {}, {}};
+    const double none = std::nan("");
+    for (const DesignRow& row : rows) {
+        plot.points.push_back({row.position, row.design.dipole.inductance,
+                               checked ? row.check->resonantInductance : none,
+                               checked ? row.check->resonance : none});
+        if (row.position == worked) {
+            plot.worked = worked;
+            plot.workedInductance = row.design.inductance + QStringLiteral(" µH");
+            const antenna::DipoleCheck* figures = checked ? &*row.check : nullptr;
+            if (figures == nullptr && check) {
+                figures = &*check;
+            }
+            plot.workedResonance =
+                figures != nullptr
+                    ? antenna::figureText(antenna::formOf(antenna::FigureId::Resonance), *figures,
+                                          locale, antenna::UnitShown::With)
+                    : QStringLiteral("none");
+        }
+    }
+    return plot;
+}
+
+}  // namespace querlin

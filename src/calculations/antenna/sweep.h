@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QFuture>
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "antenna/designs.h"
+#include "antenna/dipole_check.h"
+#include "antenna/nec_model.h"
+#include "coil/wound_coil.h"
+#include "fault.h"
+#include "plot.h"
+
+namespace querlin {
+
+// The loading coil to wind for each design: its former and wire as typed,
+// in inches; the inductance is the design's.
+struct LoadingCoil {
+    QString diameter;
+    QString length;
+    QString wire;
+};
+
+// What the model of one design takes: its options and, where the loading coil
+// is wound, the coil whose Q then stands for the coils' loss.
+struct ModelInputs {
+    antenna::ModelOptions options;
+    QString feedline;  // as typed; empty for a design without the lower CALCULATE
+    std::optional<LoadingCoil> loadingCoil;
+};
+
+// One design: the formula's at one coil position, its model's options, the
+// loading coil as wound and, once checked, what the engine says of it.
+struct DesignRow {
+    int position = 0;  // per cent of half the antenna
+    ModelDesign design;
+    antenna::ModelOptions options;
+    std::optional<WoundCoil> coil;
+    std::optional<antenna::DipoleCheck> check;
+};
+
+// The upper CALCULATE for the antenna as given (and the lower one with the
+// feed line), then the loading coil wound for its inductance. A fault of the
+// window's calculation throws its HandlerFault; a coil that cannot be wound,
+// a Fault.
+DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
+
+// Every coil position in ascending order, each a fresh press of CALCULATE
+// with the slider there; the first design that faults ends the rows, and its
+// fault is given beside them.
+struct Sweep {
+    std::vector<DesignRow> rows;
+    std::optional<Fault> fault;
+};
+Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
+
+// Checks each row's design with the engine (the program named), fed from the
+// line of that impedance. The checks run on Qt's thread pools, never more
+// engines at once than the machine has cores; the future gives each check at
+// its row's index as it ends, reports its progress in rows, and stops the
+// engines at once when cancelled. A fault of the engine ends it, and waiting
+// for it throws that Fault.
+QFuture<antenna::DipoleCheck> checkRows(std::vector<DesignRow> rows, double feedline,
+                                        QString program);
+
+// The same, waited for: the rows with their checks.
+void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& program);
+
+// The plot's title for the design: "Loaded dipole for 7.1 MHz, 40 ft long,
+// element 0.08 in", the numbers as typed.
+QString plotTitle(const Antenna& antenna);
+
+// The rows as the plot draws them, checked when every row is. The worked
+// position is marked with its inductance as its field shows it and, with
+// its check, its resonance as the check prints it.
+SweepPlot sweepPlot(const Antenna& antenna, const std::vector<DesignRow>& rows,
+                    std::optional<int> worked, const std::optional<antenna::DipoleCheck>& check,
+                    const QLocale& locale);
+
+}  // namespace querlin

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QException>
+#include <QString>
+
+namespace querlin {
+
+// What ends a command short of its results, as querlin-calc's exit status
+// tells it: a calculation that cannot be done, words that make no command, or
+// a model the engine cannot run and a file that cannot be written.
+enum class FaultStatus { Calculation = 1, Usage = 2, Engine = 3 };
+
+// A fault with the words a person reads. It crosses threads as Qt's
+// concurrent runs carry exceptions.
+class Fault : public QException {
+  public:
+    Fault(FaultStatus status, QString message) : status(status), message(std::move(message)) {}
+
+    void raise() const override { throw *this; }
+    Fault* clone() const override { return new Fault(*this); }
+
+    FaultStatus status;
+    QString message;
+};
+
+}  // namespace querlin
