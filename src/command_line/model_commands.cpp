@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "antenna/check_figures.h"
+#include "antenna/nec_engine.h"
+#include "command_line.h"
+#include "commands.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
@@ -69,6 +73,72 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     }
     const antenna::Sweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21, false};
     return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments, true);
+}
+
+ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale) {
+    return {modelOptions(words.model, metric, locale), words.feedline, words.loadingCoil};
+}
+
+Results modelTexts(const DesignRow& row, const Results& texts) {
+    Results all = texts;
+    if (row.coil) {
+        all.push_back({"coil_turns", row.coil->turns});
+        all.push_back({"coil_q", row.coil->q.text});
+    }
+    return all;
+}
+
+QJsonObject modelJson(const DesignRow& row, const Results& texts) {
+    QJsonObject object = jsonOf(texts);
+    if (row.coil) {
+        object.insert(QLatin1String("coil_turns"), row.coil->turns);
+        object.insert(QLatin1String("coil_q"), row.coil->q.value);
+    }
+    if (row.check) {
+        antenna::insertFigures(object, *row.check, antenna::lossOf(row.options));
+    }
+    return object;
+}
+
+int runNec(const NecRequest& request, const Output& output) {
+    const ModelInputs inputs{
+        modelOptions(request.model, request.antenna.metric, output.locale), {}, {}};
+    const DesignRow row = designRow(request.antenna, inputs, output.locale);
+    const QString deck = deckOf(request.antenna, row.design, row.options);
+    if (output.json) {
+        QJsonObject object = modelJson(row, row.design.results());
+        object.insert(QLatin1String("deck"), deck);
+        writeJson(output.out, object);
+    } else if (request.output.isEmpty()) {
+        writeLine(output.out, deck.chopped(1).toUtf8());
+    } else {
+        save(request.output, deck.toUtf8(), QStringLiteral("the deck"));
+    }
+    return kSuccess;
+}
+
+// The options are read first, then the formula runs, then the coil is
+// wound, and only then the engine.
+int runCheck(const CheckRequest& request, const Output& output) {
+    const ModelInputs inputs = modelInputs(request.check, request.antenna.metric, output.locale);
+    const double feedline = positiveOption(u"feedline"_qs, inputs.feedline, output.locale);
+    DesignRow row = designRow(request.antenna, inputs, output.locale);
+    row.check = antenna::checkDipole(row.design.dipole, row.options, feedline,
+                                     row.design.matchingCoil, antenna::NecEngine());
+    if (output.json) {
+        writeJson(output.out, modelJson(row, row.design.results()));
+        return kSuccess;
+    }
+    // Each text and figure on a line of its own, after its JSON key.
+    for (const Result& result : modelTexts(row, row.design.results())) {
+        writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
+    }
+    for (const antenna::FigureForm& form : antenna::figureForms(antenna::lossOf(row.options))) {
+        const QString text =
+            antenna::figureText(form, *row.check, output.locale, antenna::UnitShown::With);
+        writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
+    }
+    return kSuccess;
 }
 
 }  // namespace querlin::cli

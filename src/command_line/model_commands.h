@@ -3,8 +3,11 @@
 #include <QLocale>
 #include <QString>
 
+#include <QJsonObject>
+
 #include "antenna/designs.h"
 #include "antenna/nec_model.h"
+#include "antenna/sweep.h"
 
 namespace querlin::cli {
 
@@ -29,5 +32,16 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
 // the texts as typed, for the comments.
 QString deckOf(const Antenna& antenna, const ModelDesign& design,
                const antenna::ModelOptions& options);
+
+// A check's model, feed line and loading coil as the model takes them; a
+// usage error for an option that does not read.
+struct CheckWords;
+ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale);
+
+// The texts of a model's design, with the wound coil's turns and Q.
+Results modelTexts(const DesignRow& row, const Results& texts);
+
+// The same as JSON, the coil's Q and the check's figures as numbers.
+QJsonObject modelJson(const DesignRow& row, const Results& texts);
 
 }  // namespace querlin::cli

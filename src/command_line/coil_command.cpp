@@ -1,14 +1,26 @@
-#include "coil_details.h"
-
+#include <QJsonObject>
+#include <QStringList>
 #include <cmath>
 #include <variant>
 
 #include "coil/wound_coil.h"
+#include "command_line.h"
+#include "commands.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
 namespace {
 
+// The coil window's results and what its winding does as wound.
+struct CoilDetails {
+    Results results;      // the window's texts, as without the details
+    QStringList lines;    // one figure with its unit a line, then any warning
+    QJsonObject figures;  // the same figures as numbers, or no_details and why
+    QString whyNot;       // empty when the figures could be worked out
+};
+
+// Adds each figure to the details: its line and its number.
 class Report {
   public:
     Report(CoilDetails& details, const QLocale& locale) : details_(details), locale_(locale) {}
@@ -28,8 +40,9 @@ class Report {
     const QLocale& locale_;
 };
 
-}  // namespace
-
+// The coil window's CALCULATE, then its turns wound evenly over the coil
+// length: with a frequency in MHz also the coil's Q, self-resonance and
+// reactance.
 CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
                               const QLocale& locale) {
     const CoilAsWound wound = windCoil(coil, frequency, locale);
@@ -72,6 +85,50 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
                              .arg(mhz);
     }
     return details;
+}
+
+// The frequency of a coil's details, read as the request's numbers are.
+std::optional<double> coilFrequency(const CoilRequest& request, const QLocale& locale) {
+    if (!request.frequency) {
+        return {};
+    }
+    bool number = false;
+    const double frequency = locale.toDouble(*request.frequency, &number);
+    if (!number) {
+        misused(
+            QStringLiteral("--frequency takes a number of MHz, not '%1'.").arg(*request.frequency));
+    }
+    return frequency;
+}
+
+}  // namespace
+
+int runCoil(const CoilRequest& request, const Output& output) {
+    if (!request.details) {
+        printResults(output, designCoil(request.coil, output.locale));
+        return kSuccess;
+    }
+    const CoilDetails details =
+        designCoilDetails(request.coil, coilFrequency(request, output.locale), output.locale);
+    if (output.json) {
+        QJsonObject object = jsonOf(details.results);
+        for (auto figure = details.figures.begin(); figure != details.figures.end(); ++figure) {
+            object.insert(figure.key(), figure.value());
+        }
+        writeJson(output.out, object);
+    } else {
+        printResults(output, details.results);
+        for (const QString& line : details.lines) {
+            writeLine(output.out, line.toUtf8());
+        }
+    }
+    if (details.whyNot.isEmpty()) {
+        return kSuccess;
+    }
+    // A script that reads the status and standard error learns why, with
+    // --json too; no_details stays for the JSON's reader.
+    explain(output, details.whyNot);
+    return kFault;
 }
 
 }  // namespace querlin::cli

@@ -1,0 +1,173 @@
+#include "help_text.h"
+
+namespace querlin::cli {
+
+const char* const kUsageLines =
+    "Usage: querlin-calc dipole --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep [--metric]\n"
+    "  or:  querlin-calc match --frequency MHZ --length L --element D --position PCT "
+    "--feedline OHMS [--metric]\n"
+    "  or:  querlin-calc coil --inductance UH --diameter D --length L --wire W "
+    "[--details [--frequency MHZ]]\n"
+    "  or:  querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]\n"
+    "  or:  querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
+    "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
+    "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
+    "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
+    "  or:  querlin-calc dipole ... --sweep [--check [...]] --plot FILE.png|FILE.svg "
+    "[--position PCT]\n"
+    "  or:  querlin-calc --batch < commands";
+
+namespace {
+
+const char* const kDescription =
+    "The calculations of QUERLIN's windows from the command line. Each command\n"
+    "prints, one per line, the texts that the window's result fields would show.\n"
+    "dipole prints the distance from the centre to each loading coil (feet, or\n"
+    "metres with --metric), the inductance of each coil in microhenries and the\n"
+    "approximate feed-point impedance in ohms. match prints the same three and\n"
+    "then the matching coil for the feed line, in microhenries. coil prints the\n"
+    "number of turns and the fit message, which begins with a blank as the coil\n"
+    "window shows it. Every command takes --json, for one JSON object per result\n"
+    "instead, and --locale.\n"
+    "\n"
+    "coil --details then prints, one figure and its unit a line, what the winding\n"
+    "does as wound, its turns spread evenly over the coil length: its inductance\n"
+    "by Nagaoka's coefficient (Wheeler's formula of 1982, within 0.1 %), how far\n"
+    "that is from the wanted inductance, and the wire length; with --frequency,\n"
+    "its Q (copper, skin effect and Medhurst's proximity ratios), its\n"
+    "self-resonance (Medhurst's self-capacitance) and its reactance, and a\n"
+    "warning above a third of the self-resonance. Where the figures cannot be\n"
+    "worked out (a winding that does not fit, sizes that are not positive), one\n"
+    "line on standard error says why and the status is 1. With --json the\n"
+    "figures are numbers under winding_inductance (uH), inductance_difference\n"
+    "(per cent), wire_length (inches), wire_length_m, q, self_resonance (MHz)\n"
+    "and reactance (ohms); in their place no_details says why.\n"
+    "\n"
+    "nec writes a NEC-2 card deck of the dipole as designed: the straight wire,\n"
+    "the source at the centre, each coil of the computed inductance on a segment\n"
+    "of its own centred at the computed distance, and a sweep from 10 % below to\n"
+    "10 % above the design frequency. check runs the deck in the NEC-2 engine\n"
+    "nec2c (Debian package nec2c; the environment variable QUERLIN_NEC2C names\n"
+    "another program) and prints the design's texts and what the engine says,\n"
+    "each on a line after its JSON key:\n"
+    "resonance (MHz, the rising zero of the feed reactance nearest the design\n"
+    "frequency), resonance_error (per cent, positive above), resistance and\n"
+    "reactance (ohms, at the design frequency), resonant_inductance (uH in each\n"
+    "coil for resonance at the design frequency, found by the engine), swr and\n"
+    "swr_matched (against the feed line, without and with the matching coil),\n"
+    "bandwidth (kHz of 2:1 SWR around the resonance, fed with its own resistance)\n"
+    "and, with --wire copper or --coil-q, efficiency (per cent of the input power\n"
+    "radiated). A figure not found is none, null in JSON. dipole --sweep --check\n"
+    "adds these columns to the table.\n"
+    "\n"
+    "dipole --sweep --plot FILE draws the table as a picture in place of printing\n"
+    "it: each coil's inductance against its position and, with --check, the\n"
+    "inductance NEC-2 needs for resonance and where each design resonates against\n"
+    "the design frequency; PNG or SVG by the file's extension. --position marks\n"
+    "one position on it. It needs no display.\n"
+    "\n"
+    "check --coil-diameter D --coil-length L --coil-wire W (inches, all three\n"
+    "together and without --coil-q) winds each loading coil as coil --details\n"
+    "does for the computed inductance and takes its Q at the design frequency,\n"
+    "as --details prints it, for --coil-q: it prints coil_turns (the coil\n"
+    "window's turns) and coil_q before the figures, and efficiency. Where the\n"
+    "coil cannot be wound or its Q estimated (a winding that does not fit, a\n"
+    "fault of the coil window's calculation, a design frequency above a third\n"
+    "of the coil's self-resonance), the reason goes to standard error and the\n"
+    "status is 1, before the engine runs. dipole --sweep --check winds the coil\n"
+    "of each position, with coil_turns and coil_q as columns; the first position\n"
+    "whose coil cannot be wound ends the table as a fault does.\n"
+    "\n"
+    "Numbers are read as the windows read them, in the C locale unless --locale\n"
+    "is given. A calculation that faults prints the windows' message on standard\n"
+    "error and exits with status 1, before the engine runs; a usage error exits\n"
+    "with status 2; a model that nec2c cannot run (nec2c missing or failing, its\n"
+    "output unreadable) or a deck that cannot be written exits with status 3.\n"
+    "\n"
+    "With --batch, every line of standard input is a command with its options,\n"
+    "words split at blanks, double quotes around a word with blanks, and\n"
+    "--option= for an empty value. Each line gives one JSON line, in order: the\n"
+    "results, {\"fault\": message}, {\"usage\": message} or {\"engine\": message}.\n"
+    "The batch goes on after each and exits with the highest status of its lines.";
+
+constexpr OptionForm kOptions[] = {
+    {"frequency", "MHZ",
+     "dipole, match, nec, check: the operating frequency, in MHz. coil --details: the frequency "
+     "the coil works at, in MHz, for its Q, self-resonance and reactance."},
+    {"length", "L",
+     "dipole, match, nec, check: the total length of the antenna, in feet (metres with "
+     "--metric). coil: the coil length, in inches."},
+    {"element", "D",
+     "dipole, match, nec, check: the element diameter, in inches (millimetres with --metric)."},
+    {"position", "PCT",
+     "dipole, match, nec, check: the distance from the centre to each coil as a percentage of "
+     "half the antenna, the window's % box: a whole number from 1 to 99."},
+    {"metric", nullptr,
+     "dipole, match, nec, check: the length is in metres and the element diameter in "
+     "millimetres; the coil distance is printed in metres."},
+    {"feedline", "OHMS",
+     "match: the feed-line impedance, in ohms. check: the same, 50 unless given."},
+    {"inductance", "UH", "coil: the wanted inductance, in microhenries."},
+    {"diameter", "D", "coil: the coil diameter, in inches."},
+    {"wire", "W",
+     "coil: the wire diameter, in inches. nec, check: copper, for the loss of copper wire "
+     "(without it the wire has none)."},
+    {"segments", "N",
+     "nec, check: the number of segments of the model, about; 81 unless given, 9 to 2001."},
+    {"height", "H",
+     "nec, check: the antenna's height over average ground (relative permittivity 13, "
+     "0.005 S/m), in feet (metres with --metric); free space without."},
+    {"coil-q", "Q",
+     "nec, check: the coils' Q, for their loss: a series resistance of their reactance over Q "
+     "at the design frequency; none without."},
+    {"coil-diameter", "D",
+     "check, dipole --sweep --check: wind each loading coil on this diameter, in inches, as the "
+     "coil window designs it, and take its Q for the coils' loss; with --coil-length and "
+     "--coil-wire, without --coil-q."},
+    {"coil-length", "L", "check, dipole --sweep --check: the length of that coil, in inches."},
+    {"coil-wire", "W", "check, dipole --sweep --check: the wire diameter of that coil, in inches."},
+    {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
+    {"details", nullptr,
+     "coil: also the winding's inductance by Nagaoka's coefficient, its difference from the "
+     "wanted inductance in per cent and the wire length, in inches and metres, taking --diameter "
+     "as the winding's from wire centre to wire centre."},
+    {"sweep", nullptr,
+     "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
+     "position,distance,inductance,impedance (with --json, one object per position)."},
+    {"check", nullptr,
+     "dipole --sweep: the check's figures of every position too, as further columns; takes "
+     "the options of check."},
+    {"plot", "FILE",
+     "dipole --sweep: draw the table in FILE instead of printing it, as a PNG or SVG picture "
+     "by the name's ending (.png or .svg); with --position, that position marked."},
+    {"json", nullptr, "One compact JSON object per result, its texts as strings."},
+    {"locale", nullptr,
+     "Read and write numbers in the user's locale, as the windows do, instead of the C locale."},
+    {"batch", nullptr,
+     "Read one command per line from standard input and print one JSON line for each."},
+};
+
+}  // namespace
+
+std::span<const OptionForm> optionForms() {
+    return kOptions;
+}
+
+void describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("dipole, match, coil, nec or check."));
+    for (const OptionForm& option : kOptions) {
+        parser.addOption(QCommandLineOption(
+            QString::fromLatin1(option.name), QString::fromLatin1(option.description),
+            option.valueName != nullptr ? QString::fromLatin1(option.valueName) : QString()));
+    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Print this help and exit.")));
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Print the version and exit.")));
+}
+
+}  // namespace querlin::cli

@@ -1,0 +1,250 @@
+#include "request.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+
+#include "dipole/coil_position.h"
+#include "help_text.h"
+#include "usage_error.h"
+
+namespace querlin::cli {
+
+namespace {
+
+enum class Name { Dipole, Match, Coil, Nec, Check };
+
+// The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
+const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
+// The loading coil to wind, which check and dipole --sweep --check take.
+const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
+
+// What a command needs and what more it takes.
+struct CommandForm {
+    const char* name;
+    Name command;
+    QStringList needs;
+    QStringList takes;
+};
+
+const CommandForm kCommands[] = {
+    {"dipole",
+     Name::Dipole,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "sweep", "json", "locale", "check", "feedline", "plot"} + kModelOptions +
+         kCoilOptions},
+    {"match",
+     Name::Match,
+     {"frequency", "length", "element", "position", "feedline"},
+     {"metric", "json", "locale"}},
+    {"coil",
+     Name::Coil,
+     {"inductance", "diameter", "length", "wire"},
+     {"json", "locale", "details", "frequency"}},
+    {"nec",
+     Name::Nec,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "json", "locale", "output"} + kModelOptions},
+    {"check",
+     Name::Check,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "json", "locale", "feedline"} + kModelOptions + kCoilOptions},
+};
+
+// The words as given, for the commands to read.
+class Words {
+  public:
+    explicit Words(const QCommandLineParser& parser) : parser_(parser) {}
+
+    bool isSet(const QString& name) const { return parser_.isSet(name); }
+    QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
+    bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
+
+  private:
+    const QCommandLineParser& parser_;
+};
+
+int position(const QString& text) {
+    bool whole = false;
+    const int percentage = text.toInt(&whole);
+    if (!whole || percentage < kFirstPosition || percentage > kLastPosition) {
+        misused(QStringLiteral("--position takes a whole percentage from %1 to %2, not '%3'.")
+                    .arg(kFirstPosition)
+                    .arg(kLastPosition)
+                    .arg(text));
+    }
+    return sliderValueFor(percentage);
+}
+
+// The form named by the one word that is not an option.
+const CommandForm& formOf(const QCommandLineParser& parser) {
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        misused(QStringLiteral("No command given."));
+    }
+    if (words.size() > 1) {
+        misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1)));
+    }
+    const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const CommandForm& c) { return words.front() == c.name; });
+    if (form == std::end(kCommands)) {
+        misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
+    }
+    return *form;
+}
+
+// Every option needed is given, and none that the command does not take.
+void requireOptions(const Words& words, const CommandForm& form) {
+    const bool sweep = words.isSet("sweep");
+    const bool plot = sweep && words.isSet("plot");
+    const auto needed = [&](const QString& name) {
+        return form.needs.contains(name) && !(sweep && name == u"position");
+    };
+    // A plotted sweep takes the position to mark.
+    const auto taken = [&](const QString& name) {
+        return form.takes.contains(name) || (plot && name == u"position");
+    };
+    for (const OptionForm& option : optionForms()) {
+        const QString name = QString::fromLatin1(option.name);
+        if (words.isSet(name) && !needed(name) && !taken(name)) {
+            misused(sweep && name == u"position"
+                        ? QStringLiteral("--sweep takes every position: leave out --position.")
+                        : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(form.name), name));
+        }
+    }
+    for (const QString& name : form.needs) {
+        if (needed(name) && !words.isSet(name)) {
+            misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(form.name), name));
+        }
+    }
+}
+
+// The model's options: they go with nec, check and --sweep --check.
+ModelWords modelWords(const Words& words) {
+    for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"output"_qs}) {
+        if (words.isSet(name) && words.value(name.toLatin1().constData()).isEmpty()) {
+            misused(QStringLiteral("--%1 needs a value.").arg(name));
+        }
+    }
+    const ModelWords model{words.value("segments"), words.value("height"), words.value("coil-q"),
+                           words.isSet("wire")};
+    if (model.copper && words.value("wire") != u"copper") {
+        misused(QStringLiteral("--wire takes copper, not '%1'.").arg(words.value("wire")));
+    }
+    return model;
+}
+
+// The check's words: the model's, the feed line (50 ohms unless given) and
+// the loading coil to wind.
+CheckWords checkWords(const Words& words) {
+    CheckWords check{modelWords(words), words.value("feedline"), {}};
+    const auto coilSize = std::count_if(kCoilOptions.begin(), kCoilOptions.end(),
+                                        [&](const QString& name) { return words.isSet(name); });
+    if (coilSize > 0) {
+        if (coilSize < kCoilOptions.size()) {
+            misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
+        }
+        if (!check.model.coilQ.isEmpty()) {
+            misused(
+                QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
+                               "--coil-diameter, --coil-length and --coil-wire, not both."));
+        }
+        check.loadingCoil = LoadingCoil{words.value("coil-diameter"), words.value("coil-length"),
+                                        words.value("coil-wire")};
+    }
+    if (check.feedline.isEmpty()) {
+        check.feedline = antenna::kDefaultFeedline;
+    }
+    return check;
+}
+
+// The picture of a sweep: its file, PNG or SVG by the name's ending.
+QString plotFile(const Words& words, bool json) {
+    if (!words.isSet("plot")) {
+        return {};
+    }
+    if (json) {
+        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
+    }
+    const QString file = words.value("plot");
+    const QString ending = QFileInfo(file).suffix().toLower();
+    if (ending != u"png" && ending != u"svg") {
+        misused(QStringLiteral("--plot writes a .png or .svg file, not '%1'.").arg(file));
+    }
+    return file;
+}
+
+// dipole with --sweep, or its options refused without it.
+Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
+    const bool sweep = words.isSet("sweep");
+    const bool check = words.isSet("check");
+    if (check && !sweep) {
+        misused(QStringLiteral("--check goes with --sweep; for one position, use check."));
+    }
+    for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"feedline"_qs}) {
+        if (!check && words.isSet(name)) {
+            misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
+        }
+    }
+    if (!sweep) {
+        if (words.isSet("plot")) {
+            misused(QStringLiteral("--plot draws a --sweep."));
+        }
+        return DipoleRequest{antenna};
+    }
+    SweepRequest request{antenna, {}, plotFile(words, json), {}};
+    if (check) {
+        request.check = checkWords(words);
+    }
+    if (words.isSet("position")) {
+        request.worked = coilPercentage(position(words.value("position")));
+    }
+    return request;
+}
+
+}  // namespace
+
+Command commandOf(const QCommandLineParser& parser) {
+    const CommandForm& form = formOf(parser);
+    const Words words(parser);
+    requireOptions(words, form);
+    Command command{DipoleRequest{}, words.isSet("json"), words.isSet("locale")};
+    if (form.command == Name::Coil) {
+        CoilRequest coil{{words.value("inductance"), words.value("diameter"), words.value("length"),
+                          words.value("wire")},
+                         words.isSet("details"),
+                         {}};
+        if (words.isSet("frequency")) {
+            if (!coil.details) {
+                misused(QStringLiteral("coil takes --frequency with --details only."));
+            }
+            coil.frequency = words.value("frequency");
+        }
+        command.request = coil;
+        return command;
+    }
+    Antenna antenna{words.value("frequency"), words.value("length"), words.value("element"),
+                    kSliderMinimum, words.isSet("metric")};
+    if (!words.isSet("sweep")) {
+        antenna.slider = position(words.value("position"));
+    }
+    switch (form.command) {
+        case Name::Dipole:
+            command.request = dipoleRequest(words, antenna, command.json);
+            break;
+        case Name::Match:
+            command.request = MatchRequest{antenna, words.value("feedline")};
+            break;
+        case Name::Nec:
+            command.request = NecRequest{antenna, modelWords(words), words.value("output")};
+            break;
+        case Name::Check:
+            command.request = CheckRequest{antenna, checkWords(words)};
+            break;
+        case Name::Coil:
+            break;
+    }
+    return command;
+}
+
+}  // namespace querlin::cli

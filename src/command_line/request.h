@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "antenna/designs.h"
+#include "antenna/sweep.h"
+#include "model_commands.h"
+
+namespace querlin::cli {
+
+// What each command takes, as the words give it: texts, read in the
+// request's locale when the command runs.
+
+struct DipoleRequest {
+    Antenna antenna;
+};
+
+struct MatchRequest {
+    Antenna antenna;
+    QString feedline;
+};
+
+struct CoilRequest {
+    Coil coil;
+    bool details = false;
+    std::optional<QString> frequency;  // of the coil's details
+};
+
+struct NecRequest {
+    Antenna antenna;
+    ModelWords model;
+    QString output;  // the deck's file; standard output when empty
+};
+
+// The model and the feed line of a check, and the loading coil to wind.
+struct CheckWords {
+    ModelWords model;
+    QString feedline;
+    std::optional<LoadingCoil> loadingCoil;
+};
+
+struct CheckRequest {
+    Antenna antenna;
+    CheckWords check;
+};
+
+struct SweepRequest {
+    Antenna antenna;
+    std::optional<CheckWords> check;  // with the engine's figures
+    QString plot;                     // the picture's file, for a sweep drawn
+    std::optional<int> worked;        // the position it marks, per cent
+};
+
+using Request =
+    std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest, SweepRequest>;
+
+// A command with its inputs, and how its results are written.
+struct Command {
+    Request request;
+    bool json = false;
+    bool locale = false;
+};
+
+// The command the parsed words make. The switches --help, --version and
+// --batch are the caller's business; words that make no command throw a
+// usage Fault.
+Command commandOf(const QCommandLineParser& parser);
+
+}  // namespace querlin::cli

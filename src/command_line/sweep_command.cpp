@@ -1,0 +1,90 @@
+#include <QFileInfo>
+#include <QStringList>
+
+#include "antenna/check_figures.h"
+#include "antenna/nec_engine.h"
+#include "command_line.h"
+#include "commands.h"
+#include "model_commands.h"
+
+namespace querlin::cli {
+
+namespace {
+
+// The sweep's designs as a picture, in the file --plot names, the worked
+// position's texts as the table would print them.
+void drawSweep(const SweepRequest& request, const std::vector<DesignRow>& rows,
+               const QLocale& locale) {
+    const SweepPlot plot = sweepPlot(request.antenna, rows, request.worked, {}, locale);
+    const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
+    save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
+}
+
+// A row of the table: the upper CALCULATE's three texts, the wound coil's
+// and the check's figures.
+void printRow(const DesignRow& row, antenna::Loss loss, const Output& output) {
+    const Results upper{{"distance", row.design.distance},
+                        {"inductance", row.design.inductance},
+                        {"impedance", row.design.impedance}};
+    if (output.json) {
+        QJsonObject object = modelJson(row, upper);
+        object.insert(QLatin1String("position"), row.position);
+        writeJson(output.out, object);
+        return;
+    }
+    QStringList fields{QString::number(row.position)};
+    for (const Result& result : modelTexts(row, upper)) {
+        fields << csvField(result.text);
+    }
+    if (row.check) {
+        for (const antenna::FigureForm& form : antenna::figureForms(loss)) {
+            fields << csvField(
+                antenna::figureText(form, *row.check, output.locale, antenna::UnitShown::Without));
+        }
+    }
+    writeLine(output.out, fields.join(u',').toUtf8());
+}
+
+}  // namespace
+
+// Every position in ascending order; the first fault ends the table. With
+// --check the engine then runs the designs before the fault, several at a
+// time.
+int runSweep(const SweepRequest& request, const Output& output) {
+    const ModelInputs inputs =
+        request.check ? modelInputs(*request.check, request.antenna.metric, output.locale)
+                      : ModelInputs{};
+    const double feedline =
+        request.check ? positiveOption(u"feedline"_qs, inputs.feedline, output.locale) : 0;
+    const antenna::Loss loss =
+        inputs.loadingCoil ? antenna::Loss::Lossy : antenna::lossOf(inputs.options);
+    const bool drawn = !request.plot.isEmpty();
+    if (!output.json && !drawn) {
+        QStringList header{u"position,distance,inductance,impedance"_qs};
+        if (inputs.loadingCoil) {
+            header << u"coil_turns,coil_q"_qs;
+        }
+        if (request.check) {
+            header << antenna::figureKeys(loss);
+        }
+        writeLine(output.out, header.join(u',').toUtf8());
+    }
+    Sweep sweep = designSweep(request.antenna, inputs, output.locale);
+    if (request.check) {
+        checkAll(sweep.rows, feedline, antenna::NecEngine::defaultProgram());
+    }
+    if (drawn && !sweep.rows.empty()) {
+        drawSweep(request, sweep.rows, output.locale);
+    }
+    for (const DesignRow& row : sweep.rows) {
+        if (!drawn) {
+            printRow(row, loss, output);
+        }
+    }
+    if (sweep.fault) {
+        throw *sweep.fault;
+    }
+    return kSuccess;
+}
+
+}  // namespace querlin::cli
