@@ -71,8 +71,9 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
                         .arg(*options.coilQ)
                         .arg(d.frequency);
     }
-    const antenna::Sweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21, false};
-    return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments, true);
+    const antenna::Sweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21};
+    return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments,
+                            antenna::Currents::Printed);
 }
 
 ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale) {
@@ -82,8 +83,8 @@ ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& loc
 Results modelTexts(const DesignRow& row, const Results& texts) {
     Results all = texts;
     if (row.coil) {
-        all.push_back({"coil_turns", row.coil->turns});
-        all.push_back({"coil_q", row.coil->q.text});
+        all.push_back({kCoilTurns, row.coil->turns});
+        all.push_back({kCoilQ, row.coil->q.text});
     }
     return all;
 }
@@ -91,8 +92,8 @@ Results modelTexts(const DesignRow& row, const Results& texts) {
 QJsonObject modelJson(const DesignRow& row, const Results& texts) {
     QJsonObject object = jsonOf(texts);
     if (row.coil) {
-        object.insert(QLatin1String("coil_turns"), row.coil->turns);
-        object.insert(QLatin1String("coil_q"), row.coil->q.value);
+        object.insert(QLatin1String(kCoilTurns), row.coil->turns);
+        object.insert(QLatin1String(kCoilQ), row.coil->q.value);
     }
     if (row.check) {
         antenna::insertFigures(object, *row.check, antenna::lossOf(row.options));

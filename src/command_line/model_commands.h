@@ -38,6 +38,10 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
 struct CheckWords;
 ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale);
 
+// The keys of the wound coil's turns and Q.
+inline constexpr const char* kCoilTurns = "coil_turns";
+inline constexpr const char* kCoilQ = "coil_q";
+
 // The texts of a model's design, with the wound coil's turns and Q.
 Results modelTexts(const DesignRow& row, const Results& texts);
 

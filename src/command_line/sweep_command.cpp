@@ -62,7 +62,7 @@ int runSweep(const SweepRequest& request, const Output& output) {
     if (!output.json && !drawn) {
         QStringList header{u"position,distance,inductance,impedance"_qs};
         if (inputs.loadingCoil) {
-            header << u"coil_turns,coil_q"_qs;
+            header << QLatin1String(kCoilTurns) << QLatin1String(kCoilQ);
         }
         if (request.check) {
             header << antenna::figureKeys(loss);

@@ -38,7 +38,7 @@ class Engine : public ::testing::Test {
     // The feed reactance at the design frequency with that inductance.
     static double reactanceWith(const LoadedDipole& dipole, double inductance) {
         const QString deck =
-            necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {}, false);
+            necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {}, Currents::LeftOut);
         return NecEngine().run(deck, 1).front().impedance.imag();
     }
 
@@ -134,7 +134,7 @@ TEST_F(Engine, FailsClearlyWithoutAWorkingEngine) {
         {"printf 'ANTENNA INPUT PARAMETERS\\nhead\\nhead\\n 1 1\\n' > \"$4\"",
          "holds no feed-point impedance"},
     };
-    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, false);
+    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, Currents::LeftOut);
     int index = 0;
     for (const Case& c : cases) {
         const QString program = scripts.filePath(QStringLiteral("nec2c-%1").arg(index++));
@@ -173,7 +173,7 @@ TEST_F(Engine, AStopEndsTheEngine) {
         bool stopAtOnce;  // or only once the engine has started
         bool runs;
     };
-    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, false);
+    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, Currents::LeftOut);
     for (const Case c : {Case{true, false}, Case{false, true}}) {
         QFile::remove(started);
         QElapsedTimer clock;

@@ -53,8 +53,8 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnSegments) {
     ModelOptions options;
     options.segments = GetParam().segments;
     options.coilQ = 200;
-    const std::vector<Card> cards =
-        cardsOf(necDeck(dipole, options, {{dipole.inductance, {7, 0.1, 3}}}, {"a design"}, true));
+    const std::vector<Card> cards = cardsOf(necDeck(
+        dipole, options, {{dipole.inductance, {7, 0.1, 3}}}, {"a design"}, Currents::Printed));
     const double tolerance = length * 1e-9;
 
     std::vector<Card> wires;
@@ -132,7 +132,8 @@ TEST(Deck, RefusesWhatCannotBeModelled) {
         {good, {kDefaultSegments, {}, false, -5.0}},
     };
     for (const auto& [dipole, options] : cases) {
-        EXPECT_THROW(necDeck(dipole, options, {{14.5, {7.1, 0, 1}}}, {}, false), NecError);
+        EXPECT_THROW(necDeck(dipole, options, {{14.5, {7.1, 0, 1}}}, {}, Currents::LeftOut),
+                     NecError);
     }
 }
 

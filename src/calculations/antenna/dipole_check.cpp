@@ -50,7 +50,7 @@ Points feedPoints(const LoadedDipole& dipole, const ModelOptions& options, const
         total += sweep.count;
     }
     const std::vector<FeedPoint> feeds =
-        engine.run(necDeck(dipole, options, runs, {}, false), total);
+        engine.run(necDeck(dipole, options, runs, {}, Currents::LeftOut), total);
     Points points;
     auto feed = feeds.begin();
     for (const Sweep& sweep : sweeps) {
@@ -107,11 +107,12 @@ std::optional<Crossing> coarseResonance(const LoadedDipole& dipole, const ModelO
         }
         std::vector<Sweep> sweeps;
         if (reactance(points.back()) < 0) {
-            sweeps.push_back({points.back().frequency * factor, factor, kWiderCount, true});
+            sweeps.push_back(
+                {points.back().frequency * factor, factor, kWiderCount, Steps::Multiplying});
         }
         if (reactance(points.front()) > 0) {
             sweeps.push_back({points.front().frequency / std::pow(factor, kWiderCount), factor,
-                              kWiderCount, true});
+                              kWiderCount, Steps::Multiplying});
         }
         const Points more = feedPoints(dipole, options, engine, sweeps, dipole.inductance);
         points.insert(points.end(), more.begin(), more.end());
@@ -151,7 +152,7 @@ void closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
     double centre = coarse.frequency;
     double width = std::min(kCloseWidth * half, 0.9 * centre);
     for (int look = 0; look < kCloseLooks; ++look) {
-        const Sweep sweep{centre - width, 2 * width / (kCloseCount - 1), kCloseCount, false};
+        const Sweep sweep{centre - width, 2 * width / (kCloseCount - 1), kCloseCount};
         Points points = feedPoints(dipole, options, engine, {sweep}, dipole.inductance);
         sortByFrequency(points);
         const auto zero = risingZeroNearest(points, centre);
@@ -249,7 +250,7 @@ double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOp
 // gives the next, until the engine's reactance there is within the tolerance.
 double resonantInductance(const LoadedDipole& dipole, const ModelOptions& options,
                           const NecEngine& engine, std::complex<double> designFeed) {
-    const Sweep design{dipole.frequency, 0, 1, false};
+    const Sweep design{dipole.frequency, 0, 1};
     std::vector<LoadAndFeed> tried{
         {dipole.inductance, coilLoad(dipole, options, dipole.inductance), designFeed}};
     if (std::abs(designFeed.imag()) < kReactanceTolerance) {
@@ -260,8 +261,8 @@ double resonantInductance(const LoadedDipole& dipole, const ModelOptions& option
         for (const double inductance : inductances) {
             runs.push_back({inductance, design});
         }
-        const std::vector<FeedPoint> feeds =
-            engine.run(necDeck(dipole, options, runs, {}, false), static_cast<int>(runs.size()));
+        const std::vector<FeedPoint> feeds = engine.run(
+            necDeck(dipole, options, runs, {}, Currents::LeftOut), static_cast<int>(runs.size()));
         for (std::size_t i = 0; i < runs.size(); ++i) {
             tried.push_back(
                 {inductances[i], coilLoad(dipole, options, inductances[i]), feeds[i].impedance});
@@ -305,7 +306,7 @@ std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, 
 DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
                         std::optional<double> matchingCoil, const NecEngine& engine) {
     const Sweep around{dipole.frequency / std::pow(kFirstFactor, kFirstSide), kFirstFactor,
-                       2 * kFirstSide + 1, true};
+                       2 * kFirstSide + 1, Steps::Multiplying};
     const Points first = feedPoints(dipole, options, engine, {around}, dipole.inductance);
     const FeedPoint atDesign = first[kFirstSide].feed;
 

@@ -22,6 +22,64 @@ QString card(const char* name, const QStringList& fields) {
     return QLatin1String(name) + u' ' + fields.join(u' ') + u'\n';
 }
 
+// The cards the model uses, each named for what it does. GW: a straight wire
+// along y at height z.
+QString wireCard(const Wire& wire, double z, double radius) {
+    return card(
+        "GW", {QString::number(wire.tag), QString::number(wire.segments), u"0"_qs,
+               number(wire.from), number(z), u"0"_qs, number(wire.to), number(z), number(radius)});
+}
+
+// GE: the end of the geometry; over ground, with the wire's image below it.
+QString geometryEndCard(bool overGround) {
+    return card("GE", {overGround ? u"1"_qs : u"0"_qs});
+}
+
+// GN 2: a finite ground by the Sommerfeld-Norton method, average ground.
+QString averageGroundCard() {
+    return card("GN", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(kGroundPermittivity),
+                       number(kGroundConductivity)});
+}
+
+// EX 0: a voltage source of one volt on the first segment of the tag.
+QString voltageSourceCard(int tag) {
+    return card("EX", {u"0"_qs, QString::number(tag), u"1"_qs, u"0"_qs, u"1"_qs, u"0"_qs});
+}
+
+// PT -1: no currents printed.
+QString noCurrentsCard() {
+    return card("PT", {u"-1"_qs});
+}
+
+// LD -1: the loads of the run before are cleared.
+QString clearLoadsCard() {
+    return card("LD", {u"-1"_qs});
+}
+
+// LD 5: every wire of that conductivity, in S/m.
+QString wireConductivityCard(double conductivity) {
+    return card("LD", {u"5"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(conductivity)});
+}
+
+// LD 0: a series resistance (ohms) and inductance (henries) on the tag's
+// first segment.
+QString seriesLoadCard(int tag, double resistance, double inductance) {
+    return card("LD", {u"0"_qs, QString::number(tag), u"1"_qs, u"1"_qs, number(resistance),
+                       number(inductance), u"0"_qs});
+}
+
+// FR: the sweep's frequencies, added or multiplied steps.
+QString frequencyCard(const Sweep& sweep) {
+    return card(
+        "FR", {sweep.steps == Steps::Multiplying ? u"1"_qs : u"0"_qs, QString::number(sweep.count),
+               u"0"_qs, u"0"_qs, number(sweep.first), number(sweep.step)});
+}
+
+// XQ 0: the run, the feed point at each frequency.
+QString executeCard() {
+    return card("XQ", {u"0"_qs});
+}
+
 void requireModellable(const LoadedDipole& d, int segments) {
     const auto finite = [](double value) { return std::isfinite(value); };
     if (!finite(d.frequency) || !finite(d.length) || !finite(d.diameter) ||
@@ -51,7 +109,7 @@ std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& op
 }
 
 double Sweep::frequency(int index) const {
-    return multiplying ? first * std::pow(step, index) : first + step * index;
+    return steps == Steps::Multiplying ? first * std::pow(step, index) : first + step * index;
 }
 
 std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments) {
@@ -86,7 +144,7 @@ std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments) {
 }
 
 QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
-                const std::vector<Run>& runs, const QStringList& comments, bool withCurrents) {
+                const std::vector<Run>& runs, const QStringList& comments, Currents currents) {
     const std::vector<Wire> wires = wiresOf(dipole, options.segments);
     if (options.height && !(*options.height > 0 && std::isfinite(*options.height))) {
         throw NecError{QStringLiteral("The antenna must be above the ground to be modelled.")};
@@ -99,41 +157,33 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
         deck += QStringLiteral("CM ") + comment + u'\n';
     }
     deck += QStringLiteral("CE\n");
-    const QString z = number(options.height.value_or(0));
-    const QString radius = number(dipole.diameter / 2);
+    const double z = options.height.value_or(0);
     for (const Wire& wire : wires) {
-        deck += card("GW", {QString::number(wire.tag), QString::number(wire.segments), u"0"_qs,
-                            number(wire.from), z, u"0"_qs, number(wire.to), z, radius});
+        deck += wireCard(wire, z, dipole.diameter / 2);
     }
+    deck += geometryEndCard(options.height.has_value());
     if (options.height) {
-        deck += card("GE", {u"1"_qs});
-        deck += card("GN", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(kGroundPermittivity),
-                            number(kGroundConductivity)});
-    } else {
-        deck += card("GE", {u"0"_qs});
+        deck += averageGroundCard();
     }
-    deck += card("EX", {u"0"_qs, QString::number(kSourceTag), u"1"_qs, u"0"_qs, u"1"_qs, u"0"_qs});
-    if (!withCurrents) {
-        deck += card("PT", {u"-1"_qs});
+    deck += voltageSourceCard(kSourceTag);
+    if (currents == Currents::LeftOut) {
+        deck += noCurrentsCard();
     }
     bool first = true;
     for (const Run& run : runs) {
         if (!first) {
-            deck += card("LD", {u"-1"_qs});
+            deck += clearLoadsCard();
         }
         first = false;
         if (options.copper) {
-            deck += card("LD", {u"5"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(kCopperConductivity)});
+            deck += wireConductivityCard(kCopperConductivity);
         }
         for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
-            deck += card("LD", {u"0"_qs, QString::number(tag), u"1"_qs, u"1"_qs,
-                                number(coilLoad(dipole, options, run.inductance).real()),
-                                number(run.inductance * 1e-6), u"0"_qs});
+            deck += seriesLoadCard(tag, coilLoad(dipole, options, run.inductance).real(),
+                                   run.inductance * 1e-6);
         }
-        const Sweep& s = run.sweep;
-        deck += card("FR", {s.multiplying ? u"1"_qs : u"0"_qs, QString::number(s.count), u"0"_qs,
-                            u"0"_qs, number(s.first), number(s.step)});
-        deck += card("XQ", {u"0"_qs});
+        deck += frequencyCard(run.sweep);
+        deck += executeCard();
     }
     deck += QStringLiteral("EN\n");
     return deck;

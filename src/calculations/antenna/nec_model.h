@@ -61,11 +61,12 @@ std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments);
 
 // Frequencies in MHz: first, then each step added (or, multiplying, each a
 // factor step above the last), count in all.
+enum class Steps { Adding, Multiplying };
 struct Sweep {
     double first = 0;
     double step = 0;
     int count = 1;
-    bool multiplying = false;
+    Steps steps = Steps::Adding;
 
     double frequency(int index) const;
 };
@@ -83,10 +84,12 @@ std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& op
                               double inductance);
 
 // A NEC-2 card deck of the dipole: the comments first, then the geometry, the
-// source at the centre, and each run with its loads and frequencies. Without
-// the currents, which only the engine's user reads. Throws NecError for a
+// source at the centre, and each run with its loads and frequencies. Throws NecError for a
 // design that cannot be modelled.
+// Whether the engine's output lists the currents on every segment, which
+// only a person reading it wants.
+enum class Currents { LeftOut, Printed };
 QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
-                const std::vector<Run>& runs, const QStringList& comments, bool withCurrents);
+                const std::vector<Run>& runs, const QStringList& comments, Currents currents);
 
 }  // namespace querlin::antenna
