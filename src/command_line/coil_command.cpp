@@ -56,7 +56,8 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     Report report(details, locale);
     const double wanted = wound.wanted;
     report.add("winding_inductance", significant(figures.inductance, 4, locale),
-               QStringLiteral("winding inductance: %1 uH, by Nagaoka's coefficient"));
+               QStringLiteral("winding inductance: %1 uH, by Nagaoka's coefficient and Rosa's "
+                              "round-wire corrections"));
     RoundedFigure difference = rounded((figures.inductance - wanted) / wanted * 100, 1, locale);
     if (difference.value > 0) {
         difference.text.prepend(u'+');

@@ -34,7 +34,8 @@ const char* const kDescription =
     "\n"
     "coil --details then prints, one figure and its unit a line, what the winding\n"
     "does as wound, its turns spread evenly over the coil length: its inductance\n"
-    "by Nagaoka's coefficient (Wheeler's formula of 1982, within 0.1 %), how far\n"
+    "by Nagaoka's coefficient (Wheeler's formula of 1982, within 0.1 %) less\n"
+    "Rosa's corrections for round wire, how far\n"
     "that is from the wanted inductance, and the wire length; with --frequency,\n"
     "its Q (copper, skin effect and Medhurst's proximity ratios), its\n"
     "self-resonance (Medhurst's self-capacitance) and its reactance, and a\n"
@@ -123,16 +124,19 @@ constexpr OptionForm kOptions[] = {
      "nec, check: the coils' Q, for their loss: a series resistance of their reactance over Q "
      "at the design frequency; none without."},
     {"coil-diameter", "D",
-     "check, dipole --sweep --check: wind each loading coil on this diameter, in inches, as the "
+     "check, dipole --sweep --check: wind each loading coil on this diameter, in inches, from "
+     "wire centre to wire centre (a former's diameter plus one wire diameter), as the "
      "coil window designs it, and take its Q for the coils' loss; with --coil-length and "
      "--coil-wire, without --coil-q."},
     {"coil-length", "L", "check, dipole --sweep --check: the length of that coil, in inches."},
     {"coil-wire", "W", "check, dipole --sweep --check: the wire diameter of that coil, in inches."},
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"details", nullptr,
-     "coil: also the winding's inductance by Nagaoka's coefficient, its difference from the "
+     "coil: also the winding's inductance by Nagaoka's coefficient less Rosa's round-wire "
+     "corrections, its difference from the "
      "wanted inductance in per cent and the wire length, in inches and metres, taking --diameter "
-     "as the winding's from wire centre to wire centre."},
+     "as the winding's from wire centre to wire centre: a former's diameter plus one wire "
+     "diameter."},
     {"sweep", nullptr,
      "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
      "position,distance,inductance,impedance (with --json, one object per position)."},

@@ -55,8 +55,23 @@ TEST(CoilWinding, AgreesWithWheelers1928FormulaWhereThatHolds) {
     for (const Winding& w : windings) {
         const double r = w.diameter / 2;
         const double wheeler = r * r * w.turns * w.turns / (9 * r + 10 * w.length);
-        EXPECT_NEAR(detailsOf(windingDetails(w, {})).inductance, wheeler, wheeler * 0.01)
+        EXPECT_NEAR(detailsOf(windingDetails(w, {})).currentSheet, wheeler, wheeler * 0.01)
             << w.turns;
+    }
+}
+
+// Rosa's corrections for round wire as Grover tabulates them ("Inductance
+// Calculations", 1946, tables 38 and 39): A by wire diameter over pitch, B by
+// the number of turns, both to four decimals.
+TEST(CoilWinding, RosasCorrectionsAsTabulated) {
+    for (const auto& [wireOverPitch, a] :
+         {std::pair{1.0, 0.5568}, std::pair{0.5, -0.1363}, std::pair{0.2, -1.0526}}) {
+        EXPECT_NEAR(rosaSelfCorrection(wireOverPitch), a, 1e-4) << wireOverPitch;
+    }
+    for (const auto& [turns, b] :
+         {std::pair{1.0, 0.0}, std::pair{2.0, 0.1137}, std::pair{3.0, 0.1663},
+          std::pair{4.0, 0.1973}, std::pair{10.0, 0.2664}, std::pair{100.0, 0.3269}}) {
+        EXPECT_NEAR(rosaMutualCorrection(turns), b, 1e-4) << turns;
     }
 }
 

@@ -155,6 +155,21 @@ double nagaokaCoefficient(double diameterOverLength) {
            (std::log(1 + pi / bOverA) + 1 / (2.3 + 1.6 * bOverA + 0.44 * bOverA * bOverA));
 }
 
+double rosaSelfCorrection(double wireOverPitch) {
+    // E. B. Rosa, "The self and mutual inductances of linear conductors",
+    // Bull. Bureau of Standards 4 (1908): A = 5/4 - ln(2 p / d).
+    return 1.25 - std::log(2 / wireOverPitch);
+}
+
+double rosaMutualCorrection(double turns) {
+    // Grover's series for large N, extended by D. W. Knight (2010) so that it
+    // gives none for one turn; within about 1e-8 of the tabulated values.
+    const double n = turns;
+    return std::log(2 * pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n -
+           1 / (120 * std::pow(n, 3)) + 1 / (504 * std::pow(n, 5)) - 0.0011923 / std::pow(n, 7) +
+           0.0005068 / std::pow(n, 9);
+}
+
 WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency) {
     if (!positive(w.turns) || !positive(w.diameter) || !positive(w.length) || !positive(w.wire)) {
         return QStringLiteral(
@@ -180,14 +195,23 @@ WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency)
     const double radius = w.diameter / 2 * kMetresPerInch;
     const double length = w.length * kMetresPerInch;
     const double currentSheet = kMu0 * pi * radius * radius * w.turns * w.turns / length;
-    const double inductance = currentSheet * nagaokaCoefficient(w.diameter / w.length) * 1e6;
+    // Round wire has less inductance than the current sheet it stands for:
+    // Rosa's corrections, as Grover gives them (F. W. Grover, "Inductance
+    // Calculations", 1946, chapter 16): mu0 a N (A + B), with A for the
+    // self-inductance of a turn of round wire at that pitch and B for the
+    // mutual inductance of the turns.
+    const double pitch = w.length / w.turns;
+    const double roundWire = kMu0 * radius * w.turns *
+                             (rosaSelfCorrection(w.wire / pitch) + rosaMutualCorrection(w.turns));
+    const double sheet = currentSheet * nagaokaCoefficient(w.diameter / w.length) * 1e6;
+    const double inductance = sheet - roundWire * 1e6;
     // Each turn is one pitch of a helix: the wire runs pi D round and the
     // length along.
     const double wireLength = std::hypot(pi * w.diameter * w.turns, w.length);
     if (!std::isfinite(inductance) || !std::isfinite(wireLength) || inductance <= 0) {
         return QStringLiteral("The winding's figures lie beyond what the calculation can hold.");
     }
-    WindingDetails details{inductance, wireLength, selfResonance(w, inductance), {}};
+    WindingDetails details{inductance, sheet, wireLength, selfResonance(w, inductance), {}};
     if (!frequency) {
         return details;
     }

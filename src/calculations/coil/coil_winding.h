@@ -27,8 +27,11 @@ struct WindingAtFrequency {
 };
 
 struct WindingDetails {
-    double inductance = 0;  // microhenries, by Nagaoka's coefficient
-    double wireLength = 0;  // inches, the helix alone, no leads
+    // Microhenries: the current sheet's by Nagaoka's coefficient, less
+    // Rosa's corrections for round wire.
+    double inductance = 0;
+    double currentSheet = 0;  // microhenries, by Nagaoka's coefficient alone
+    double wireLength = 0;    // inches, the helix alone, no leads
     // MHz, for coils from 0.1 to 50 diameters long, which Medhurst measured.
     std::optional<double> selfResonance;
     std::optional<WindingAtFrequency> atFrequency;
@@ -44,5 +47,10 @@ WindingOutcome windingDetails(const Winding& winding, std::optional<double> freq
 // Nagaoka's coefficient of a current sheet of the given diameter-to-length
 // ratio, by Wheeler's continuous formula of 1982.
 double nagaokaCoefficient(double diameterOverLength);
+
+// Rosa's corrections for round wire, Grover's A and B: A of the wire's
+// diameter over the pitch, B of the number of turns.
+double rosaSelfCorrection(double wireOverPitch);
+double rosaMutualCorrection(double turns);
 
 }  // namespace querlin
