@@ -108,6 +108,8 @@ fuzz_target() {
         -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-")
     case "$target" in
     read_single_fuzzer) options+=(-max_len=256) ;;
+    # An output file of nec2c's with a few segments and frequencies.
+    nec_output_fuzzer) options+=(-max_len=16384) ;;
     *) options+=(-max_len=1024) ;;
     esac
     [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
