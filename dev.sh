@@ -19,9 +19,10 @@ cd "$(dirname "$0")"
 # Qt with its SVG module for the plots, the fonts the windows are laid out for,
 # and help2man for querlin-calc's manual page.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
-# The test libraries, and the freedesktop validators and file(1) that check the
-# installed tree.
-TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)
+# The test libraries, the freedesktop validators and file(1) that check the
+# installed tree, and Python, which runs the stand-in NEC-2 engine of the
+# check's tests.
+TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
 # its clipboard and window-manager messages, and the accessibility bus with
@@ -107,6 +108,8 @@ fuzz_target() {
         -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-")
     case "$target" in
     read_single_fuzzer) options+=(-max_len=256) ;;
+    # An output file of nec2c's with a few segments and frequencies.
+    nec_output_fuzzer) options+=(-max_len=16384) ;;
     *) options+=(-max_len=1024) ;;
     esac
     [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")

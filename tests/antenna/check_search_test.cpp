@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <cmath>
+#include <numbers>
+#include <ostream>
+
+#include "antenna/dipole_check.h"
+
+namespace querlin::antenna {
+namespace {
+
+using Complex = std::complex<double>;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+// The 40-foot example's wires, its coils of 10 uH at 7.1 MHz: the stand-in
+// engine reads only their loads, from which the feed follows in closed form.
+constexpr LoadedDipole kDesign{7.1, 12.192, 0.002032, 3.048, 10};
+constexpr double kFeedline = 50;
+constexpr double kMatchingCoil = 1.5;  // uH
+
+// The feed impedance of tests/antenna/stand_in_nec2c.py at f MHz, each coil's
+// load z: a series R-L0-C0 (no C0 when 0), a parallel tank of resistance rp
+// resonant at fp with Q qp (none when rp is 0), and k z / (1 + c z) per coil.
+struct Model {
+    double r, l0, c0, k, c, rp, fp, qp;  // ohms, uH, pF, -, S, ohms, MHz, -
+
+    Complex antenna(double f) const {
+        const double w = kTwoPi * f;  // rad/us
+        const Complex tank = rp > 0 ? rp / Complex(1, qp * (f / fp - fp / f)) : 0.0;
+        return Complex(r, w * l0 - (c0 > 0 ? 1e6 / (w * c0) : 0)) + tank;
+    }
+    Complex feed(double f, Complex z) const { return antenna(f) + 2.0 * k * z / (1.0 + c * z); }
+};
+
+double swr(Complex z, double line) {
+    const double g = std::abs((z - line) / (z + line));
+    return (1 + g) / (1 - g);
+}
+
+struct SearchCase {
+    const char* name;
+    double seriesResonance;  // MHz, with the design's coils and c = 0; sets C0, none when 0
+    Model model;             // C0 as set by the resonance
+    std::optional<double> coilQ;
+};
+
+// The case by its name, not its bytes, whose padding differs from run to run.
+void PrintTo(const SearchCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Search : public ::testing::TestWithParam<SearchCase> {};
+
+// The rising zero of the model's reactance nearest the design frequency, between a
+// quarter and four times it (where the check looks), on a 0.1 % grid refined by
+// bisection; NaN when there is none. The coils' loads are as the design gives them.
+double risingZeroNearest(const Model& m, double coilResistance) {
+    const auto x = [&](double f) {
+        return m.feed(f, Complex(coilResistance, kTwoPi * f * kDesign.inductance)).imag();
+    };
+    double nearest = NAN;
+    for (double f = kDesign.frequency / 4; f < 4 * kDesign.frequency; f *= 1.001) {
+        double low = f;
+        double high = f * 1.001;
+        if (!(x(low) < 0 && x(high) >= 0)) {
+            continue;
+        }
+        for (int i = 0; i < 60; ++i) {
+            (x((low + high) / 2) < 0 ? low : high) = (low + high) / 2;
+        }
+        if (std::isnan(nearest) ||
+            std::abs(low - kDesign.frequency) < std::abs(nearest - kDesign.frequency)) {
+            nearest = low;
+        }
+    }
+    return nearest;
+}
+
+void expectNearOrNone(double actual, double expected, double tolerance, const char* what) {
+    if (std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(actual)) << what << ": " << actual;
+    } else {
+        EXPECT_NEAR(actual, expected, tolerance) << what;
+    }
+}
+
+// The check's searches against a feed known in closed form, which the stand-in
+// engine writes as nec2c does, to five significant digits. The tolerances: the
+// check interpolates linearly between its close look's points, a tenth of the
+// bandwidth apart, which leaves the resonance within 1e-5 of itself and the
+// bandwidth within 0.4 % in these cases, allowed about three times that (the
+// 3:1 bandwidth would be 2 sqrt(2/3) = 1.63 times the 2:1); the inductance
+// search stops within kReactanceTolerance, where the reactance rises by at least
+// k w0 per uH; five digits of the impedance move an SWR by up to 1e-4 of itself
+// and the efficiency by 0.003 %.
+TEST_P(Search, FindsWhatTheClosedFormGives) {
+    const SearchCase& c = GetParam();
+    Model m = c.model;
+    const double w0 = kTwoPi * kDesign.frequency;
+    const double coilR = c.coilQ ? w0 * kDesign.inductance / *c.coilQ : 0;
+    const double inductance = m.l0 + 2 * m.k * kDesign.inductance;  // in series, when c = 0
+    if (c.seriesResonance > 0) {
+        m.c0 = 1e6 / (std::pow(kTwoPi * c.seriesResonance, 2) * inductance);
+    }
+    qputenv("QUERLIN_STAND_IN", QString::asprintf("%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
+                                                  m.r, m.l0, m.c0, m.k, m.c, m.rp, m.fp, m.qp)
+                                    .toLatin1());
+    const ModelOptions options{kDefaultSegments, {}, false, c.coilQ};
+    DipoleCheck check;
+    try {
+        check =
+            checkDipole(kDesign, options, kFeedline, kMatchingCoil,
+                        NecEngine(QStringLiteral(QUERLIN_TESTS_DIR "/antenna/stand_in_nec2c.py")));
+    } catch (const NecError& error) {
+        FAIL() << error.message.toStdString();
+    }
+
+    const double resonance = risingZeroNearest(m, coilR);
+    expectNearOrNone(check.resonance, resonance, 3e-5 * resonance, "resonance");
+    if (m.c == 0 && m.rp == 0) {
+        // A series R-L-C fed with its R reaches an SWR of 2 where |X| = R / sqrt(2):
+        // L' dw = sqrt(2) R.
+        const double bandwidth = (m.r + 2 * m.k * coilR) / (kTwoPi * std::sqrt(2.0) * inductance);
+        expectNearOrNone(check.bandwidth, std::isnan(resonance) ? NAN : bandwidth * 1000,
+                         0.01 * bandwidth * 1000, "bandwidth");
+    }
+    // Im of the antenna plus 2 k jX / (1 + j c X) vanishes at the root of
+    // x c^2 X^2 + 2 k X + x = 0 of smaller |X|, which adds the less resistance.
+    const double x = m.antenna(kDesign.frequency).imag();
+    const double reactance = -x / (m.k + std::sqrt(m.k * m.k - std::pow(m.c * x, 2)));
+    expectNearOrNone(check.resonantInductance, reactance / w0, kReactanceTolerance / (m.k * w0),
+                     "resonant inductance");
+
+    const Complex feed = m.feed(kDesign.frequency, Complex(coilR, w0 * kDesign.inductance));
+    const Complex coil(0, w0 * kMatchingCoil);
+    EXPECT_NEAR(check.swr, swr(feed, kFeedline), 1e-3 * check.swr);
+    EXPECT_NEAR(check.swrMatched, swr(feed * coil / (feed + coil), kFeedline),
+                1e-3 * check.swrMatched);
+    EXPECT_NEAR(check.efficiency, 100 * m.antenna(kDesign.frequency).real() / feed.real(), 0.02);
+}
+
+// Coils lossless and lossy; resonances inside the first look of +-10 %, beyond it
+// above and below (the wider searches in 4 % and 8 % steps), and beyond the reach
+// of a fifth; a parallel resonance, its reactance falling through zero nearest
+// the design frequency, with the series one far above; and coils coupled through
+// a network, where the feed is bilinear in the coils' load.
+INSTANTIATE_TEST_SUITE_P(
+    Feeds, Search,
+    ::testing::Values(
+        SearchCase{"above_within_the_first_look", 7.4, {35, 5, 0, 0.5, 0, 0, 0, 0}, {}},
+        SearchCase{"below_with_lossy_coils", 6.8, {20, 2, 0, 0.25, 0, 0, 0, 0}, 150},
+        SearchCase{"far_above", 10, {50, 8, 0, 1, 0, 0, 0, 0}, {}},
+        SearchCase{"far_below", 3, {75, 1, 0, 0.5, 0, 0, 0, 0}, 300},
+        SearchCase{"out_of_reach", 0.9, {50, 0.1, 0, 0.5, 0, 0, 0, 0}, {}},
+        SearchCase{"falling_zero_nearest", 0, {30, 0, 0, 0.05, 0, 400, 7, 5}, {}},
+        SearchCase{"bilinear_in_the_load", 7.6, {40, 3, 0, 0.5, 5e-4, 0, 0, 0}, {}}));
+
+}  // namespace
+}  // namespace querlin::antenna
