@@ -77,7 +77,16 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const std::complex<double> impedance(numberIn(fields.at(6)), numberIn(fields.at(7)));
         const double input = budgetEntry(output, at, QStringLiteral("INPUT POWER"));
         const double radiated = budgetEntry(output, at, QStringLiteral("RADIATED POWER"));
-        points.push_back({impedance, input > 0 ? radiated / input : 0});
+        const double efficiency = input > 0 ? radiated / input : 0;
+        // A passive antenna radiates at most what it takes in.
+        if (!(efficiency >= 0 && efficiency <= 1 + 1e-6)) {
+            throw NecError{
+                QStringLiteral(
+                    "nec2c's power budget does not add up: %1 W radiated of %2 W put in.")
+                    .arg(radiated)
+                    .arg(input)};
+        }
+        points.push_back({impedance, efficiency});
     }
     return points;
 }
