@@ -253,7 +253,10 @@ check)
     echo "ok: both menus brought up the one check window"
     # Closed as a desktop closes them, the windows stop the engine and the
     # program ends without leaving nec2c running.
+    # One after the other, as a person closes them: the second close waits
+    # until the first window is gone from the screen.
     $x_window delete "$check"
+    wait_for 20 "the check window to close" windows_are 1
     $x_window delete "$main"
     ends_well
     ;;
