@@ -17,9 +17,23 @@ antenna::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
     return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
 }
 
+namespace {
+
+// The pool in which the task that waits for the builds' engines waits: not
+// the engines' pool, whose threads it would take, nor the global one, whose
+// threads Qt's painting borrows and which the check's waiting task holds one
+// of already.
+QThreadPool& waitingPool() {
+    static QThreadPool pool;
+    return pool;
+}
+
+}  // namespace
+
 QFuture<RowBuild> buildRows(std::vector<DesignRow> rows, double feedline, antenna::CoilLoss loss,
                             antenna::Bandwidth bandwidth, QString program) {
     return QtConcurrent::run(
+        &waitingPool(),
         [](QPromise<RowBuild>& promise, const std::vector<DesignRow>& rows, double feedline,
            const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth, const QString& program) {
             const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
@@ -88,7 +102,7 @@ std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
         --from;
     }
     std::size_t to = found->best;
-    while (to + 1 < rows.size() && near(to + 1)) {
+    while (to + 1 < builds.size() && near(to + 1)) {
         ++to;
     }
     found->nearFrom = rows[from].position;
@@ -104,6 +118,20 @@ std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
         }
     }
     return found;
+}
+
+void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                    const std::vector<RowBuild>& builds, double feedline) {
+    for (std::size_t i = 0; i < rows.size() && i < builds.size(); ++i) {
+        for (SweepPoint& point : plot.points) {
+            if (point.position == rows[i].position && builds[i].build) {
+                point.efficiency = builds[i].build->efficiency;
+            }
+        }
+    }
+    if (const auto best = bestPosition(rows, builds, feedline)) {
+        plot.best = rows[best->best].position;
+    }
 }
 
 }  // namespace querlin

@@ -51,4 +51,9 @@ struct BestPosition {
 std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
                                          const std::vector<RowBuild>& builds, double feedline);
 
+// Each row's efficiency as built on the plot's point of its position, and the
+// best position ringed.
+void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                    const std::vector<RowBuild>& builds, double feedline);
+
 }  // namespace querlin
