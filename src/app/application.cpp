@@ -6,9 +6,11 @@
 #include "antenna/check_window.h"
 #include "bitmap.h"
 #include "coil/coil_window.h"
+#include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
 #include "info/notes_window.h"
 #include "info/web_window.h"
+#include "widget_fields.h"
 #include "window_builder.h"
 
 namespace querlin {
@@ -30,7 +32,14 @@ Application::Application()
     : coil_([] { return new CoilWindow; }),
       notes_([] { return new NotesWindow; }),
       web_([] { return new WebWindow; }),
-      check_([] { return new CheckWindow; }) {
+      check_([this] {
+          // The loading coil's inductance goes into the coil window's field,
+          // the other fields as the user left them.
+          return new CheckWindow([this](const QString& inductance) {
+              WidgetFields(coil_.show())
+                  .setText(QLatin1String(coilfields::inductance.name), inductance);
+          });
+      }) {
     main_ = std::make_unique<MainWindow>(Navigation{
         .showCoilWindow = [this] { coil_.show(); },
         .showNotes = [this] { notes_.show(); },

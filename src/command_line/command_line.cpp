@@ -38,8 +38,10 @@ int runCommand(const Command& command, const Output& output) {
                 return runNec(request, output);
             } else if constexpr (std::is_same_v<R, CheckRequest>) {
                 return runCheck(request, output);
-            } else {
+            } else if constexpr (std::is_same_v<R, SweepRequest>) {
                 return runSweep(request, output);
+            } else {
+                return runBuild(request, output);
             }
         },
         command.request);

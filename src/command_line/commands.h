@@ -13,5 +13,6 @@ int runCoil(const CoilRequest& request, const Output& output);
 int runNec(const NecRequest& request, const Output& output);
 int runCheck(const CheckRequest& request, const Output& output);
 int runSweep(const SweepRequest& request, const Output& output);
+int runBuild(const BuildRequest& request, const Output& output);
 
 }  // namespace querlin::cli

@@ -14,6 +14,9 @@ const char* const kUsageLines =
     "  or:  querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
     "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
     "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
+    "  or:  querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
+    "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
+    "  or:  querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
     "  or:  querlin-calc dipole ... --sweep [--check [...]] --plot FILE.png|FILE.svg "
     "[--position PCT]\n"
@@ -81,6 +84,34 @@ const char* const kDescription =
     "of each position, with coil_turns and coil_q as columns; the first position\n"
     "whose coil cannot be wound ends the table as a fault does.\n"
     "\n"
+    "build prints the design's texts and then what to build instead, found by\n"
+    "the engine with the coils' loss in the model: load_inductance (each loading\n"
+    "coil, uH), shunt_inductance (the matching coil across the feed point, uH),\n"
+    "swr (on the feed line, from the engine, at most 1.01), bandwidth (kHz of 2:1\n"
+    "SWR on the line), resistance and reactance (the feed impedance with the\n"
+    "loading coils, before the matching coil) and, with loss, efficiency (the\n"
+    "matching coil's loss counted). The loading coils stop a little short of\n"
+    "resonance, where the antenna's conductance is the line's, and the matching\n"
+    "coil cancels what remains. Where the antenna's resistance at resonance is at\n"
+    "or above the line's, no coil across the feed point can match it:\n"
+    "shunt_inductance is none, the loading coils resonate it, swr is what remains\n"
+    "and no_match says so; the status is 0. With --coil-diameter, --coil-length\n"
+    "and --coil-wire each coil is wound so that its winding's inductance by\n"
+    "Nagaoka's coefficient is the one needed, and the loading coils' Q goes into\n"
+    "the model until inductance and Q agree: load_turns, load_q, shunt_turns,\n"
+    "shunt_q (none where it cannot be estimated: that coil is then lossless),\n"
+    "rounds, load_fits and shunt_fits; a loading coil that cannot be wound or\n"
+    "whose Q cannot be estimated ends the build with status 1. --coil-q gives\n"
+    "every coil that Q instead. --sweep builds every position, a row each, the\n"
+    "first position whose coil cannot be wound ending the table. --position best,\n"
+    "with --coil-q or a coil to wind, builds every position and prints the one\n"
+    "of highest efficiency (position, then its design and build), the positions\n"
+    "about it whose efficiency is within 0.2 dB of it (near_best_from,\n"
+    "near_best_to), the position at which the antenna's own resistance at\n"
+    "resonance comes closest to the line's (closest_position, with its\n"
+    "closest_inductance, closest_resistance and closest_swr without a matching\n"
+    "coil) and how many positions were left out, their coil not wound.\n"
+    "\n"
     "Numbers are read as the windows read them, in the C locale unless --locale\n"
     "is given. A calculation that faults prints the windows' message on standard\n"
     "error and exits with status 1, before the engine runs; a usage error exits\n"
@@ -95,41 +126,47 @@ const char* const kDescription =
 
 constexpr OptionForm kOptions[] = {
     {"frequency", "MHZ",
-     "dipole, match, nec, check: the operating frequency, in MHz. coil --details: the frequency "
+     "dipole, match, nec, check, build: the operating frequency, in MHz. coil --details: the "
+     "frequency "
      "the coil works at, in MHz, for its Q, self-resonance and reactance."},
     {"length", "L",
-     "dipole, match, nec, check: the total length of the antenna, in feet (metres with "
+     "dipole, match, nec, check, build: the total length of the antenna, in feet (metres with "
      "--metric). coil: the coil length, in inches."},
     {"element", "D",
-     "dipole, match, nec, check: the element diameter, in inches (millimetres with --metric)."},
+     "dipole, match, nec, check, build: the element diameter, in inches (millimetres with "
+     "--metric)."},
     {"position", "PCT",
-     "dipole, match, nec, check: the distance from the centre to each coil as a percentage of "
-     "half the antenna, the window's % box: a whole number from 1 to 99."},
+     "dipole, match, nec, check, build: the distance from the centre to each coil as a "
+     "percentage of half the antenna, the window's % box: a whole number from 1 to 99. build: "
+     "or best, the position of highest efficiency."},
     {"metric", nullptr,
-     "dipole, match, nec, check: the length is in metres and the element diameter in "
+     "dipole, match, nec, check, build: the length is in metres and the element diameter in "
      "millimetres; the coil distance is printed in metres."},
     {"feedline", "OHMS",
-     "match: the feed-line impedance, in ohms. check: the same, 50 unless given."},
+     "match: the feed-line impedance, in ohms. check, build: the same, 50 unless given."},
     {"inductance", "UH", "coil: the wanted inductance, in microhenries."},
     {"diameter", "D", "coil: the coil diameter, in inches."},
     {"wire", "W",
-     "coil: the wire diameter, in inches. nec, check: copper, for the loss of copper wire "
+     "coil: the wire diameter, in inches. nec, check, build: copper, for the loss of copper wire "
      "(without it the wire has none)."},
     {"segments", "N",
-     "nec, check: the number of segments of the model, about; 81 unless given, 9 to 2001."},
+     "nec, check, build: the number of segments of the model, about; 81 unless given, 9 to 2001."},
     {"height", "H",
-     "nec, check: the antenna's height over average ground (relative permittivity 13, "
+     "nec, check, build: the antenna's height over average ground (relative permittivity 13, "
      "0.005 S/m), in feet (metres with --metric); free space without."},
     {"coil-q", "Q",
-     "nec, check: the coils' Q, for their loss: a series resistance of their reactance over Q "
-     "at the design frequency; none without."},
+     "nec, check, build: the coils' Q, for their loss: a series resistance of their reactance "
+     "over Q at the design frequency; none without. build: the matching coil's too."},
     {"coil-diameter", "D",
      "check, dipole --sweep --check: wind each loading coil on this diameter, in inches, from "
      "wire centre to wire centre (a former's diameter plus one wire diameter), as the "
      "coil window designs it, and take its Q for the coils' loss; with --coil-length and "
-     "--coil-wire, without --coil-q."},
-    {"coil-length", "L", "check, dipole --sweep --check: the length of that coil, in inches."},
-    {"coil-wire", "W", "check, dipole --sweep --check: the wire diameter of that coil, in inches."},
+     "--coil-wire, without --coil-q. build: wind the loading coils and the matching coil on it "
+     "by Nagaoka's coefficient, each with its own Q."},
+    {"coil-length", "L",
+     "check, build, dipole --sweep --check: the length of that coil, in inches."},
+    {"coil-wire", "W",
+     "check, build, dipole --sweep --check: the wire diameter of that coil, in inches."},
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"details", nullptr,
      "coil: also the winding's inductance by Nagaoka's coefficient less Rosa's round-wire "
@@ -139,7 +176,8 @@ constexpr OptionForm kOptions[] = {
      "diameter."},
     {"sweep", nullptr,
      "dipole: every position from 1 to 99, in ascending order, as CSV with the header row "
-     "position,distance,inductance,impedance (with --json, one object per position)."},
+     "position,distance,inductance,impedance (with --json, one object per position). build: "
+     "every position a row of the build's figures."},
     {"check", nullptr,
      "dipole --sweep: the check's figures of every position too, as further columns; takes "
      "the options of check."},
@@ -162,7 +200,7 @@ std::span<const OptionForm> optionForms() {
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("dipole, match, coil, nec or check."));
+                                 QStringLiteral("dipole, match, coil, nec, check or build."));
     for (const OptionForm& option : kOptions) {
         parser.addOption(QCommandLineOption(
             QString::fromLatin1(option.name), QString::fromLatin1(option.description),

@@ -12,7 +12,7 @@ namespace querlin::cli {
 
 namespace {
 
-enum class Name { Dipole, Match, Coil, Nec, Check };
+enum class Name { Dipole, Match, Coil, Nec, Check, Build };
 
 // The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
 const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
@@ -49,7 +49,14 @@ const CommandForm kCommands[] = {
      Name::Check,
      {"frequency", "length", "element", "position"},
      QStringList{"metric", "json", "locale", "feedline"} + kModelOptions + kCoilOptions},
+    {"build",
+     Name::Build,
+     {"frequency", "length", "element", "position"},
+     QStringList{"metric", "json", "locale", "feedline", "sweep"} + kModelOptions + kCoilOptions},
 };
+
+// The position a build takes to mean the best one.
+const QString kBestPosition = QStringLiteral("best");
 
 // The words as given, for the commands to read.
 class Words {
@@ -202,6 +209,23 @@ Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
     return request;
 }
 
+// build at a position, at every one, or at the best, which needs the coils'
+// loss to tell the positions apart.
+BuildRequest buildRequest(const Words& words, const Antenna& antenna) {
+    BuildRequest request{antenna, checkWords(words), BuildRequest::Where::Given};
+    if (words.isSet("sweep")) {
+        request.where = BuildRequest::Where::Sweep;
+    } else if (words.value("position") == kBestPosition) {
+        if (request.check.model.coilQ.isEmpty() && !request.check.loadingCoil) {
+            misused(
+                QStringLiteral("--position best needs the coils' loss: --coil-q, or "
+                               "--coil-diameter, --coil-length and --coil-wire."));
+        }
+        request.where = BuildRequest::Where::Best;
+    }
+    return request;
+}
+
 }  // namespace
 
 Command commandOf(const QCommandLineParser& parser) {
@@ -225,7 +249,8 @@ Command commandOf(const QCommandLineParser& parser) {
     }
     Antenna antenna{words.value("frequency"), words.value("length"), words.value("element"),
                     kSliderMinimum, words.isSet("metric")};
-    if (!words.isSet("sweep")) {
+    const bool best = form.command == Name::Build && words.value("position") == kBestPosition;
+    if (!words.isSet("sweep") && !best) {
         antenna.slider = position(words.value("position"));
     }
     switch (form.command) {
@@ -240,6 +265,9 @@ Command commandOf(const QCommandLineParser& parser) {
             break;
         case Name::Check:
             command.request = CheckRequest{antenna, checkWords(words)};
+            break;
+        case Name::Build:
+            command.request = buildRequest(words, antenna);
             break;
         case Name::Coil:
             break;

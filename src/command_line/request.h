@@ -54,8 +54,16 @@ struct SweepRequest {
     std::optional<int> worked;        // the position it marks, per cent
 };
 
-using Request =
-    std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest, SweepRequest>;
+// What to build: at the position given, at every position, or at the best.
+struct BuildRequest {
+    enum class Where { Given, Sweep, Best };
+    Antenna antenna;
+    CheckWords check;
+    Where where = Where::Given;
+};
+
+using Request = std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest,
+                             SweepRequest, BuildRequest>;
 
 // A command with its inputs, and how its results are written.
 struct Command {

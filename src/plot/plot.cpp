@@ -233,7 +233,9 @@ void draw(QPainter& painter, const SweepPlot& plot) {
     }
     drawLegend(painter, layout.inductance, entries);
 
-    const PlotPanel& last = layout.resonance ? *layout.resonance : layout.inductance;
+    const PlotPanel& last = layout.efficiency  ? *layout.efficiency
+                            : layout.resonance ? *layout.resonance
+                                               : layout.inductance;
     if (layout.resonance) {
         const PlotPanel& panel = *layout.resonance;
         drawFrame(painter, panel, QStringLiteral("Resonance (MHz)"));
@@ -249,6 +251,24 @@ void draw(QPainter& painter, const SweepPlot& plot) {
             ringWorked(painter, panel, worked->position, worked->resonance, plot.workedResonance);
         }
         drawLegend(painter, panel, resonanceEntries);
+    }
+    if (layout.efficiency) {
+        const PlotPanel& panel = *layout.efficiency;
+        drawFrame(painter, panel, QStringLiteral("Efficiency (%)"));
+        drawCurve(painter, panel, plot, &SweepPoint::efficiency, kEfficiencyColour);
+        std::vector<LegendEntry> efficiencyEntries{
+            {curvePen(kEfficiencyColour), QStringLiteral("Efficiency as matched, by NEC-2")}};
+        const auto best =
+            std::find_if(plot.points.begin(), plot.points.end(),
+                         [&](const SweepPoint& p) { return p.position == plot.best; });
+        if (best != plot.points.end()) {
+            ringWorked(
+                painter, panel, best->position, best->efficiency,
+                QStringLiteral("%1 %: %2 %").arg(best->position).arg(best->efficiency, 0, 'f', 1));
+            efficiencyEntries.push_back(
+                {QPen(Qt::NoPen), QStringLiteral("The best position, %1 %").arg(best->position)});
+        }
+        drawLegend(painter, panel, efficiencyEntries);
     }
     painter.setPen(Qt::black);
     painter.setFont(fontOf(14, true));
@@ -289,7 +309,10 @@ std::vector<double> PlotPanel::ticks() const {
 PlotLayout plotLayout(const SweepPlot& plot) {
     const double width = kPlotSize.width() - kLeft - kRight;
     const double height = kPlotSize.height() - kTop - kBottom;
-    const double panelHeight = plot.checked ? (height - kGap) / 2 : height;
+    const auto [efficiencyLow, efficiencyHigh] = rangeOf(plot, &SweepPoint::efficiency);
+    const bool built = plot.checked && efficiencyHigh >= efficiencyLow;
+    const int panels = built ? 3 : plot.checked ? 2 : 1;
+    const double panelHeight = (height - (panels - 1) * kGap) / panels;
     auto [inductanceLow, inductanceHigh] = rangeOf(plot, &SweepPoint::inductance);
     if (plot.checked) {
         const auto [low, high] = rangeOf(plot, &SweepPoint::resonantInductance);
@@ -300,11 +323,17 @@ PlotLayout plotLayout(const SweepPlot& plot) {
     PlotLayout layout{inductanceLow > 0 && inductanceHigh > 10 * inductanceLow
                           ? logarithmicPanelFor(inductanceFrame, inductanceLow, inductanceHigh)
                           : panelFor(inductanceFrame, 0, inductanceHigh),
+                      {},
                       {}};
     if (plot.checked) {
         const auto [low, high] = rangeOf(plot, &SweepPoint::resonance);
         layout.resonance = panelFor(QRectF(kLeft, kTop + panelHeight + kGap, width, panelHeight),
                                     std::min(low, plot.target), std::max(high, plot.target));
+    }
+    if (built) {
+        layout.efficiency =
+            panelFor(QRectF(kLeft, kTop + 2 * (panelHeight + kGap), width, panelHeight),
+                     efficiencyLow, efficiencyHigh);
     }
     return layout;
 }

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "application.h"
+#include "coil/coil_window_fields.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"
 #include "plot.h"
@@ -51,18 +52,33 @@ QString figure(QWidget* check, const char* name) {
     return label != nullptr ? label->text() : QString();
 }
 
-// The figures querlin-calc check prints for the same design, name by name.
-QHash<QString, QString> calcFigures(const QStringList& words) {
+// The figures querlin-calc check (or build) prints for the same design,
+// name by name.
+QHash<QString, QString> calcFigures(const QStringList& words,
+                                    const QString& command = u"check"_qs) {
     QProcess calc;
-    calc.start(QStringLiteral(QUERLIN_CALC), QStringList{u"check"_qs} + words);
+    calc.start(QStringLiteral(QUERLIN_CALC), QStringList{command} + words);
     if (!calc.waitForFinished(kEngineMs) || calc.exitCode() != 0) {
-        qFatal("querlin-calc check failed");
+        qFatal("querlin-calc failed");
     }
     QHash<QString, QString> figures;
     for (const QString& line : QString::fromUtf8(calc.readAllStandardOutput()).split(u'\n')) {
         figures.insert(line.section(u' ', 0, 0), line.section(u' ', 1));
     }
     return figures;
+}
+
+// Whether the check window's plot has a pixel of the colour.
+bool drawn(QWidget* check, const QColor& colour) {
+    const QImage plot = control<QLabel>(check, "CheckPlot")->pixmap().toImage();
+    for (int y = 0; y < plot.height(); ++y) {
+        for (int x = 0; x < plot.width(); ++x) {
+            if (plot.pixelColor(x, y) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 enum class Hand { Mouse, Keys };
@@ -160,22 +176,43 @@ class CheckWindowTest : public QObject {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();
-        const auto drawn = [check](const QColor& colour) {
-            const QImage plot = control<QLabel>(check, "CheckPlot")->pixmap().toImage();
-            for (int y = 0; y < plot.height(); ++y) {
-                for (int x = 0; x < plot.width(); ++x) {
-                    if (plot.pixelColor(x, y) == colour) {
-                        return true;
-                    }
-                }
-            }
-            return false;
-        };
-        QVERIFY(drawn(kFormulaColour));
-        QVERIFY(!drawn(kEngineColour));
+        QVERIFY(drawn(check, kFormulaColour));
+        QVERIFY(!drawn(check, kEngineColour));
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
-        QVERIFY(drawn(kEngineColour));
-        QVERIFY(drawn(kResonanceColour));
+        QVERIFY(drawn(check, kEngineColour));
+        QVERIFY(drawn(check, kResonanceColour));
+        QVERIFY(!drawn(check, kEfficiencyColour));
+    }
+
+    // Beside the figures, what querlin-calc build prints for the design; with
+    // a Q typed, its efficiency and, once every position is built, the
+    // efficiency panel; the button puts the loading coil into the coil
+    // window's inductance field.
+    void showsWhatToBuild() {
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        const QStringList words{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
+                                u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
+        const QHash<QString, QString> lossless = calcFigures(words, u"build"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "build_swr").isEmpty(), kEngineMs);
+        for (const char* name : {"load_inductance", "shunt_inductance", "swr", "bandwidth"}) {
+            QCOMPARE(figure(check, (u"build_"_qs + QLatin1String(name)).toLatin1()),
+                     lossless.value(QLatin1String(name)));
+        }
+        typeInto(check, "CoilQ", u"300"_qs);
+        QTest::keyClick(check->windowHandle(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        const QHash<QString, QString> lossy =
+            calcFigures(words + QStringList{u"--coil-q"_qs, u"300"_qs}, u"build"_qs);
+        QCOMPARE(figure(check, "build_efficiency"), lossy.value(u"efficiency"_qs));
+        QVERIFY(drawn(check, kEfficiencyColour));
+
+        click(check, "DesignLoadingCoil");
+        QTRY_VERIFY(app_->coilWindow().window() != nullptr);
+        QCOMPARE(shown(app_->coilWindow().window(), coilfields::inductance.name),
+                 QLocale().toString(
+                     lossy.value(u"load_inductance"_qs).section(u' ', 0, 0).toDouble(), 'f', 2));
     }
 
     // Without a design to check, or without the engine, the window says what

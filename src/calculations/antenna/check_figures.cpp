@@ -63,27 +63,27 @@ QStringList figureKeys(Loss loss) {
     return keys;
 }
 
-QString figureText(const FigureForm& form, const DipoleCheck& check, const QLocale& locale,
-                   UnitShown unit) {
-    const double value = form.of(check);
+QString figureText(double value, int decimals, const char* unit, const QLocale& locale,
+                   UnitShown shown) {
     if (!std::isfinite(value)) {
         return QStringLiteral("none");
     }
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(value, 'f', form.decimals);
-    if (unit == UnitShown::With && *form.unit != '\0') {
-        text += u' ' + QLatin1String(form.unit);
+    QString text = plain.toString(value, 'f', decimals);
+    if (shown == UnitShown::With && *unit != '\0') {
+        text += u' ' + QLatin1String(unit);
     }
     return text;
 }
 
+void insertFigure(QJsonObject& object, const char* key, double value) {
+    object.insert(QLatin1String(key),
+                  std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null));
+}
+
 void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss) {
-    for (const FigureForm& form : figureForms(loss)) {
-        const double value = form.of(check);
-        object.insert(QLatin1String(form.key),
-                      std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null));
-    }
+    insertFigures(object, check, figureForms(loss));
 }
 
 }  // namespace querlin::antenna

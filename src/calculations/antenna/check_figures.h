@@ -23,15 +23,18 @@ enum class FigureId {
     Efficiency,  // only with loss in the model: the last
 };
 
-// How a figure is named, read off a check and shown.
-struct FigureForm {
-    FigureId id;
-    const char* key;  // its JSON key, and its name on a line of check
-    double (*of)(const DipoleCheck&);
+// How a figure is named, read off what the engine found and shown: the
+// check's figures, and the build's (antenna/build_figures.h).
+template <typename Figures, typename Id>
+struct FormOf {
+    Id id;
+    const char* key;  // its JSON key, and its name on a line of the command
+    double (*of)(const Figures&);
     int decimals;
     const char* unit;   // empty for a ratio
     const char* label;  // what it is, in words for a person
 };
+using FigureForm = FormOf<DipoleCheck, FigureId>;
 
 const FigureForm& formOf(FigureId id);
 
@@ -46,8 +49,23 @@ QStringList figureKeys(Loss loss);
 // A figure as a line or a CSV field shows it, in that locale, with its unit
 // when one is asked for: "7.1968 MHz"; "none" where the check found none.
 enum class UnitShown { Without, With };
-QString figureText(const FigureForm& form, const DipoleCheck& check, const QLocale& locale,
-                   UnitShown unit);
+QString figureText(double value, int decimals, const char* unit, const QLocale& locale,
+                   UnitShown shown);
+template <typename Figures, typename Id>
+QString figureText(const FormOf<Figures, Id>& form, const Figures& figures, const QLocale& locale,
+                   UnitShown unit) {
+    return figureText(form.of(figures), form.decimals, form.unit, locale, unit);
+}
+
+// A figure as a JSON number, null for none.
+void insertFigure(QJsonObject& object, const char* key, double value);
+template <typename Figures, typename Id>
+void insertFigures(QJsonObject& object, const Figures& figures,
+                   std::span<const FormOf<Figures, Id>> forms) {
+    for (const FormOf<Figures, Id>& form : forms) {
+        insertFigure(object, form.key, form.of(figures));
+    }
+}
 
 // The check's figures as JSON numbers, null for none.
 void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss);

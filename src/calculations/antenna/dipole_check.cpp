@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+#include "antenna/bilinear.h"
+
 namespace querlin::antenna {
 
 namespace {
@@ -168,81 +170,6 @@ void closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
         }
         width = std::min(3 * width, 0.9 * centre);
     }
-}
-
-// The feed impedance as a function of the coils' load impedance z: with both
-// coils alike and the antenna symmetric, the engine's linear equations make it
-// a bilinear (Moebius) function (a z + b) / (c z + 1), known from three loads.
-struct Bilinear {
-    std::complex<double> a;
-    std::complex<double> b;
-    std::complex<double> c;
-
-    std::complex<double> operator()(std::complex<double> z) const {
-        return (a * z + b) / (c * z + 1.0);
-    }
-};
-
-struct LoadAndFeed {
-    double inductance;
-    std::complex<double> load;
-    std::complex<double> feed;
-};
-
-// The function through three loads and their feeds: a z + b - c z w = w for
-// each, solved by Cramer's rule; none when the three do not determine it.
-std::optional<Bilinear> bilinearThrough(const LoadAndFeed& p, const LoadAndFeed& q,
-                                        const LoadAndFeed& r) {
-    using C = std::complex<double>;
-    const auto det = [](C a1, C b1, C c1, C a2, C b2, C c2, C a3, C b3, C c3) {
-        return a1 * (b2 * c3 - b3 * c2) - b1 * (a2 * c3 - a3 * c2) + c1 * (a2 * b3 - a3 * b2);
-    };
-    const C one(1);
-    const C pc = -p.load * p.feed;
-    const C qc = -q.load * q.feed;
-    const C rc = -r.load * r.feed;
-    const C d = det(p.load, one, pc, q.load, one, qc, r.load, one, rc);
-    if (std::abs(d) == 0 || !std::isfinite(std::abs(d))) {
-        return std::nullopt;
-    }
-    return Bilinear{det(p.feed, one, pc, q.feed, one, qc, r.feed, one, rc) / d,
-                    det(p.load, p.feed, pc, q.load, q.feed, qc, r.load, r.feed, rc) / d,
-                    det(p.load, one, p.feed, q.load, one, q.feed, r.load, one, r.feed) / d};
-}
-
-// The inductance at which the function's feed reactance vanishes with the
-// lowest feed resistance (the series resonance, not the parallel one), NaN
-// when none does. A coil's load is L times k, k depending on the sign of L.
-double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOptions& options) {
-    double best = kNotFound;
-    double bestResistance = std::numeric_limits<double>::infinity();
-    for (const double sign : {1.0, -1.0}) {
-        const std::complex<double> k = sign * coilLoad(dipole, options, sign);
-        // Im((a k L + b)(conj(c k) L + 1)) = 0, a quadratic in L.
-        const std::complex<double> ak = f.a * k;
-        const std::complex<double> ck = std::conj(f.c * k);
-        const double qa = (ak * ck).imag();
-        const double qb = (ak + f.b * ck).imag();
-        const double qc = f.b.imag();
-        std::vector<double> roots;
-        if (qa == 0) {
-            roots.push_back(-qc / qb);
-        } else if (const double disc = qb * qb - 4 * qa * qc; disc >= 0) {
-            roots.push_back((-qb + std::sqrt(disc)) / (2 * qa));
-            roots.push_back((-qb - std::sqrt(disc)) / (2 * qa));
-        }
-        for (const double root : roots) {
-            if (!std::isfinite(root) || root * sign < 0) {
-                continue;
-            }
-            const double resistance = f(coilLoad(dipole, options, root)).real();
-            if (resistance > 0 && resistance < bestResistance) {
-                best = root;
-                bestResistance = resistance;
-            }
-        }
-    }
-    return best;
 }
 
 // The inductance of each coil that makes the reactance at the design frequency

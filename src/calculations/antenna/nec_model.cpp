@@ -178,8 +178,12 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
         if (options.copper) {
             deck += wireConductivityCard(kCopperConductivity);
         }
+        ModelOptions coils = options;
+        if (run.coilQ) {
+            coils.coilQ = run.coilQ;
+        }
         for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
-            deck += seriesLoadCard(tag, coilLoad(dipole, options, run.inductance).real(),
+            deck += seriesLoadCard(tag, coilLoad(dipole, coils, run.inductance).real(),
                                    run.inductance * 1e-6);
         }
         deck += frequencyCard(run.sweep);

@@ -72,10 +72,12 @@ struct Sweep {
 };
 
 // One execution of the engine: the coils' inductance in microhenries and the
-// frequencies at which the feed point is computed.
+// frequencies at which the feed point is computed; a Q of their own, for
+// coils wound for that inductance, in place of the options' Q.
 struct Run {
     double inductance = 0;
     Sweep sweep;
+    std::optional<double> coilQ = std::nullopt;
 };
 
 // The load impedance of each coil of that inductance (µH) at the design

@@ -13,17 +13,10 @@
 
 namespace querlin {
 
-namespace {
-
-// The engine's own pool: one thread a core, each running one engine at a
-// time. The task that waits for them waits in the global pool, so it takes
-// none of these threads.
 QThreadPool& enginePool() {
     static QThreadPool pool;
     return pool;
 }
-
-}  // namespace
 
 DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale) {
     DesignRow row{coilPercentage(antenna.slider),

@@ -1,14 +1,19 @@
 #include "antenna/check_window.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "antenna/build_figures.h"
 #include "antenna/check_figures.h"
 #include "antenna/nec_engine.h"
 #include "dipole/coil_position.h"
@@ -30,9 +35,31 @@ QLabel* wrappedLabel(const char* name, QWidget* parent) {
     return label;
 }
 
+// A figure's label, named by what it is and its value.
+QLabel* figureLabel(const QString& text, const QString& name, const QString& label) {
+    auto* value = new QLabel(text);
+    value->setObjectName(name);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setAccessibleName(label + QStringLiteral(": ") + text);
+    return value;
+}
+
+void clearRows(QFormLayout* rows) {
+    while (rows->rowCount() > 0) {
+        rows->removeRow(0);
+    }
+}
+
+// The build's figures the window shows: the coils, and what the line sees
+// with them.
+constexpr antenna::BuildFigureId kShownBuild[] = {
+    antenna::BuildFigureId::LoadInductance, antenna::BuildFigureId::ShuntInductance,
+    antenna::BuildFigureId::Swr, antenna::BuildFigureId::Bandwidth};
+
 }  // namespace
 
-CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
+CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
+    : QWidget(parent), designCoil_(std::move(designCoil)) {
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(QStringLiteral("Check with NEC-2"));
     setWindowFlag(Qt::Window);
@@ -54,6 +81,39 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     figures->setObjectName(QStringLiteral("CheckFigures"));
     figureRows_ = new QFormLayout(figures);
     figureRows_->setContentsMargins(0, 0, 0, 0);
+
+    auto* buildBox = new QGroupBox(QStringLiteral("What to build instead"), this);
+    buildBox->setObjectName(QStringLiteral("BuildBox"));
+    auto* buildFigures = new QWidget(buildBox);
+    buildRows_ = new QFormLayout(buildFigures);
+    buildRows_->setContentsMargins(0, 0, 0, 0);
+    buildNote_ = wrappedLabel("BuildNote", buildBox);
+    coilQ_ = new QLineEdit(buildBox);
+    coilQ_->setObjectName(QStringLiteral("CoilQ"));
+    coilQ_->setPlaceholderText(QStringLiteral("lossless"));
+    coilQ_->setAccessibleName(QStringLiteral("Coils' Q"));
+    coilQ_->setAccessibleDescription(
+        QStringLiteral("Empty for lossless coils. Air-core loading coils have a Q of about 100 "
+                       "to 400; querlin-calc coil --details estimates one."));
+    connect(coilQ_, &QLineEdit::editingFinished, this, &CheckWindow::qEdited);
+    designCoilButton_ = new QPushButton(QStringLiteral("Design the loading coil…"), buildBox);
+    designCoilButton_->setObjectName(QStringLiteral("DesignLoadingCoil"));
+    designCoilButton_->setAccessibleDescription(
+        QStringLiteral("Opens the coil window with the loading coil's inductance"));
+    designCoilButton_->setEnabled(false);
+    connect(designCoilButton_, &QPushButton::clicked, this, [this] {
+        if (build_ && designCoil_) {
+            designCoil_(QLocale().toString(build_->loadInductance, 'f', 2));
+        }
+    });
+    auto* qRow = new QFormLayout;
+    qRow->addRow(QStringLiteral("Coils' Q:"), coilQ_);
+    auto* buildLayout = new QVBoxLayout(buildBox);
+    buildLayout->addWidget(buildFigures);
+    buildLayout->addWidget(buildNote_);
+    buildLayout->addLayout(qRow);
+    buildLayout->addWidget(designCoilButton_);
+    buildLayout->addStretch(1);
     plot_ = new QLabel(this);
     plot_->setObjectName(QStringLiteral("CheckPlot"));
     plot_->setFixedSize(kPlotSize * kPlotScale);
@@ -61,7 +121,8 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     plot_->setAccessibleDescription(
         QStringLiteral("Each coil's inductance by the formula and, once checked, the inductance "
                        "that nec2c finds resonant, against the coil position; under it the "
-                       "frequency at which each design as built resonates."));
+                       "frequency at which each design as built resonates and, with the "
+                       "coils' Q, the efficiency of each position's build, the best ringed."));
 
     auto* running = new QHBoxLayout;
     running->addWidget(progress_, 1);
@@ -70,7 +131,10 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     layout->addWidget(design_);
     layout->addWidget(status_);
     layout->addLayout(running);
-    layout->addWidget(figures);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(figures, 1);
+    columns->addWidget(buildBox, 1);
+    layout->addLayout(columns);
     layout->addWidget(plot_);
     layout->addStretch(1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -79,6 +143,9 @@ CheckWindow::CheckWindow(QWidget* parent) : QWidget(parent) {
     connect(&checks_, &Watcher::resultReadyAt, this, &CheckWindow::checked);
     connect(&checks_, &Watcher::progressValueChanged, progress_, &QProgressBar::setValue);
     connect(&checks_, &Watcher::finished, this, &CheckWindow::finished);
+    using BuildWatcher = QFutureWatcher<RowBuild>;
+    connect(&builds_, &BuildWatcher::resultReadyAt, this, &CheckWindow::built);
+    connect(&builds_, &BuildWatcher::finished, this, &CheckWindow::buildsFinished);
     finish({});
 }
 
@@ -88,15 +155,16 @@ CheckWindow::~CheckWindow() {
 
 void CheckWindow::check(const LastCalculation& calculation) {
     using State = LastCalculation::State;
-    if (calculation == shown_ && (complete_ || checks_.isRunning())) {
+    if (calculation == shown_ && (complete_ || checks_.isRunning() || builds_.isRunning())) {
         return;
     }
     stop();
     shown_ = calculation;
     complete_ = false;
-    while (figureRows_->rowCount() > 0) {
-        figureRows_->removeRow(0);
-    }
+    clearRows(figureRows_);
+    clearRows(buildRows_);
+    buildNote_->clear();
+    designCoilButton_->setEnabled(false);
     plot_->clear();
     design_->clear();
     switch (calculation.state) {
@@ -126,6 +194,9 @@ void CheckWindow::start() {
     const ModelInputs inputs{{}, feedline, {}};
     rows_.clear();
     figures_.reset();
+    checked_ = false;
+    sweepBuilt_ = false;
+    feedline_ = ohms;
     try {
         rows_.push_back(designRow(antenna_, inputs, locale));
     } catch (const HandlerFault& fault) {
@@ -152,7 +223,133 @@ void CheckWindow::start() {
     progress_->setEnabled(true);
     cancelButton_->setEnabled(true);
     say(QStringLiteral("Checking the design with nec2c…"));
+    // The design's build first, so that it takes one engine while the
+    // checks take the other.
+    startBuilds();
     checks_.setFuture(checkRows(rows_, ohms, antenna::NecEngine::defaultProgram()));
+}
+
+void CheckWindow::startBuilds() {
+    if (builds_.isRunning()) {
+        builds_.cancel();
+        try {
+            builds_.waitForFinished();
+        } catch (const Fault&) {
+            // The build asked for is another.
+        }
+    }
+    buildingSweep_ = false;
+    build_.reset();
+    sweepBuilds_.clear();
+    clearRows(buildRows_);
+    buildNote_->setText(QStringLiteral("Building with nec2c…"));
+    designCoilButton_->setEnabled(false);
+    builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
+                                antenna::NecEngine::defaultProgram()));
+}
+
+void CheckWindow::built(int index) {
+    const RowBuild result = builds_.resultAt(index);
+    if (buildingSweep_) {
+        sweepBuilds_[static_cast<std::size_t>(index)] = result;
+        const auto done = std::count_if(sweepBuilds_.begin(), sweepBuilds_.end(),
+                                        [](const RowBuild& row) { return row.build.has_value(); });
+        progress_->setValue(static_cast<int>(done));
+        return;
+    }
+    if (!result.build) {
+        buildNote_->setText(result.fault ? result.fault->message : QString());
+        return;
+    }
+    build_ = *result.build;
+    const QLocale locale;
+    std::vector<antenna::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
+    if (q_) {
+        shown.push_back(antenna::BuildFigureId::Efficiency);
+    }
+    for (const antenna::BuildFigureId id : shown) {
+        const antenna::BuildFigureForm& form = antenna::formOf(id);
+        const QString label = QLatin1String(form.label);
+        buildRows_->addRow(
+            label + u':',
+            figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
+                        u"build_"_qs + QLatin1String(form.key), label));
+    }
+    buildNote_->setText(
+        antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
+    designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
+}
+
+void CheckWindow::buildsFinished() {
+    try {
+        builds_.waitForFinished();
+    } catch (const Fault& fault) {
+        finish(fault.message);
+        return;
+    }
+    if (builds_.isCanceled()) {
+        return;
+    }
+    if (buildingSweep_) {
+        sweepBuilt_ = true;
+        showPlot();
+    }
+    completeIfDone();
+}
+
+// Once every position is checked and the design built: with a Q every
+// position is built too, for the efficiency panel; then the window is done.
+void CheckWindow::completeIfDone() {
+    if (!checked_ || builds_.isRunning()) {
+        return;
+    }
+    if (q_ && !sweepBuilt_) {
+        buildingSweep_ = true;
+        const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
+        sweepBuilds_.assign(sweep.size(), {});
+        progress_->setRange(0, static_cast<int>(sweep.size()));
+        progress_->setValue(0);
+        say(QStringLiteral("Building every coil position with coils of Q %1 for the plot…")
+                .arg(QLocale().toString(*q_)));
+        builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
+                                    antenna::NecEngine::defaultProgram()));
+        return;
+    }
+    complete_ = true;
+    finish(QStringLiteral("Checked with nec2c."));
+}
+
+void CheckWindow::qEdited() {
+    const QString text = coilQ_->text().trimmed();
+    std::optional<double> q;
+    if (!text.isEmpty()) {
+        bool ok = false;
+        const double value = QLocale().toDouble(text, &ok);
+        if (!ok || !(value > 0) || !std::isfinite(value)) {
+            buildNote_->setText(QStringLiteral(
+                "The coils' Q is a positive number, such as 300; empty for lossless coils."));
+            return;
+        }
+        q = value;
+    }
+    if (q == q_) {
+        return;
+    }
+    q_ = q;
+    sweepBuilt_ = false;
+    // A check that ran to its end is built anew; one under way takes the Q
+    // for what it has still to build; one stopped takes it the next time.
+    if (rows_.empty() || !(complete_ || checks_.isRunning())) {
+        return;
+    }
+    if (complete_) {
+        complete_ = false;
+        progress_->setEnabled(true);
+        cancelButton_->setEnabled(true);
+        say(QStringLiteral("Building with nec2c…"));
+        showPlot();
+    }
+    startBuilds();
 }
 
 void CheckWindow::checked(int index) {
@@ -181,36 +378,37 @@ void CheckWindow::finished() {
     if (checks_.isCanceled()) {
         return;
     }
+    checked_ = true;
     showPlot();
-    complete_ = true;
-    finish(QStringLiteral("Checked with nec2c."));
+    completeIfDone();
 }
 
 void CheckWindow::stop() {
-    if (!checks_.isRunning()) {
-        return;
-    }
-    checks_.cancel();
-    try {
-        checks_.waitForFinished();
-    } catch (const Fault&) {
-        // A fault of a check that was stopped tells nobody anything.
-    }
-    // Nor does anything the stopped check reported that is still on its way.
-    checks_.setFuture({});
+    const auto stopped = [](auto& watcher) {
+        if (!watcher.isRunning()) {
+            return;
+        }
+        watcher.cancel();
+        try {
+            watcher.waitForFinished();
+        } catch (const Fault&) {
+            // A fault of a run that was stopped tells nobody anything.
+        }
+        // Nor does anything the stopped run reported that is still on its way.
+        watcher.setFuture({});
+    };
+    stopped(checks_);
+    stopped(builds_);
 }
 
 void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
     figures_ = check;
     const QLocale locale;
     for (const antenna::FigureForm& form : antenna::figureForms(antenna::Loss::Lossless)) {
-        auto* value =
-            new QLabel(antenna::figureText(form, check, locale, antenna::UnitShown::With));
-        value->setObjectName(QLatin1String(form.key));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         const QString label = QLatin1String(form.label);
-        value->setAccessibleName(label + QStringLiteral(": ") + value->text());
-        figureRows_->addRow(label + u':', value);
+        figureRows_->addRow(label + u':', figureLabel(antenna::figureText(form, check, locale,
+                                                                          antenna::UnitShown::With),
+                                                      QLatin1String(form.key), label));
     }
     say(QStringLiteral("Checking every coil position for the plot…"));
 }
@@ -221,8 +419,11 @@ void CheckWindow::showPlot() {
         return;
     }
     const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
-    const SweepPlot plot =
+    SweepPlot plot =
         sweepPlot(antenna_, sweep, coilPercentage(antenna_.slider), figures_, QLocale());
+    if (q_ && sweepBuilt_) {
+        plotEfficiency(plot, sweep, sweepBuilds_, feedline_);
+    }
     plot_->setPixmap(QPixmap::fromImage(plotImage(plot, kPlotScale)));
 }
 

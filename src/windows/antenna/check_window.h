@@ -2,29 +2,37 @@
 
 #include <QFutureWatcher>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "antenna/build_sweep.h"
 #include "antenna/dipole_check.h"
 #include "antenna/sweep.h"
 #include "dipole/last_calculation.h"
 
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
 namespace querlin {
 
 // What the NEC-2 engine says of the design the main window last calculated:
-// the check's figures, then the plot of every coil position, each position
-// checked too. The engine runs on Qt's thread pools, so that the windows stay
-// responsive; Cancel, another design or closing the window stops it.
+// the check's figures and beside them what to build instead, then the plot
+// of every coil position, each position checked too and, with the coils' Q,
+// built for its efficiency. The engine runs on Qt's thread pools, so that the
+// windows stay responsive; Cancel, another design or closing the window stops
+// it.
 class CheckWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit CheckWindow(QWidget* parent = nullptr);
+    // Opens the coil window with an inductance, as its field reads it.
+    using DesignCoil = std::function<void(const QString& inductance)>;
+
+    explicit CheckWindow(DesignCoil designCoil = {}, QWidget* parent = nullptr);
     ~CheckWindow() override;
 
     // Checks that calculation, unless it is the one shown, checked or being
@@ -38,6 +46,12 @@ class CheckWindow : public QWidget {
     void showFigures(const antenna::DipoleCheck& check);
     void showPlot();
     void finished();
+    // The build: the design's first, then with a Q every position's.
+    void startBuilds();
+    void built(int index);
+    void buildsFinished();
+    void qEdited();
+    void completeIfDone();
     void finish(const QString& status);
     void say(const QString& status);
 
@@ -48,12 +62,26 @@ class CheckWindow : public QWidget {
     // The design first, then every position of the sweep, as they are checked.
     std::vector<DesignRow> rows_;
     std::optional<antenna::DipoleCheck> figures_;
+    bool checked_ = false;  // whether every row is checked
+
+    DesignCoil designCoil_;
+    std::optional<double> q_;  // the coils' Q; none: lossless
+    double feedline_ = 0;
+    QFutureWatcher<RowBuild> builds_;
+    bool buildingSweep_ = false;
+    bool sweepBuilt_ = false;
+    std::optional<antenna::DipoleBuild> build_;  // the design's
+    std::vector<RowBuild> sweepBuilds_;          // every position's, with a Q
 
     QLabel* design_;
     QLabel* status_;
     QProgressBar* progress_;
     QPushButton* cancelButton_;
     QFormLayout* figureRows_;
+    QFormLayout* buildRows_;
+    QLabel* buildNote_;
+    QLineEdit* coilQ_;
+    QPushButton* designCoilButton_;
     QLabel* plot_;
 };
 

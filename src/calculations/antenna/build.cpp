@@ -1,0 +1,413 @@
+#include "antenna/build.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <variant>
+#include <vector>
+
+#include "antenna/bilinear.h"
+#include "antenna/dipole_check.h"
+#include "coil/coil_winding.h"
+#include "fault.h"
+
+namespace querlin::antenna {
+
+namespace {
+
+using Complex = std::complex<double>;
+constexpr double kNone = DipoleBuild::kNone;
+
+// The engine is run again, with the function through the last three loads,
+// until its SWR is within this; the output's five digits allow it.
+constexpr double kSwrAim = 1.003;
+constexpr int kMostVerifications = 4;
+// Inductance and Q agree when neither moves by more than this share.
+constexpr double kAgreement = 1e-7;
+constexpr int kMostRounds = 60;
+// The first loads: some 20 ohms of reactance either side of the formula's.
+constexpr double kFirstLoadStep = 20;
+// The reactance's slope over frequency, from this share either side.
+constexpr double kSlopeStep = 0.005;
+// The bandwidth: 31 frequencies over 2.5 estimated half bandwidths either
+// way, widened threefold where the SWR does not reach 2 within them.
+constexpr int kBandCount = 31;
+constexpr double kBandWidth = 2.5;
+constexpr int kBandLooks = 4;
+
+bool same(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) <= kAgreement * std::abs(b);
+}
+
+std::optional<double> qOption(double q) {
+    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
+}
+
+// The coil across the feed point, of its inductance (µH) and its loss
+// resistance at the design frequency, at a frequency (MHz).
+Complex shuntImpedance(double frequency, double inductance, double resistance) {
+    return {resistance, 2 * std::numbers::pi * frequency * inductance};
+}
+
+// The loading coils and the matching coil that one bilinear function gives.
+struct Coils {
+    double load = kNone;
+    double loadQ = kNone;
+    double shunt = kNone;
+    double shuntQ = kNone;
+    double shuntResistance = 0;
+    bool matched = false;
+    int rounds = 0;
+};
+
+// Solves the function for the coils, each coil's Q as the loss gives it.
+class Solver {
+  public:
+    Solver(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
+           const CoilLoss& loss)
+        : dipole_(dipole), options_(options), feedline_(feedline), loss_(loss) {}
+
+    // A coil's Q for that inductance: the one given, or as wound, NaN
+    // without loss. A loading coil must have one; a matching coil whose Q
+    // cannot be estimated is taken as lossless.
+    double q(double inductance, bool loading) const {
+        if (loss_.q) {
+            return *loss_.q;
+        }
+        if (!loss_.former || !(inductance > 0)) {
+            return kNone;
+        }
+        const CoilWound coil = woundFor(*loss_.former, inductance, dipole_.frequency);
+        if (loading && !std::isfinite(coil.q)) {
+            throw Fault(
+                FaultStatus::Calculation,
+                QStringLiteral("The loading coil of %1 µH cannot be wound on that former. %2")
+                    .arg(inductance, 0, 'f', 3)
+                    .arg(coil.why));
+        }
+        return coil.q;
+    }
+
+    // Each coil's load per microhenry, with that Q.
+    Complex perMicrohenry(double q) const {
+        ModelOptions coils = options_;
+        coils.coilQ = qOption(q);
+        return coilLoad(dipole_, coils, 1);
+    }
+
+    // The loading coils resonant at the design frequency, inductance and Q
+    // agreeing; none where no positive inductance resonates.
+    Coils resonance(const Bilinear& f) const {
+        Coils coils;
+        double q = loss_.q.value_or(kNone);
+        for (coils.rounds = 1; coils.rounds <= kMostRounds; ++coils.rounds) {
+            ModelOptions withQ = options_;
+            withQ.coilQ = qOption(q);
+            const double load = resonantRoot(f, dipole_, withQ);
+            if (!(load > 0)) {
+                return {};
+            }
+            const double found = this->q(load, true);
+            coils.load = load;
+            coils.loadQ = q;
+            if (same(found, q)) {
+                break;
+            }
+            q = found;
+        }
+        return coils;
+    }
+
+    // The loading coils at which the antenna's conductance, less the
+    // matching coil's, is the line's, short of resonance (the susceptance
+    // capacitive, for a coil to cancel), and that coil; the resonant coils
+    // where none is.
+    Coils match(const Bilinear& f) const {
+        Coils coils;
+        double loadQ = loss_.q.value_or(kNone);
+        double shuntQ = loss_.q.value_or(kNone);
+        double shuntConductance = 0;
+        const double omega = 2 * std::numbers::pi * dipole_.frequency;
+        for (coils.rounds = 1; coils.rounds <= kMostRounds; ++coils.rounds) {
+            const Complex k = perMicrohenry(loadQ);
+            const double load = conductanceRoot(f, k, 1 / feedline_ - shuntConductance);
+            if (!std::isfinite(load)) {
+                return resonance(f);
+            }
+            // A coil of reactance X and resistance X / Q has the susceptance
+            // -1 / (X (1 + 1/Q^2)) and the conductance of its susceptance over Q.
+            const double susceptance = (1.0 / f(k * load)).imag();
+            const double loss = std::isfinite(shuntQ) ? 1 / shuntQ : 0;
+            const double reactance = 1 / (susceptance * (1 + loss * loss));
+            const double foundLoadQ = q(load, true);
+            const double foundShuntQ = q(reactance / omega, false);
+            const double conductance = susceptance * loss;
+            coils = {load, loadQ, reactance / omega, shuntQ, reactance * loss, true, coils.rounds};
+            if (same(foundLoadQ, loadQ) && same(foundShuntQ, shuntQ) &&
+                same(conductance, shuntConductance)) {
+                break;
+            }
+            loadQ = foundLoadQ;
+            shuntQ = foundShuntQ;
+            shuntConductance = conductance;
+        }
+        return coils;
+    }
+
+  private:
+    // The positive inductance at which Re(1 / f(k L)) is the conductance g,
+    // with a positive (capacitive) susceptance, the larger where two are;
+    // NaN where none is. With
+    // Y(L) = (c k L + 1) / (a k L + b), Re((p L + 1) conj(r L + b)) =
+    // g |r L + b|^2, p = c k and r = a k, is a quadratic in L.
+    static double conductanceRoot(const Bilinear& f, Complex k, double g) {
+        const Complex p = f.c * k;
+        const Complex r = f.a * k;
+        const Complex s = f.b;
+        const double qa = (p * std::conj(r)).real() - g * std::norm(r);
+        const double qb =
+            (p * std::conj(s) + std::conj(r)).real() - 2 * g * (r * std::conj(s)).real();
+        const double qc = s.real() - g * std::norm(s);
+        std::vector<double> roots;
+        if (qa == 0) {
+            roots.push_back(-qc / qb);
+        } else if (const double disc = qb * qb - 4 * qa * qc; disc >= 0) {
+            roots.push_back((-qb + std::sqrt(disc)) / (2 * qa));
+            roots.push_back((-qb - std::sqrt(disc)) / (2 * qa));
+        }
+        double best = kNone;
+        for (const double root : roots) {
+            if (root > 0 && std::isfinite(root) && (1.0 / f(k * root)).imag() > 0 &&
+                !(root < best)) {
+                best = root;
+            }
+        }
+        return best;
+    }
+
+    const LoadedDipole& dipole_;
+    const ModelOptions& options_;
+    double feedline_;
+    const CoilLoss& loss_;
+};
+
+// What the line sees: the antenna's feed impedance with the coils' matching
+// coil across it, at a frequency.
+Complex seen(Complex feed, const Coils& coils, double frequency) {
+    if (!coils.matched) {
+        return feed;
+    }
+    const Complex shunt = shuntImpedance(frequency, coils.shunt, coils.shuntResistance);
+    return feed * shunt / (feed + shunt);
+}
+
+// Where the SWR reaches 2 going from the centre one way (step -1 or +1),
+// interpolated; NaN when it does not within the points.
+double swrOfTwo(const std::vector<double>& frequencies, const std::vector<double>& swrs,
+                std::size_t centre, int step) {
+    for (std::size_t i = centre; i < swrs.size(); i += step) {
+        const std::size_t next = i + step;
+        if (next >= swrs.size()) {
+            break;
+        }
+        if (swrs[i] < 2 && swrs[next] >= 2) {
+            const double t = (2 - swrs[i]) / (swrs[next] - swrs[i]);
+            return frequencies[i] + t * (frequencies[next] - frequencies[i]);
+        }
+    }
+    return kNone;
+}
+
+// The 2:1 SWR bandwidth on the line, in kHz, looked for around the design
+// frequency from an estimate of half of it; NaN where the SWR there is 2 or
+// more, or where it does not reach 2 within 90 % of the design frequency.
+double bandwidthOf(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+                   const Coils& coils, double half, double feedline, int& runs) {
+    const double centre = dipole.frequency;
+    if (!(half > 0 && std::isfinite(half))) {
+        half = centre * 0.01;
+    }
+    double width = std::min(kBandWidth * half, 0.9 * centre);
+    for (int look = 0; look < kBandLooks; ++look) {
+        const Sweep sweep{centre - width, 2 * width / (kBandCount - 1), kBandCount};
+        const std::vector<FeedPoint> feeds =
+            engine.run(necDeck(dipole, options, {{coils.load, sweep, qOption(coils.loadQ)}}, {},
+                               Currents::LeftOut),
+                       kBandCount);
+        ++runs;
+        std::vector<double> frequencies;
+        std::vector<double> swrs;
+        for (int i = 0; i < kBandCount; ++i) {
+            frequencies.push_back(sweep.frequency(i));
+            swrs.push_back(standingWaveRatio(
+                seen(feeds[static_cast<std::size_t>(i)].impedance, coils, frequencies.back()),
+                feedline));
+        }
+        constexpr std::size_t kCentre = kBandCount / 2;
+        if (!(swrs[kCentre] < 2)) {
+            return kNone;
+        }
+        const double low = swrOfTwo(frequencies, swrs, kCentre, -1);
+        const double high = swrOfTwo(frequencies, swrs, kCentre, 1);
+        if (std::isfinite(low) && std::isfinite(high)) {
+            // Where the band fills less than a third of the look, the
+            // broken line between points is too coarse: look closer.
+            if (high - low >= 2 * width / 3 || look + 1 == kBandLooks) {
+                return (high - low) * 1000;
+            }
+            width = 0.75 * (high - low);
+        } else {
+            width = std::min(3 * width, 0.9 * centre);
+        }
+    }
+    return kNone;
+}
+
+// The rounds that bring the turns to the inductance as wound: each takes
+// the error to a small fraction of what it was.
+constexpr int kTurnsRounds = 20;
+
+}  // namespace
+
+CoilWound woundFor(const Former& former, double inductance, double frequency) {
+    // The current sheet's inductance goes as the turns squared on a given
+    // former: one turn's gives the turns for any other. Rosa's corrections
+    // for round wire take a little off, more at a closer pitch, so the turns
+    // are then raised until the winding as wound has the inductance.
+    const WindingOutcome one = windingDetails({1, former.diameter, former.length, former.wire}, {});
+    if (const auto* why = std::get_if<QString>(&one)) {
+        throw Fault(FaultStatus::Calculation, *why);
+    }
+    double turns = std::sqrt(inductance / std::get<WindingDetails>(one).currentSheet);
+    for (int round = 0; round < kTurnsRounds; ++round) {
+        const WindingOutcome wound =
+            windingDetails({turns, former.diameter, former.length, former.wire}, {});
+        const auto* details = std::get_if<WindingDetails>(&wound);
+        if (details == nullptr || std::abs(details->inductance / inductance - 1) < 1e-9) {
+            break;
+        }
+        turns *= std::sqrt(inductance / details->inductance);
+    }
+    CoilWound coil{turns, turns * former.wire <= former.length * (1 + 1e-6), kNone, {}};
+    const WindingOutcome wound =
+        windingDetails({turns, former.diameter, former.length, former.wire}, frequency);
+    if (const auto* why = std::get_if<QString>(&wound)) {
+        coil.why = *why;
+        return coil;
+    }
+    const WindingDetails& details = std::get<WindingDetails>(wound);
+    if (details.atFrequency->nearSelfResonance) {
+        coil.why = QStringLiteral(
+                       "At %1 MHz it is above a third of its self-resonance of about %2 MHz, "
+                       "where its Q is in doubt.")
+                       .arg(frequency)
+                       .arg(*details.selfResonance, 0, 'g', 2);
+        return coil;
+    }
+    coil.q = details.atFrequency->q;
+    return coil;
+}
+
+DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, double feedline,
+                        const CoilLoss& loss, Bandwidth bandwidth, const NecEngine& engine) {
+    // Each run of the engine carries its coils' own Q, none without loss.
+    ModelOptions options = given;
+    options.coilQ.reset();
+    const Solver solver(dipole, options, feedline, loss);
+    const double frequency = dipole.frequency;
+    const Sweep design{frequency, 0, 1};
+    const double start = dipole.inductance > 0
+                             ? dipole.inductance
+                             : kFirstLoadStep / (2 * std::numbers::pi * frequency);
+    const double step = std::max(0.1 * start, kFirstLoadStep / (2 * std::numbers::pi * frequency));
+    // The first loads, with the Q given if any: the function does not
+    // depend on the loss, which is a part of each load. Then the formula's
+    // load just below and above the design frequency, for the slope.
+    const std::optional<double> firstQ = loss.q;
+    DipoleBuild build;
+    std::vector<Run> runs{
+        {start - step, design, firstQ},
+        {start, design, firstQ},
+        {start + step, design, firstQ},
+        {start, {frequency * (1 - kSlopeStep), 2 * kSlopeStep * frequency, 2}, firstQ}};
+    const std::vector<FeedPoint> first =
+        engine.run(necDeck(dipole, options, runs, {}, Currents::LeftOut), 5);
+    build.engineRuns = 1;
+    std::vector<LoadAndFeed> tried;
+    for (std::size_t i = 0; i < 3; ++i) {
+        ModelOptions withQ = options;
+        withQ.coilQ = firstQ;
+        tried.push_back(
+            {runs[i].inductance, coilLoad(dipole, withQ, runs[i].inductance), first[i].impedance});
+    }
+    const double slope =
+        (first[4].impedance.imag() - first[3].impedance.imag()) / (2 * kSlopeStep * frequency);
+    const double half = first[1].impedance.real() / (std::numbers::sqrt2 * slope);
+
+    Coils coils;
+    for (int verification = 0; verification < kMostVerifications; ++verification) {
+        const std::size_t n = tried.size();
+        const auto f = bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
+        if (!f) {
+            return build;
+        }
+        coils = solver.match(*f);
+        if (!std::isfinite(coils.load)) {
+            return build;
+        }
+        const Coils resonant = coils.matched ? solver.resonance(*f) : coils;
+        std::vector<Run> checks{{coils.load, design, qOption(coils.loadQ)}};
+        if (coils.matched && std::isfinite(resonant.load)) {
+            checks.push_back({resonant.load, design, qOption(resonant.loadQ)});
+        }
+        const std::vector<FeedPoint> feeds =
+            engine.run(necDeck(dipole, options, checks, {}, Currents::LeftOut),
+                       static_cast<int>(checks.size()));
+        ++build.engineRuns;
+        const FeedPoint& built = feeds.front();
+        const FeedPoint& atResonance = feeds.back();
+        build.match = coils.matched ? DipoleBuild::Match::ShuntCoil : DipoleBuild::Match::Resonant;
+        build.loadInductance = coils.load;
+        build.loadQ = coils.loadQ;
+        build.shuntInductance = coils.matched ? coils.shunt : kNone;
+        build.shuntQ = coils.matched ? coils.shuntQ : kNone;
+        build.rounds = coils.rounds;
+        build.impedance = built.impedance;
+        build.swr = standingWaveRatio(seen(built.impedance, coils, frequency), feedline);
+        // The matching coil takes its share of the power the antenna's
+        // conductance would otherwise have.
+        const double antenna = (1.0 / built.impedance).real();
+        const double total = (1.0 / seen(built.impedance, coils, frequency)).real();
+        build.efficiency = built.efficiency * antenna / total * 100;
+        if (std::isfinite(resonant.load)) {
+            build.resonantInductance = resonant.load;
+            build.resonantResistance = atResonance.impedance.real();
+            build.resonantSwr = standingWaveRatio(atResonance.impedance, feedline);
+        }
+        const bool verified = coils.matched
+                                  ? build.swr <= kSwrAim
+                                  : std::abs(built.impedance.imag()) < kReactanceTolerance;
+        if (verified) {
+            break;
+        }
+        for (std::size_t i = checks.size(); i-- > 0;) {
+            ModelOptions withQ = options;
+            withQ.coilQ = checks[i].coilQ;
+            tried.push_back({checks[i].inductance, coilLoad(dipole, withQ, checks[i].inductance),
+                             feeds[i].impedance});
+        }
+    }
+    if (loss.former) {
+        build.loadCoil = woundFor(*loss.former, build.loadInductance, frequency);
+        if (coils.matched) {
+            build.shuntCoil = woundFor(*loss.former, build.shuntInductance, frequency);
+        }
+    }
+    if (bandwidth == Bandwidth::Found) {
+        build.bandwidth =
+            bandwidthOf(dipole, options, engine, coils, half, feedline, build.engineRuns);
+    }
+    return build;
+}
+
+}  // namespace querlin::antenna

@@ -1,0 +1,137 @@
+#include "antenna/build_sweep.h"
+
+#include <QPromise>
+#include <QtConcurrent>
+#include <atomic>
+#include <cmath>
+#include <numeric>
+
+#include "antenna/nec_engine.h"
+
+namespace querlin {
+
+antenna::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
+    CoilVariables v;
+    designCoil({u"1"_qs, coil.diameter, coil.length, coil.wire}, locale, v);
+    // The window halves the diameter in place.
+    return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
+}
+
+namespace {
+
+// The pool in which the task that waits for the builds' engines waits: not
+// the engines' pool, whose threads it would take, nor the global one, whose
+// threads Qt's painting borrows and which the check's waiting task holds one
+// of already.
+QThreadPool& waitingPool() {
+    static QThreadPool pool;
+    return pool;
+}
+
+}  // namespace
+
+QFuture<RowBuild> buildRows(std::vector<DesignRow> rows, double feedline, antenna::CoilLoss loss,
+                            antenna::Bandwidth bandwidth, QString program) {
+    return QtConcurrent::run(
+        &waitingPool(),
+        [](QPromise<RowBuild>& promise, const std::vector<DesignRow>& rows, double feedline,
+           const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth, const QString& program) {
+            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
+            promise.setProgressRange(0, static_cast<int>(rows.size()));
+            std::vector<int> indices(rows.size());
+            std::iota(indices.begin(), indices.end(), 0);
+            std::atomic<int> done = 0;
+            try {
+                QtConcurrent::blockingMap(&enginePool(), indices, [&](int i) {
+                    const DesignRow& row = rows[static_cast<std::size_t>(i)];
+                    RowBuild built;
+                    try {
+                        built.build = antenna::buildDipole(row.design.dipole, row.options, feedline,
+                                                           loss, bandwidth, engine);
+                    } catch (const antenna::NecError&) {
+                        throw;
+                    } catch (const Fault& fault) {
+                        built.fault = fault;
+                    }
+                    promise.addResult(built, i);
+                    promise.setProgressValue(++done);
+                });
+            } catch (const antenna::NecCancelled&) {
+                // The one who cancelled wants nothing more.
+            }
+        },
+        std::move(rows), feedline, std::move(loss), bandwidth, std::move(program));
+}
+
+std::vector<RowBuild> buildAll(const std::vector<DesignRow>& rows, double feedline,
+                               const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth,
+                               const QString& program) {
+    QFuture<RowBuild> builds = buildRows(rows, feedline, loss, bandwidth, program);
+    builds.waitForFinished();
+    std::vector<RowBuild> built;
+    for (int i = 0; i < builds.resultCount(); ++i) {
+        built.push_back(builds.resultAt(i));
+    }
+    return built;
+}
+
+std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
+                                         const std::vector<RowBuild>& builds, double feedline) {
+    const auto efficiency = [&](std::size_t i) {
+        return builds[i].build ? builds[i].build->efficiency : antenna::DipoleBuild::kNone;
+    };
+    std::optional<BestPosition> found;
+    int leftOut = 0;
+    for (std::size_t i = 0; i < builds.size(); ++i) {
+        leftOut += builds[i].build ? 0 : 1;
+        if (std::isfinite(efficiency(i)) && (!found || efficiency(i) > efficiency(found->best))) {
+            found = BestPosition{i, 0, 0, {}, 0};
+        }
+    }
+    if (!found) {
+        return found;
+    }
+    found->leftOut = leftOut;
+    // The rows run in ascending positions: outwards from the best while the
+    // efficiency stays near it.
+    const auto near = [&](std::size_t i) {
+        return 10 * std::log10(efficiency(found->best) / efficiency(i)) <= kNearBest;
+    };
+    std::size_t from = found->best;
+    while (from > 0 && near(from - 1)) {
+        --from;
+    }
+    std::size_t to = found->best;
+    while (to + 1 < builds.size() && near(to + 1)) {
+        ++to;
+    }
+    found->nearFrom = rows[from].position;
+    found->nearTo = rows[to].position;
+    for (std::size_t i = 0; i < builds.size(); ++i) {
+        const double resistance =
+            builds[i].build ? builds[i].build->resonantResistance : antenna::DipoleBuild::kNone;
+        if (std::isfinite(resistance) &&
+            (!found->closest ||
+             std::abs(resistance - feedline) <
+                 std::abs(builds[*found->closest].build->resonantResistance - feedline))) {
+            found->closest = i;
+        }
+    }
+    return found;
+}
+
+void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                    const std::vector<RowBuild>& builds, double feedline) {
+    for (std::size_t i = 0; i < rows.size() && i < builds.size(); ++i) {
+        for (SweepPoint& point : plot.points) {
+            if (point.position == rows[i].position && builds[i].build) {
+                point.efficiency = builds[i].build->efficiency;
+            }
+        }
+    }
+    if (const auto best = bestPosition(rows, builds, feedline)) {
+        plot.best = rows[best->best].position;
+    }
+}
+
+}  // namespace querlin

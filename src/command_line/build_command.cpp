@@ -1,0 +1,240 @@
+#include <QStringList>
+
+#include "antenna/build_figures.h"
+#include "antenna/build_sweep.h"
+#include "antenna/nec_engine.h"
+#include "command_line.h"
+#include "commands.h"
+#include "model_commands.h"
+
+namespace querlin::cli {
+
+namespace {
+
+using antenna::DipoleBuild;
+
+// What every build of a request takes: the design's inputs, the line and the
+// coils' loss. The build winds its own coils, for the inductance it finds,
+// not the formula's as check winds them.
+struct BuildInputs {
+    ModelInputs inputs;
+    double feedline = 0;
+    antenna::CoilLoss loss;
+    antenna::Loss kind = antenna::Loss::Lossless;
+    bool wound = false;
+};
+
+BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
+    BuildInputs build{modelInputs(request.check, request.antenna.metric, locale), 0, {}, {}, false};
+    build.feedline = positiveOption(u"feedline"_qs, build.inputs.feedline, locale);
+    build.loss.q = build.inputs.options.coilQ;
+    if (build.inputs.loadingCoil) {
+        build.loss.former = formerOf(*build.inputs.loadingCoil, locale);
+        build.inputs.loadingCoil.reset();
+        build.wound = true;
+    }
+    build.kind = build.loss.q || build.loss.former ? antenna::Loss::Lossy
+                                                   : antenna::lossOf(build.inputs.options);
+    return build;
+}
+
+// Before the engine runs: a former on which no coil winds ends the build.
+void requireWindable(const BuildInputs& build, const DesignRow& row) {
+    if (build.loss.former) {
+        antenna::woundFor(*build.loss.former, row.design.dipole.inductance,
+                          row.design.dipole.frequency);
+    }
+}
+
+DipoleBuild buildOf(const DesignRow& row, const BuildInputs& build) {
+    return antenna::buildDipole(row.design.dipole, row.options, build.feedline, build.loss,
+                                antenna::Bandwidth::Found, antenna::NecEngine());
+}
+
+// A line of the command: its JSON key, then its text.
+void keyed(const Output& output, const char* key, const QString& text) {
+    writeLine(output.out, (QLatin1String(key) + u' ' + text).toUtf8());
+}
+
+QString number(double value, int decimals, const char* unit, const QLocale& locale) {
+    return antenna::figureText(value, decimals, unit, locale, antenna::UnitShown::With);
+}
+
+// The build's figures, its coils as wound and, where no shunt coil matches,
+// why, each after its key.
+void printBuild(const Output& output, const DipoleBuild& build, const BuildInputs& inputs,
+                double frequency) {
+    for (const antenna::BuildFigureForm& form : antenna::buildFigureForms(inputs.kind)) {
+        keyed(output, form.key,
+              antenna::figureText(form, build, output.locale, antenna::UnitShown::With));
+    }
+    if (inputs.wound) {
+        for (const antenna::WoundFigureForm& form : antenna::woundFigureForms()) {
+            keyed(output, form.key,
+                  antenna::figureText(form, build, output.locale, antenna::UnitShown::With));
+        }
+        for (const antenna::FitForm& form : antenna::fitForms()) {
+            keyed(output, form.key, antenna::fitText(form, build));
+        }
+    }
+    const QString why = antenna::noMatchText(build, inputs.feedline, frequency, output.locale);
+    if (!why.isEmpty()) {
+        keyed(output, antenna::kNoMatch, why);
+    }
+}
+
+QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
+    QJsonObject object = jsonOf(row.design.results());
+    antenna::insertBuild(object, build, inputs.kind, inputs.wound);
+    const QString why =
+        antenna::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());
+    if (!why.isEmpty()) {
+        object.insert(QLatin1String(antenna::kNoMatch), why);
+    }
+    return object;
+}
+
+void printDesign(const Output& output, const DesignRow& row) {
+    for (const Result& result : row.design.results()) {
+        keyed(output, result.name, result.text);
+    }
+}
+
+// Every position a row, as the checked sweep prints them; the first position
+// whose coils cannot be had ends the table, as a fault does.
+int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Output& output) {
+    if (!output.json) {
+        writeLine(output.out, (u"position,distance,inductance,impedance,"_qs +
+                               antenna::buildKeys(inputs.kind, inputs.wound).join(u','))
+                                  .toUtf8());
+    }
+    Sweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
+    if (!sweep.rows.empty()) {
+        requireWindable(inputs, sweep.rows.front());
+    }
+    const std::vector<RowBuild> builds =
+        buildAll(sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::Found,
+                 antenna::NecEngine::defaultProgram());
+    for (std::size_t i = 0; i < builds.size(); ++i) {
+        const DesignRow& row = sweep.rows[i];
+        if (builds[i].fault) {
+            throw *builds[i].fault;
+        }
+        const DipoleBuild& build = *builds[i].build;
+        if (output.json) {
+            QJsonObject object = buildJson(row, build, inputs);
+            object.remove(QStringLiteral("matching"));
+            object.insert(QLatin1String("position"), row.position);
+            writeJson(output.out, object);
+            continue;
+        }
+        QStringList fields{QString::number(row.position), csvField(row.design.distance),
+                           csvField(row.design.inductance), csvField(row.design.impedance)};
+        for (const antenna::BuildFigureForm& form : antenna::buildFigureForms(inputs.kind)) {
+            fields << csvField(
+                antenna::figureText(form, build, output.locale, antenna::UnitShown::Without));
+        }
+        if (inputs.wound) {
+            for (const antenna::WoundFigureForm& form : antenna::woundFigureForms()) {
+                fields << csvField(
+                    antenna::figureText(form, build, output.locale, antenna::UnitShown::Without));
+            }
+            for (const antenna::FitForm& form : antenna::fitForms()) {
+                fields << antenna::fitText(form, build);
+            }
+        }
+        writeLine(output.out, fields.join(u',').toUtf8());
+    }
+    if (sweep.fault) {
+        throw *sweep.fault;
+    }
+    return kSuccess;
+}
+
+// Every position built without its bandwidth, then the best built in full:
+// the position, its design and build, the positions near it and the one
+// whose own resistance at resonance comes closest to the line's.
+int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Output& output) {
+    Sweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
+    if (!sweep.rows.empty()) {
+        requireWindable(inputs, sweep.rows.front());
+    }
+    const std::vector<RowBuild> builds =
+        buildAll(sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::LeftOut,
+                 antenna::NecEngine::defaultProgram());
+    const auto best = bestPosition(sweep.rows, builds, inputs.feedline);
+    if (!best) {
+        throw builds.empty() || !builds.front().fault
+            ? Fault(FaultStatus::Calculation,
+                    QStringLiteral("No position gives a build with an efficiency."))
+            : *builds.front().fault;
+    }
+    const DesignRow& row = sweep.rows[best->best];
+    const DipoleBuild build = buildOf(row, inputs);
+    const std::optional<DipoleBuild> closest =
+        best->closest ? builds[*best->closest].build : std::nullopt;
+    const double closestPosition =
+        best->closest ? sweep.rows[*best->closest].position : DipoleBuild::kNone;
+    // The closest position's figures, under their keys, with their decimals
+    // and units.
+    struct Extra {
+        const char* key;
+        double value;
+        int decimals;
+        const char* unit;
+    };
+    const Extra extras[] = {
+        {"near_best_from", static_cast<double>(best->nearFrom), 0, "%"},
+        {"near_best_to", static_cast<double>(best->nearTo), 0, "%"},
+        {"closest_position", closestPosition, 0, "%"},
+        {"closest_inductance", closest ? closest->resonantInductance : DipoleBuild::kNone, 3, "uH"},
+        {"closest_resistance", closest ? closest->resonantResistance : DipoleBuild::kNone, 2,
+         "ohms"},
+        {"closest_swr", closest ? closest->resonantSwr : DipoleBuild::kNone, 2, ""},
+        {"left_out", static_cast<double>(best->leftOut), 0, ""},
+    };
+    if (output.json) {
+        QJsonObject object = buildJson(row, build, inputs);
+        object.insert(QLatin1String("position"), row.position);
+        for (const Extra& extra : extras) {
+            antenna::insertFigure(object, extra.key, extra.value);
+        }
+        writeJson(output.out, object);
+        return kSuccess;
+    }
+    keyed(output, "position", QString::number(row.position));
+    printDesign(output, row);
+    printBuild(output, build, inputs, row.design.dipole.frequency);
+    for (const Extra& extra : extras) {
+        keyed(output, extra.key, number(extra.value, extra.decimals, extra.unit, output.locale));
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+// The options and the former are read first, then the formula runs, and
+// only then the engine.
+int runBuild(const BuildRequest& request, const Output& output) {
+    const BuildInputs inputs = buildInputs(request, output.locale);
+    switch (request.where) {
+        case BuildRequest::Where::Sweep:
+            return buildSweep(request, inputs, output);
+        case BuildRequest::Where::Best:
+            return buildBest(request, inputs, output);
+        case BuildRequest::Where::Given:
+            break;
+    }
+    const DesignRow row = designRow(request.antenna, inputs.inputs, output.locale);
+    requireWindable(inputs, row);
+    const DipoleBuild build = buildOf(row, inputs);
+    if (output.json) {
+        writeJson(output.out, buildJson(row, build, inputs));
+        return kSuccess;
+    }
+    printDesign(output, row);
+    printBuild(output, build, inputs, row.design.dipole.frequency);
+    return kSuccess;
+}
+
+}  // namespace querlin::cli
