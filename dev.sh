@@ -107,6 +107,7 @@ fuzz_target() {
         -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-")
     case "$target" in
     read_single_fuzzer) options+=(-max_len=256) ;;
+    measurement_fuzzer) options+=(-max_len=4096) ;;
     *) options+=(-max_len=1024) ;;
     esac
     [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
