@@ -25,6 +25,13 @@ constexpr double kInductanceStep = 0.02;
 constexpr double kClose = 1e-4;
 constexpr double kNearEnough = 1e-3;
 constexpr int kMostSteps = 6;
+// The antenna's Q from the reactance a thousandth of the frequency either
+// side; the coils' Q searched from 3 to 3000, halving the ratio between the
+// bounds each step until they lie within 0.1 % of each other.
+constexpr double kSharpnessStep = 1e-3;
+constexpr double kLeastCoilQ = 3;
+constexpr double kMostCoilQ = 3000;
+constexpr double kCoilQResolution = 1.001;
 
 double swrOf(const Sample& sample, double line) {
     return antenna::standingWaveRatio(sample.impedance, line);
@@ -38,7 +45,7 @@ double swrOfTwo(const OnePort& sweep, std::size_t start, int step, double line) 
         const double there = swrOf(sweep[i + step], line);
         if (here < 2 && there >= 2) {
             const double t = std::isfinite(there) ? (2 - here) / (there - here) : 0;
-            return sweep[i].frequency + t * (sweep[i + step].frequency - sweep[i].frequency);
+            return std::lerp(sweep[i].frequency, sweep[i + step].frequency, t);
         }
     }
     return kNotFound;
@@ -90,6 +97,45 @@ double changeFor(const Response& response, double target) {
     return best;
 }
 
+// The Q of a series resonance at the frequency, f / 2R dX/df, and the
+// efficiency there, from the engine.
+struct Sharpness {
+    double q = 0;
+    double efficiency = 0;
+};
+Sharpness sharpnessOf(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                      double frequency, const antenna::NecEngine& engine) {
+    const antenna::Sweep sweep{frequency * (1 - kSharpnessStep), frequency * kSharpnessStep, 3};
+    const std::vector<antenna::FeedPoint> feeds =
+        engine.run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
+                                    antenna::Currents::LeftOut),
+                   sweep.count);
+    const double slope = (feeds[2].impedance.imag() - feeds[0].impedance.imag()) / (2 * sweep.step);
+    return {frequency / (2 * feeds[1].impedance.real()) * slope, feeds[1].efficiency * 100};
+}
+
+// The coils' Q with which the model is as sharp as the measurement, by
+// bisection on its logarithm: the model grows sharper as the coils' Q grows.
+Sharpness coilLoss(const antenna::LoadedDipole& dipole, antenna::ModelOptions options,
+                   double frequency, double measuredQ, const antenna::NecEngine& engine) {
+    const auto withCoilQ = [&](std::optional<double> q) {
+        options.coilQ = q;
+        return sharpnessOf(dipole, options, frequency, engine);
+    };
+    if (!(measuredQ > 0) || measuredQ >= withCoilQ(std::nullopt).q ||
+        measuredQ <= withCoilQ(kLeastCoilQ).q) {
+        return {kNotFound, kNotFound};
+    }
+    double low = kLeastCoilQ;
+    double high = kMostCoilQ;
+    while (high / low > kCoilQResolution) {
+        const double middle = std::sqrt(low * high);
+        (withCoilQ(middle).q < measuredQ ? low : high) = middle;
+    }
+    const double q = std::sqrt(low * high);
+    return {q, withCoilQ(q).efficiency};
+}
+
 // The change that takes the model from the measured resonance to the design
 // frequency: the difference between the change with which the model
 // resonates as measured and the one with which it resonates as designed.
@@ -116,12 +162,13 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
             continue;
         }
         const double t = -a.impedance.imag() / (b.impedance.imag() - a.impedance.imag());
-        const double frequency = a.frequency + t * (b.frequency - a.frequency);
+        // std::lerp keeps the zero between the two samples, however they round.
+        const double frequency = std::lerp(a.frequency, b.frequency, t);
         if (found && std::abs(frequency - nearest) >= std::abs(found->resonance - nearest)) {
             continue;
         }
         found = MeasuredFigures{
-            frequency, (1 - t) * a.impedance.real() + t * b.impedance.real(),
+            frequency, std::lerp(a.impedance.real(), b.impedance.real(), t),
             (b.impedance.imag() - a.impedance.imag()) / (b.frequency - a.frequency)};
     }
     if (!found) {
@@ -155,7 +202,7 @@ MeasuredFigures measuredFile(const QString& path, double feedline, std::optional
 }
 
 TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
-                          double measuredResonance, const antenna::NecEngine& engine) {
+                          const MeasuredFigures& measured, const antenna::NecEngine& engine) {
     const auto resonanceWith = [&](double tip, double inductance) {
         antenna::LoadedDipole changed = design;
         changed.length += 2 * tip;
@@ -165,19 +212,30 @@ TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::Mo
         }
         return antenna::resonanceOf(changed, options, engine);
     };
-    TuningAdvice advice{resonanceWith(0, design.inductance), kNotFound, kNotFound, kNotFound};
-    if (!std::isfinite(advice.modelResonance) || !(measuredResonance > 0)) {
+    TuningAdvice advice{
+        resonanceWith(0, design.inductance), kNotFound, kNotFound, kNotFound, kNotFound, kNotFound};
+    if (!std::isfinite(advice.modelResonance)) {
         return advice;
     }
     const Response tips =
         responseOf([&](double tip) { return resonanceWith(tip, design.inductance); },
                    advice.modelResonance, kTipStep * design.length);
     advice.tipSlope = tips.slope * 1000;
-    advice.tipChange = changeBetween(tips, measuredResonance, design.frequency);
+    const double asMeasured = changeFor(tips, measured.resonance);
+    advice.tipChange = changeFor(tips, design.frequency) - asMeasured;
     const Response coils =
         responseOf([&](double added) { return resonanceWith(0, design.inductance + added); },
                    advice.modelResonance, kInductanceStep * design.inductance);
-    advice.inductanceChange = changeBetween(coils, measuredResonance, design.frequency);
+    advice.inductanceChange = changeBetween(coils, measured.resonance, design.frequency);
+    if (std::isfinite(asMeasured)) {
+        antenna::LoadedDipole tipped = design;
+        tipped.length += 2 * asMeasured;
+        const Sharpness loss = coilLoss(
+            tipped, options, measured.resonance,
+            measured.resonance / (2 * measured.resistance) * measured.reactanceSlope, engine);
+        advice.coilQ = loss.q;
+        advice.efficiency = loss.efficiency;
+    }
     return advice;
 }
 

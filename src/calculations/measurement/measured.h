@@ -41,13 +41,22 @@ MeasuredFigures measuredFile(const QString& path, double feedline, std::optional
 // the model is, where the antenna differs from the design in that respect
 // alone. NaN where the model gives no resonance, or the tips would have to
 // end inside the coils.
+//
+// And an estimate of the coils' loss: the coil Q with which the model, its
+// tips changed until it resonates where the antenna was measured, is as
+// sharp as the measurement (the Q of a series resonance, f / 2R times the
+// slope of the reactance), and the efficiency the model then has there. NaN
+// where the measurement is as sharp as the lossless model or sharper, or
+// blunter than coils of Q 3 make it: more loss than the coils', or none.
 struct TuningAdvice {
     double modelResonance = 0;    // MHz: the design as modelled
     double tipChange = 0;         // metres on each tip, negative to shorten
     double inductanceChange = 0;  // µH in each coil
     double tipSlope = 0;          // kHz per metre added to each tip, at the design
+    double coilQ = 0;             // the estimate
+    double efficiency = 0;        // per cent, with coils of that Q
 };
 TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
-                          double measuredResonance, const antenna::NecEngine& engine);
+                          const MeasuredFigures& measured, const antenna::NecEngine& engine);
 
 }  // namespace querlin::measurement

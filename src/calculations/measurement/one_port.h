@@ -62,8 +62,8 @@ OnePort readMeasurementFile(const QString& path);
 std::optional<double> numberIn(std::string_view text);
 
 // The sweep as a Touchstone version 1 file, each comment on a line of its
-// own first: Hz, the reflection coefficient on that reference resistance,
-// real and imaginary.
+// own first: MHz, the reflection coefficient on that reference resistance,
+// real and imaginary, each number the shortest that reads back the same.
 QByteArray touchstoneOf(const OnePort& sweep, double reference, const QStringList& comments);
 
 // Shared by the readers: each line without its line end and surrounding
