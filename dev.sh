@@ -19,9 +19,10 @@ cd "$(dirname "$0")"
 # Qt with its SVG module for the plots, the fonts the windows are laid out for,
 # and help2man for querlin-calc's manual page.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
-# The test libraries, and the freedesktop validators and file(1) that check the
-# installed tree.
-TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file)
+# The test libraries, the freedesktop validators and file(1) that check the
+# installed tree, and scikit-rf, which reads the Touchstone files that check
+# writes as a program other than QUERLIN would.
+TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3-scikit-rf)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
 # its clipboard and window-manager messages, and the accessibility bus with
