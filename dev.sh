@@ -20,9 +20,10 @@ cd "$(dirname "$0")"
 # and help2man for querlin-calc's manual page.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
 # The test libraries, the freedesktop validators and file(1) that check the
-# installed tree, and Python, which runs the stand-in NEC-2 engine of the
-# check's tests.
-TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3)
+# installed tree, Python, which runs the stand-in NEC-2 engine of the
+# check's tests, and scikit-rf, which reads the Touchstone files that check
+# writes as a program other than QUERLIN would.
+TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3 python3-scikit-rf)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
 # its clipboard and window-manager messages, and the accessibility bus with
@@ -110,6 +111,7 @@ fuzz_target() {
     read_single_fuzzer) options+=(-max_len=256) ;;
     # An output file of nec2c's with a few segments and frequencies.
     nec_output_fuzzer) options+=(-max_len=16384) ;;
+    measurement_fuzzer) options+=(-max_len=4096) ;;
     *) options+=(-max_len=1024) ;;
     esac
     [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")

@@ -38,6 +38,8 @@ int runCommand(const Command& command, const Output& output) {
                 return runNec(request, output);
             } else if constexpr (std::is_same_v<R, CheckRequest>) {
                 return runCheck(request, output);
+            } else if constexpr (std::is_same_v<R, MeasuredRequest>) {
+                return runMeasured(request, output);
             } else if constexpr (std::is_same_v<R, SweepRequest>) {
                 return runSweep(request, output);
             } else {
@@ -74,7 +76,8 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
             if (!parser.parse(words)) {
                 misused(parser.errorText());
             }
-            for (const char* whole : {"batch", "sweep", "help", "version", "output", "plot"}) {
+            for (const char* whole :
+                 {"batch", "sweep", "help", "version", "output", "plot", "touchstone"}) {
                 if (parser.isSet(QString::fromLatin1(whole))) {
                     misused(QStringLiteral("--%1 cannot be a line of a batch.")
                                 .arg(QLatin1String(whole)));

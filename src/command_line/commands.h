@@ -14,5 +14,10 @@ int runNec(const NecRequest& request, const Output& output);
 int runCheck(const CheckRequest& request, const Output& output);
 int runSweep(const SweepRequest& request, const Output& output);
 int runBuild(const BuildRequest& request, const Output& output);
+int runMeasured(const MeasuredRequest& request, const Output& output);
+
+// Runs the engine over the design's sweep and writes the feed point as a
+// Touchstone file, referred to the feed line: what check --touchstone writes.
+void saveModelSweep(const QString& file, const DesignRow& row, double feedline);
 
 }  // namespace querlin::cli

@@ -20,6 +20,11 @@ const char* const kUsageLines =
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
     "  or:  querlin-calc dipole ... --sweep [--check [...]] --plot FILE.png|FILE.svg "
     "[--position PCT]\n"
+    "  or:  querlin-calc check ... --touchstone FILE.s1p\n"
+    "  or:  querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
+    "  or:  querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
+    "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
+    "         [--wire copper] [--coil-q Q]\n"
     "  or:  querlin-calc --batch < commands";
 
 namespace {
@@ -112,6 +117,32 @@ const char* const kDescription =
     "closest_inductance, closest_resistance and closest_swr without a matching\n"
     "coil) and how many positions were left out, their coil not wound.\n"
     "\n"
+    "check --touchstone FILE.s1p also writes the model's feed point from 10 %\n"
+    "below to 10 % above the design frequency, in 201 steps, as a Touchstone\n"
+    "file (MHz, reflection coefficient, real and imaginary, on the feed line)\n"
+    "that an analyser's program loads as a reference trace.\n"
+    "\n"
+    "measured FILE reads an antenna analyser's sweep of the feed point: a\n"
+    "Touchstone version 1 .s1p file (S, Y or Z; RI, MA or DB; any reference\n"
+    "resistance) or a CSV file with a header row that names a frequency column\n"
+    "and either Re(S11) and Im(S11) (on 50 ohms) or R and X. It prints the\n"
+    "resonance (MHz: the rising zero of the reactance nearest --frequency, or\n"
+    "nearest the lowest SWR), the resistance there, min_swr and\n"
+    "min_swr_frequency against the feed line (--feedline, 50 unless given), and\n"
+    "the 2:1 SWR bandwidth on it (kHz). Given the design (--frequency, --length,\n"
+    "--element, --position, and --load-inductance for coils built to another\n"
+    "inductance), it adds model_resonance (the design as modelled by nec2c),\n"
+    "tip_change (each tip, feet or metres with --metric, negative to fold back)\n"
+    "and inductance_change (each coil, uH) that bring the resonance to the design\n"
+    "frequency, from the model's own response to longer and shorter tips and to\n"
+    "more and less inductance, and says so in words; and, as an estimate, coil_q\n"
+    "(the coils' Q with which the model is as sharp as the measured resonance)\n"
+    "and efficiency (per cent, the model's with those coils). --json gives them\n"
+    "as numbers, null for none. A file that cannot be read (not found, larger than\n"
+    "16 MB, a line that does not read, frequencies that do not rise, no\n"
+    "resonance in the sweep) gives one line naming the file and the line at\n"
+    "fault, and status 1.\n"
+    "\n"
     "Numbers are read as the windows read them, in the C locale unless --locale\n"
     "is given. A calculation that faults prints the windows' message on standard\n"
     "error and exits with status 1, before the engine runs; a usage error exits\n"
@@ -168,6 +199,12 @@ constexpr OptionForm kOptions[] = {
     {"coil-wire", "W",
      "check, build, dipole --sweep --check: the wire diameter of that coil, in inches."},
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
+    {"touchstone", "FILE",
+     "check: also write the model's feed point over the design frequency and 10 % either way "
+     "to FILE, a Touchstone .s1p file referred to the feed line."},
+    {"load-inductance", "UH",
+     "measured: the inductance of each coil as built, in microhenries, in place of the "
+     "design's."},
     {"details", nullptr,
      "coil: also the winding's inductance by Nagaoka's coefficient less Rosa's round-wire "
      "corrections, its difference from the "
@@ -199,8 +236,9 @@ std::span<const OptionForm> optionForms() {
 
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("dipole, match, coil, nec, check or build."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("dipole, match, coil, nec, check, build, or measured FILE."));
     for (const OptionForm& option : kOptions) {
         parser.addOption(QCommandLineOption(
             QString::fromLatin1(option.name), QString::fromLatin1(option.description),

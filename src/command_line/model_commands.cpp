@@ -126,6 +126,9 @@ int runCheck(const CheckRequest& request, const Output& output) {
     DesignRow row = designRow(request.antenna, inputs, output.locale);
     row.check = antenna::checkDipole(row.design.dipole, row.options, feedline,
                                      row.design.matchingCoil, antenna::NecEngine());
+    if (!request.touchstone.isEmpty()) {
+        saveModelSweep(request.touchstone, row, feedline);
+    }
     if (output.json) {
         writeJson(output.out, modelJson(row, row.design.results()));
         return kSuccess;

@@ -12,7 +12,7 @@ namespace querlin::cli {
 
 namespace {
 
-enum class Name { Dipole, Match, Coil, Nec, Check, Build };
+enum class Name { Dipole, Match, Coil, Nec, Check, Build, Measured };
 
 // The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
 const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
@@ -48,11 +48,18 @@ const CommandForm kCommands[] = {
     {"check",
      Name::Check,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "json", "locale", "feedline"} + kModelOptions + kCoilOptions},
+     QStringList{"metric", "json", "locale", "feedline", "touchstone"} + kModelOptions +
+         kCoilOptions},
     {"build",
      Name::Build,
      {"frequency", "length", "element", "position"},
      QStringList{"metric", "json", "locale", "feedline", "sweep"} + kModelOptions + kCoilOptions},
+    {"measured",
+     Name::Measured,
+     {},
+     QStringList{"frequency", "length", "element", "position", "metric", "feedline",
+                 "load-inductance", "json", "locale"} +
+         kModelOptions},
 };
 
 // The position a build takes to mean the best one.
@@ -89,13 +96,18 @@ const CommandForm& formOf(const QCommandLineParser& parser) {
     if (words.isEmpty()) {
         misused(QStringLiteral("No command given."));
     }
-    if (words.size() > 1) {
-        misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1)));
-    }
     const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandForm& c) { return words.front() == c.name; });
     if (form == std::end(kCommands)) {
         misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
+    }
+    // measured reads the file named after it.
+    const qsizetype files = form->command == Name::Measured ? 1 : 0;
+    if (words.size() > 1 + files) {
+        misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1 + files)));
+    }
+    if (words.size() < 1 + files) {
+        misused(QStringLiteral("measured needs the file of the sweep: measured FILE."));
     }
     return *form;
 }
@@ -181,6 +193,15 @@ QString plotFile(const Words& words, bool json) {
     return file;
 }
 
+// The model's sweep for an analyser: a .s1p file, as analysers take it.
+QString touchstoneFile(const Words& words) {
+    const QString file = words.value("touchstone");
+    if (words.isSet("touchstone") && QFileInfo(file).suffix().toLower() != u"s1p") {
+        misused(QStringLiteral("--touchstone writes a .s1p file, not '%1'.").arg(file));
+    }
+    return file;
+}
+
 // dipole with --sweep, or its options refused without it.
 Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
     const bool sweep = words.isSet("sweep");
@@ -226,6 +247,42 @@ BuildRequest buildRequest(const Words& words, const Antenna& antenna) {
     return request;
 }
 
+// measured: the file, and the design to compare with given whole or not at
+// all; the model's options only with the design.
+MeasuredRequest measuredRequest(const Words& words, const QString& file) {
+    MeasuredRequest request{file, words.value("feedline"), {},
+                            {},   modelWords(words),       words.value("load-inductance")};
+    if (request.feedline.isEmpty()) {
+        request.feedline = antenna::kDefaultFeedline;
+    }
+    const QStringList design{u"length"_qs, u"element"_qs, u"position"_qs};
+    const auto given = std::count_if(design.begin(), design.end(),
+                                     [&](const QString& name) { return words.isSet(name); });
+    if (given > 0 && (given < design.size() || !words.isSet("frequency"))) {
+        misused(
+            QStringLiteral("measured compares with the design given all of --frequency, "
+                           "--length, --element and --position."));
+    }
+    if (words.isSet("frequency")) {
+        request.frequency = words.value("frequency");
+    }
+    if (given == 0) {
+        for (const QString& name :
+             kModelOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
+            if (words.isSet(name)) {
+                misused(QStringLiteral("measured takes --%1 only with the design: --frequency, "
+                                       "--length, --element and --position.")
+                            .arg(name));
+            }
+        }
+        return request;
+    }
+    request.antenna =
+        Antenna{words.value("frequency"), words.value("length"), words.value("element"),
+                position(words.value("position")), words.isSet("metric")};
+    return request;
+}
+
 }  // namespace
 
 Command commandOf(const QCommandLineParser& parser) {
@@ -247,6 +304,10 @@ Command commandOf(const QCommandLineParser& parser) {
         command.request = coil;
         return command;
     }
+    if (form.command == Name::Measured) {
+        command.request = measuredRequest(words, parser.positionalArguments().at(1));
+        return command;
+    }
     Antenna antenna{words.value("frequency"), words.value("length"), words.value("element"),
                     kSliderMinimum, words.isSet("metric")};
     const bool best = form.command == Name::Build && words.value("position") == kBestPosition;
@@ -264,12 +325,13 @@ Command commandOf(const QCommandLineParser& parser) {
             command.request = NecRequest{antenna, modelWords(words), words.value("output")};
             break;
         case Name::Check:
-            command.request = CheckRequest{antenna, checkWords(words)};
+            command.request = CheckRequest{antenna, checkWords(words), touchstoneFile(words)};
             break;
         case Name::Build:
             command.request = buildRequest(words, antenna);
             break;
         case Name::Coil:
+        case Name::Measured:
             break;
     }
     return command;

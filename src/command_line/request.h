@@ -45,6 +45,7 @@ struct CheckWords {
 struct CheckRequest {
     Antenna antenna;
     CheckWords check;
+    QString touchstone;  // the model's sweep as a Touchstone file; none when empty
 };
 
 struct SweepRequest {
@@ -62,8 +63,18 @@ struct BuildRequest {
     Where where = Where::Given;
 };
 
+// A measured sweep, with or without the design to compare it with.
+struct MeasuredRequest {
+    QString file;
+    QString feedline;
+    std::optional<QString> frequency;  // without the design: the resonance is the nearest
+    std::optional<Antenna> antenna;    // the design
+    ModelWords model;
+    QString loadInductance;  // of each coil as built, µH; the design's when empty
+};
+
 using Request = std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest,
-                             SweepRequest, BuildRequest>;
+                             SweepRequest, BuildRequest, MeasuredRequest>;
 
 // A command with its inputs, and how its results are written.
 struct Command {

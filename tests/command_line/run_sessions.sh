@@ -7,7 +7,8 @@
 # it prints on standard output and standard error; a command may end in a
 # here-document (<<'END' ... END); lines beginning with # are comments. In a
 # Markdown file only the fenced blocks that begin with "$ querlin-calc" count,
-# so the README's worked sessions are checked as they stand.
+# so the README's worked sessions are checked as they stand; the measurements
+# in docs/measurements beside it are copied where its sessions run.
 set -euo pipefail
 calc=$(realpath "$1")
 shift
@@ -19,6 +20,10 @@ ln -s "$calc" "$work/bin/querlin-calc"
 status=0
 for file in "$@"; do
     if [[ $file == *.md ]]; then
+        if [ -d "$(dirname "$file")/docs/measurements" ]; then
+            mkdir -p "$work/docs"
+            cp -r "$(dirname "$file")/docs/measurements" "$work/docs/"
+        fi
         awk '/^```/ { inside = !inside; session = 0; next }
              inside && /^\$ querlin-calc/ { session = 1 }
              inside && session' "$file" >"$work/expected"

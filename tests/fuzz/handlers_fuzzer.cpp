@@ -38,11 +38,13 @@ const std::vector<Writes> kCoilWindowWrites{
 // querlin-calc given the words of a line and an input: it exits with 0, a
 // fault's 1, a usage's 2 or the engine's 3, says why on standard error unless
 // it ran a batch, and a batch prints one JSON object for each line of its
-// input. No file is written: --output and --plot are left out of the words.
+// input. No file is written: --output, --plot and --touchstone are left out
+// of the words.
 void checkCommand(const QString& line, const std::string& input) {
     QStringList words = QStringList{u"querlin-calc"_qs} + QProcess::splitCommand(line);
     words.removeIf([](const QString& word) {
-        return word.startsWith(u"--output") || word.startsWith(u"--plot");
+        return word.startsWith(u"--output") || word.startsWith(u"--plot") ||
+               word.startsWith(u"--touchstone");
     });
     std::istringstream in(input);
     std::ostringstream out;

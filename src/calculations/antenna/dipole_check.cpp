@@ -256,4 +256,18 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
     return check;
 }
 
+double resonanceOf(const LoadedDipole& dipole, const ModelOptions& options,
+                   const NecEngine& engine) {
+    const Sweep around{dipole.frequency / std::pow(kFirstFactor, kFirstSide), kFirstFactor,
+                       2 * kFirstSide + 1, Steps::Multiplying};
+    DipoleCheck check;
+    check.resonance = kNotFound;
+    if (const auto coarse =
+            coarseResonance(dipole, options, engine,
+                            feedPoints(dipole, options, engine, {around}, dipole.inductance))) {
+        closeLook(dipole, options, engine, *coarse, check);
+    }
+    return check.resonance;
+}
+
 }  // namespace querlin::antenna

@@ -34,6 +34,10 @@ std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, 
 DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
                         std::optional<double> matchingCoil, const NecEngine& engine);
 
+// The resonance alone, found as checkDipole finds it; NaN where there is none.
+double resonanceOf(const LoadedDipole& dipole, const ModelOptions& options,
+                   const NecEngine& engine);
+
 inline constexpr double kReactanceTolerance = 0.1;  // ohms
 
 // The feed line a check is fed from when none is given, as typed.

@@ -1,0 +1,242 @@
+#include "measurement/measured.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "antenna/dipole_check.h"
+
+namespace querlin::measurement {
+
+namespace {
+
+constexpr double kNotFound = std::numeric_limits<double>::quiet_NaN();
+
+// The steps of the finite differences: each tip longer and shorter by a
+// hundredth of the antenna's length, the coils by 2 %. Both move the
+// resonance by a per cent or so, far more than cutting the wire into
+// segments anew at the new length does.
+constexpr double kTipStep = 0.01;
+constexpr double kInductanceStep = 0.02;
+// The model is taken to resonate at its target within this share of it, a
+// tenth of the 0.1 % that a sweep of a few hundred points resolves; a
+// change that only comes within kNearEnough of it after kMostSteps is
+// still given.
+constexpr double kClose = 1e-4;
+constexpr double kNearEnough = 1e-3;
+constexpr int kMostSteps = 6;
+// The antenna's Q from the reactance a thousandth of the frequency either
+// side; the coils' Q searched from 3 to 3000, halving the ratio between the
+// bounds each step until they lie within 0.1 % of each other.
+constexpr double kSharpnessStep = 1e-3;
+constexpr double kLeastCoilQ = 3;
+constexpr double kMostCoilQ = 3000;
+constexpr double kCoilQResolution = 1.001;
+
+double swrOf(const Sample& sample, double line) {
+    return antenna::standingWaveRatio(sample.impedance, line);
+}
+
+// Where the SWR reaches 2 going from the sample at start one way (step -1 or
+// +1), interpolated; NaN when it does not within the sweep.
+double swrOfTwo(const OnePort& sweep, std::size_t start, int step, double line) {
+    for (std::size_t i = start; i + step < sweep.size(); i += step) {
+        const double here = swrOf(sweep[i], line);
+        const double there = swrOf(sweep[i + step], line);
+        if (here < 2 && there >= 2) {
+            const double t = std::isfinite(there) ? (2 - here) / (there - here) : 0;
+            return std::lerp(sweep[i].frequency, sweep[i + step].frequency, t);
+        }
+    }
+    return kNotFound;
+}
+
+// How the model's resonance (MHz) follows one change x to the antenna: as
+// designed at no change, and its slope by the central difference over a step
+// either way.
+struct Response {
+    std::function<double(double)> resonance;
+    double unchanged = 0;
+    double slope = 0;  // MHz per unit of x
+};
+
+Response responseOf(std::function<double(double)> resonance, double unchanged, double step) {
+    const double slope = (resonance(step) - resonance(-step)) / (2 * step);
+    return {std::move(resonance), unchanged, slope};
+}
+
+// The change for which the model resonates at the target: Newton's step from
+// no change, then secant steps through the last two changes tried.
+double changeFor(const Response& response, double target) {
+    if (!std::isfinite(response.slope) || response.slope == 0) {
+        return kNotFound;
+    }
+    double x0 = 0;
+    double f0 = response.unchanged;
+    double x1 = (target - f0) / response.slope;
+    double best = kNotFound;
+    double bestError = kNearEnough;
+    for (int i = 0; i < kMostSteps && std::isfinite(x1); ++i) {
+        const double f1 = response.resonance(x1);
+        if (!std::isfinite(f1)) {
+            return kNotFound;
+        }
+        const double error = std::abs(f1 / target - 1);
+        if (error < bestError) {
+            best = x1;
+            bestError = error;
+        }
+        if (error < kClose || f1 == f0) {
+            break;
+        }
+        const double next = x1 - (f1 - target) * (x1 - x0) / (f1 - f0);
+        x0 = x1;
+        f0 = f1;
+        x1 = next;
+    }
+    return best;
+}
+
+// The Q of a series resonance at the frequency, f / 2R dX/df, and the
+// efficiency there, from the engine.
+struct Sharpness {
+    double q = 0;
+    double efficiency = 0;
+};
+Sharpness sharpnessOf(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                      double frequency, const antenna::NecEngine& engine) {
+    const antenna::Sweep sweep{frequency * (1 - kSharpnessStep), frequency * kSharpnessStep, 3};
+    const std::vector<antenna::FeedPoint> feeds =
+        engine.run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
+                                    antenna::Currents::LeftOut),
+                   sweep.count);
+    const double slope = (feeds[2].impedance.imag() - feeds[0].impedance.imag()) / (2 * sweep.step);
+    return {frequency / (2 * feeds[1].impedance.real()) * slope, feeds[1].efficiency * 100};
+}
+
+// The coils' Q with which the model is as sharp as the measurement, by
+// bisection on its logarithm: the model grows sharper as the coils' Q grows.
+Sharpness coilLoss(const antenna::LoadedDipole& dipole, antenna::ModelOptions options,
+                   double frequency, double measuredQ, const antenna::NecEngine& engine) {
+    const auto withCoilQ = [&](std::optional<double> q) {
+        options.coilQ = q;
+        return sharpnessOf(dipole, options, frequency, engine);
+    };
+    if (!(measuredQ > 0) || measuredQ >= withCoilQ(std::nullopt).q ||
+        measuredQ <= withCoilQ(kLeastCoilQ).q) {
+        return {kNotFound, kNotFound};
+    }
+    double low = kLeastCoilQ;
+    double high = kMostCoilQ;
+    while (high / low > kCoilQResolution) {
+        const double middle = std::sqrt(low * high);
+        (withCoilQ(middle).q < measuredQ ? low : high) = middle;
+    }
+    const double q = std::sqrt(low * high);
+    return {q, withCoilQ(q).efficiency};
+}
+
+// The change that takes the model from the measured resonance to the design
+// frequency: the difference between the change with which the model
+// resonates as measured and the one with which it resonates as designed.
+double changeBetween(const Response& response, double measured, double design) {
+    return changeFor(response, design) - changeFor(response, measured);
+}
+
+}  // namespace
+
+MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
+                                std::optional<double> design) {
+    std::size_t lowest = 0;
+    for (std::size_t i = 1; i < sweep.size(); ++i) {
+        if (swrOf(sweep[i], feedline) < swrOf(sweep[lowest], feedline)) {
+            lowest = i;
+        }
+    }
+    const double nearest = design.value_or(sweep[lowest].frequency);
+    std::optional<MeasuredFigures> found;
+    for (std::size_t i = 0; i + 1 < sweep.size(); ++i) {
+        const Sample& a = sweep[i];
+        const Sample& b = sweep[i + 1];
+        if (!(a.impedance.imag() < 0 && b.impedance.imag() >= 0)) {
+            continue;
+        }
+        const double t = -a.impedance.imag() / (b.impedance.imag() - a.impedance.imag());
+        // std::lerp keeps the zero between the two samples, however they round.
+        const double frequency = std::lerp(a.frequency, b.frequency, t);
+        if (found && std::abs(frequency - nearest) >= std::abs(found->resonance - nearest)) {
+            continue;
+        }
+        found = MeasuredFigures{
+            frequency, std::lerp(a.impedance.real(), b.impedance.real(), t),
+            (b.impedance.imag() - a.impedance.imag()) / (b.frequency - a.frequency)};
+    }
+    if (!found) {
+        throw MeasurementError(
+            QStringLiteral("the reactance does not rise through zero anywhere from %1 to %2 MHz: "
+                           "the sweep holds no resonance; sweep more widely around it.")
+                .arg(sweep.front().frequency, 0, 'g', 8)
+                .arg(sweep.back().frequency, 0, 'g', 8));
+    }
+    MeasuredFigures figures = *found;
+    figures.minSwr = swrOf(sweep[lowest], feedline);
+    figures.minSwrFrequency = sweep[lowest].frequency;
+    figures.bandwidth = kNotFound;
+    if (!std::isfinite(figures.minSwr)) {
+        figures.minSwr = kNotFound;
+    } else if (figures.minSwr < 2) {
+        const double low = swrOfTwo(sweep, lowest, -1, feedline);
+        const double high = swrOfTwo(sweep, lowest, 1, feedline);
+        figures.bandwidth = (high - low) * 1000;
+    }
+    return figures;
+}
+
+MeasuredFigures measuredFile(const QString& path, double feedline, std::optional<double> design) {
+    const OnePort sweep = readMeasurementFile(path);
+    try {
+        return measuredFigures(sweep, feedline, design);
+    } catch (const MeasurementError& error) {
+        throw MeasurementError(path + u": "_qs + error.message);
+    }
+}
+
+TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
+                          const MeasuredFigures& measured, const antenna::NecEngine& engine) {
+    const auto resonanceWith = [&](double tip, double inductance) {
+        antenna::LoadedDipole changed = design;
+        changed.length += 2 * tip;
+        changed.inductance = inductance;
+        if (changed.length / 2 <= changed.coilDistance || inductance <= 0) {
+            return kNotFound;
+        }
+        return antenna::resonanceOf(changed, options, engine);
+    };
+    TuningAdvice advice{
+        resonanceWith(0, design.inductance), kNotFound, kNotFound, kNotFound, kNotFound, kNotFound};
+    if (!std::isfinite(advice.modelResonance)) {
+        return advice;
+    }
+    const Response tips =
+        responseOf([&](double tip) { return resonanceWith(tip, design.inductance); },
+                   advice.modelResonance, kTipStep * design.length);
+    advice.tipSlope = tips.slope * 1000;
+    const double asMeasured = changeFor(tips, measured.resonance);
+    advice.tipChange = changeFor(tips, design.frequency) - asMeasured;
+    const Response coils =
+        responseOf([&](double added) { return resonanceWith(0, design.inductance + added); },
+                   advice.modelResonance, kInductanceStep * design.inductance);
+    advice.inductanceChange = changeBetween(coils, measured.resonance, design.frequency);
+    if (std::isfinite(asMeasured)) {
+        antenna::LoadedDipole tipped = design;
+        tipped.length += 2 * asMeasured;
+        const Sharpness loss = coilLoss(
+            tipped, options, measured.resonance,
+            measured.resonance / (2 * measured.resistance) * measured.reactanceSlope, engine);
+        advice.coilQ = loss.q;
+        advice.efficiency = loss.efficiency;
+    }
+    return advice;
+}
+
+}  // namespace querlin::measurement

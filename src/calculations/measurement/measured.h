@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+
+#include "antenna/nec_engine.h"
+#include "antenna/nec_model.h"
+#include "measurement/one_port.h"
+
+namespace querlin::measurement {
+
+// What a measured sweep says of the antenna. A figure that is not there
+// (no 2:1 bandwidth within the sweep) is NaN.
+struct MeasuredFigures {
+    double resonance = 0;        // MHz: a rising zero of the reactance
+    double resistance = 0;       // ohms, at the resonance
+    double reactanceSlope = 0;   // ohms per MHz, at the resonance
+    double minSwr = 0;           // against the feed line
+    double minSwrFrequency = 0;  // MHz
+    double bandwidth = 0;        // kHz where the SWR stays below 2 around its lowest
+};
+
+// The figures of the sweep on a feed line of that impedance: the resonance
+// is the rising zero of the reactance nearest the design frequency where one
+// is given, else nearest the lowest SWR, each interpolated between the
+// samples either side. Throws MeasurementError for a sweep with no
+// resonance in it.
+MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
+                                std::optional<double> design);
+
+// The same of the sweep in the file, read with readMeasurementFile; the
+// message of a sweep without a resonance, too, begins with the file's name.
+MeasuredFigures measuredFile(const QString& path, double feedline, std::optional<double> design);
+
+// What to change on the antenna as built to bring its resonance to the
+// design frequency, from the model's own sensitivity to each change: the
+// engine run with both tips longer and shorter (the coils staying where they
+// are), or with more and less inductance in both coils. Each change is the
+// difference between the change with which the model resonates where the
+// antenna was measured and the one with which it resonates at the design
+// frequency, each found by Newton's and then secant steps: exact, as far as
+// the model is, where the antenna differs from the design in that respect
+// alone. NaN where the model gives no resonance, or the tips would have to
+// end inside the coils.
+//
+// And an estimate of the coils' loss: the coil Q with which the model, its
+// tips changed until it resonates where the antenna was measured, is as
+// sharp as the measurement (the Q of a series resonance, f / 2R times the
+// slope of the reactance), and the efficiency the model then has there. NaN
+// where the measurement is as sharp as the lossless model or sharper, or
+// blunter than coils of Q 3 make it: more loss than the coils', or none.
+struct TuningAdvice {
+    double modelResonance = 0;    // MHz: the design as modelled
+    double tipChange = 0;         // metres on each tip, negative to shorten
+    double inductanceChange = 0;  // µH in each coil
+    double tipSlope = 0;          // kHz per metre added to each tip, at the design
+    double coilQ = 0;             // the estimate
+    double efficiency = 0;        // per cent, with coils of that Q
+};
+TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
+                          const MeasuredFigures& measured, const antenna::NecEngine& engine);
+
+}  // namespace querlin::measurement
