@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/one_port.h"
 #include "output.h"
 #include "request.h"
 
@@ -19,5 +20,12 @@ int runMeasured(const MeasuredRequest& request, const Output& output);
 // Runs the engine over the design's sweep and writes the feed point as a
 // Touchstone file, referred to the feed line: what check --touchstone writes.
 void saveModelSweep(const QString& file, const DesignRow& row, double feedline);
+
+// Writes a model's sweep of the row's design as a Touchstone file, referred
+// to the feed line, its comments saying what was modelled: the design, the
+// coils as the words give them ("coils of 14.74 uH 3.048 m from the centre,")
+// and where it stands.
+void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
+                    const QString& coils, const DesignRow& row);
 
 }  // namespace querlin::cli

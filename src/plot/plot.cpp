@@ -19,24 +19,26 @@ constexpr double kRight = 240;
 constexpr double kTop = 80;
 constexpr double kBottom = 60;
 constexpr double kGap = 70;
-constexpr int kPositionStep = 10;  // per cent between the position axis's ticks
-
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
+
+// A round step that cuts the span into about that many.
+double roundStep(double span, int steps) {
+    const double rough = span / steps;
+    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (decade * factor >= rough) {
+            return decade * factor;
+        }
+    }
+    return decade * 10;
+}
 
 // A value axis from low to high in round steps, about five of them.
 PlotPanel panelFor(const QRectF& frame, double low, double high) {
     if (!(high > low)) {
         high = low + std::max(std::abs(low) * 0.01, 1e-6);
     }
-    const double rough = (high - low) / 5;
-    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = decade * 10;
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (decade * factor >= rough) {
-            step = decade * factor;
-            break;
-        }
-    }
+    const double step = roundStep(high - low, 5);
     return {frame, std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
@@ -93,8 +95,9 @@ void drawFrame(QPainter& painter, const PlotPanel& panel, const QString& valueNa
     const QRectF& frame = panel.frame;
     painter.setFont(fontOf(13));
     painter.setPen(QPen(kGridColour, 1));
-    for (int position = 0; position <= 100; position += kPositionStep) {
-        const double x = panel.at(position, panel.low).x();
+    const std::vector<double> across = panel.acrossTicks();
+    for (const double tick : across) {
+        const double x = panel.at(tick, panel.low).x();
         painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
     }
     for (const double tick : panel.ticks()) {
@@ -106,10 +109,9 @@ void drawFrame(QPainter& painter, const PlotPanel& panel, const QString& valueNa
                          number(tick));
     }
     painter.setPen(Qt::black);
-    for (int position = 0; position <= 100; position += kPositionStep) {
-        const double x = panel.at(position, panel.low).x();
-        painter.drawText(QRectF(x - 30, frame.bottom() + 4, 60, 18), Qt::AlignCenter,
-                         QString::number(position));
+    for (const double tick : across) {
+        const double x = panel.at(tick, panel.low).x();
+        painter.drawText(QRectF(x - 30, frame.bottom() + 4, 60, 18), Qt::AlignCenter, number(tick));
     }
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
@@ -122,18 +124,18 @@ void drawFrame(QPainter& painter, const PlotPanel& panel, const QString& valueNa
     painter.restore();
 }
 
-// A curve through the points' finite values, broken where there is none.
-void drawCurve(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
-               double SweepPoint::*member, const QColor& colour) {
+// A curve through the values (x, value) that are finite, broken where one
+// is not.
+void drawCurve(QPainter& painter, const PlotPanel& panel, const std::vector<QPointF>& values,
+               const QPen& pen) {
     QPainterPath path;
     bool drawing = false;
-    for (const SweepPoint& point : plot.points) {
-        const double value = point.*member;
-        if (!std::isfinite(value)) {
+    for (const QPointF& value : values) {
+        if (!std::isfinite(value.y())) {
             drawing = false;
             continue;
         }
-        const QPointF pixel = panel.at(point.position, value);
+        const QPointF pixel = panel.at(value.x(), value.y());
         if (drawing) {
             path.lineTo(pixel);
         } else {
@@ -143,10 +145,19 @@ void drawCurve(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
     }
     painter.save();
     painter.setClipRect(panel.frame);
-    painter.setPen(curvePen(colour));
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.restore();
+}
+
+void drawCurve(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
+               double SweepPoint::*member, const QColor& colour) {
+    std::vector<QPointF> values;
+    for (const SweepPoint& point : plot.points) {
+        values.emplace_back(point.position, point.*member);
+    }
+    drawCurve(painter, panel, values, curvePen(colour));
 }
 
 // The legend in the right margin, level with the panel's top: a sample of
@@ -200,19 +211,31 @@ const SweepPoint* workedPoint(const SweepPlot& plot) {
     return point == plot.points.end() ? nullptr : &*point;
 }
 
-void draw(QPainter& painter, const SweepPlot& plot) {
+// A white picture with the title and, under it, what is drawn.
+void drawTitles(QPainter& painter, const QString& title, const QString& subtitle) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(QRectF(QPointF(), QSizeF(kPlotSize)), Qt::white);
     painter.setPen(Qt::black);
     painter.setFont(fontOf(20, true));
-    painter.drawText(QRectF(0, 12, kPlotSize.width(), 30), Qt::AlignCenter, plot.title);
+    painter.drawText(QRectF(0, 12, kPlotSize.width(), 30), Qt::AlignCenter, title);
     painter.setFont(fontOf(14));
-    painter.drawText(QRectF(0, 44, kPlotSize.width(), 22), Qt::AlignCenter,
-                     plot.checked
-                         ? QStringLiteral("Each coil's inductance by the formula and as "
-                                          "NEC-2 needs it, and where each design resonates")
-                         : QStringLiteral("Each coil's inductance by the formula"));
+    painter.drawText(QRectF(0, 44, kPlotSize.width(), 22), Qt::AlignCenter, subtitle);
+}
+
+// The name of the horizontal axis, under the last panel.
+void drawAcrossName(QPainter& painter, const PlotPanel& last, const QString& name) {
+    painter.setPen(Qt::black);
+    painter.setFont(fontOf(14, true));
+    painter.drawText(QRectF(last.frame.left(), last.frame.bottom() + 26, last.frame.width(), 24),
+                     Qt::AlignCenter, name);
+}
+
+void draw(QPainter& painter, const SweepPlot& plot) {
+    drawTitles(painter, plot.title,
+               plot.checked ? QStringLiteral("Each coil's inductance by the formula and as "
+                                             "NEC-2 needs it, and where each design resonates")
+                            : QStringLiteral("Each coil's inductance by the formula"));
 
     const PlotLayout layout = plotLayout(plot);
     const SweepPoint* worked = workedPoint(plot);
@@ -270,30 +293,133 @@ void draw(QPainter& painter, const SweepPlot& plot) {
         }
         drawLegend(painter, panel, efficiencyEntries);
     }
-    painter.setPen(Qt::black);
-    painter.setFont(fontOf(14, true));
-    painter.drawText(QRectF(last.frame.left(), last.frame.bottom() + 26, last.frame.width(), 24),
-                     Qt::AlignCenter,
-                     QStringLiteral("Coil position (% of half the antenna, from the centre)"));
+    drawAcrossName(painter, last,
+                   QStringLiteral("Coil position (% of half the antenna, from the centre)"));
+}
+
+std::vector<QPointF> valuesOf(const FrequencyTrace& trace, double FrequencyPoint::*member) {
+    std::vector<QPointF> values;
+    for (const FrequencyPoint& point : trace.points) {
+        values.emplace_back(point.frequency, point.*member);
+    }
+    return values;
+}
+
+// The design frequency, a dashed line from the panel's bottom to its top.
+void drawTarget(QPainter& painter, const PlotPanel& panel, double target) {
+    const double x = panel.at(target, panel.low).x();
+    painter.setPen(curvePen(kTargetColour, Qt::DashLine));
+    painter.drawLine(QPointF(x, panel.frame.top()), QPointF(x, panel.frame.bottom()));
+}
+
+void draw(QPainter& painter, const FrequencyPlot& plot) {
+    drawTitles(painter, plot.title, plot.subtitle);
+    const FrequencyLayout layout = frequencyLayout(plot);
+    drawFrame(painter, layout.swr, QStringLiteral("SWR"));
+    std::vector<LegendEntry> entries;
+    if (plot.target) {
+        drawTarget(painter, layout.swr, *plot.target);
+    }
+    for (const FrequencyTrace& trace : plot.traces) {
+        drawCurve(painter, layout.swr, valuesOf(trace, &FrequencyPoint::swr),
+                  curvePen(trace.colour));
+        entries.push_back({curvePen(trace.colour), trace.name});
+    }
+    if (plot.target) {
+        entries.push_back({curvePen(kTargetColour, Qt::DashLine),
+                           QStringLiteral("Design frequency, %1 MHz").arg(number(*plot.target))});
+    }
+    drawLegend(painter, layout.swr, entries);
+    if (layout.impedance) {
+        const PlotPanel& panel = *layout.impedance;
+        drawFrame(painter, panel, QStringLiteral("Impedance (ohms)"));
+        if (plot.target) {
+            drawTarget(painter, panel, *plot.target);
+        }
+        for (const FrequencyTrace& trace : plot.traces) {
+            drawCurve(painter, panel, valuesOf(trace, &FrequencyPoint::resistance),
+                      curvePen(trace.colour));
+            drawCurve(painter, panel, valuesOf(trace, &FrequencyPoint::reactance),
+                      curvePen(trace.colour, Qt::DashLine));
+        }
+        drawLegend(painter, panel,
+                   {{curvePen(Qt::black), QStringLiteral("Resistance")},
+                    {curvePen(Qt::black, Qt::DashLine), QStringLiteral("Reactance")}});
+    }
+    drawAcrossName(painter, layout.impedance ? *layout.impedance : layout.swr,
+                   QStringLiteral("Frequency (MHz)"));
+}
+
+// The picture on an image, as a PNG file's bytes and as an SVG file's.
+template <typename Plot>
+QImage imageOf(const Plot& plot, double scale) {
+    QImage image(kPlotSize * scale, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    draw(painter, plot);
+    return image;
+}
+
+template <typename Plot>
+QByteArray pngOf(const Plot& plot) {
+    const QImage image = imageOf(plot, 1);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+template <typename Plot>
+QByteArray svgOf(const Plot& plot) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(kPlotSize);
+    generator.setViewBox(QRect(QPoint(), kPlotSize));
+    // A browser's 96 pixels to the inch, so that it shows the SVG as big as the PNG.
+    generator.setResolution(96);
+    generator.setTitle(plot.title);
+    QPainter painter(&generator);
+    draw(painter, plot);
+    painter.end();
+    return bytes;
 }
 
 }  // namespace
 
-QPointF PlotPanel::at(double position, double value) const {
+QPointF PlotPanel::at(double x, double value) const {
     const double share =
         logarithmic ? std::log(value / low) / std::log(high / low) : (value - low) / (high - low);
-    return {frame.left() + frame.width() * position / 100, frame.bottom() - frame.height() * share};
+    return {frame.left() + frame.width() * (x - first) / (last - first),
+            frame.bottom() - frame.height() * share};
+}
+
+namespace {
+
+// Each whole number of steps from low to high.
+std::vector<double> multiplesOf(double step, double low, double high) {
+    std::vector<double> values;
+    const auto from = std::lround(std::ceil(low / step - 1e-9));
+    const auto to = std::lround(std::floor(high / step + 1e-9));
+    for (auto i = from; i <= to; ++i) {
+        values.push_back(static_cast<double>(i) * step);
+    }
+    return values;
+}
+
+}  // namespace
+
+std::vector<double> PlotPanel::acrossTicks() const {
+    return multiplesOf(across, first, last);
 }
 
 std::vector<double> PlotPanel::ticks() const {
-    std::vector<double> values;
     if (!logarithmic) {
-        const int count = static_cast<int>(std::lround((high - low) / step));
-        for (int i = 0; i <= count; ++i) {
-            values.push_back(low + i * step);
-        }
-        return values;
+        return multiplesOf(step, low, high);
     }
+    std::vector<double> values;
     for (double decade = std::pow(10.0, std::floor(std::log10(low))); decade <= high;
          decade *= 10) {
         for (const double factor : {1.0, 2.0, 5.0}) {
@@ -338,37 +464,73 @@ PlotLayout plotLayout(const SweepPlot& plot) {
     return layout;
 }
 
+FrequencyLayout frequencyLayout(const FrequencyPlot& plot) {
+    double first = std::numeric_limits<double>::infinity();
+    double last = -first;
+    double swr = 2;  // the 2:1 bandwidth's edge is always in view
+    double low = 0;  // ohms
+    double high = 0;
+    for (const FrequencyTrace& trace : plot.traces) {
+        for (const FrequencyPoint& point : trace.points) {
+            first = std::min(first, point.frequency);
+            last = std::max(last, point.frequency);
+            if (std::isfinite(point.swr)) {
+                swr = std::max(swr, std::min(point.swr, kMostSwr));
+            }
+            for (const double ohms : {point.resistance, point.reactance}) {
+                if (std::isfinite(ohms)) {
+                    low = std::min(low, ohms);
+                    high = std::max(high, ohms);
+                }
+            }
+        }
+    }
+    if (!(last > first)) {
+        first = std::isfinite(first) ? first : 0;
+        last = first + 1;
+    }
+    const double width = kPlotSize.width() - kLeft - kRight;
+    const double height = kPlotSize.height() - kTop - kBottom;
+    const int panels = plot.impedance ? 2 : 1;
+    const double panelHeight = (height - (panels - 1) * kGap) / panels;
+    const auto across = [&](PlotPanel panel) {
+        panel.first = first;
+        panel.last = last;
+        panel.across = roundStep(last - first, 8);
+        return panel;
+    };
+    FrequencyLayout layout{across(panelFor(QRectF(kLeft, kTop, width, panelHeight), 1, swr)), {}};
+    // No SWR is below 1.
+    layout.swr.low = 1;
+    if (plot.impedance) {
+        layout.impedance = across(
+            panelFor(QRectF(kLeft, kTop + panelHeight + kGap, width, panelHeight), low, high));
+    }
+    return layout;
+}
+
 QImage plotImage(const SweepPlot& plot, double scale) {
-    QImage image(kPlotSize * scale, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    draw(painter, plot);
-    return image;
+    return imageOf(plot, scale);
+}
+
+QImage plotImage(const FrequencyPlot& plot, double scale) {
+    return imageOf(plot, scale);
 }
 
 QByteArray plotPng(const SweepPlot& plot) {
-    const QImage image = plotImage(plot, 1);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return pngOf(plot);
+}
+
+QByteArray plotPng(const FrequencyPlot& plot) {
+    return pngOf(plot);
 }
 
 QByteArray plotSvg(const SweepPlot& plot) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(kPlotSize);
-    generator.setViewBox(QRect(QPoint(), kPlotSize));
-    // A browser's 96 pixels to the inch, so that it shows the SVG as big as the PNG.
-    generator.setResolution(96);
-    generator.setTitle(plot.title);
-    QPainter painter(&generator);
-    draw(painter, plot);
-    painter.end();
-    return bytes;
+    return svgOf(plot);
+}
+
+QByteArray plotSvg(const FrequencyPlot& plot) {
+    return svgOf(plot);
 }
 
 }  // namespace querlin

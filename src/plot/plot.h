@@ -37,20 +37,28 @@ struct SweepPlot {
 };
 
 // One panel of the plot: where its frame lies in the picture, in pixels, and
-// the values at its edges. The position axis always runs from 0 to 100 %. A
-// logarithmic value axis has its ticks at 1, 2 and 5 times the powers of ten.
+// the values at its edges. The horizontal axis runs from first to last: the
+// coil position from 0 to 100 %, unless it is a frequency. A logarithmic
+// value axis has its ticks at 1, 2 and 5 times the powers of ten.
 struct PlotPanel {
     QRectF frame;
     double low;   // the value at the frame's bottom edge
     double high;  // and at its top edge
     double step;  // between the value axis's ticks, when linear
     bool logarithmic = false;
+    double first = 0;    // the horizontal value at the frame's left edge
+    double last = 100;   // and at its right edge
+    double across = 10;  // between the horizontal axis's ticks
 
     // The values at the value axis's ticks, from low to high.
     std::vector<double> ticks() const;
 
-    // The pixel of a position (per cent) and a value.
-    QPointF at(double position, double value) const;
+    // The horizontal values of the ticks, each a whole number of steps.
+    std::vector<double> acrossTicks() const;
+
+    // The pixel of a horizontal value (a position in per cent, or a
+    // frequency) and a value.
+    QPointF at(double x, double value) const;
 };
 
 // The picture's layout. Every picture is kPlotSize; the panels lie inside
@@ -76,12 +84,59 @@ inline const QColor kResonanceColour{0x20, 0x90, 0x30};
 inline const QColor kTargetColour{0x70, 0x70, 0x70};
 inline const QColor kEfficiencyColour{0x80, 0x30, 0xa0};
 
+// A one-port sweep as the frequency plot draws it: at each frequency the
+// SWR on the line and the impedance. A value that is not finite breaks the
+// curve there.
+struct FrequencyPoint {
+    double frequency;   // MHz
+    double swr;         // on the feed line
+    double resistance;  // ohms
+    double reactance;   // ohms
+};
+
+// One sweep's curves: its name in the legend and their colour.
+struct FrequencyTrace {
+    QString name;
+    QColor colour;
+    std::vector<FrequencyPoint> points;
+};
+
+// Sweeps drawn against frequency: the SWR of each and, with the impedance,
+// its resistance (solid) and reactance (dashed) in a panel under it.
+struct FrequencyPlot {
+    QString title;                 // the design, or the file
+    QString subtitle;              // what is drawn: "SWR on the 50-ohm line, measured and modelled"
+    std::optional<double> target;  // the design frequency, MHz: a dashed line across
+    std::vector<FrequencyTrace> traces;
+    bool impedance = false;
+};
+
+// The frequency plot's layout: kPlotSize and the same margins as the sweep's,
+// the frequency axis from the lowest frequency of any trace to the highest.
+// The SWR axis runs from 1 up to the highest SWR drawn, at most kMostSwr:
+// beyond it a curve leaves the panel, as an analyser's screen clips it. The
+// impedance panel lies under the SWR panel, 70 pixels apart, its axis taking
+// in zero and every resistance and reactance.
+inline constexpr double kMostSwr = 10;
+struct FrequencyLayout {
+    PlotPanel swr;
+    std::optional<PlotPanel> impedance;  // ohms against frequency, with the impedance
+};
+FrequencyLayout frequencyLayout(const FrequencyPlot& plot);
+
+// The frequency plot's colours: the measured sweep's and the model's.
+inline const QColor kMeasuredColour{0x00, 0x90, 0x90};
+inline const QColor kModelledColour{0xd0, 0x40, 0x10};
+
 // The picture drawn on an image, its size kPlotSize times the scale.
 QImage plotImage(const SweepPlot& plot, double scale);
+QImage plotImage(const FrequencyPlot& plot, double scale);
 
 // The picture as a PNG file's bytes, or as an SVG file's. Drawing text needs
 // a QGuiApplication.
 QByteArray plotPng(const SweepPlot& plot);
 QByteArray plotSvg(const SweepPlot& plot);
+QByteArray plotPng(const FrequencyPlot& plot);
+QByteArray plotSvg(const FrequencyPlot& plot);
 
 }  // namespace querlin

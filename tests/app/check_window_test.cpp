@@ -1,3 +1,4 @@
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -52,25 +53,33 @@ QString figure(QWidget* check, const char* name) {
     return label != nullptr ? label->text() : QString();
 }
 
-// The figures querlin-calc check (or build) prints for the same design,
-// name by name.
+// What querlin-calc prints for the words, line by line: on standard output
+// when it ends well, else on standard error.
+QStringList calcLines(const QStringList& words, int status = 0) {
+    QProcess calc;
+    calc.start(QStringLiteral(QUERLIN_CALC), words);
+    if (!calc.waitForFinished(kEngineMs) || calc.exitCode() != status) {
+        qFatal("querlin-calc did not end as expected");
+    }
+    return QString::fromUtf8(status == 0 ? calc.readAllStandardOutput()
+                                         : calc.readAllStandardError())
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The figures querlin-calc check (or build, or measured) prints for the same
+// design, name by name.
 QHash<QString, QString> calcFigures(const QStringList& words,
                                     const QString& command = u"check"_qs) {
-    QProcess calc;
-    calc.start(QStringLiteral(QUERLIN_CALC), QStringList{command} + words);
-    if (!calc.waitForFinished(kEngineMs) || calc.exitCode() != 0) {
-        qFatal("querlin-calc failed");
-    }
     QHash<QString, QString> figures;
-    for (const QString& line : QString::fromUtf8(calc.readAllStandardOutput()).split(u'\n')) {
+    for (const QString& line : calcLines(QStringList{command} + words)) {
         figures.insert(line.section(u' ', 0, 0), line.section(u' ', 1));
     }
     return figures;
 }
 
-// Whether the check window's plot has a pixel of the colour.
-bool drawn(QWidget* check, const QColor& colour) {
-    const QImage plot = control<QLabel>(check, "CheckPlot")->pixmap().toImage();
+// Whether one of the check window's plots has a pixel of the colour.
+bool drawn(QWidget* check, const QColor& colour, const char* plotName = "CheckPlot") {
+    const QImage plot = control<QLabel>(check, plotName)->pixmap().toImage();
     for (int y = 0; y < plot.height(); ++y) {
         for (int x = 0; x < plot.width(); ++x) {
             if (plot.pixelColor(x, y) == colour) {
@@ -116,6 +125,34 @@ void checkFromMenuOf(QWidget* window, const char* name, Hand hand = Hand::Mouse)
     QTRY_VERIFY(checkWindow() != nullptr);
 }
 
+// Presses Compare with a measurement… with the mouse, or from the keyboard
+// (Tab from wherever the focus is until it reaches the button, then Space),
+// types the file's path into the dialog's name box and presses Return.
+void compareWith(QWidget* check, const QString& path, Hand hand) {
+    QWidget* button = control(check, "CheckCompare");
+    QTRY_VERIFY(button->isEnabled());
+    if (hand == Hand::Mouse) {
+        click(check, "CheckCompare");
+    } else {
+        check->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(check));
+        for (int i = 0; i < 30 && QApplication::focusWidget() != button; ++i) {
+            QTest::keyClick(check->windowHandle(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(check->windowHandle(), Qt::Key_Space);
+    }
+    QTRY_VERIFY(check->findChild<QFileDialog*>() != nullptr);
+    auto* dialog = check->findChild<QFileDialog*>();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    typeInto(dialog, "fileNameEdit", path);
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    QTRY_VERIFY(check->findChild<QFileDialog*>() == nullptr);
+}
+
+const QStringList kFortyFoot{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
+                             u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
+
 }  // namespace
 
 // The main window's results and antenna drawing offer the NEC-2 check of the
@@ -125,7 +162,11 @@ class CheckWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { app_ = startedApplication(); }
+    void init() {
+        // Qt's own file dialog, which takes keys as the desktop's would.
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        app_ = startedApplication();
+    }
     void cleanup() {
         app_.reset();
         qunsetenv("QUERLIN_NEC2C");
@@ -273,6 +314,83 @@ class CheckWindowTest : public QObject {
         QVERIFY(clock.elapsed() < 10'000);
         QVERIFY(!cancel->isEnabled());
         QVERIFY(!control<QProgressBar>(check, "CheckProgress")->isEnabled());
+    }
+
+    // The README's sweep of the 40-foot example as built, opened from the
+    // keyboard: the window shows what querlin-calc measured prints for it and
+    // the design, each figure heard with its value, reached with Tab down to
+    // the plot, where the measured and the modelled SWR are drawn.
+    void comparesWithAMeasurement() {
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        // The check's engines done first, so that the comparison's is the only one.
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        const QString file = QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-built.s1p");
+        compareWith(check, file, Hand::Keys);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "compare_resonance").isEmpty(), kEngineMs);
+        const QStringList printed = calcLines(QStringList{u"measured"_qs, file} + kFortyFoot);
+        const QHash<QString, QString> expected =
+            calcFigures(QStringList{file} + kFortyFoot, u"measured"_qs);
+        for (const char* name : {"resonance", "resistance", "min_swr", "min_swr_frequency",
+                                 "bandwidth", "model_resonance"}) {
+            QCOMPARE(figure(check, (u"compare_"_qs + QLatin1String(name)).toLatin1()),
+                     expected.value(QLatin1String(name)));
+        }
+        QStringList advice;
+        for (const QLabel* line : check->findChildren<QLabel*>(u"compare_advice"_qs)) {
+            advice << line->text();
+        }
+        QCOMPARE(advice, printed.mid(printed.size() - advice.size()));
+        QVERIFY(advice.first().startsWith(u"Each tip: fold back"));
+        QCOMPARE(control(check, "compare_resonance")->accessibleName(),
+                 u"Measured resonance: "_qs + expected.value(u"resonance"_qs));
+        auto* plot = control<QLabel>(check, "ComparePlot");
+        QVERIFY(plot->accessibleDescription().contains(u"measured, lowest %1 at %2"_qs.arg(
+            expected.value(u"min_swr"_qs), expected.value(u"min_swr_frequency"_qs))));
+        QVERIFY(drawn(check, kMeasuredColour, "ComparePlot"));
+        QVERIFY(drawn(check, kModelledColour, "ComparePlot"));
+
+        check->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(check));
+        QStringList reached;
+        while (QApplication::focusWidget() != plot && reached.size() < 40) {
+            QTest::keyClick(check->windowHandle(), Qt::Key_Tab);
+            reached << check->focusWidget()->objectName();
+        }
+        QVERIFY(reached.contains(u"compare_resonance"_qs));
+        QCOMPARE(reached.back(), u"ComparePlot"_qs);
+    }
+
+    // A file it cannot read: its message, as querlin-calc measured gives
+    // it, in the window, and nothing compared.
+    void saysWhyAFileCannotBeRead_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");  // written to the file; none: the file as is
+        QTest::newRow("a frequency mistyped")
+            << QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-mistyped.s1p") << QByteArray();
+        QTest::newRow("empty") << u"empty.csv"_qs << QByteArray("");
+    }
+    void saysWhyAFileCannotBeRead() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        QTemporaryDir folder;
+        if (QFileInfo(file).isRelative()) {
+            file = folder.filePath(file);
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(text);
+        }
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        compareWith(check, file, Hand::Mouse);
+        const QStringList message = calcLines({u"measured"_qs, file}, 1);
+        QCOMPARE(message.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(check, "CompareNote")->text(), message.front(),
+                                  kEngineMs);
+        QVERIFY(figure(check, "compare_resonance").isEmpty());
+        QVERIFY(!control(check, "ComparePlot")->isVisible());
     }
 
   private:

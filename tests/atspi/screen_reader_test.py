@@ -334,6 +334,9 @@ def check_from_the_keyboard(querlin):
     check = querlin.window("Check with NEC-2")
     querlin.control(check, pyatspi.ROLE_PROGRESS_BAR, "Progress of the check")
     querlin.control(check, BUTTON, "Cancel", "Stops the NEC-2 engine")
+    querlin.control(check, BUTTON, "Compare with a measurement…",
+                    "Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
+                    "CSV file, and says what to change")
     plots = [c for c in reachable(check) if c.name == "Plot of every coil position"
              and c.description]
     if len(plots) != 1:

@@ -211,7 +211,7 @@ TEST(Measured, AFileThatCannotBeReadSaysWhy) {
     ASSERT_TRUE(folder.isValid());
     const auto failure = [](const QString& path) {
         try {
-            measuredFile(path, 50, {});
+            measuredIn(readMeasurementFile(path), path, 50, {});
         } catch (const MeasurementError& error) {
             EXPECT_EQ(error.status, FaultStatus::Calculation);
             return error.message;

@@ -192,8 +192,8 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
     return figures;
 }
 
-MeasuredFigures measuredFile(const QString& path, double feedline, std::optional<double> design) {
-    const OnePort sweep = readMeasurementFile(path);
+MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double feedline,
+                           std::optional<double> design) {
     try {
         return measuredFigures(sweep, feedline, design);
     } catch (const MeasurementError& error) {

@@ -27,9 +27,10 @@ struct MeasuredFigures {
 MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                                 std::optional<double> design);
 
-// The same of the sweep in the file, read with readMeasurementFile; the
-// message of a sweep without a resonance, too, begins with the file's name.
-MeasuredFigures measuredFile(const QString& path, double feedline, std::optional<double> design);
+// The same of a sweep read from the file of that name: the message of a
+// sweep without a resonance, too, begins with the file's name.
+MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double feedline,
+                           std::optional<double> design);
 
 // What to change on the antenna as built to bring its resonance to the
 // design frequency, from the model's own sensitivity to each change: the

@@ -1,5 +1,7 @@
 #include "antenna/check_window.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,14 +20,23 @@
 #include "antenna/nec_engine.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
+#include "measurement/advice_text.h"
 #include "plot.h"
 
 namespace querlin {
 
 namespace {
 
-// The plot at a size that leaves the window on a laptop's screen.
+// The plots at sizes that leave the window on a laptop's screen.
 constexpr double kPlotScale = 0.6;
+constexpr double kComparePlotScale = 0.5;
+// The comparison's figures shown as figures: the measurement's and the
+// model's resonance; what to change is said in words under them.
+constexpr std::size_t kComparedFigures = 6;
+
+const QString kCompareHint = QStringLiteral(
+    "Sweep the antenna as built with an analyser and save the sweep as a Touchstone .s1p file "
+    "or as CSV: compared with the design, it says what to change.");
 
 QLabel* wrappedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -124,10 +135,41 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
                        "frequency at which each design as built resonates and, with the "
                        "coils' Q, the efficiency of each position's build, the best ringed."));
 
+    auto* compareBox = new QGroupBox(QStringLiteral("Compared with a measurement"), this);
+    compareBox->setObjectName(QStringLiteral("CompareBox"));
+    compareButton_ = new QPushButton(QStringLiteral("Compare with a measurement…"), compareBox);
+    compareButton_->setObjectName(QStringLiteral("CheckCompare"));
+    compareButton_->setAccessibleDescription(
+        QStringLiteral("Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
+                       "CSV file, and says what to change"));
+    compareButton_->setEnabled(false);
+    connect(compareButton_, &QPushButton::clicked, this, &CheckWindow::chooseMeasurement);
+    compareNote_ = wrappedLabel("CompareNote", compareBox);
+    auto* compareFigures = new QWidget(compareBox);
+    compareRows_ = new QFormLayout(compareFigures);
+    compareRows_->setContentsMargins(0, 0, 0, 0);
+    compareAdvice_ = new QVBoxLayout;
+    comparePlot_ = new QLabel(compareBox);
+    comparePlot_->setObjectName(QStringLiteral("ComparePlot"));
+    comparePlot_->setFixedSize(kPlotSize * kComparePlotScale);
+    comparePlot_->setAccessibleName(QStringLiteral("Plot of the measured and modelled SWR"));
+    comparePlot_->hide();
+    compareBox->setMinimumWidth(comparePlot_->width() + 2 * compareBox->contentsMargins().left());
+    auto* compareLayout = new QVBoxLayout(compareBox);
+    compareLayout->addWidget(compareButton_, 0, Qt::AlignLeft);
+    compareLayout->addWidget(compareNote_);
+    compareLayout->addWidget(compareFigures);
+    compareLayout->addLayout(compareAdvice_);
+    compareLayout->addWidget(comparePlot_);
+    compareLayout->addStretch(1);
+
     auto* running = new QHBoxLayout;
     running->addWidget(progress_, 1);
     running->addWidget(cancelButton_);
-    auto* layout = new QVBoxLayout(this);
+    auto* sides = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    sides->addLayout(layout);
+    sides->addWidget(compareBox);
     layout->addWidget(design_);
     layout->addWidget(status_);
     layout->addLayout(running);
@@ -137,7 +179,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     layout->addLayout(columns);
     layout->addWidget(plot_);
     layout->addStretch(1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    sides->setSizeConstraint(QLayout::SetFixedSize);
 
     using Watcher = QFutureWatcher<antenna::DipoleCheck>;
     connect(&checks_, &Watcher::resultReadyAt, this, &CheckWindow::checked);
@@ -146,11 +188,14 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     using BuildWatcher = QFutureWatcher<RowBuild>;
     connect(&builds_, &BuildWatcher::resultReadyAt, this, &CheckWindow::built);
     connect(&builds_, &BuildWatcher::finished, this, &CheckWindow::buildsFinished);
+    using CompareWatcher = QFutureWatcher<measurement::Comparison>;
+    connect(&comparisons_, &CompareWatcher::finished, this, &CheckWindow::compared);
     finish({});
 }
 
 CheckWindow::~CheckWindow() {
     stop();
+    stopComparing();
 }
 
 void CheckWindow::check(const LastCalculation& calculation) {
@@ -159,6 +204,9 @@ void CheckWindow::check(const LastCalculation& calculation) {
         return;
     }
     stop();
+    stopComparing();
+    compareButton_->setEnabled(false);
+    clearComparison({});
     shown_ = calculation;
     complete_ = false;
     clearRows(figureRows_);
@@ -217,6 +265,8 @@ void CheckWindow::start() {
                      ? QStringLiteral("the %1-ohm line matched in the main window").arg(feedline)
                      : QStringLiteral("a %1-ohm line").arg(feedline)));
     showPlot();
+    compareButton_->setEnabled(true);
+    clearComparison(kCompareHint);
 
     progress_->setRange(0, static_cast<int>(rows_.size()));
     progress_->setValue(0);
@@ -437,6 +487,127 @@ void CheckWindow::finish(const QString& status) {
 void CheckWindow::say(const QString& status) {
     status_->setText(status);
     status_->setVisible(!status.isEmpty());
+}
+
+// The dialog is the desktop's own where it has one; it opens over this
+// window, which waits for it without blocking the others.
+void CheckWindow::chooseMeasurement() {
+    auto* dialog =
+        new QFileDialog(this, QStringLiteral("Compare with a measurement"), measurementFolder_,
+                        QStringLiteral("Analyser sweeps (*.s1p *.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("MeasurementDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, &CheckWindow::compare);
+    dialog->open();
+}
+
+void CheckWindow::compare(const QString& path) {
+    if (rows_.empty()) {
+        return;
+    }
+    stopComparing();
+    const QFileInfo file(path);
+    measurementFolder_ = file.absolutePath();
+    measurementName_ = file.fileName();
+    clearComparison(
+        QStringLiteral("Comparing %1 with the design, with nec2c…").arg(measurementName_));
+    const DesignRow& design = rows_.front();
+    comparisons_.setFuture(measurement::comparing(path,
+                                                  {design.design.dipole, design.options, feedline_},
+                                                  antenna::NecEngine::defaultProgram()));
+}
+
+void CheckWindow::compared() {
+    try {
+        comparisons_.waitForFinished();
+    } catch (const Fault& fault) {
+        compareNote_->setText(fault.message);
+        return;
+    }
+    if (comparisons_.isCanceled() || comparisons_.future().resultCount() == 0) {
+        return;
+    }
+    showComparison(comparisons_.result());
+}
+
+void CheckWindow::showComparison(const measurement::Comparison& comparison) {
+    const QLocale locale;
+    const antenna::LoadedDipole& design = rows_.front().design.dipole;
+    compareNote_->setText(
+        QStringLiteral("%1 against the design as nec2c models it, coils of %2 µH, on the "
+                       "%3-ohm line:")
+            .arg(measurementName_, rows_.front().design.inductance, locale.toString(feedline_)));
+    std::vector<QWidget*> order{compareButton_, compareNote_};
+    const std::vector<measurement::MeasuredFigure> figures =
+        measurement::figureList(comparison.figures, comparison.advice, antenna_.metric);
+    for (std::size_t i = 0; i < kComparedFigures; ++i) {
+        const measurement::MeasuredFigure& figure = figures[i];
+        const QString label = QLatin1String(figure.label);
+        order.push_back(figureLabel(measurement::figureText(figure, locale),
+                                    u"compare_"_qs + QLatin1String(figure.key), label));
+        compareRows_->addRow(label + u':', order.back());
+    }
+    for (const QString& line :
+         measurement::adviceLines(comparison.advice, design, antenna_.metric, locale)) {
+        QLabel* advice = wrappedLabel("compare_advice", this);
+        advice->setText(line);
+        advice->setAccessibleName(line);
+        compareAdvice_->addWidget(advice);
+        order.push_back(advice);
+    }
+    const auto lowest = [&](const measurement::OnePort& sweep) {
+        const auto swr = [&](const measurement::Sample& sample) {
+            return antenna::standingWaveRatio(sample.impedance, feedline_);
+        };
+        const auto at =
+            std::min_element(sweep.begin(), sweep.end(),
+                             [&](const auto& a, const auto& b) { return swr(a) < swr(b); });
+        return QStringLiteral("lowest %1 at %2 MHz")
+            .arg(locale.toString(swr(*at), 'f', 2), locale.toString(at->frequency, 'f', 4));
+    };
+    comparePlot_->setPixmap(QPixmap::fromImage(plotImage(
+        measurement::comparisonPlot(plotTitle(antenna_), comparison.measured, comparison.modelled,
+                                    feedline_, design.frequency, false),
+        kComparePlotScale)));
+    comparePlot_->setAccessibleDescription(
+        QStringLiteral("The SWR on the %1-ohm line from %2 to %3 MHz, the design frequency "
+                       "marked: measured, %4; the design as nec2c models it, %5.")
+            .arg(locale.toString(feedline_), locale.toString(comparison.measured.front().frequency),
+                 locale.toString(comparison.measured.back().frequency), lowest(comparison.measured),
+                 lowest(comparison.modelled)));
+    comparePlot_->show();
+    order.push_back(comparePlot_);
+    // Tab goes through what the comparison says, so that a screen reader
+    // reads each in turn.
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        order[i]->setFocusPolicy(Qt::StrongFocus);
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void CheckWindow::stopComparing() {
+    if (!comparisons_.isRunning()) {
+        return;
+    }
+    comparisons_.cancel();
+    try {
+        comparisons_.waitForFinished();
+    } catch (const Fault&) {
+        // A fault of a comparison that was stopped tells nobody anything.
+    }
+    comparisons_.setFuture({});
+}
+
+void CheckWindow::clearComparison(const QString& note) {
+    clearRows(compareRows_);
+    while (QLayoutItem* line = compareAdvice_->takeAt(0)) {
+        delete line->widget();
+        delete line;
+    }
+    comparePlot_->clear();
+    comparePlot_->hide();
+    compareNote_->setText(note);
 }
 
 }  // namespace querlin

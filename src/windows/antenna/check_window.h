@@ -10,21 +10,26 @@
 #include "antenna/dipole_check.h"
 #include "antenna/sweep.h"
 #include "dipole/last_calculation.h"
+#include "measurement/comparison.h"
 
 class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 
 namespace querlin {
 
 // What the NEC-2 engine says of the design the main window last calculated:
 // the check's figures and beside them what to build instead, then the plot
 // of every coil position, each position checked too and, with the coils' Q,
-// built for its efficiency. The engine runs on Qt's thread pools, so that the
+// built for its efficiency. Beside them, an analyser's sweep of the antenna
+// as built, compared with the design: its resonance, what to change, and its
+// SWR against the model's. The engine runs on Qt's thread pools, so that the
 // windows stay responsive; Cancel, another design or closing the window stops
-// it.
+// the check; another design, another sweep or closing the window, the
+// comparison.
 class CheckWindow : public QWidget {
     Q_OBJECT
 
@@ -54,6 +59,14 @@ class CheckWindow : public QWidget {
     void completeIfDone();
     void finish(const QString& status);
     void say(const QString& status);
+    // The comparison with a measurement: the file asked for, then read and
+    // compared off the main thread.
+    void chooseMeasurement();
+    void compare(const QString& path);
+    void compared();
+    void showComparison(const measurement::Comparison& comparison);
+    void stopComparing();
+    void clearComparison(const QString& note);
 
     LastCalculation shown_;
     bool complete_ = false;  // whether the shown calculation's check ended well
@@ -83,6 +96,15 @@ class CheckWindow : public QWidget {
     QLineEdit* coilQ_;
     QPushButton* designCoilButton_;
     QLabel* plot_;
+
+    QFutureWatcher<measurement::Comparison> comparisons_;
+    QString measurementFolder_;  // where the file dialog opens
+    QString measurementName_;    // the file compared
+    QPushButton* compareButton_;
+    QLabel* compareNote_;
+    QFormLayout* compareRows_;
+    QVBoxLayout* compareAdvice_;
+    QLabel* comparePlot_;
 };
 
 }  // namespace querlin

@@ -1,0 +1,142 @@
+#include "measurement/comparison.h"
+
+#include <QPromise>
+#include <QtConcurrent>
+#include <cmath>
+#include <numbers>
+
+#include "antenna/dipole_check.h"
+
+namespace querlin::measurement {
+
+namespace {
+
+constexpr int kReferencePoints = 201;
+constexpr double kReferenceSpan = 0.1;
+
+OnePort samplesOf(const antenna::Sweep& sweep, const std::vector<antenna::FeedPoint>& feeds) {
+    OnePort samples;
+    for (int i = 0; i < sweep.count; ++i) {
+        samples.push_back({std::round(sweep.frequency(i) * 1e6) / 1e6,
+                           feeds[static_cast<std::size_t>(i)].impedance});
+    }
+    return samples;
+}
+
+std::optional<double> qOption(double q) {
+    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
+}
+
+// One comparison at a time, in a pool of its own: beside the check's
+// engines, which hold the engines' pool until its whole sweep is done, so
+// that a comparison asked for while a check runs starts at once.
+QThreadPool& comparingPool() {
+    static QThreadPool pool;
+    static const bool once = [] {
+        pool.setMaxThreadCount(1);
+        return true;
+    }();
+    Q_UNUSED(once);
+    return pool;
+}
+
+std::vector<FrequencyPoint> pointsOf(const OnePort& sweep, double feedline) {
+    std::vector<FrequencyPoint> points;
+    for (const Sample& sample : sweep) {
+        points.push_back({sample.frequency, antenna::standingWaveRatio(sample.impedance, feedline),
+                          sample.impedance.real(), sample.impedance.imag()});
+    }
+    return points;
+}
+
+}  // namespace
+
+OnePort modelledSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                      const antenna::Sweep& sweep, const antenna::NecEngine& engine) {
+    return samplesOf(sweep,
+                     engine.run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
+                                                 antenna::Currents::LeftOut),
+                                sweep.count));
+}
+
+OnePort builtSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                   const antenna::DipoleBuild& build, const antenna::Sweep& sweep,
+                   const antenna::NecEngine& engine) {
+    // Each coil carries its own Q, as the build modelled it.
+    antenna::ModelOptions lossless = options;
+    lossless.coilQ.reset();
+    OnePort samples = samplesOf(
+        sweep, engine.run(antenna::necDeck(dipole, lossless,
+                                           {{build.loadInductance, sweep, qOption(build.loadQ)}},
+                                           {}, antenna::Currents::LeftOut),
+                          sweep.count));
+    if (build.match == antenna::DipoleBuild::Match::ShuntCoil) {
+        // The matching coil's loss resistance is its reactance at the design
+        // frequency over its Q, as the build takes it.
+        const double loss = std::isfinite(build.shuntQ) ? 2 * std::numbers::pi * dipole.frequency *
+                                                              build.shuntInductance / build.shuntQ
+                                                        : 0;
+        for (Sample& sample : samples) {
+            const std::complex<double> shunt{
+                loss, 2 * std::numbers::pi * sample.frequency * build.shuntInductance};
+            sample.impedance = sample.impedance * shunt / (sample.impedance + shunt);
+        }
+    }
+    return samples;
+}
+
+antenna::Sweep referenceSweep(double frequency) {
+    return {frequency * (1 - kReferenceSpan),
+            frequency * 2 * kReferenceSpan / (kReferencePoints - 1), kReferencePoints};
+}
+
+antenna::Sweep sweepOver(const OnePort& measured) {
+    const double first = measured.front().frequency;
+    return {first, (measured.back().frequency - first) / (kComparedPoints - 1), kComparedPoints};
+}
+
+Comparison compareFile(const QString& path, const ComparedDesign& design,
+                       const antenna::NecEngine& engine) {
+    Comparison comparison;
+    comparison.measured = readMeasurementFile(path);
+    comparison.figures =
+        measuredIn(comparison.measured, path, design.feedline, design.dipole.frequency);
+    comparison.advice = tuningAdvice(design.dipole, design.options, comparison.figures, engine);
+    comparison.modelled =
+        modelledSweep(design.dipole, design.options, sweepOver(comparison.measured), engine);
+    return comparison;
+}
+
+QFuture<Comparison> comparing(QString path, ComparedDesign design, QString program) {
+    return QtConcurrent::run(
+        &comparingPool(),
+        [](QPromise<Comparison>& promise, const QString& path, const ComparedDesign& design,
+           const QString& program) {
+            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
+            try {
+                promise.addResult(compareFile(path, design, engine));
+            } catch (const antenna::NecCancelled&) {
+                // The one who cancelled wants nothing more.
+            }
+        },
+        std::move(path), std::move(design), std::move(program));
+}
+
+FrequencyPlot comparisonPlot(const QString& title, const OnePort& measured, const OnePort& modelled,
+                             double feedline, std::optional<double> design, bool impedance) {
+    const QString line = QStringLiteral("SWR on the %1-ohm line").arg(feedline, 0, 'g', 6);
+    FrequencyPlot plot{
+        title,
+        impedance ? line + QStringLiteral(", resistance and reactance") : line,
+        design,
+        {{QStringLiteral("Measured"), kMeasuredColour, pointsOf(measured, feedline)}},
+        impedance};
+    if (!modelled.empty()) {
+        plot.subtitle += QStringLiteral(": measured, and the design as NEC-2 models it");
+        plot.traces.push_back({QStringLiteral("The design, by NEC-2"), kModelledColour,
+                               pointsOf(modelled, feedline)});
+    }
+    return plot;
+}
+
+}  // namespace querlin::measurement

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QFuture>
+#include <QString>
+#include <optional>
+
+#include "antenna/build.h"
+#include "antenna/nec_engine.h"
+#include "antenna/nec_model.h"
+#include "measurement/measured.h"
+#include "measurement/one_port.h"
+#include "plot.h"
+
+namespace querlin::measurement {
+
+// The model's feed point over the sweep, as the engine computes it, each
+// frequency rounded to the hertz as an analyser's sweep steps.
+OnePort modelledSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                      const antenna::Sweep& sweep, const antenna::NecEngine& engine);
+
+// The same of the build: its loading coils as built, each with its Q, and
+// its matching coil across the feed point.
+OnePort builtSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
+                   const antenna::DipoleBuild& build, const antenna::Sweep& sweep,
+                   const antenna::NecEngine& engine);
+
+// The sweep an analyser is given as the model's trace: the design frequency
+// and 10 % either way in steps of 0.1 %, fine enough to draw a resonance
+// whose 2:1 bandwidth is a per cent or two.
+antenna::Sweep referenceSweep(double frequency);
+
+// The model's sweep beside a measurement: from its first frequency to its
+// last in kComparedPoints, as one run of the engine.
+inline constexpr int kComparedPoints = 201;
+antenna::Sweep sweepOver(const OnePort& measured);
+
+// The design a measurement is compared with: its model, the coils as built,
+// and the feed line the SWR is on.
+struct ComparedDesign {
+    antenna::LoadedDipole dipole;
+    antenna::ModelOptions options;
+    double feedline = 0;
+};
+
+// A measurement and what the model says of it: the sweep read, its figures,
+// what to change, and the model's own sweep over the same frequencies.
+struct Comparison {
+    OnePort measured;
+    MeasuredFigures figures;
+    TuningAdvice advice;
+    OnePort modelled;
+};
+
+// Reads the file and compares it with the design. Throws MeasurementError
+// for a file that cannot be read or holds no resonance (its message begins
+// with the file's name), NecError when the engine fails.
+Comparison compareFile(const QString& path, const ComparedDesign& design,
+                       const antenna::NecEngine& engine);
+
+// The same on a thread of its own, the engine named by its program, so that
+// it runs one engine beside a window's check; cancelling stops it at once
+// and gives no result. Waiting for it throws the fault that ended it.
+QFuture<Comparison> comparing(QString path, ComparedDesign design, QString program);
+
+// The measured sweep against frequency and, where there is one, the
+// model's: the SWR on the line of that impedance and, with the impedance,
+// the resistance and reactance; the design frequency marked where given.
+FrequencyPlot comparisonPlot(const QString& title, const OnePort& measured, const OnePort& modelled,
+                             double feedline, std::optional<double> design, bool impedance);
+
+}  // namespace querlin::measurement
