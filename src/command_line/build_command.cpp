@@ -1,10 +1,12 @@
 #include <QStringList>
+#include <cmath>
 
 #include "antenna/build_figures.h"
 #include "antenna/build_sweep.h"
 #include "antenna/nec_engine.h"
 #include "command_line.h"
 #include "commands.h"
+#include "measurement/comparison.h"
 #include "model_commands.h"
 
 namespace querlin::cli {
@@ -94,6 +96,35 @@ QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const Buil
     return object;
 }
 
+// The build's feed point for an analyser, as check --touchstone writes the
+// design's: the loading coils as built, the matching coil across the feed
+// point.
+void saveBuild(const QString& file, const DesignRow& row, const DipoleBuild& build,
+               const BuildInputs& inputs) {
+    if (file.isEmpty()) {
+        return;
+    }
+    const antenna::LoadedDipole& dipole = row.design.dipole;
+    QString coils = QStringLiteral("loading coils of %1 uH %2 m from the centre")
+                        .arg(build.loadInductance, 0, 'g', 8)
+                        .arg(dipole.coilDistance, 0, 'g', 8);
+    if (std::isfinite(build.loadQ)) {
+        coils += QStringLiteral(" (Q %1)").arg(build.loadQ, 0, 'g', 6);
+    }
+    if (build.match == DipoleBuild::Match::ShuntCoil) {
+        coils += QStringLiteral(", a matching coil of %1 uH across the feed point")
+                     .arg(build.shuntInductance, 0, 'g', 8);
+        if (std::isfinite(build.shuntQ)) {
+            coils += QStringLiteral(" (Q %1)").arg(build.shuntQ, 0, 'g', 6);
+        }
+    }
+    saveTouchstone(file,
+                   measurement::builtSweep(dipole, row.options, build,
+                                           measurement::referenceSweep(dipole.frequency),
+                                           antenna::NecEngine()),
+                   inputs.feedline, coils + u',', row);
+}
+
 void printDesign(const Output& output, const DesignRow& row) {
     for (const Result& result : row.design.results()) {
         keyed(output, result.name, result.text);
@@ -171,6 +202,7 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     }
     const DesignRow& row = sweep.rows[best->best];
     const DipoleBuild build = buildOf(row, inputs);
+    saveBuild(request.touchstone, row, build, inputs);
     const std::optional<DipoleBuild> closest =
         best->closest ? builds[*best->closest].build : std::nullopt;
     const double closestPosition =
@@ -228,6 +260,7 @@ int runBuild(const BuildRequest& request, const Output& output) {
     const DesignRow row = designRow(request.antenna, inputs.inputs, output.locale);
     requireWindable(inputs, row);
     const DipoleBuild build = buildOf(row, inputs);
+    saveBuild(request.touchstone, row, build, inputs);
     if (output.json) {
         writeJson(output.out, buildJson(row, build, inputs));
         return kSuccess;

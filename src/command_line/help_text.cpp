@@ -20,7 +20,7 @@ const char* const kUsageLines =
     "  or:  querlin-calc dipole --frequency MHZ --length L --element D --sweep --check [...]\n"
     "  or:  querlin-calc dipole ... --sweep [--check [...]] --plot FILE.png|FILE.svg "
     "[--position PCT]\n"
-    "  or:  querlin-calc check ... --touchstone FILE.s1p\n"
+    "  or:  querlin-calc check|build ... --touchstone FILE.s1p\n"
     "  or:  querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
     "  or:  querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
     "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
@@ -120,7 +120,9 @@ const char* const kDescription =
     "check --touchstone FILE.s1p also writes the model's feed point from 10 %\n"
     "below to 10 % above the design frequency, in 201 steps, as a Touchstone\n"
     "file (MHz, reflection coefficient, real and imaginary, on the feed line)\n"
-    "that an analyser's program loads as a reference trace.\n"
+    "that an analyser's program loads as a reference trace; build --touchstone\n"
+    "writes the build's, its loading coils as built (with their Q) and the\n"
+    "matching coil across the feed point.\n"
     "\n"
     "measured FILE reads an antenna analyser's sweep of the feed point: a\n"
     "Touchstone version 1 .s1p file (S, Y or Z; RI, MA or DB; any reference\n"
@@ -201,7 +203,8 @@ constexpr OptionForm kOptions[] = {
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"touchstone", "FILE",
      "check: also write the model's feed point over the design frequency and 10 % either way "
-     "to FILE, a Touchstone .s1p file referred to the feed line."},
+     "to FILE, a Touchstone .s1p file referred to the feed line. build: the build's, its "
+     "matching coil across the feed point."},
     {"load-inductance", "UH",
      "measured: the inductance of each coil as built, in microhenries, in place of the "
      "design's."},

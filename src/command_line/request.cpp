@@ -53,7 +53,8 @@ const CommandForm kCommands[] = {
     {"build",
      Name::Build,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "json", "locale", "feedline", "sweep"} + kModelOptions + kCoilOptions},
+     QStringList{"metric", "json", "locale", "feedline", "sweep", "touchstone"} + kModelOptions +
+         kCoilOptions},
     {"measured",
      Name::Measured,
      {},
@@ -233,8 +234,13 @@ Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
 // build at a position, at every one, or at the best, which needs the coils'
 // loss to tell the positions apart.
 BuildRequest buildRequest(const Words& words, const Antenna& antenna) {
-    BuildRequest request{antenna, checkWords(words), BuildRequest::Where::Given};
+    BuildRequest request{antenna, checkWords(words), BuildRequest::Where::Given,
+                         touchstoneFile(words)};
     if (words.isSet("sweep")) {
+        if (!request.touchstone.isEmpty()) {
+            misused(
+                QStringLiteral("--touchstone writes one build's feed point: leave out --sweep."));
+        }
         request.where = BuildRequest::Where::Sweep;
     } else if (words.value("position") == kBestPosition) {
         if (request.check.model.coilQ.isEmpty() && !request.check.loadingCoil) {

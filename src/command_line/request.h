@@ -61,6 +61,7 @@ struct BuildRequest {
     Antenna antenna;
     CheckWords check;
     Where where = Where::Given;
+    QString touchstone;  // the build's sweep as a Touchstone file; none when empty
 };
 
 // A measured sweep, with or without the design to compare it with.
