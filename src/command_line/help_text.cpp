@@ -25,6 +25,7 @@ const char* const kUsageLines =
     "  or:  querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
     "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
     "         [--wire copper] [--coil-q Q]\n"
+    "  or:  querlin-calc measured FILE ... --plot FILE.png|FILE.svg\n"
     "  or:  querlin-calc --batch < commands";
 
 namespace {
@@ -140,7 +141,10 @@ const char* const kDescription =
     "more and less inductance, and says so in words; and, as an estimate, coil_q\n"
     "(the coils' Q with which the model is as sharp as the measured resonance)\n"
     "and efficiency (per cent, the model's with those coils). --json gives them\n"
-    "as numbers, null for none. A file that cannot be read (not found, larger than\n"
+    "as numbers, null for none. --plot FILE draws the sweep's SWR on the feed\n"
+    "line, resistance and reactance against frequency, with the design the\n"
+    "model's beside them, as PNG or SVG by the name's ending. A file that cannot be read (not "
+    "found, larger than\n"
     "16 MB, a line that does not read, frequencies that do not rise, no\n"
     "resonance in the sweep) gives one line naming the file and the line at\n"
     "fault, and status 1.\n"
@@ -223,7 +227,9 @@ constexpr OptionForm kOptions[] = {
      "the options of check."},
     {"plot", "FILE",
      "dipole --sweep: draw the table in FILE instead of printing it, as a PNG or SVG picture "
-     "by the name's ending (.png or .svg); with --position, that position marked."},
+     "by the name's ending (.png or .svg); with --position, that position marked. measured: "
+     "also draw the SWR, resistance and reactance against frequency in FILE, and with the "
+     "design the model's beside them."},
     {"json", nullptr, "One compact JSON object per result, its texts as strings."},
     {"locale", nullptr,
      "Read and write numbers in the user's locale, as the windows do, instead of the C locale."},

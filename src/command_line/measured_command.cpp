@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <cmath>
@@ -38,8 +39,20 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     const measurement::MeasuredFigures measured =
         measurement::measuredIn(sweep, request.file, feedline, frequency);
     measurement::TuningAdvice advice = measurement::noAdvice();
+    measurement::OnePort modelled;
     if (design) {
         advice = measurement::tuningAdvice(*design, options, measured, antenna::NecEngine());
+        if (!request.plot.isEmpty()) {
+            modelled = measurement::modelledSweep(*design, options, measurement::sweepOver(sweep),
+                                                  antenna::NecEngine());
+        }
+    }
+    if (!request.plot.isEmpty()) {
+        const FrequencyPlot plot = measurement::comparisonPlot(
+            request.antenna ? plotTitle(*request.antenna) : QFileInfo(request.file).fileName(),
+            sweep, modelled, feedline, frequency, true);
+        const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
+        save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
     }
     const bool metric = request.antenna && request.antenna->metric;
     std::vector<measurement::MeasuredFigure> figures =

@@ -59,7 +59,7 @@ const CommandForm kCommands[] = {
      Name::Measured,
      {},
      QStringList{"frequency", "length", "element", "position", "metric", "feedline",
-                 "load-inductance", "json", "locale"} +
+                 "load-inductance", "json", "locale", "plot"} +
          kModelOptions},
 };
 
@@ -179,12 +179,9 @@ CheckWords checkWords(const Words& words) {
 }
 
 // The picture of a sweep: its file, PNG or SVG by the name's ending.
-QString plotFile(const Words& words, bool json) {
+QString plotFile(const Words& words) {
     if (!words.isSet("plot")) {
         return {};
-    }
-    if (json) {
-        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
     }
     const QString file = words.value("plot");
     const QString ending = QFileInfo(file).suffix().toLower();
@@ -221,7 +218,10 @@ Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
         }
         return DipoleRequest{antenna};
     }
-    SweepRequest request{antenna, {}, plotFile(words, json), {}};
+    if (json && words.isSet("plot")) {
+        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
+    }
+    SweepRequest request{antenna, {}, plotFile(words), {}};
     if (check) {
         request.check = checkWords(words);
     }
@@ -256,8 +256,13 @@ BuildRequest buildRequest(const Words& words, const Antenna& antenna) {
 // measured: the file, and the design to compare with given whole or not at
 // all; the model's options only with the design.
 MeasuredRequest measuredRequest(const Words& words, const QString& file) {
-    MeasuredRequest request{file, words.value("feedline"), {},
-                            {},   modelWords(words),       words.value("load-inductance")};
+    MeasuredRequest request{file,
+                            words.value("feedline"),
+                            {},
+                            {},
+                            modelWords(words),
+                            words.value("load-inductance"),
+                            plotFile(words)};
     if (request.feedline.isEmpty()) {
         request.feedline = antenna::kDefaultFeedline;
     }

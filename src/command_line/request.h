@@ -72,6 +72,7 @@ struct MeasuredRequest {
     std::optional<Antenna> antenna;    // the design
     ModelWords model;
     QString loadInductance;  // of each coil as built, µH; the design's when empty
+    QString plot;            // the picture's file, for the sweep drawn
 };
 
 using Request = std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest,

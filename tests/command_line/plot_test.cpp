@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
+#include <complex>
 #include <sstream>
 
 #include "command_line.h"
@@ -152,6 +153,79 @@ TEST(Plot, WritesAnSvgTitledWithTheDesign) {
     QFile text(file);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_TRUE(text.readAll().contains("Loaded dipole for 7.1 MHz, 40 m long, element 0.08 mm"));
+}
+
+// The README's sweep of the 40-foot example as built, read here from its
+// Touchstone file (Hz, S as real and imaginary on 50 ohms): the SWR on
+// 50 ohms, (1 + |S|) / (1 - |S|), and the impedance 50 (1 + S) / (1 - S).
+const QString kBuilt = QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-built.s1p");
+std::vector<FrequencyPoint> pointsOfFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<FrequencyPoint> points;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() != 3 || line.startsWith('!') || line.startsWith('#')) {
+            continue;
+        }
+        const std::complex<double> s(words[1].toDouble(), words[2].toDouble());
+        const std::complex<double> z = 50.0 * (1.0 + s) / (1.0 - s);
+        points.push_back(
+            {words[0].toDouble() / 1e6, (1 + std::abs(s)) / (1 - std::abs(s)), z.real(), z.imag()});
+    }
+    return points;
+}
+
+// measured --plot: the file's SWR, resistance and reactance where its own
+// numbers put them through the plot's axes; with the design, the model's SWR
+// passes through the SWR that check prints for the design frequency.
+TEST(Plot, DrawsAMeasuredSweepWhereItsNumbersPutIt) {
+    const QStringList design{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
+                             u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
+    const std::vector<FrequencyPoint> points = pointsOfFile(kBuilt);
+    ASSERT_EQ(points.size(), 101U);
+    // The measured SWR goes past the SWR axis's top, which the model's does
+    // not move; the frequency axis is the file's.
+    const FrequencyLayout layout =
+        frequencyLayout({{}, {}, {}, {{{}, kMeasuredColour, points}}, true});
+    for (const bool designed : {false, true}) {
+        SCOPED_TRACE(designed);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(u"measured.png"_qs);
+        const auto [status, printed] =
+            calc(QStringList{u"querlin-calc"_qs, u"measured"_qs, kBuilt, u"--plot"_qs, file} +
+                 (designed ? design : QStringList()));
+        ASSERT_EQ(status, kSuccess);
+        // The figures are printed as without the plot.
+        EXPECT_EQ(printed, calc(QStringList{u"querlin-calc"_qs, u"measured"_qs, kBuilt} +
+                                (designed ? design : QStringList()))
+                               .second);
+        const QImage image(file);
+        ASSERT_EQ(image.size(), kPlotSize);
+        for (const std::size_t i : {25U, 40U, 60U, 65U}) {
+            SCOPED_TRACE(i);
+            const FrequencyPoint& point = points[i];
+            EXPECT_TRUE(
+                drawnNear(image, layout.swr.at(point.frequency, point.swr), kMeasuredColour));
+            EXPECT_FALSE(
+                drawnNear(image, layout.swr.at(point.frequency, point.swr + 1), kMeasuredColour));
+            if (!designed) {
+                EXPECT_TRUE(drawnNear(image,
+                                      layout.impedance->at(point.frequency, point.resistance),
+                                      kMeasuredColour));
+                // The reactance is dashed: look along it.
+                EXPECT_TRUE(drawnNear(image, layout.impedance->at(point.frequency, point.reactance),
+                                      kMeasuredColour, 8));
+            }
+        }
+        if (designed) {
+            const auto [checked, figures] =
+                calc(QStringList{u"querlin-calc"_qs, u"check"_qs} + design);
+            ASSERT_EQ(checked, kSuccess);
+            const double swr = figures.section(u"\nswr "_qs, 1).section(u'\n', 0, 0).toDouble();
+            EXPECT_TRUE(drawnNear(image, layout.swr.at(7.1, swr), kModelledColour));
+        }
+    }
 }
 
 }  // namespace
