@@ -24,7 +24,7 @@ const char* const kUsageLines =
     "  or:  querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
     "  or:  querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
     "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
-    "         [--wire copper] [--coil-q Q]\n"
+    "         [--wire copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire W]\n"
     "  or:  querlin-calc measured FILE ... --plot FILE.png|FILE.svg\n"
     "  or:  querlin-calc --batch < commands";
 
@@ -138,7 +138,9 @@ const char* const kDescription =
     "tip_change (each tip, feet or metres with --metric, negative to fold back)\n"
     "and inductance_change (each coil, uH) that bring the resonance to the design\n"
     "frequency, from the model's own response to longer and shorter tips and to\n"
-    "more and less inductance, and says so in words; and, as an estimate, coil_q\n"
+    "more and less inductance, and says so in words; with the former the coils\n"
+    "are wound on (--coil-diameter, --coil-length, --coil-wire, as build takes\n"
+    "them), turns_change, the turns to wind on or unwind; and, as an estimate, coil_q\n"
     "(the coils' Q with which the model is as sharp as the measured resonance)\n"
     "and efficiency (per cent, the model's with those coils). --json gives them\n"
     "as numbers, null for none. --plot FILE draws the sweep's SWR on the feed\n"
@@ -199,11 +201,13 @@ constexpr OptionForm kOptions[] = {
      "wire centre to wire centre (a former's diameter plus one wire diameter), as the "
      "coil window designs it, and take its Q for the coils' loss; with --coil-length and "
      "--coil-wire, without --coil-q. build: wind the loading coils and the matching coil on it "
-     "by Nagaoka's coefficient, each with its own Q."},
+     "by Nagaoka's coefficient, each with its own Q. measured: the coils are wound on it, for "
+     "the turns of the advised change."},
     {"coil-length", "L",
-     "check, build, dipole --sweep --check: the length of that coil, in inches."},
+     "check, build, measured, dipole --sweep --check: the length of that coil, in inches."},
     {"coil-wire", "W",
-     "check, build, dipole --sweep --check: the wire diameter of that coil, in inches."},
+     "check, build, measured, dipole --sweep --check: the wire diameter of that coil, in "
+     "inches."},
     {"output", "FILE", "nec: write the deck to FILE instead of standard output."},
     {"touchstone", "FILE",
      "check: also write the model's feed point over the design frequency and 10 % either way "

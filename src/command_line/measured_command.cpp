@@ -3,6 +3,7 @@
 #include <QJsonValue>
 #include <cmath>
 
+#include "antenna/build_sweep.h"
 #include "antenna/nec_engine.h"
 #include "command_line.h"
 #include "commands.h"
@@ -29,11 +30,19 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     } else if (request.frequency) {
         frequency = positiveOption(u"frequency"_qs, *request.frequency, locale);
     }
+    std::optional<antenna::Former> former;
+    if (request.coil) {
+        former = formerOf(*request.coil, locale);
+    }
     std::optional<antenna::LoadedDipole> design;
     if (request.antenna) {
         design = designForModel(*request.antenna, {}, locale).dipole;
         design->inductance = built.value_or(design->inductance);
         frequency = design->frequency;
+        if (former) {
+            // A former on which no coil winds ends the command before the engine runs.
+            antenna::woundFor(*former, design->inductance, design->frequency);
+        }
     }
     const measurement::OnePort sweep = measurement::readMeasurementFile(request.file);
     const measurement::MeasuredFigures measured =
@@ -55,8 +64,12 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
         save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
     }
     const bool metric = request.antenna && request.antenna->metric;
+    std::optional<measurement::TurnsChange> turns;
+    if (former) {
+        turns = measurement::turnsChange(advice, *design, *former);
+    }
     std::vector<measurement::MeasuredFigure> figures =
-        measurement::figureList(measured, advice, metric);
+        measurement::figureList(measured, advice, metric, turns);
     if (output.json) {
         QJsonObject object;
         for (const measurement::MeasuredFigure& figure : figures) {
@@ -67,8 +80,12 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
         writeJson(output.out, object);
         return kSuccess;
     }
+    // The lines of the measurement alone without the design; the turns only
+    // with the former.
     if (!design) {
         figures.resize(5);
+    } else if (!former) {
+        figures.pop_back();
     }
     for (const measurement::MeasuredFigure& figure : figures) {
         writeLine(
@@ -76,7 +93,8 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
             (QLatin1String(figure.key) + u' ' + measurement::figureText(figure, locale)).toUtf8());
     }
     if (design) {
-        for (const QString& line : measurement::adviceLines(advice, *design, metric, locale)) {
+        for (const QString& line :
+             measurement::adviceLines(advice, *design, metric, locale, turns)) {
             writeLine(output.out, line.toUtf8());
         }
     }

@@ -60,7 +60,7 @@ const CommandForm kCommands[] = {
      {},
      QStringList{"frequency", "length", "element", "position", "metric", "feedline",
                  "load-inductance", "json", "locale", "plot"} +
-         kModelOptions},
+         kModelOptions + kCoilOptions},
 };
 
 // The position a build takes to mean the best one.
@@ -154,23 +154,28 @@ ModelWords modelWords(const Words& words) {
     return model;
 }
 
+// The former and wire of the loading coil, given all three or none.
+std::optional<LoadingCoil> loadingCoilOf(const Words& words) {
+    const auto coilSize = std::count_if(kCoilOptions.begin(), kCoilOptions.end(),
+                                        [&](const QString& name) { return words.isSet(name); });
+    if (coilSize == 0) {
+        return std::nullopt;
+    }
+    if (coilSize < kCoilOptions.size()) {
+        misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
+    }
+    return LoadingCoil{words.value("coil-diameter"), words.value("coil-length"),
+                       words.value("coil-wire")};
+}
+
 // The check's words: the model's, the feed line (50 ohms unless given) and
 // the loading coil to wind.
 CheckWords checkWords(const Words& words) {
-    CheckWords check{modelWords(words), words.value("feedline"), {}};
-    const auto coilSize = std::count_if(kCoilOptions.begin(), kCoilOptions.end(),
-                                        [&](const QString& name) { return words.isSet(name); });
-    if (coilSize > 0) {
-        if (coilSize < kCoilOptions.size()) {
-            misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
-        }
-        if (!check.model.coilQ.isEmpty()) {
-            misused(
-                QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
-                               "--coil-diameter, --coil-length and --coil-wire, not both."));
-        }
-        check.loadingCoil = LoadingCoil{words.value("coil-diameter"), words.value("coil-length"),
-                                        words.value("coil-wire")};
+    CheckWords check{modelWords(words), words.value("feedline"), loadingCoilOf(words)};
+    if (check.loadingCoil && !check.model.coilQ.isEmpty()) {
+        misused(
+            QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
+                           "--coil-diameter, --coil-length and --coil-wire, not both."));
     }
     if (check.feedline.isEmpty()) {
         check.feedline = antenna::kDefaultFeedline;
@@ -262,7 +267,8 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
                             {},
                             modelWords(words),
                             words.value("load-inductance"),
-                            plotFile(words)};
+                            plotFile(words),
+                            loadingCoilOf(words)};
     if (request.feedline.isEmpty()) {
         request.feedline = antenna::kDefaultFeedline;
     }
@@ -279,7 +285,7 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
     }
     if (given == 0) {
         for (const QString& name :
-             kModelOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
+             kModelOptions + kCoilOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
             if (words.isSet(name)) {
                 misused(QStringLiteral("measured takes --%1 only with the design: --frequency, "
                                        "--length, --element and --position.")

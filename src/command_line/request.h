@@ -71,8 +71,9 @@ struct MeasuredRequest {
     std::optional<QString> frequency;  // without the design: the resonance is the nearest
     std::optional<Antenna> antenna;    // the design
     ModelWords model;
-    QString loadInductance;  // of each coil as built, µH; the design's when empty
-    QString plot;            // the picture's file, for the sweep drawn
+    QString loadInductance;           // of each coil as built, µH; the design's when empty
+    QString plot;                     // the picture's file, for the sweep drawn
+    std::optional<LoadingCoil> coil;  // the former the coils are wound on, for their turns
 };
 
 using Request = std::variant<DipoleRequest, MatchRequest, CoilRequest, NecRequest, CheckRequest,

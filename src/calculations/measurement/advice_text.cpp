@@ -9,6 +9,8 @@ namespace querlin::measurement {
 
 namespace {
 
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
 QString numberText(double value, int decimals, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -28,8 +30,21 @@ QString tipText(double metres, bool metric, const QLocale& locale) {
 
 }  // namespace
 
+std::optional<TurnsChange> turnsChange(const TuningAdvice& advice,
+                                       const antenna::LoadedDipole& design,
+                                       const antenna::Former& former) {
+    const antenna::CoilWound before =
+        antenna::woundFor(former, design.inductance, design.frequency);
+    if (!std::isfinite(advice.inductanceChange)) {
+        return std::nullopt;
+    }
+    const antenna::CoilWound after =
+        antenna::woundFor(former, design.inductance + advice.inductanceChange, design.frequency);
+    return TurnsChange{before.turns, after.turns, after.fits};
+}
+
 std::vector<MeasuredFigure> figureList(const MeasuredFigures& measured, const TuningAdvice& advice,
-                                       bool metric) {
+                                       bool metric, const std::optional<TurnsChange>& turns) {
     return {
         {"resonance", "Measured resonance", measured.resonance, 4, "MHz"},
         {"resistance", "Resistance there", measured.resistance, 2, "ohms"},
@@ -42,6 +57,8 @@ std::vector<MeasuredFigure> figureList(const MeasuredFigures& measured, const Tu
         {"inductance_change", "Or to each coil", advice.inductanceChange, 3, "uH"},
         {"coil_q", "Coils' Q, an estimate", advice.coilQ, 0, ""},
         {"efficiency", "Efficiency, an estimate", advice.efficiency, 1, "%"},
+        {"turns_change", "Or to each coil's turns", turns ? turns->after - turns->before : kNone, 2,
+         "turns"},
     };
 }
 
@@ -57,12 +74,12 @@ QString figureText(const MeasuredFigure& figure, const QLocale& locale) {
 }
 
 TuningAdvice noAdvice() {
-    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     return {kNone, kNone, kNone, kNone, kNone, kNone};
 }
 
 QStringList adviceLines(const TuningAdvice& advice, const antenna::LoadedDipole& design,
-                        bool metric, const QLocale& locale) {
+                        bool metric, const QLocale& locale,
+                        const std::optional<TurnsChange>& turns) {
     const QString mhz = locale.toString(design.frequency);
     if (!std::isfinite(advice.modelResonance)) {
         return {QStringLiteral("The model of the design resonates nowhere near %1 MHz: nothing "
@@ -86,6 +103,15 @@ QStringList adviceLines(const TuningAdvice& advice, const antenna::LoadedDipole&
                           numberText(std::abs(advice.inductanceChange), 2, locale),
                           numberText(design.inductance, 2, locale),
                           numberText(design.inductance + advice.inductanceChange, 2, locale));
+        if (turns) {
+            const double change = turns->after - turns->before;
+            lines << QStringLiteral("On that former: %1 %2 turns (%3 to %4 turns)%5.")
+                         .arg(change < 0 ? u"unwind"_qs : u"wind on"_qs,
+                              numberText(std::abs(change), 2, locale),
+                              numberText(turns->before, 2, locale),
+                              numberText(turns->after, 2, locale),
+                              turns->fits ? QString() : u", which do not fit its length"_qs);
+        }
     } else {
         lines << QStringLiteral("Or each coil: the model finds no inductance that does.");
     }

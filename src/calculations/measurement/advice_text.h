@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
+#include "antenna/build.h"
 #include "antenna/nec_model.h"
 #include "measurement/measured.h"
 
@@ -21,10 +23,27 @@ struct MeasuredFigure {
     const char* unit;
 };
 
+// Each coil wound on its former before and after the advised change of
+// inductance: its turns, and whether they fit the former's length after.
+struct TurnsChange {
+    double before = 0;
+    double after = 0;
+    bool fits = false;
+};
+
+// The same for the design's coils and that former, none where the advice
+// has no change of inductance. Throws the calculation's Fault of a former on
+// which no coil winds.
+std::optional<TurnsChange> turnsChange(const TuningAdvice& advice,
+                                       const antenna::LoadedDipole& design,
+                                       const antenna::Former& former);
+
 // The measurement's figures, then the comparison's, in the order measured
-// prints them: the tip change in feet, or in metres when metric.
+// prints them: the tip change in feet, or in metres when metric; last the
+// change of turns on the former, none without.
 std::vector<MeasuredFigure> figureList(const MeasuredFigures& measured, const TuningAdvice& advice,
-                                       bool metric);
+                                       bool metric,
+                                       const std::optional<TurnsChange>& turns = std::nullopt);
 
 // Its number and unit, "none" where there is none.
 QString figureText(const MeasuredFigure& figure, const QLocale& locale);
@@ -33,10 +52,11 @@ QString figureText(const MeasuredFigure& figure, const QLocale& locale);
 TuningAdvice noAdvice();
 
 // What to change, in words, one sentence a line: the tips ("fold back" to
-// shorten), or instead the coils, the estimate of the coils' loss, and how
-// the model's resonance follows the tips against the rule for full-size
-// dipoles.
+// shorten), or instead the coils and, with their former, their turns, the
+// estimate of the coils' loss, and how the model's resonance follows the
+// tips against the rule for full-size dipoles.
 QStringList adviceLines(const TuningAdvice& advice, const antenna::LoadedDipole& design,
-                        bool metric, const QLocale& locale);
+                        bool metric, const QLocale& locale,
+                        const std::optional<TurnsChange>& turns = std::nullopt);
 
 }  // namespace querlin::measurement
