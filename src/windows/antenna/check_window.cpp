@@ -34,10 +34,6 @@ constexpr double kComparePlotScale = 0.5;
 // model's resonance; what to change is said in words under them.
 constexpr std::size_t kComparedFigures = 6;
 
-const QString kCompareHint = QStringLiteral(
-    "Sweep the antenna as built with an analyser and save the sweep as a Touchstone .s1p file "
-    "or as CSV: compared with the design, it says what to change.");
-
 QLabel* wrappedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -135,28 +131,28 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
                        "frequency at which each design as built resonates and, with the "
                        "coils' Q, the efficiency of each position's build, the best ringed."));
 
-    auto* compareBox = new QGroupBox(QStringLiteral("Compared with a measurement"), this);
-    compareBox->setObjectName(QStringLiteral("CompareBox"));
-    compareButton_ = new QPushButton(QStringLiteral("Compare with a measurement…"), compareBox);
+    compareButton_ = new QPushButton(QStringLiteral("Compare with a measurement…"), this);
     compareButton_->setObjectName(QStringLiteral("CheckCompare"));
     compareButton_->setAccessibleDescription(
         QStringLiteral("Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
                        "CSV file, and says what to change"));
     compareButton_->setEnabled(false);
     connect(compareButton_, &QPushButton::clicked, this, &CheckWindow::chooseMeasurement);
-    compareNote_ = wrappedLabel("CompareNote", compareBox);
-    auto* compareFigures = new QWidget(compareBox);
+    // The comparison's own column, beside the rest once there is one.
+    compareBox_ = new QGroupBox(QStringLiteral("Compared with a measurement"), this);
+    compareBox_->setObjectName(QStringLiteral("CompareBox"));
+    compareNote_ = wrappedLabel("CompareNote", compareBox_);
+    auto* compareFigures = new QWidget(compareBox_);
     compareRows_ = new QFormLayout(compareFigures);
     compareRows_->setContentsMargins(0, 0, 0, 0);
     compareAdvice_ = new QVBoxLayout;
-    comparePlot_ = new QLabel(compareBox);
+    comparePlot_ = new QLabel(compareBox_);
     comparePlot_->setObjectName(QStringLiteral("ComparePlot"));
     comparePlot_->setFixedSize(kPlotSize * kComparePlotScale);
     comparePlot_->setAccessibleName(QStringLiteral("Plot of the measured and modelled SWR"));
     comparePlot_->hide();
-    compareBox->setMinimumWidth(comparePlot_->width() + 2 * compareBox->contentsMargins().left());
-    auto* compareLayout = new QVBoxLayout(compareBox);
-    compareLayout->addWidget(compareButton_, 0, Qt::AlignLeft);
+    compareBox_->setMinimumWidth(comparePlot_->width() + 2 * compareBox_->contentsMargins().left());
+    auto* compareLayout = new QVBoxLayout(compareBox_);
     compareLayout->addWidget(compareNote_);
     compareLayout->addWidget(compareFigures);
     compareLayout->addLayout(compareAdvice_);
@@ -169,12 +165,17 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     auto* sides = new QHBoxLayout(this);
     auto* layout = new QVBoxLayout;
     sides->addLayout(layout);
-    sides->addWidget(compareBox);
+    sides->addWidget(compareBox_);
+    compareBox_->hide();
     layout->addWidget(design_);
     layout->addWidget(status_);
     layout->addLayout(running);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(figures, 1);
+    auto* figureColumn = new QVBoxLayout;
+    figureColumn->addWidget(figures);
+    figureColumn->addWidget(compareButton_, 0, Qt::AlignLeft);
+    figureColumn->addStretch(1);
+    columns->addLayout(figureColumn, 1);
     columns->addWidget(buildBox, 1);
     layout->addLayout(columns);
     layout->addWidget(plot_);
@@ -266,7 +267,6 @@ void CheckWindow::start() {
                      : QStringLiteral("a %1-ohm line").arg(feedline)));
     showPlot();
     compareButton_->setEnabled(true);
-    clearComparison(kCompareHint);
 
     progress_->setRange(0, static_cast<int>(rows_.size()));
     progress_->setValue(0);
@@ -600,6 +600,7 @@ void CheckWindow::stopComparing() {
 }
 
 void CheckWindow::clearComparison(const QString& note) {
+    compareBox_->setVisible(!note.isEmpty());
     clearRows(compareRows_);
     while (QLayoutItem* line = compareAdvice_->takeAt(0)) {
         delete line->widget();

@@ -13,6 +13,7 @@
 #include "measurement/comparison.h"
 
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -66,6 +67,7 @@ class CheckWindow : public QWidget {
     void compared();
     void showComparison(const measurement::Comparison& comparison);
     void stopComparing();
+    // Empties the comparison, and shows the note in its column; none hides it.
     void clearComparison(const QString& note);
 
     LastCalculation shown_;
@@ -101,6 +103,7 @@ class CheckWindow : public QWidget {
     QString measurementFolder_;  // where the file dialog opens
     QString measurementName_;    // the file compared
     QPushButton* compareButton_;
+    QGroupBox* compareBox_;
     QLabel* compareNote_;
     QFormLayout* compareRows_;
     QVBoxLayout* compareAdvice_;
