@@ -26,6 +26,17 @@ std::optional<Bilinear> bilinearThrough(const LoadAndFeed& p, const LoadAndFeed&
                     det(p.load, one, p.feed, q.load, one, q.feed, r.load, one, r.feed) / d};
 }
 
+std::vector<double> realRoots(double qa, double qb, double qc) {
+    if (qa == 0) {
+        return {-qc / qb};
+    }
+    const double disc = qb * qb - 4 * qa * qc;
+    if (disc < 0) {
+        return {};
+    }
+    return {(-qb + std::sqrt(disc)) / (2 * qa), (-qb - std::sqrt(disc)) / (2 * qa)};
+}
+
 double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOptions& options) {
     double best = std::numeric_limits<double>::quiet_NaN();
     double bestResistance = std::numeric_limits<double>::infinity();
@@ -37,13 +48,7 @@ double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOp
         const double qa = (ak * ck).imag();
         const double qb = (ak + f.b * ck).imag();
         const double qc = f.b.imag();
-        std::vector<double> roots;
-        if (qa == 0) {
-            roots.push_back(-qc / qb);
-        } else if (const double disc = qb * qb - 4 * qa * qc; disc >= 0) {
-            roots.push_back((-qb + std::sqrt(disc)) / (2 * qa));
-            roots.push_back((-qb - std::sqrt(disc)) / (2 * qa));
-        }
+        const std::vector<double> roots = realRoots(qa, qb, qc);
         for (const double root : roots) {
             if (!std::isfinite(root) || root * sign < 0) {
                 continue;

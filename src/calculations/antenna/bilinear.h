@@ -2,6 +2,7 @@
 
 #include <complex>
 #include <optional>
+#include <vector>
 
 #include "antenna/nec_model.h"
 
@@ -35,6 +36,10 @@ std::optional<Bilinear> bilinearThrough(const LoadAndFeed& p, const LoadAndFeed&
 // The inductance at which the function's feed reactance vanishes with the
 // lowest feed resistance (the series resonance, not the parallel one), NaN
 // when none does. A coil's load is L times k, k depending on the sign of L.
+// The real roots of qa x^2 + qb x + qc, or of the linear equation where qa
+// is zero.
+std::vector<double> realRoots(double qa, double qb, double qc);
+
 double resonantRoot(const Bilinear& f, const LoadedDipole& dipole, const ModelOptions& options);
 
 }  // namespace querlin::antenna

@@ -168,13 +168,7 @@ class Solver {
         const double qb =
             (p * std::conj(s) + std::conj(r)).real() - 2 * g * (r * std::conj(s)).real();
         const double qc = s.real() - g * std::norm(s);
-        std::vector<double> roots;
-        if (qa == 0) {
-            roots.push_back(-qc / qb);
-        } else if (const double disc = qb * qb - 4 * qa * qc; disc >= 0) {
-            roots.push_back((-qb + std::sqrt(disc)) / (2 * qa));
-            roots.push_back((-qb - std::sqrt(disc)) / (2 * qa));
-        }
+        const std::vector<double> roots = realRoots(qa, qb, qc);
         double best = kNone;
         for (const double root : roots) {
             if (root > 0 && std::isfinite(root) && (1.0 / f(k * root)).imag() > 0 &&
