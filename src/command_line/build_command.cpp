@@ -62,10 +62,11 @@ QString number(double value, int decimals, const char* unit, const QLocale& loca
     return antenna::figureText(value, decimals, unit, locale, antenna::UnitShown::With);
 }
 
-// The build's figures, its coils as wound and, where no shunt coil matches,
-// why, each after its key.
+// The build's figures, its coils as wound, where no shunt coil matches why,
+// and where the model is rough why, each after its key.
 void printBuild(const Output& output, const DipoleBuild& build, const BuildInputs& inputs,
-                double frequency) {
+                const DesignRow& row) {
+    const double frequency = row.design.dipole.frequency;
     for (const antenna::BuildFigureForm& form : antenna::buildFigureForms(inputs.kind)) {
         keyed(output, form.key,
               antenna::figureText(form, build, output.locale, antenna::UnitShown::With));
@@ -83,6 +84,7 @@ void printBuild(const Output& output, const DipoleBuild& build, const BuildInput
     if (!why.isEmpty()) {
         keyed(output, antenna::kNoMatch, why);
     }
+    printNote(output.out, row);
 }
 
 QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
@@ -93,6 +95,7 @@ QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const Buil
     if (!why.isEmpty()) {
         object.insert(QLatin1String(antenna::kNoMatch), why);
     }
+    insertNote(object, row);
     return object;
 }
 
@@ -236,7 +239,7 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     }
     keyed(output, "position", QString::number(row.position));
     printDesign(output, row);
-    printBuild(output, build, inputs, row.design.dipole.frequency);
+    printBuild(output, build, inputs, row);
     for (const Extra& extra : extras) {
         keyed(output, extra.key, number(extra.value, extra.decimals, extra.unit, output.locale));
     }
@@ -266,7 +269,7 @@ int runBuild(const BuildRequest& request, const Output& output) {
         return kSuccess;
     }
     printDesign(output, row);
-    printBuild(output, build, inputs, row.design.dipole.frequency);
+    printBuild(output, build, inputs, row);
     return kSuccess;
 }
 

@@ -97,8 +97,23 @@ QJsonObject modelJson(const DesignRow& row, const Results& texts) {
     }
     if (row.check) {
         antenna::insertFigures(object, *row.check, antenna::lossOf(row.options));
+        insertNote(object, row);
     }
     return object;
+}
+
+void printNote(std::ostream& out, const DesignRow& row) {
+    if (const QString note = antenna::accuracyNote(row.design.dipole, row.options);
+        !note.isEmpty()) {
+        writeLine(out, (QLatin1String(kNote) + u' ' + note).toUtf8());
+    }
+}
+
+void insertNote(QJsonObject& object, const DesignRow& row) {
+    if (const QString note = antenna::accuracyNote(row.design.dipole, row.options);
+        !note.isEmpty()) {
+        object.insert(QLatin1String(kNote), note);
+    }
 }
 
 int runNec(const NecRequest& request, const Output& output) {
@@ -142,6 +157,7 @@ int runCheck(const CheckRequest& request, const Output& output) {
             antenna::figureText(form, *row.check, output.locale, antenna::UnitShown::With);
         writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
     }
+    printNote(output.out, row);
     return kSuccess;
 }
 

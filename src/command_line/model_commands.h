@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <QJsonObject>
+#include <ostream>
 
 #include "antenna/designs.h"
 #include "antenna/nec_model.h"
@@ -47,5 +48,12 @@ Results modelTexts(const DesignRow& row, const Results& texts);
 
 // The same as JSON, the coil's Q and the check's figures as numbers.
 QJsonObject modelJson(const DesignRow& row, const Results& texts);
+
+// Why the engine's figures for the row are rougher than the model's usual,
+// under the key "note": a line of text, or a JSON member. Nothing when they
+// are not.
+inline constexpr const char* kNote = "note";
+void printNote(std::ostream& out, const DesignRow& row);
+void insertNote(QJsonObject& object, const DesignRow& row);
 
 }  // namespace querlin::cli

@@ -28,18 +28,22 @@ LoadedDipole designed(double mhz, double shareOfHalfWave, double element, int po
 // The feed impedance at the design frequency with each coil a series
 // resistance and inductance, from a deck written here card by card (the
 // NEC-2 user's guide: GW wire, GE, EX 0 voltage source, LD 0 series R L
-// on a segment, FR, XQ) and the real nec2c.
+// spread over the coil's segments, FR, XQ) and the real nec2c.
 Complex feedWith(const LoadedDipole& d, double microhenries, double ohms) {
     const auto n = [](double value) { return QString::number(value, 'g', 12); };
     QString deck = u"CE\n"_qs;
-    for (const Wire& w : wiresOf(d, kDefaultSegments)) {
+    int coilSegments = 0;
+    for (const Wire& w : wiresOf(d, {})) {
+        coilSegments = w.tag == kLeftCoilTag ? w.segments : coilSegments;
         deck += u"GW %1 %2 0 %3 0 0 %4 0 %5\n"_qs.arg(w.tag)
                     .arg(w.segments)
                     .arg(n(w.from), n(w.to), n(d.diameter / 2));
     }
     deck += u"GE 0\nEX 0 1 1 0 1 0\n"_qs;
     for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
-        deck += u"LD 0 %1 1 1 %2 %3 0\n"_qs.arg(tag).arg(n(ohms), n(microhenries * 1e-6));
+        deck += u"LD 0 %1 1 %2 %3 %4 0\n"_qs.arg(tag)
+                    .arg(coilSegments)
+                    .arg(n(ohms / coilSegments), n(microhenries * 1e-6 / coilSegments));
     }
     deck += u"FR 0 1 0 0 %1 0\nXQ\nEN\n"_qs.arg(n(d.frequency));
     return NecEngine().run(deck, 1).front().impedance;

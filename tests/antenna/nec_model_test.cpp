@@ -31,7 +31,7 @@ std::vector<Card> cardsOf(const QString& deck) {
 }
 
 struct DeckCase {
-    double coilShare;  // the coil distance over half the length
+    int position;  // the coil distance, per cent of half the length
     int segments;
 };
 
@@ -39,17 +39,20 @@ struct DeckCase {
 // at: its bytes would include the padding, which differs from run to run, so
 // that the test found by its name in one run would be missing in the next.
 void PrintTo(const DeckCase& c, std::ostream* out) {
-    *out << c.coilShare << "-of-the-half-" << c.segments << "-segments";
+    *out << c.position << "-percent-" << c.segments << "-segments";
 }
 
 class Deck : public ::testing::TestWithParam<DeckCase> {};
 
 // The deck as the engine reads it: wires from tip to tip without a gap,
 // mirrored about the feed point, the source alone on a segment centred there,
-// each coil alone on a segment centred at the coil distance, both loaded alike.
-TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnSegments) {
+// each coil a wire of its own centred at the coil distance with wire on both
+// sides, its load spread evenly over its segments, both loaded alike. No
+// segment is longer than the length over the segments asked for, nor more than
+// twice as long as its neighbour, the most NEC-2's modelling guidelines allow.
+TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnWiresOfTheirOwn) {
     const double length = 12.192;
-    const LoadedDipole dipole{7.1, length, 0.002, GetParam().coilShare * length / 2, 14.5};
+    const LoadedDipole dipole{7.1, length, 0.002, GetParam().position * length / 200, 14.5};
     ModelOptions options;
     options.segments = GetParam().segments;
     options.coilQ = 200;
@@ -60,11 +63,9 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnSegments) {
     std::vector<Card> wires;
     std::vector<Card> coils;
     double source = 0;
-    int segments = 0;
     for (const Card& card : cards) {
         if (card.name == u"GW") {
             wires.push_back(card);
-            segments += static_cast<int>(card.fields[1]);
         } else if (card.name == u"LD" && card.fields[0] == 0) {
             coils.push_back(card);
         } else if (card.name == u"EX") {
@@ -74,62 +75,77 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnSegments) {
     ASSERT_GE(wires.size(), 5U);
     EXPECT_NEAR(wires.front().fields[3], -length / 2, tolerance);
     EXPECT_NEAR(wires.back().fields[6], length / 2, tolerance);
+    const auto segmentLength = [](const Card& wire) {
+        return (wire.fields[6] - wire.fields[3]) / wire.fields[1];
+    };
     for (std::size_t i = 0; i < wires.size(); ++i) {
         const Card& wire = wires[i];
         const Card& mirror = wires[wires.size() - 1 - i];
         EXPECT_NEAR(wire.fields[3], -mirror.fields[6], tolerance) << i;
         EXPECT_EQ(wire.fields[1], mirror.fields[1]) << i;
+        EXPECT_LE(segmentLength(wire), length / GetParam().segments * (1 + 1e-9)) << i;
         if (i > 0) {
             EXPECT_NEAR(wire.fields[3], wires[i - 1].fields[6], tolerance) << i;
+            const double ratio = segmentLength(wire) / segmentLength(wires[i - 1]);
+            EXPECT_LE(std::max(ratio, 1 / ratio), 2) << i;
         }
     }
-    // "About" the segments asked for: each wire rounds its own share.
-    EXPECT_NEAR(segments, GetParam().segments, 4);
 
     const auto wireTagged = [&](double tag) {
-        const auto it = std::find_if(wires.begin(), wires.end(),
-                                     [&](const Card& wire) { return wire.fields[0] == tag; });
-        return it == wires.end() ? Card{} : *it;
+        return std::find_if(wires.begin(), wires.end(),
+                            [&](const Card& wire) { return wire.fields[0] == tag; });
     };
-    const Card feed = wireTagged(source);
-    ASSERT_EQ(feed.fields.size(), 9U);
-    EXPECT_EQ(feed.fields[1], 1);
-    EXPECT_NEAR(feed.fields[3] + feed.fields[6], 0, tolerance);
+    const auto feed = wireTagged(source);
+    ASSERT_NE(feed, wires.end());
+    EXPECT_EQ(feed->fields[1], 1);
+    EXPECT_NEAR(feed->fields[3] + feed->fields[6], 0, tolerance);
 
     ASSERT_EQ(coils.size(), 2U);
     std::vector<double> centres;
     for (const Card& coil : coils) {
-        const Card wire = wireTagged(coil.fields[1]);
-        ASSERT_EQ(wire.fields.size(), 9U);
-        EXPECT_EQ(wire.fields[1], 1);
-        centres.push_back((wire.fields[3] + wire.fields[6]) / 2);
-        EXPECT_EQ(coil.fields[4], coils.front().fields[4]);  // resistance
-        EXPECT_EQ(coil.fields[5], 14.5e-6);                  // henries
+        const auto wire = wireTagged(coil.fields[1]);
+        ASSERT_NE(wire, wires.end());
+        // Plain wire on both sides: neither a tip nor the source next to it.
+        EXPECT_TRUE(wire != wires.begin() && wire + 1 != wires.end() && wire - 1 != feed &&
+                    wire + 1 != feed);
+        EXPECT_EQ(coil.fields[2], 1);
+        EXPECT_EQ(coil.fields[3], wire->fields[1]);  // every segment of the wire
+        centres.push_back((wire->fields[3] + wire->fields[6]) / 2);
+        EXPECT_EQ(coil.fields[4], coils.front().fields[4]);             // resistance
+        EXPECT_NEAR(coil.fields[5] * wire->fields[1], 14.5e-6, 1e-13);  // henries
+        // X / Q of 14.5 uH at 7.1 MHz with a Q of 200, over the wire's segments.
+        EXPECT_NEAR(coil.fields[4] * wire->fields[1], 2 * std::numbers::pi * 7.1e6 * 14.5e-6 / 200,
+                    1e-6);
     }
     std::sort(centres.begin(), centres.end());
     EXPECT_NEAR(centres[0], -dipole.coilDistance, tolerance);
     EXPECT_NEAR(centres[1], dipole.coilDistance, tolerance);
-    // X / Q of 14.5 uH at 7.1 MHz with a Q of 200.
-    EXPECT_NEAR(coils.front().fields[4], 2 * std::numbers::pi * 7.1e6 * 14.5e-6 / 200, 1e-6);
 }
 
-// Coils next to the feed point, half-way out and next to the tips, with the
-// fewest segments, the default and many.
-INSTANTIATE_TEST_SUITE_P(CoilPositions, Deck,
-                         ::testing::Values(DeckCase{0.01, kDefaultSegments},
-                                           DeckCase{0.5, kDefaultSegments},
-                                           DeckCase{0.99, kDefaultSegments},
-                                           DeckCase{0.01, kFewestSegments},
-                                           DeckCase{0.37, kFewestSegments}, DeckCase{0.99, 400}));
+// Every coil position with the fewest segments, the default and eight times as
+// many.
+std::vector<DeckCase> everyPosition() {
+    std::vector<DeckCase> cases;
+    for (const int segments : {kFewestSegments, kDefaultSegments, 8 * kDefaultSegments}) {
+        for (int position = 1; position <= 99; ++position) {
+            cases.push_back({position, segments});
+        }
+    }
+    return cases;
+}
+INSTANTIATE_TEST_SUITE_P(CoilPositions, Deck, ::testing::ValuesIn(everyPosition()));
 
 TEST(Deck, RefusesWhatCannotBeModelled) {
     const LoadedDipole good{7.1, 12.192, 0.002, 3.048, 14.5};
     const std::vector<std::pair<LoadedDipole, ModelOptions>> cases{
         {{7.1, 12.192, 0.002, 6.096, 14.5}, {}},  // a coil at the tip
-        {{7.1, -12.192, 0.002, 3.048, 14.5}, {}},    {{7.1, 12.192, 0, 3.048, 14.5}, {}},
-        {{NAN, 12.192, 0.002, 3.048, 14.5}, {}},     {good, {kFewestSegments - 1, {}, false, {}}},
-        {good, {kDefaultSegments, 0.0, false, {}}},  // in the ground
-        {good, {kDefaultSegments, {}, false, -5.0}},
+        {{7.1, -12.192, 0.002, 3.048, 14.5}, {}},
+        {{7.1, 12.192, 0, 3.048, 14.5}, {}},
+        {{NAN, 12.192, 0.002, 3.048, 14.5}, {}},
+        {good, {kFewestSegments - 1, {}, false, {}, {}}},
+        {good, {kDefaultSegments, 0.0, false, {}, {}}},  // in the ground
+        {good, {kDefaultSegments, {}, false, -5.0, {}}},
+        {good, {kDefaultSegments, {}, false, {}, 0.0}},  // a coil without length
     };
     for (const auto& [dipole, options] : cases) {
         EXPECT_THROW(necDeck(dipole, options, {{14.5, {7.1, 0, 1}}}, {}, Currents::LeftOut),

@@ -350,7 +350,10 @@ DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, d
             return build;
         }
         const Coils resonant = coils.matched ? solver.resonance(*f) : coils;
-        std::vector<Run> checks{{coils.load, design, qOption(coils.loadQ)}};
+        // Over ground the efficiency counts the ground's loss: the far field's
+        // share radiated into the upper half of space.
+        std::vector<Run> checks{{coils.load, design, qOption(coils.loadQ),
+                                 options.height ? Radiation::UpperHalf : Radiation::Budget}};
         if (coils.matched && std::isfinite(resonant.load)) {
             checks.push_back({resonant.load, design, qOption(resonant.loadQ)});
         }
@@ -372,7 +375,7 @@ DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, d
         // conductance would otherwise have.
         const double antenna = (1.0 / built.impedance).real();
         const double total = (1.0 / seen(built.impedance, coils, frequency)).real();
-        build.efficiency = built.efficiency * antenna / total * 100;
+        build.efficiency = built.radiated() * antenna / total * 100;
         if (std::isfinite(resonant.load)) {
             build.resonantInductance = resonant.load;
             build.resonantResistance = atResonance.impedance.real();

@@ -25,7 +25,7 @@ constexpr FigureForm kFigureForms[] = {
     {FigureId::Bandwidth, "bandwidth", [](const DipoleCheck& c) { return c.bandwidth; }, 1, "kHz",
      "2:1 SWR bandwidth"},
     {FigureId::Efficiency, "efficiency", [](const DipoleCheck& c) { return c.efficiency; }, 1, "%",
-     "Efficiency"},
+     "Efficiency, made resonant"},
 };
 
 // Each form sits at its id's place, so that formOf needs no search.
@@ -47,7 +47,18 @@ const FigureForm& formOf(FigureId id) {
 }
 
 Loss lossOf(const ModelOptions& options) {
-    return options.copper || options.coilQ.has_value() ? Loss::Lossy : Loss::Lossless;
+    return losesPower(options) ? Loss::Lossy : Loss::Lossless;
+}
+
+QString accuracyNote(const LoadedDipole& dipole, const ModelOptions& options) {
+    if (shortestSegment(dipole, options) >= kThinWireRadii * dipole.diameter / 2) {
+        return {};
+    }
+    return QStringLiteral(
+               "Segments near the coils or the source are shorter than %1 wire radii, "
+               "where NEC-2's thin-wire kernel errs by more than 1 %: take the figures "
+               "as rough.")
+        .arg(kThinWireRadii);
 }
 
 std::span<const FigureForm> figureForms(Loss loss) {

@@ -42,6 +42,10 @@ const FigureForm& formOf(FigureId id);
 enum class Loss { Lossless, Lossy };
 Loss lossOf(const ModelOptions& options);
 
+// Why the figures of that design may be less accurate than the model's
+// otherwise are; empty when they are not.
+QString accuracyNote(const LoadedDipole& dipole, const ModelOptions& options);
+
 // The forms of the figures a check with or without loss gives, in order.
 std::span<const FigureForm> figureForms(Loss loss);
 QStringList figureKeys(Loss loss);

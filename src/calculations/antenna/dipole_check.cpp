@@ -172,49 +172,67 @@ void closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
     }
 }
 
+// The coils that make the antenna resonate at the design frequency, and the
+// share of the input power it then radiates (over ground into the upper half
+// of space, so that the ground's loss counts). NaN for either not found.
+struct MadeResonant {
+    double inductance = kNotFound;
+    double radiated = kNotFound;
+};
+
 // The inductance of each coil that makes the reactance at the design frequency
 // vanish: the bilinear function through the last three inductances tried
 // gives the next, until the engine's reactance there is within the tolerance.
-double resonantInductance(const LoadedDipole& dipole, const ModelOptions& options,
-                          const NecEngine& engine, std::complex<double> designFeed) {
+MadeResonant madeResonant(const LoadedDipole& dipole, const ModelOptions& options,
+                          const NecEngine& engine, const FeedPoint& atDesign) {
     const Sweep design{dipole.frequency, 0, 1};
-    std::vector<LoadAndFeed> tried{
-        {dipole.inductance, coilLoad(dipole, options, dipole.inductance), designFeed}};
-    if (std::abs(designFeed.imag()) < kReactanceTolerance) {
-        return dipole.inductance;
-    }
-    const auto tryInductances = [&](const std::vector<double>& inductances) {
+    // Over ground the far field is needed for the efficiency; it is asked for
+    // only where the search may end, since it costs the engine time.
+    const Radiation lastRadiation = options.height ? Radiation::UpperHalf : Radiation::Budget;
+    const auto run = [&](const std::vector<double>& inductances, Radiation radiation) {
         std::vector<Run> runs;
         for (const double inductance : inductances) {
-            runs.push_back({inductance, design});
+            runs.push_back({inductance, design, std::nullopt, radiation});
         }
-        const std::vector<FeedPoint> feeds = engine.run(
-            necDeck(dipole, options, runs, {}, Currents::LeftOut), static_cast<int>(runs.size()));
-        for (std::size_t i = 0; i < runs.size(); ++i) {
+        return engine.run(necDeck(dipole, options, runs, {}, Currents::LeftOut),
+                          static_cast<int>(runs.size()));
+    };
+    if (std::abs(atDesign.impedance.imag()) < kReactanceTolerance) {
+        return {dipole.inductance,
+                lastRadiation == Radiation::Budget
+                    ? atDesign.efficiency
+                    : run({dipole.inductance}, lastRadiation).front().radiated()};
+    }
+    std::vector<LoadAndFeed> tried{
+        {dipole.inductance, coilLoad(dipole, options, dipole.inductance), atDesign.impedance}};
+    const auto tryInductances = [&](const std::vector<double>& inductances, Radiation radiation) {
+        const std::vector<FeedPoint> feeds = run(inductances, radiation);
+        for (std::size_t i = 0; i < inductances.size(); ++i) {
             tried.push_back(
                 {inductances[i], coilLoad(dipole, options, inductances[i]), feeds[i].impedance});
         }
+        return feeds.back();
     };
     // Two more loads either side, some 20 ohms of reactance away.
     const double step = std::max(0.1 * std::abs(dipole.inductance),
                                  kFirstLoadStep / (2 * std::numbers::pi * dipole.frequency));
-    tryInductances({dipole.inductance - step, dipole.inductance + step});
-    for (int run = 0; run < kMostInductanceRuns; ++run) {
+    tryInductances({dipole.inductance - step, dipole.inductance + step}, Radiation::Budget);
+    for (int round = 0; round < kMostInductanceRuns; ++round) {
         const std::size_t n = tried.size();
         const auto f = bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
         if (!f) {
-            return kNotFound;
+            return {};
         }
         const double root = resonantRoot(*f, dipole, options);
         if (!std::isfinite(root)) {
-            return kNotFound;
+            return {};
         }
-        tryInductances({root});
-        if (std::abs(tried.back().feed.imag()) < kReactanceTolerance) {
-            return root;
+        const FeedPoint feed = tryInductances({root}, lastRadiation);
+        if (std::abs(feed.impedance.imag()) < kReactanceTolerance) {
+            return {root, feed.radiated()};
         }
     }
-    return kNotFound;
+    return {};
 }
 
 }  // namespace
@@ -245,14 +263,15 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
             ? standingWaveRatio(withShuntCoil(atDesign.impedance, dipole.frequency, *matchingCoil),
                                 feedline)
             : kNotFound;
-    check.efficiency = atDesign.efficiency * 100;
     check.resonance = kNotFound;
     check.bandwidth = kNotFound;
     if (const auto coarse = coarseResonance(dipole, options, engine, first)) {
         closeLook(dipole, options, engine, *coarse, check);
     }
     check.resonanceError = (check.resonance / dipole.frequency - 1) * 100;
-    check.resonantInductance = resonantInductance(dipole, options, engine, atDesign.impedance);
+    const MadeResonant resonant = madeResonant(dipole, options, engine, atDesign);
+    check.resonantInductance = resonant.inductance;
+    check.efficiency = resonant.radiated * 100;
     return check;
 }
 

@@ -19,7 +19,7 @@ struct DipoleCheck {
     double swr = 0;                  // against the feed line, at the design frequency
     double swrMatched = 0;           // the same with the shunt matching coil at the feed point
     double bandwidth = 0;            // 2:1 SWR around the resonance, fed with its resistance, kHz
-    double efficiency = 0;           // per cent, at the design frequency
+    double efficiency = 0;           // per cent, made resonant by the resonant inductance
 };
 
 // The standing-wave ratio of a load on a line of that impedance.

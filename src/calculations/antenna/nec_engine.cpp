@@ -19,6 +19,10 @@ constexpr int kLongestRunMs = 10 * 60 * 1000;
 // person's Cancel seems immediate.
 constexpr int kCancelCheckMs = 50;
 
+// How much more than the input power the far field's coarse average may
+// seem to radiate before its figure is taken for a fault.
+constexpr double kFarFieldSlack = 0.05;
+
 const QString kInput = QStringLiteral("input.nec");
 const QString kOutput = QStringLiteral("output.out");
 
@@ -43,6 +47,35 @@ double budgetEntry(const QString& output, qsizetype from, const QString& label) 
         throw NecError{QStringLiteral("nec2c's output holds no value of %1.").arg(label)};
     }
     return numberIn(match.captured(1));
+}
+
+// The share of the input power radiated into the solid angle over which the
+// engine averaged the power gain, from its line "AVERAGE POWER GAIN:
+// 1.3297E+00 - SOLID ANGLE USED IN AVERAGING: (+2.0000)*PI STERADIANS" between
+// from and to: the average times the solid angle over the 4 pi of a sphere.
+// NaN when there is no such line there.
+double radiatedOver(const QString& output, qsizetype from, qsizetype to) {
+    static const QString kAverage = QStringLiteral("AVERAGE POWER GAIN:");
+    static const QRegularExpression kFigures(QStringLiteral(
+        "\\s*(\\S+)\\s*-\\s*SOLID ANGLE USED IN AVERAGING:\\s*\\(\\s*([^)\\s]+)\\s*\\)"));
+    const qsizetype at = output.indexOf(kAverage, from);
+    if (at < 0 || (to >= 0 && at > to)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const QRegularExpressionMatch match =
+        kFigures.match(output, at + kAverage.size(), QRegularExpression::NormalMatch,
+                       QRegularExpression::AnchorAtOffsetMatchOption);
+    if (!match.hasMatch()) {
+        throw NecError{
+            QStringLiteral("nec2c's output holds an average gain without its solid angle.")};
+    }
+    return numberIn(match.captured(1)) * numberIn(match.captured(2)) / 4;
+}
+
+// A passive antenna radiates at most what it takes in; the far field's
+// average over a grid of 5 degrees errs by a little.
+bool isShare(double share, double slack) {
+    return share >= 0 && share <= 1 + slack;
 }
 
 }  // namespace
@@ -78,15 +111,20 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const double input = budgetEntry(output, at, QStringLiteral("INPUT POWER"));
         const double radiated = budgetEntry(output, at, QStringLiteral("RADIATED POWER"));
         const double efficiency = input > 0 ? radiated / input : 0;
-        // A passive antenna radiates at most what it takes in.
-        if (!(efficiency >= 0 && efficiency <= 1 + 1e-6)) {
+        if (!isShare(efficiency, 1e-6)) {
             throw NecError{
                 QStringLiteral(
                     "nec2c's power budget does not add up: %1 W radiated of %2 W put in.")
                     .arg(radiated)
                     .arg(input)};
         }
-        points.push_back({impedance, efficiency});
+        const double over = radiatedOver(output, at, output.indexOf(kInputParameters, at + 1));
+        if (!std::isnan(over) && !isShare(over, kFarFieldSlack)) {
+            throw NecError{QStringLiteral("nec2c's average gain gives %1 of the input power "
+                                          "radiated, not a share of it.")
+                               .arg(over)};
+        }
+        points.push_back({impedance, efficiency, over});
     }
     return points;
 }

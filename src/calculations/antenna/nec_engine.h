@@ -4,6 +4,7 @@
 #include <QString>
 #include <complex>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace querlin::antenna {
@@ -11,7 +12,14 @@ namespace querlin::antenna {
 // What the engine computed at the feed point at one frequency.
 struct FeedPoint {
     std::complex<double> impedance;  // ohms
-    double efficiency = 0;           // radiated over input power, 0 to 1
+    double efficiency = 0;           // radiated over input power, 0 to 1, from the power budget
+    // The power radiated into the solid angle of a run that averages the
+    // gain, over the input power, 0 to 1; NaN for a run that does not.
+    double radiatedOver = std::numeric_limits<double>::quiet_NaN();
+
+    // The share of the input power that leaves for good: into the upper half
+    // of space where the run averaged the gain there, else the power budget's.
+    double radiated() const { return std::isnan(radiatedOver) ? efficiency : radiatedOver; }
 };
 
 // Thrown by a run that was asked to stop: the engine was ended, and nothing
@@ -47,8 +55,9 @@ class NecEngine {
     Cancelled cancelled_;
 };
 
-// The feed points in the text of the engine's output file, in order. Throws
-// NecError for a number that does not read.
+// The feed points in the text of the engine's output file, in order, each
+// with the average power gain printed after it, if any. Throws NecError for a
+// number that does not read.
 std::vector<FeedPoint> feedPointsIn(const QString& output);
 
 }  // namespace querlin::antenna

@@ -8,11 +8,19 @@ namespace querlin::antenna {
 
 namespace {
 
-// The inner and outer wires' tags, left and right.
-constexpr int kLeftInnerTag = 4;
-constexpr int kRightInnerTag = 5;
-constexpr int kLeftOuterTag = 6;
-constexpr int kRightOuterTag = 7;
+// The plain wire's tags, from one tip to the other.
+constexpr int kFirstWireTag = 4;
+// Segments whose lengths differ by less than this share go on one wire.
+constexpr double kSameLength = 1e-9;
+// The most by which a segment is longer than its neighbour towards the source
+// or a coil, where the current changes fastest: well within the ratio of 2
+// between neighbours that NEC-2's modelling guidelines allow.
+constexpr double kGrowth = 1.5;
+// The wire between a coil and the source or the tip holds at least this many
+// segments in the default model.
+constexpr int kGapSegments = 4;
+// So many segments beside the source and each coil are as long as theirs.
+constexpr double kEvenSegments = 2;
 
 QString number(double value) {
     return QString::number(value, 'g', 10);
@@ -61,11 +69,11 @@ QString wireConductivityCard(double conductivity) {
     return card("LD", {u"5"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(conductivity)});
 }
 
-// LD 0: a series resistance (ohms) and inductance (henries) on the tag's
-// first segment.
-QString seriesLoadCard(int tag, double resistance, double inductance) {
-    return card("LD", {u"0"_qs, QString::number(tag), u"1"_qs, u"1"_qs, number(resistance),
-                       number(inductance), u"0"_qs});
+// LD 0: a series resistance (ohms) and inductance (henries) spread evenly
+// over the first segments of the tag.
+QString seriesLoadCard(int tag, int segments, double resistance, double inductance) {
+    return card("LD", {u"0"_qs, QString::number(tag), u"1"_qs, QString::number(segments),
+                       number(resistance / segments), number(inductance / segments), u"0"_qs});
 }
 
 // FR: the sweep's frequencies, added or multiplied steps.
@@ -80,7 +88,17 @@ QString executeCard() {
     return card("XQ", {u"0"_qs});
 }
 
-void requireModellable(const LoadedDipole& d, int segments) {
+// RP 0: the run with the far field too, 19 elevations from the zenith down to
+// the horizon in 5 degree steps and 25 azimuths round the whole circle in 15
+// degree steps; XNDA 0002 averages the power gain, which counts every loss,
+// over them and prints none of them.
+QString upperHalfGainCard() {
+    return card("RP",
+                {u"0"_qs, u"19"_qs, u"25"_qs, u"0002"_qs, u"0"_qs, u"0"_qs, u"5"_qs, u"15"_qs});
+}
+
+void requireModellable(const LoadedDipole& d, const ModelOptions& options) {
+    const int segments = options.segments;
     const auto finite = [](double value) { return std::isfinite(value); };
     if (!finite(d.frequency) || !finite(d.length) || !finite(d.diameter) ||
         !finite(d.coilDistance) || !finite(d.inductance) || d.frequency <= 0 || d.length <= 0 ||
@@ -98,9 +116,64 @@ void requireModellable(const LoadedDipole& d, int segments) {
                            .arg(kMostSegments)
                            .arg(segments)};
     }
+    if (options.coilLength && !(*options.coilLength > 0 && std::isfinite(*options.coilLength))) {
+        throw NecError{QStringLiteral("A coil's length must be a positive number.")};
+    }
+}
+
+// How long segments grow at that distance from one of that size: as long for
+// kEvenSegments of them, then longer by kGrowth a segment.
+double grownFrom(double size, double distance) {
+    return size + std::log(kGrowth) * std::max(0.0, distance - kEvenSegments * size);
+}
+
+// The lengths of the segments along a stretch of wire that begins next to a
+// segment of length first and ends next to one of length last (or at a tip,
+// when last is 0), grown from both up to longest.
+std::vector<double> gradedSegments(double length, double first, double last, double longest) {
+    const auto size = [&](double x) {
+        const double s = std::min(longest, grownFrom(first, x));
+        return last > 0 ? std::min(s, grownFrom(last, length - x)) : s;
+    };
+    // The number of segments up to each of many even steps along the stretch:
+    // the integral of one over the size.
+    constexpr int kSteps = 4096;
+    const double step = length / kSteps;
+    std::vector<double> count(kSteps + 1, 0.0);
+    for (int i = 0; i < kSteps; ++i) {
+        count[i + 1] = count[i] + step / size((i + 0.5) * step);
+    }
+    const int n = std::max(1, static_cast<int>(std::ceil(count.back() - 1e-9)));
+    std::vector<double> lengths;
+    double from = 0;
+    int i = 0;
+    for (int k = 1; k < n; ++k) {
+        const double wanted = count.back() * k / n;
+        while (count[i + 1] < wanted) {
+            ++i;
+        }
+        const double to = (i + (wanted - count[i]) / (count[i + 1] - count[i])) * step;
+        lengths.push_back(to - from);
+        from = to;
+    }
+    lengths.push_back(length - from);
+    return lengths;
+}
+
+// How long each coil is modelled: as the options say, shorter where it would
+// come closer to the source or a tip than its own length.
+double coilLength(const LoadedDipole& dipole, const ModelOptions& options) {
+    const double half = dipole.length / 2;
+    const double b = dipole.coilDistance;
+    return std::min(
+        {options.coilLength.value_or(dipole.length * kCoilShare), b / 2, (half - b) / 1.5});
 }
 
 }  // namespace
+
+bool losesPower(const ModelOptions& options) {
+    return options.copper || options.coilQ || options.height;
+}
 
 std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& options,
                               double inductance) {
@@ -112,40 +185,86 @@ double Sweep::frequency(int index) const {
     return steps == Steps::Multiplying ? first * std::pow(step, index) : first + step * index;
 }
 
-std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments) {
-    requireModellable(dipole, segments);
+std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& options) {
+    requireModellable(dipole, options);
+    const int segments = options.segments;
     const double half = dipole.length / 2;
     const double b = dipole.coilDistance;
-    const double target = dipole.length / segments;
-    // The source and coil segments shrink where the coils come close to the
-    // centre or to the tips, so that none overlaps another or runs past a tip.
-    const double source = std::min(target, b);
-    const double coil = std::min({target, 2 * b - source, 2 * (half - b)});
-    const auto count = [&](double from, double to) {
-        return std::max(1, static_cast<int>(std::lround((to - from) / target)));
-    };
-    // A wire shorter than this is left out: its neighbours meet.
-    const double least = dipole.length * 1e-9;
+    const double longest = dipole.length / segments;
+    const double coil = coilLength(dipole, options);
+    // The segments at the source and along the coils: short enough that the
+    // wire beside them, between the source and a coil or a coil and its tip,
+    // holds kGapSegments of them in the default model, proportionally more in
+    // a finer one, and never fewer than two.
+    const double share =
+        std::max(2.0, static_cast<double>(kGapSegments) * segments / kDefaultSegments);
+    const double inner = b - coil / 2;
+    const double outer = half - b - coil / 2;
+    const int coilSegments = std::max(
+        1, static_cast<int>(
+               std::ceil(coil / std::min({longest, inner / share, outer / share}) - 1e-9)));
+    const double onCoil = coil / coilSegments;
+    // No longer than the segments grown from the coil's reach it either.
+    const double atSource = std::min({longest, inner / share, grownFrom(onCoil, inner / 2)});
 
-    std::vector<Wire> wires;
-    const auto add = [&](int tag, double from, double to, int n) {
-        if (to - from > least) {
-            wires.push_back({tag, n, from, to});
-        }
+    // The segments from the source out to the right tip, each with its tag (0
+    // for the plain wire); the left half mirrors them.
+    struct Piece {
+        int tag;
+        double length;
     };
-    add(kLeftOuterTag, -half, -b - coil / 2, count(-half, -b - coil / 2));
-    add(kLeftCoilTag, -b - coil / 2, -b + coil / 2, 1);
-    add(kLeftInnerTag, -b + coil / 2, -source / 2, count(-b + coil / 2, -source / 2));
-    add(kSourceTag, -source / 2, source / 2, 1);
-    add(kRightInnerTag, source / 2, b - coil / 2, count(source / 2, b - coil / 2));
-    add(kRightCoilTag, b - coil / 2, b + coil / 2, 1);
-    add(kRightOuterTag, b + coil / 2, half, count(b + coil / 2, half));
+    std::vector<Piece> right;
+    for (const double length : gradedSegments(inner - atSource / 2, atSource, onCoil, longest)) {
+        right.push_back({0, length});
+    }
+    right.insert(right.end(), coilSegments, Piece{kRightCoilTag, onCoil});
+    for (const double length : gradedSegments(outer, onCoil, 0, longest)) {
+        right.push_back({0, length});
+    }
+    std::vector<Piece> pieces;
+    for (auto piece = right.rbegin(); piece != right.rend(); ++piece) {
+        pieces.push_back({piece->tag == kRightCoilTag ? kLeftCoilTag : piece->tag, piece->length});
+    }
+    pieces.push_back({kSourceTag, atSource});
+    pieces.insert(pieces.end(), right.begin(), right.end());
+
+    // Neighbouring segments of one kind and length make one wire.
+    std::vector<Wire> wires;
+    int nextTag = kFirstWireTag;
+    double at = -half;
+    for (const Piece& piece : pieces) {
+        const double to = at + piece.length;
+        Wire* last = wires.empty() ? nullptr : &wires.back();
+        const bool sameKind =
+            last != nullptr && piece.tag != kSourceTag &&
+            (piece.tag == 0 ? last->tag >= kFirstWireTag : last->tag == piece.tag);
+        if (sameKind && std::abs((last->to - last->from) / last->segments - piece.length) <=
+                            kSameLength * piece.length) {
+            last->to = to;
+            ++last->segments;
+        } else {
+            wires.push_back({piece.tag == 0 ? nextTag++ : piece.tag, 1, at, to});
+        }
+        at = to;
+    }
+    wires.back().to = half;
     return wires;
+}
+
+double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options) {
+    double shortest = dipole.length;
+    for (const Wire& wire : wiresOf(dipole, options)) {
+        shortest = std::min(shortest, (wire.to - wire.from) / wire.segments);
+    }
+    return shortest;
 }
 
 QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
                 const std::vector<Run>& runs, const QStringList& comments, Currents currents) {
-    const std::vector<Wire> wires = wiresOf(dipole, options.segments);
+    const std::vector<Wire> wires = wiresOf(dipole, options);
+    const int coilSegments = std::find_if(wires.begin(), wires.end(), [](const Wire& w) {
+                                 return w.tag == kLeftCoilTag;
+                             })->segments;
     if (options.height && !(*options.height > 0 && std::isfinite(*options.height))) {
         throw NecError{QStringLiteral("The antenna must be above the ground to be modelled.")};
     }
@@ -183,11 +302,12 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
             coils.coilQ = run.coilQ;
         }
         for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
-            deck += seriesLoadCard(tag, coilLoad(dipole, coils, run.inductance).real(),
-                                   run.inductance * 1e-6);
+            deck +=
+                seriesLoadCard(tag, coilSegments, coilLoad(dipole, coils, run.inductance).real(),
+                               run.inductance * 1e-6);
         }
         deck += frequencyCard(run.sweep);
-        deck += executeCard();
+        deck += run.radiation == Radiation::UpperHalf ? upperHalfGainCard() : executeCard();
     }
     deck += QStringLiteral("EN\n");
     return deck;

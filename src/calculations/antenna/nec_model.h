@@ -10,10 +10,20 @@
 
 namespace querlin::antenna {
 
-// The model's default number of segments over the whole antenna: doubling it
-// moves the 40-foot example's resonance by 0.13 %.
+// The model's default number of segments: no segment is longer than the
+// antenna's length over it, and those at the source and the coils are shorter
+// where the coils come close to the centre or the tips.
 inline constexpr int kDefaultSegments = 81;
+// Each coil is modelled as a stretch of the antenna this share of its length
+// long (about 6 inches of 40 feet), its inductance spread evenly over it: a
+// coil has a length, and its model converges as that stretch is cut finer,
+// where a coil on one ever shorter segment does not.
+inline constexpr double kCoilShare = 1.0 / 81;
 inline constexpr int kFewestSegments = 9;
+// The NEC-2 user's guide (part III, section II.1): with the thin-wire kernel a
+// segment must be longer than about this many wire radii for errors of less
+// than 1 %.
+inline constexpr double kThinWireRadii = 8;
 inline constexpr int kMostSegments = 2001;
 
 // Average ground as radio amateurs model it, and copper wire.
@@ -36,7 +46,14 @@ struct ModelOptions {
     std::optional<double> height;  // over average ground, metres; free space without
     bool copper = false;           // the wire's loss
     std::optional<double> coilQ;   // the coils' loss: a series resistance of X / Q
+    // Each coil's length along the wire, metres; kCoilShare of the antenna
+    // without.
+    std::optional<double> coilLength;
 };
+
+// Whether the model loses power other than by radiation: in the wire, in the
+// coils or in the ground.
+bool losesPower(const ModelOptions& options);
 
 // Why the model could not be made, run or read.
 struct NecError : Fault {
@@ -53,11 +70,17 @@ struct Wire {
 };
 inline constexpr int kSourceTag = 1;  // one segment, centred on the feed point
 inline constexpr int kLeftCoilTag = 2;
-inline constexpr int kRightCoilTag = 3;  // each one segment, centred on its coil
+inline constexpr int kRightCoilTag = 3;  // each a wire of its own, centred on its coil
 
-// The dipole cut into wires of segments about length / segments long, so that
-// the source and each coil sit on the middle of a segment of their own.
-std::vector<Wire> wiresOf(const LoadedDipole& dipole, int segments);
+// The dipole cut into wires of segments at most length / segments long, the
+// source on a segment of its own at the centre and each coil a wire of its
+// own centred at the coil distance, with wire on both sides of it. Near the
+// source and the coils the segments are shorter where the wire beside them is
+// short, and grow away from them by at most half again from one to the next.
+std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& options);
+
+// The shortest segment of the model, metres.
+double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options);
 
 // Frequencies in MHz: first, then each step added (or, multiplying, each a
 // factor step above the last), count in all.
@@ -71,6 +94,11 @@ struct Sweep {
     double frequency(int index) const;
 };
 
+// What a run tells of the power radiated: the power budget's radiated over
+// input power, or, from the far field as well, the power gain averaged over
+// the upper half of space, which over ground counts the ground's loss too.
+enum class Radiation { Budget, UpperHalf };
+
 // One execution of the engine: the coils' inductance in microhenries and the
 // frequencies at which the feed point is computed; a Q of their own, for
 // coils wound for that inductance, in place of the options' Q.
@@ -78,6 +106,7 @@ struct Run {
     double inductance = 0;
     Sweep sweep;
     std::optional<double> coilQ = std::nullopt;
+    Radiation radiation = Radiation::Budget;
 };
 
 // The load impedance of each coil of that inductance (µH) at the design
