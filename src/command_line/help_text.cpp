@@ -50,9 +50,10 @@ constexpr CommandText kCommandTexts[] = {
      "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
      "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]",
      "Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a "
-     "segment of its own at the centre, each loading coil of the computed inductance on a "
-     "segment of its own centred at the computed distance, and a sweep from 10 % below to "
-     "10 % above the design frequency, with comment cards naming the design."},
+     "segment of its own at the centre, each loading coil of the computed inductance a wire of "
+     "its own, 1/81 of the antenna long (shorter near the centre or a tip), centred at the "
+     "computed distance, and a sweep from 10 % below to 10 % above the design frequency, with "
+     "comment cards naming the design."},
     {"check", "the design modelled in nec2c: its resonance, impedance and SWR",
      "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
      "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
@@ -62,7 +63,10 @@ constexpr CommandText kCommandTexts[] = {
      "the engine says, each after its key: where the antenna resonates and how far that is from "
      "the design frequency, the feed impedance there, the inductance each coil needs for "
      "resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with "
-     "loss in the model, the efficiency. --coil-diameter, --coil-length and --coil-wire wind "
+     "--wire copper, --coil-q, a coil to wind or --height, the efficiency: the share of the "
+     "power put in that is radiated, over ground into the upper half of space, with coils of "
+     "the resonant inductance. A last line, note, says when segments shorter than 8 wire radii "
+     "make the figures rough. --coil-diameter, --coil-length and --coil-wire wind "
      "each loading coil as coil --details does and model it with the Q that gives."},
     {"build", "what to build instead: the coils that match the feed line",
      "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
@@ -166,7 +170,8 @@ constexpr OptionText kOptionTexts[] = {
     {"load-inductance", "measured", "UH",
      "The inductance of each coil as built, in microhenries, in place of the design's."},
     {"segments", "dipole nec check build measured", "N",
-     "About how many segments the model's wire is cut into, 9 to 2001; 81 unless given."},
+     "No segment of the model is longer than the antenna over N, and those at the source and "
+     "the coils are shorter where they must be; 9 to 2001, 81 unless given."},
     {"height", "dipole nec check build measured", "H",
      "The antenna's height over average ground (relative permittivity 13, 0.005 S/m), in feet "
      "(metres with --metric); free space unless given."},
