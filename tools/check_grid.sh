@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # How close the loading-coil formula comes: querlin-calc check on a grid of
-# designs, summarised as the README's table.
+# designs, summarised as the table of docs/physics.md.
 #
 #   tools/check_grid.sh QUERLIN_CALC
 #

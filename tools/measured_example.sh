@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The sweeps of the README's "Tuning what you built": the 40-foot example as
+# The sweeps of "Tuning what you built" (README.md, docs/physics.md): the 40-foot example as
 # querlin-calc nec models it, but built with each tip 10 cm longer (the outer
 # wires' ends moved out) and coils of 15.2 uH with a Q of 200 at 7.1 MHz,
 # swept by nec2c from 6.6 to 7.6 MHz in 10 kHz steps and written as an

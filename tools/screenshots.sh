@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Captures QUERLIN's windows as PNG files for the README, on a virtual X display:
+# Captures QUERLIN's windows as PNG files for the README and docs/manual.md, on a virtual X display:
 # the main window with the 40-foot example worked out and its check by nec2c,
 # then the coil, notes and web link windows, each opened by a click on its
 # button in a fresh program.

@@ -105,18 +105,45 @@ int batch(QCommandLineParser& parser, bool userLocale, std::istream& in, std::os
     return status;
 }
 
+// The words after "help", as in "help COMMAND", or the words as they are.
+QStringList afterHelp(QStringList words) {
+    if (!words.isEmpty() && words.front() == u"help") {
+        words.removeFirst();
+    }
+    return words;
+}
+
+// The help asked for with --help or as "help COMMAND": of the command named,
+// or of them all.
+int help(const QStringList& words, std::ostream& out) {
+    const QStringList named = afterHelp(words);
+    if (named.isEmpty()) {
+        out << generalHelp().toStdString();
+        return kSuccess;
+    }
+    const QString text = commandHelp(named.front());
+    if (text.isEmpty()) {
+        misused(QStringLiteral("Unknown command '%1'.").arg(named.front()));
+    }
+    out << text.toStdString();
+    return kSuccess;
+}
+
+// The command that words name, for the usage to show with an error; none
+// where they name none.
+QString commandNamed(const QStringList& words) {
+    const QStringList named = afterHelp(words);
+    return !named.isEmpty() && !commandOptions(named.front()).isEmpty() ? named.front() : QString();
+}
+
 int runParsed(QCommandLineParser& parser, const QStringList& arguments, std::istream& in,
               std::ostream& out, std::ostream& err) {
     if (!parser.parse(arguments)) {
         misused(parser.errorText());
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        // In place of the parser's usage line, which names the program as it
-        // was started, path and all: every way to call it.
-        QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), QLatin1String(kUsageLines));
-        out << help.toStdString();
-        return kSuccess;
+    const QStringList words = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("help")) || (!words.isEmpty() && words.front() == u"help")) {
+        return help(words, out);
     }
     if (parser.isSet(QStringLiteral("version"))) {
         writeLine(out, (kProgram + QStringLiteral(" " QUERLIN_VERSION)).toUtf8());
@@ -151,7 +178,12 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
                                            ? kProgram + QStringLiteral(": ") + fault.message
                                            : fault.message);
                        if (fault.status == FaultStatus::Usage) {
-                           err << kUsageLines << "\nTry 'querlin-calc --help' for more.\n";
+                           // The usage of the command given, or of every one.
+                           const QString command = commandNamed(parser.positionalArguments());
+                           const QString asked =
+                               command.isEmpty() ? kProgram : kProgram + u' ' + command;
+                           err << usage(command).toStdString() << "Try '" << asked.toStdString()
+                               << " --help' for more.\n";
                        }
                        return static_cast<int>(fault.status);
                    });

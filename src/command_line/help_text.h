@@ -1,23 +1,28 @@
 #pragma once
 
 #include <QCommandLineParser>
-#include <span>
+#include <QString>
+#include <QStringList>
 
 namespace querlin::cli {
 
-// Every way to call querlin-calc, for the help, the manual page and a usage
-// error.
-extern const char* const kUsageLines;
-
-// Each option and what it means to the commands that take it.
-struct OptionForm {
-    const char* name;
-    const char* valueName;  // none for a switch
-    const char* description;
-};
-std::span<const OptionForm> optionForms();
-
-// The parser knows every option; each command then checks which it was given.
+// The parser knows every option of every command; each command then checks
+// which it was given.
 void describe(QCommandLineParser& parser);
+
+// The name of every option the parser knows, --help and --version aside.
+QStringList optionNames();
+
+// querlin-calc --help: the commands, one line each, and the options that go
+// with none of them.
+QString generalHelp();
+
+// querlin-calc COMMAND --help: the command's usage, what it does and its
+// options, as Qt's parser lays out a table of them. Empty for no command.
+QString commandHelp(const QString& command);
+
+// The usage lines of a command, or of every command for an empty name, as a
+// usage error prints them.
+QString usage(const QString& command);
 
 }  // namespace querlin::cli

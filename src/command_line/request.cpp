@@ -124,8 +124,7 @@ void requireOptions(const Words& words, const CommandForm& form) {
     const auto taken = [&](const QString& name) {
         return form.takes.contains(name) || (plot && name == u"position");
     };
-    for (const OptionForm& option : optionForms()) {
-        const QString name = QString::fromLatin1(option.name);
+    for (const QString& name : optionNames()) {
         if (words.isSet(name) && !needed(name) && !taken(name)) {
             misused(sweep && name == u"position"
                         ? QStringLiteral("--sweep takes every position: leave out --position.")
@@ -301,6 +300,20 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
 }
 
 }  // namespace
+
+QStringList commandNames() {
+    QStringList names;
+    for (const CommandForm& form : kCommands) {
+        names += QString::fromLatin1(form.name);
+    }
+    return names;
+}
+
+QStringList commandOptions(const QString& command) {
+    const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const CommandForm& c) { return command == c.name; });
+    return form == std::end(kCommands) ? QStringList() : form->needs + form->takes;
+}
 
 Command commandOf(const QCommandLineParser& parser) {
     const CommandForm& form = formOf(parser);

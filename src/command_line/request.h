@@ -86,6 +86,13 @@ struct Command {
     bool locale = false;
 };
 
+// The name of every command.
+QStringList commandNames();
+
+// Every option a command takes, those it needs first; none for a name that
+// is no command.
+QStringList commandOptions(const QString& command);
+
 // The command the parsed words make. The switches --help, --version and
 // --batch are the caller's business; words that make no command throw a
 // usage Fault.

@@ -7,8 +7,9 @@
 # it prints on standard output and standard error; a command may end in a
 # here-document (<<'END' ... END); lines beginning with # are comments. In a
 # Markdown file only the fenced blocks that begin with "$ querlin-calc" count,
-# so the README's worked sessions are checked as they stand; the measurements
-# in docs/measurements beside it are copied where its sessions run.
+# so the worked sessions of the README and the documents in docs/ are checked
+# as they stand; the project's docs/measurements are copied where their
+# sessions run, which name the files from the project's folder.
 set -euo pipefail
 calc=$(realpath "$1")
 shift
@@ -20,9 +21,13 @@ ln -s "$calc" "$work/bin/querlin-calc"
 status=0
 for file in "$@"; do
     if [[ $file == *.md ]]; then
-        if [ -d "$(dirname "$file")/docs/measurements" ]; then
+        # The project's folder: the file's own, or for a file in docs/ the
+        # one above it.
+        root=$(dirname "$file")
+        [ -d "$root/docs" ] || root=$(dirname "$root")
+        if [ -d "$root/docs/measurements" ]; then
             mkdir -p "$work/docs"
-            cp -r "$(dirname "$file")/docs/measurements" "$work/docs/"
+            cp -r "$root/docs/measurements" "$work/docs/"
         fi
         awk '/^```/ { inside = !inside; session = 0; next }
              inside && /^\$ querlin-calc/ { session = 1 }

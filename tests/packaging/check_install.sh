@@ -27,12 +27,23 @@ for program in querlin querlin-calc; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
 done
 
-# The command line's manual page, made from its --help, documents its options.
+# The command line's manual page, made from its --help, has a section for
+# each command that --help lists, with its options, and the exit statuses.
 manual=$prefix/share/man/man1/querlin-calc.1.gz
 if [ ! -f "$manual" ]; then
     fail "share/man/man1/querlin-calc.1.gz is not installed"
-elif ! zcat "$manual" | grep -q -- '--feedline'; then
-    fail "the manual page of querlin-calc does not document its options"
+else
+    page=$(zcat "$manual")
+    commands=$(ASAN_OPTIONS=detect_leaks=0 "$prefix/bin/querlin-calc" --help |
+        sed -n '/^Commands:$/,/^$/s/^  \([a-z]*\) .*/\1/p')
+    [ -n "$commands" ] || fail "querlin-calc --help lists no commands"
+    for command in $commands; do
+        section=$(sed -n "/^\.SH \"QUERLIN-CALC ${command^^}\"/,/^\.SH/p" <<<"$page")
+        [ -n "$section" ] || fail "the manual page has no section of querlin-calc $command"
+        grep -qF '\fB\-\-json\fR' <<<"$section" ||
+            fail "the manual page's section of querlin-calc $command has no options"
+    done
+    grep -q '^\.SH "EXIT STATUS"' <<<"$page" || fail "the manual page has no exit statuses"
 fi
 
 # Each bitmap icon lies in the folder of its own size.
