@@ -15,12 +15,23 @@ trap 'rm -rf "$work"' EXIT
 
 "$calc" nec --frequency 7.1 --length 40 --element 0.08 --position 50 | awk '
     BEGIN { CONVFMT = OFMT = "%.17g"; tip = 0.1; inductance = 15.2e-6; q = 200 }
-    # GW tag segments x1 y1 z1 x2 y2 z2 radius; LD 0 tag from to R L C.
-    $1 == "GW" && $2 == 6 { $5 -= tip }
-    $1 == "GW" && $2 == 7 { $8 += tip }
-    $1 == "LD" && $2 == 0 { $6 = 2 * 3.141592653589793 * 7.1e6 * inductance / q; $7 = inductance }
+    # GW tag segments x1 y1 z1 x2 y2 z2 radius, from tip to tip: the first
+    # wire begins at one tip, the last ends at the other. LD 0 tag from to R L
+    # C spreads the coil over its segments.
+    $1 == "GW" && !seen++ { $5 -= tip }
+    $1 == "LD" && $2 == 0 {
+        n = $5 - $4 + 1
+        $6 = 2 * 3.141592653589793 * 7.1e6 * inductance / q / n
+        $7 = inductance / n
+    }
     $1 == "FR" { $0 = "FR 0 101 0 0 6.6 0.01" }
-    { print }' >"$work/built.nec"
+    { line[++count] = $0; if ($1 == "GW") last = count }
+    END {
+        for (i = 1; i <= count; ++i) {
+            if (i == last) { $0 = line[i]; $8 += tip; line[i] = $0 }
+            print line[i]
+        }
+    }' >"$work/built.nec"
 (cd "$work" && nec2c -i built.nec -o built.out)
 
 # Each frequency, and the source line three lines below the input
