@@ -54,8 +54,9 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
         QStringLiteral("coils at %1 % of each half: %2 %3 from the centre, %4 uH each.")
             .arg(coilPercentage(antenna.slider))
             .arg(design.distance, unit, design.inductance),
-        QStringLiteral("Dimensions in metres. Source at the centre; each coil on a segment"),
-        QStringLiteral("of its own centred on it, %1 uH.").arg(d.inductance, 0, 'g', 8),
+        QStringLiteral("Dimensions in metres. Source at the centre; each coil a wire of its"),
+        QStringLiteral("own centred on it, %1 uH spread over its segments.")
+            .arg(d.inductance, 0, 'g', 8),
     };
     comments << (options.height ? QStringLiteral("Over average ground (relative permittivity %1, "
                                                  "%2 S/m), %3 m high.")

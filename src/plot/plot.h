@@ -31,7 +31,7 @@ struct SweepPlot {
     bool checked;               // whether the engine's figures are there
     std::optional<int> worked;  // the position to mark, per cent
     QString workedInductance;   // its texts beside the marks: "14.74 uH"
-    QString workedResonance;    // "7.1977 MHz"
+    QString workedResonance;    // "7.2014 MHz"
     std::vector<SweepPoint> points;
     std::optional<int> best = std::nullopt;  // the position of highest efficiency
 };
