@@ -321,6 +321,53 @@ TEST_F(Engine, FortyFootSweepRisesWithThePosition) {
     }
 }
 
+// The power budget and the averaged far field as nec2c prints them: each to
+// five digits, so that an antenna radiating next to nothing may show a little
+// less than nothing, which is none; beyond what five digits explain, or an
+// average over half of space (2 pi steradians) giving more than was put in,
+// the output is wrong and says so. The share over half of space is the
+// average gain times 2 pi over 4 pi.
+TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
+    struct Case {
+        const char* input;
+        const char* radiated;
+        const char* average;  // gain over 2 pi steradians; none: no RP card
+        double efficiency;
+        double upwards;  // NaN: none
+        const char* fault;
+    };
+    const Case cases[] = {
+        {"1.9483E-06", "-1.9894E-10", nullptr, 0, NAN, nullptr},
+        {"2.0000E-06", "1.0000E-06", "1.3297E+00", 0.5, 0.66485, nullptr},
+        {"1.0000E+00", "1.5000E+00", nullptr, 0, NAN, "does not add up"},
+        {"1.0000E+00", "-1.0000E-02", nullptr, 0, NAN, "does not add up"},
+        {"1.0000E+00", "5.0000E-01", "2.5000E+00", 0, NAN, "not a share of it"},
+    };
+    for (const Case& c : cases) {
+        QString output = u"ANTENNA INPUT PARAMETERS\nh\nh\n 1 1 1 0 1 0 5.0E+01 2.0E+00\n"_qs +
+                         u"INPUT POWER   =  %1 Watts\nRADIATED POWER=  %2 Watts\n"_qs.arg(
+                             QLatin1String(c.input), QLatin1String(c.radiated));
+        if (c.average != nullptr) {
+            output +=
+                u"AVERAGE POWER GAIN: %1 - SOLID ANGLE USED IN AVERAGING: (+2.0000)*PI "
+                "STERADIANS\n"_qs.arg(QLatin1String(c.average));
+        }
+        try {
+            const FeedPoint point = feedPointsIn(output).at(0);
+            EXPECT_EQ(c.fault, nullptr) << c.radiated;
+            EXPECT_NEAR(point.efficiency, c.efficiency, 1e-9) << c.radiated;
+            EXPECT_EQ(std::isnan(point.radiatedOver), std::isnan(c.upwards)) << c.radiated;
+            if (!std::isnan(c.upwards)) {
+                EXPECT_NEAR(point.radiated(), c.upwards, 1e-9) << c.average;
+            }
+        } catch (const NecError& error) {
+            ASSERT_NE(c.fault, nullptr) << error.message.toStdString();
+            EXPECT_TRUE(error.message.contains(QLatin1String(c.fault)))
+                << error.message.toStdString();
+        }
+    }
+}
+
 // A missing engine, and engines that fail or write what cannot be read: each
 // a clear message, nothing left behind.
 TEST_F(Engine, FailsClearlyWithoutAWorkingEngine) {

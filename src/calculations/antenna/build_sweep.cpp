@@ -1,12 +1,8 @@
 #include "antenna/build_sweep.h"
 
-#include <QPromise>
-#include <QtConcurrent>
-#include <atomic>
 #include <cmath>
-#include <numeric>
 
-#include "antenna/nec_engine.h"
+#include "antenna/engine_map.h"
 
 namespace querlin {
 
@@ -17,50 +13,27 @@ antenna::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
     return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
 }
 
-namespace {
-
-// The pool in which the task that waits for the builds' engines waits: not
-// the engines' pool, whose threads it would take, nor the global one, whose
-// threads Qt's painting borrows and which the check's waiting task holds one
-// of already.
-QThreadPool& waitingPool() {
-    static QThreadPool pool;
-    return pool;
-}
-
-}  // namespace
-
 QFuture<RowBuild> buildRows(std::vector<DesignRow> rows, double feedline, antenna::CoilLoss loss,
                             antenna::Bandwidth bandwidth, QString program) {
-    return QtConcurrent::run(
-        &waitingPool(),
-        [](QPromise<RowBuild>& promise, const std::vector<DesignRow>& rows, double feedline,
-           const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth, const QString& program) {
-            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
-            promise.setProgressRange(0, static_cast<int>(rows.size()));
-            std::vector<int> indices(rows.size());
-            std::iota(indices.begin(), indices.end(), 0);
-            std::atomic<int> done = 0;
-            try {
-                QtConcurrent::blockingMap(&enginePool(), indices, [&](int i) {
-                    const DesignRow& row = rows[static_cast<std::size_t>(i)];
-                    RowBuild built;
-                    try {
-                        built.build = antenna::buildDipole(row.design.dipole, row.options, feedline,
-                                                           loss, bandwidth, engine);
-                    } catch (const antenna::NecError&) {
-                        throw;
-                    } catch (const Fault& fault) {
-                        built.fault = fault;
-                    }
-                    promise.addResult(built, i);
-                    promise.setProgressValue(++done);
-                });
-            } catch (const antenna::NecCancelled&) {
-                // The one who cancelled wants nothing more.
-            }
-        },
-        std::move(rows), feedline, std::move(loss), bandwidth, std::move(program));
+    const int count = static_cast<int>(rows.size());
+    return mapOnEngines<RowBuild>(count, std::move(program),
+                                  [rows = std::move(rows), feedline, loss = std::move(loss),
+                                   bandwidth](int i, const antenna::NecEngine& engine) {
+                                      const DesignRow& row = rows[static_cast<std::size_t>(i)];
+                                      RowBuild built;
+                                      try {
+                                          built.build = antenna::buildDipole(
+                                              row.design.dipole, row.options, feedline, loss,
+                                              bandwidth, engine);
+                                      } catch (const antenna::NecError&) {
+                                          throw;
+                                      } catch (const Fault& fault) {
+                                          // The coils of one design that cannot be wound leave the
+                                          // other designs' builds standing.
+                                          built.fault = fault;
+                                      }
+                                      return built;
+                                  });
 }
 
 std::vector<RowBuild> buildAll(const std::vector<DesignRow>& rows, double feedline,

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
 #include <cmath>
 
 #include "antenna/nec_model.h"
@@ -19,9 +22,20 @@ constexpr int kLongestRunMs = 10 * 60 * 1000;
 // person's Cancel seems immediate.
 constexpr int kCancelCheckMs = 50;
 
+// Never more engines at once than the machine has cores, whichever pool or
+// thread asks: each run holds one of these while its engine runs.
+QSemaphore& engineSlots() {
+    static QSemaphore free(QThread::idealThreadCount());
+    return free;
+}
+
 // How much more than the input power the far field's coarse average may
 // seem to radiate before its figure is taken for a fault.
 constexpr double kFarFieldSlack = 0.05;
+// The power budget's radiated power is the input less the losses, each
+// printed to five digits: where the antenna radiates almost nothing, their
+// difference may come out a little below zero.
+constexpr double kBudgetSlack = 1e-3;
 
 const QString kInput = QStringLiteral("input.nec");
 const QString kOutput = QStringLiteral("output.out");
@@ -72,10 +86,11 @@ double radiatedOver(const QString& output, qsizetype from, qsizetype to) {
     return numberIn(match.captured(1)) * numberIn(match.captured(2)) / 4;
 }
 
-// A passive antenna radiates at most what it takes in; the far field's
-// average over a grid of 5 degrees errs by a little.
+// A passive antenna radiates at most what it takes in and none less than
+// nothing; the engine's figures err by a little, and the share they give is
+// taken as it is within that slack, and as a fault beyond it.
 bool isShare(double share, double slack) {
-    return share >= 0 && share <= 1 + slack;
+    return share >= -slack && share <= 1 + slack;
 }
 
 }  // namespace
@@ -111,7 +126,7 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const double input = budgetEntry(output, at, QStringLiteral("INPUT POWER"));
         const double radiated = budgetEntry(output, at, QStringLiteral("RADIATED POWER"));
         const double efficiency = input > 0 ? radiated / input : 0;
-        if (!isShare(efficiency, 1e-6)) {
+        if (!isShare(efficiency, kBudgetSlack)) {
             throw NecError{
                 QStringLiteral(
                     "nec2c's power budget does not add up: %1 W radiated of %2 W put in.")
@@ -124,7 +139,8 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
                                           "radiated, not a share of it.")
                                .arg(over)};
         }
-        points.push_back({impedance, efficiency, over});
+        points.push_back({impedance, std::clamp(efficiency, 0.0, 1.0),
+                          std::isnan(over) ? over : std::clamp(over, 0.0, 1.0)});
     }
     return points;
 }
@@ -143,6 +159,11 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
     }
     input.close();
 
+    // Waiting for a free core, a run asked to stop stops.
+    while (!engineSlots().tryAcquire(1, kCancelCheckMs)) {
+        stopIfCancelled();
+    }
+    const QSemaphoreReleaser slot(engineSlots());
     QProcess process;
     process.setWorkingDirectory(folder.path());
     process.setProcessChannelMode(QProcess::MergedChannels);

@@ -1,19 +1,18 @@
 #include "antenna/sweep.h"
 
-#include <QPromise>
-#include <QThreadPool>
-#include <QtConcurrent>
-#include <atomic>
-#include <numeric>
-
 #include "antenna/check_figures.h"
-#include "antenna/nec_engine.h"
+#include "antenna/engine_map.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
 
 namespace querlin {
 
 QThreadPool& enginePool() {
+    static QThreadPool pool;
+    return pool;
+}
+
+QThreadPool& waitingPool() {
     static QThreadPool pool;
     return pool;
 }
@@ -53,27 +52,14 @@ Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLoca
 
 QFuture<antenna::DipoleCheck> checkRows(std::vector<DesignRow> rows, double feedline,
                                         QString program) {
-    return QtConcurrent::run(
-        [](QPromise<antenna::DipoleCheck>& promise, const std::vector<DesignRow>& rows,
-           double feedline, const QString& program) {
-            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
-            promise.setProgressRange(0, static_cast<int>(rows.size()));
-            std::vector<int> indices(rows.size());
-            std::iota(indices.begin(), indices.end(), 0);
-            std::atomic<int> done = 0;
-            try {
-                QtConcurrent::blockingMap(&enginePool(), indices, [&](int i) {
-                    const DesignRow& row = rows[static_cast<std::size_t>(i)];
-                    promise.addResult(checkDipole(row.design.dipole, row.options, feedline,
-                                                  row.design.matchingCoil, engine),
-                                      i);
-                    promise.setProgressValue(++done);
-                });
-            } catch (const antenna::NecCancelled&) {
-                // The one who cancelled wants nothing more.
-            }
-        },
-        std::move(rows), feedline, std::move(program));
+    const int count = static_cast<int>(rows.size());
+    return mapOnEngines<antenna::DipoleCheck>(
+        count, std::move(program),
+        [rows = std::move(rows), feedline](int i, const antenna::NecEngine& engine) {
+            const DesignRow& row = rows[static_cast<std::size_t>(i)];
+            return checkDipole(row.design.dipole, row.options, feedline, row.design.matchingCoil,
+                               engine);
+        });
 }
 
 void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& program) {

@@ -3,7 +3,6 @@
 #include <QFuture>
 #include <QLocale>
 #include <QString>
-#include <QThreadPool>
 #include <optional>
 #include <vector>
 
@@ -56,11 +55,6 @@ struct Sweep {
     std::optional<Fault> fault;
 };
 Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
-
-// The engines' own pool: one thread a core, each running one engine at a
-// time. The task that waits for them waits in the global pool, so it takes
-// none of these threads.
-QThreadPool& enginePool();
 
 // Checks each row's design with the engine (the program named), fed from the
 // line of that impedance. The checks run on Qt's thread pools, never more

@@ -27,16 +27,12 @@ std::optional<double> qOption(double q) {
     return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
 }
 
-// One comparison at a time, in a pool of its own: beside the check's
-// engines, which hold the engines' pool until its whole sweep is done, so
-// that a comparison asked for while a check runs starts at once.
+// Comparisons run in a pool of their own: beside the check's engines, which
+// hold the engines' pool until its whole sweep is done, so that a comparison
+// asked for while a check runs starts at once. Its engine waits for a free
+// core as every engine does.
 QThreadPool& comparingPool() {
     static QThreadPool pool;
-    static const bool once = [] {
-        pool.setMaxThreadCount(1);
-        return true;
-    }();
-    Q_UNUSED(once);
     return pool;
 }
 
