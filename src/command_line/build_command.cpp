@@ -134,10 +134,26 @@ void printDesign(const Output& output, const DesignRow& row) {
     }
 }
 
-// Every position a row, as the checked sweep prints them; the first position
-// whose coils cannot be had ends the table, as a fault does.
+// The builds as a picture, in the file --plot names: each loading coil by
+// the formula and as built, the bandwidth and, with loss in the model, the
+// efficiency with the best position ringed.
+void drawBuilds(const BuildRequest& request, const BuildInputs& inputs,
+                const std::vector<DesignRow>& rows, const std::vector<RowBuild>& builds,
+                const QLocale& locale) {
+    SweepPlot plot = sweepPlot(request.antenna, rows, request.worked, {}, locale);
+    plotBuilds(plot, rows, builds);
+    if (inputs.kind == antenna::Loss::Lossy) {
+        plotEfficiency(plot, rows, builds, inputs.feedline);
+    }
+    savePlot(request.plot, plot);
+}
+
+// Every position a row, as the checked sweep prints them, or drawn in place
+// of the table; the first position whose coils cannot be had ends the table,
+// as a fault does, and the picture, drawn first, leaves it out.
 int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Output& output) {
-    if (!output.json) {
+    const bool drawn = !request.plot.isEmpty();
+    if (!output.json && !drawn) {
         writeLine(output.out, (u"position,distance,inductance,impedance,"_qs +
                                antenna::buildKeys(inputs.kind, inputs.wound).join(u','))
                                   .toUtf8());
@@ -149,10 +165,16 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
     const std::vector<RowBuild> builds =
         buildAll(sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::Found,
                  antenna::NecEngine::defaultProgram());
+    if (drawn && !sweep.rows.empty()) {
+        drawBuilds(request, inputs, sweep.rows, builds, output.locale);
+    }
     for (std::size_t i = 0; i < builds.size(); ++i) {
         const DesignRow& row = sweep.rows[i];
         if (builds[i].fault) {
             throw *builds[i].fault;
+        }
+        if (drawn) {
+            continue;
         }
         const DipoleBuild& build = *builds[i].build;
         if (output.json) {

@@ -72,14 +72,16 @@ constexpr CommandText kCommandTexts[] = {
      "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
      "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
      "querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
+     "querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]\n"
      "querlin-calc build ... --touchstone FILE.s1p",
      "Prints the design's texts, then what to build instead, found by nec2c with the coils' "
      "loss in the model: each loading coil and the matching coil across the feed point with "
      "which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with them, "
      "or in words why no coil across the feed point can match. With a coil to wind it gives "
      "each coil's turns and Q; --position best builds every position and prints the one of "
-     "highest efficiency, and --sweep every position, a row each. --touchstone writes the "
-     "build's feed point for an analyser's program, as check's does."},
+     "highest efficiency, and --sweep every position, a row each, which --plot draws as a "
+     "picture in place of printing it. --touchstone writes the build's feed point for an "
+     "analyser's program, as check's does."},
     {"measured", "an analyser's sweep of the antenna, and how to tune it",
      "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
      "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
@@ -131,7 +133,7 @@ constexpr OptionText kOptionTexts[] = {
     {"position", "build", "PCT",
      "The distance from the centre to each coil as a percentage of half the antenna, a whole "
      "number from 1 to 99; or best, the position of highest efficiency, which needs the coils' "
-     "loss."},
+     "loss. With --sweep only with --plot, which marks it."},
     {"position", "measured", "PCT", "The design's coil position, per cent, 1 to 99."},
     {"metric", "dipole match nec check build", nullptr,
      "The length is in metres and the element diameter in millimetres; the coil distance is "
@@ -204,6 +206,11 @@ constexpr OptionText kOptionTexts[] = {
      "Also write the build's feed point, its loading coils as built with their Q and the "
      "matching coil across it, from a tenth below to a tenth above the design frequency, in "
      "201 steps, to FILE, a Touchstone .s1p file on the feed line; without --sweep."},
+    {"plot", "build", "FILE",
+     "With --sweep: draw the builds in FILE instead of printing them, against the position: "
+     "each loading coil by the formula and as built, the 2:1 bandwidth and, with loss in the "
+     "model, the efficiency, the best position ringed; a PNG or SVG picture by the name's "
+     "ending (.png or .svg)."},
     {"plot", "measured", "FILE",
      "Also draw the sweep's SWR, resistance and reactance against frequency in FILE, and with "
      "the design the model's beside them, a PNG or SVG picture by the name's ending (.png or "

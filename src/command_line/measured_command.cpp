@@ -60,8 +60,7 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
         const FrequencyPlot plot = measurement::comparisonPlot(
             request.antenna ? plotTitle(*request.antenna) : QFileInfo(request.file).fileName(),
             sweep, modelled, feedline, frequency, true);
-        const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
-        save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
+        savePlot(request.plot, plot);
     }
     const bool metric = request.antenna && request.antenna->metric;
     std::optional<measurement::TurnsChange> turns;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QString>
 
@@ -9,6 +10,7 @@
 #include "antenna/designs.h"
 #include "antenna/nec_model.h"
 #include "antenna/sweep.h"
+#include "output.h"
 
 namespace querlin::cli {
 
@@ -55,5 +57,13 @@ QJsonObject modelJson(const DesignRow& row, const Results& texts);
 inline constexpr const char* kNote = "note";
 void printNote(std::ostream& out, const DesignRow& row);
 void insertNote(QJsonObject& object, const DesignRow& row);
+
+// The picture in the file --plot names: an SVG where the name ends in .svg,
+// a PNG otherwise.
+template <typename Plot>
+void savePlot(const QString& file, const Plot& plot) {
+    const bool svg = QFileInfo(file).suffix().toLower() == u"svg";
+    save(file, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
+}
 
 }  // namespace querlin::cli

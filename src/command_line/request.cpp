@@ -53,8 +53,8 @@ const CommandForm kCommands[] = {
     {"build",
      Name::Build,
      {"frequency", "length", "element", "position"},
-     QStringList{"metric", "json", "locale", "feedline", "sweep", "touchstone"} + kModelOptions +
-         kCoilOptions},
+     QStringList{"metric", "json", "locale", "feedline", "sweep", "touchstone", "plot"} +
+         kModelOptions + kCoilOptions},
     {"measured",
      Name::Measured,
      {},
@@ -204,6 +204,29 @@ QString touchstoneFile(const Words& words) {
     return file;
 }
 
+// The picture of a sweep and the position it marks: --plot only with
+// --sweep, and in place of the table, which --json would print.
+struct Drawing {
+    QString file;
+    std::optional<int> worked;
+};
+Drawing drawing(const Words& words, bool json) {
+    if (!words.isSet("plot")) {
+        return {};
+    }
+    if (!words.isSet("sweep")) {
+        misused(QStringLiteral("--plot draws a --sweep."));
+    }
+    if (json) {
+        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
+    }
+    Drawing drawn{plotFile(words), {}};
+    if (words.isSet("position")) {
+        drawn.worked = coilPercentage(position(words.value("position")));
+    }
+    return drawn;
+}
+
 // dipole with --sweep, or its options refused without it.
 Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
     const bool sweep = words.isSet("sweep");
@@ -216,30 +239,24 @@ Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
             misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
         }
     }
+    const Drawing drawn = drawing(words, json);
     if (!sweep) {
-        if (words.isSet("plot")) {
-            misused(QStringLiteral("--plot draws a --sweep."));
-        }
         return DipoleRequest{antenna};
     }
-    if (json && words.isSet("plot")) {
-        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
-    }
-    SweepRequest request{antenna, {}, plotFile(words), {}};
+    SweepRequest request{antenna, {}, drawn.file, drawn.worked};
     if (check) {
         request.check = checkWords(words);
-    }
-    if (words.isSet("position")) {
-        request.worked = coilPercentage(position(words.value("position")));
     }
     return request;
 }
 
 // build at a position, at every one, or at the best, which needs the coils'
 // loss to tell the positions apart.
-BuildRequest buildRequest(const Words& words, const Antenna& antenna) {
-    BuildRequest request{antenna, checkWords(words), BuildRequest::Where::Given,
-                         touchstoneFile(words)};
+BuildRequest buildRequest(const Words& words, const Antenna& antenna, bool json) {
+    const Drawing drawn = drawing(words, json);
+    BuildRequest request{
+        antenna,    checkWords(words), BuildRequest::Where::Given, touchstoneFile(words),
+        drawn.file, drawn.worked};
     if (words.isSet("sweep")) {
         if (!request.touchstone.isEmpty()) {
             misused(
@@ -358,7 +375,7 @@ Command commandOf(const QCommandLineParser& parser) {
             command.request = CheckRequest{antenna, checkWords(words), touchstoneFile(words)};
             break;
         case Name::Build:
-            command.request = buildRequest(words, antenna);
+            command.request = buildRequest(words, antenna, command.json);
             break;
         case Name::Coil:
         case Name::Measured:

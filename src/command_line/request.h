@@ -61,7 +61,9 @@ struct BuildRequest {
     Antenna antenna;
     CheckWords check;
     Where where = Where::Given;
-    QString touchstone;  // the build's sweep as a Touchstone file; none when empty
+    QString touchstone;         // the build's sweep as a Touchstone file; none when empty
+    QString plot;               // the picture's file, for the sweep drawn
+    std::optional<int> worked;  // the position it marks, per cent
 };
 
 // A measured sweep, with or without the design to compare it with.

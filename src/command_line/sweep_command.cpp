@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QStringList>
 
 #include "antenna/check_figures.h"
@@ -10,15 +9,6 @@
 namespace querlin::cli {
 
 namespace {
-
-// The sweep's designs as a picture, in the file --plot names, the worked
-// position's texts as the table would print them.
-void drawSweep(const SweepRequest& request, const std::vector<DesignRow>& rows,
-               const QLocale& locale) {
-    const SweepPlot plot = sweepPlot(request.antenna, rows, request.worked, {}, locale);
-    const bool svg = QFileInfo(request.plot).suffix().toLower() == u"svg";
-    save(request.plot, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
-}
 
 // A row of the table: the upper CALCULATE's three texts, the wound coil's
 // and the check's figures.
@@ -74,7 +64,9 @@ int runSweep(const SweepRequest& request, const Output& output) {
         checkAll(sweep.rows, feedline, antenna::NecEngine::defaultProgram());
     }
     if (drawn && !sweep.rows.empty()) {
-        drawSweep(request, sweep.rows, output.locale);
+        // The worked position's texts as the table would print them.
+        savePlot(request.plot,
+                 sweepPlot(request.antenna, sweep.rows, request.worked, {}, output.locale));
     }
     for (const DesignRow& row : sweep.rows) {
         if (!drawn) {

@@ -231,11 +231,45 @@ void drawAcrossName(QPainter& painter, const PlotPanel& last, const QString& nam
                      Qt::AlignCenter, name);
 }
 
+// A panel of one figure of each position's build against the position: its
+// frame, its curve and its legend; with a unit, the best position ringed
+// with its value in that unit.
+struct BuiltFigure {
+    double SweepPoint::*member;
+    QColor colour;
+    QString name;    // the value axis's
+    QString legend;  // the curve's
+    QString unit;    // of the best position's value; none: not ringed
+};
+void drawBuilt(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
+               const BuiltFigure& figure) {
+    drawFrame(painter, panel, figure.name);
+    drawCurve(painter, panel, plot, figure.member, figure.colour);
+    std::vector<LegendEntry> entries{{curvePen(figure.colour), figure.legend}};
+    const auto best = std::find_if(plot.points.begin(), plot.points.end(),
+                                   [&](const SweepPoint& p) { return p.position == plot.best; });
+    if (!figure.unit.isEmpty() && best != plot.points.end()) {
+        const double value = (*best).*figure.member;
+        ringWorked(painter, panel, best->position, value,
+                   QStringLiteral("%1 %: %2 %3")
+                       .arg(best->position)
+                       .arg(value, 0, 'f', 1)
+                       .arg(figure.unit));
+        entries.push_back(
+            {QPen(Qt::NoPen), QStringLiteral("The best position, %1 %").arg(best->position)});
+    }
+    drawLegend(painter, panel, entries);
+}
+
 void draw(QPainter& painter, const SweepPlot& plot) {
+    const auto [builtLow, builtHigh] = rangeOf(plot, &SweepPoint::loadInductance);
+    const bool built = builtHigh >= builtLow;
     drawTitles(painter, plot.title,
-               plot.checked ? QStringLiteral("Each coil's inductance by the formula and as "
-                                             "NEC-2 needs it, and where each design resonates")
-                            : QStringLiteral("Each coil's inductance by the formula"));
+               built          ? QStringLiteral("Each loading coil by the formula and as built to "
+                                                        "match the line by NEC-2, and what the build gives")
+               : plot.checked ? QStringLiteral("Each coil's inductance by the formula and as "
+                                               "NEC-2 needs it, and where each design resonates")
+                              : QStringLiteral("Each coil's inductance by the formula"));
 
     const PlotLayout layout = plotLayout(plot);
     const SweepPoint* worked = workedPoint(plot);
@@ -247,6 +281,10 @@ void draw(QPainter& painter, const SweepPlot& plot) {
             {curvePen(kEngineColour),
              QStringLiteral("For resonance at %1 MHz, by NEC-2").arg(number(plot.target))});
     }
+    if (built) {
+        drawCurve(painter, layout.inductance, plot, &SweepPoint::loadInductance, kBuiltColour);
+        entries.push_back({curvePen(kBuiltColour), QStringLiteral("As built, by NEC-2")});
+    }
     drawCurve(painter, layout.inductance, plot, &SweepPoint::inductance, kFormulaColour);
     if (worked != nullptr) {
         ringWorked(painter, layout.inductance, worked->position, worked->inductance,
@@ -256,9 +294,10 @@ void draw(QPainter& painter, const SweepPlot& plot) {
     }
     drawLegend(painter, layout.inductance, entries);
 
-    const PlotPanel& last = layout.efficiency  ? *layout.efficiency
-                            : layout.resonance ? *layout.resonance
-                                               : layout.inductance;
+    const PlotPanel& last = layout.bandwidth    ? *layout.bandwidth
+                            : layout.efficiency ? *layout.efficiency
+                            : layout.resonance  ? *layout.resonance
+                                                : layout.inductance;
     if (layout.resonance) {
         const PlotPanel& panel = *layout.resonance;
         drawFrame(painter, panel, QStringLiteral("Resonance (MHz)"));
@@ -276,22 +315,17 @@ void draw(QPainter& painter, const SweepPlot& plot) {
         drawLegend(painter, panel, resonanceEntries);
     }
     if (layout.efficiency) {
-        const PlotPanel& panel = *layout.efficiency;
-        drawFrame(painter, panel, QStringLiteral("Efficiency (%)"));
-        drawCurve(painter, panel, plot, &SweepPoint::efficiency, kEfficiencyColour);
-        std::vector<LegendEntry> efficiencyEntries{
-            {curvePen(kEfficiencyColour), QStringLiteral("Efficiency as matched, by NEC-2")}};
-        const auto best =
-            std::find_if(plot.points.begin(), plot.points.end(),
-                         [&](const SweepPoint& p) { return p.position == plot.best; });
-        if (best != plot.points.end()) {
-            ringWorked(
-                painter, panel, best->position, best->efficiency,
-                QStringLiteral("%1 %: %2 %").arg(best->position).arg(best->efficiency, 0, 'f', 1));
-            efficiencyEntries.push_back(
-                {QPen(Qt::NoPen), QStringLiteral("The best position, %1 %").arg(best->position)});
-        }
-        drawLegend(painter, panel, efficiencyEntries);
+        drawBuilt(painter, *layout.efficiency, plot,
+                  {&SweepPoint::efficiency, kEfficiencyColour, QStringLiteral("Efficiency (%)"),
+                   QStringLiteral("Efficiency as matched, by NEC-2"), QStringLiteral("%")});
+    }
+    if (layout.bandwidth) {
+        drawBuilt(painter, *layout.bandwidth, plot,
+                  {&SweepPoint::bandwidth,
+                   kBandwidthColour,
+                   QStringLiteral("Bandwidth (kHz)"),
+                   QStringLiteral("2:1 SWR bandwidth as matched, by NEC-2"),
+                   {}});
     }
     drawAcrossName(painter, last,
                    QStringLiteral("Coil position (% of half the antenna, from the centre)"));
@@ -436,30 +470,43 @@ PlotLayout plotLayout(const SweepPlot& plot) {
     const double width = kPlotSize.width() - kLeft - kRight;
     const double height = kPlotSize.height() - kTop - kBottom;
     const auto [efficiencyLow, efficiencyHigh] = rangeOf(plot, &SweepPoint::efficiency);
-    const bool built = plot.checked && efficiencyHigh >= efficiencyLow;
-    const int panels = built ? 3 : plot.checked ? 2 : 1;
+    const auto [bandwidthLow, bandwidthHigh] = rangeOf(plot, &SweepPoint::bandwidth);
+    const bool efficient = efficiencyHigh >= efficiencyLow;
+    const bool wide = bandwidthHigh >= bandwidthLow;
+    const int panels = 1 + int{plot.checked} + int{efficient} + int{wide};
     const double panelHeight = (height - (panels - 1) * kGap) / panels;
+    // Each panel's frame under the one before.
+    int panel = 0;
+    const auto nextFrame = [&] {
+        return QRectF(kLeft, kTop + panel++ * (panelHeight + kGap), width, panelHeight);
+    };
     auto [inductanceLow, inductanceHigh] = rangeOf(plot, &SweepPoint::inductance);
-    if (plot.checked) {
-        const auto [low, high] = rangeOf(plot, &SweepPoint::resonantInductance);
+    const auto takeIn = [&](double SweepPoint::*member) {
+        const auto [low, high] = rangeOf(plot, member);
         inductanceLow = std::min(inductanceLow, low);
         inductanceHigh = std::max(inductanceHigh, high);
+    };
+    if (plot.checked) {
+        takeIn(&SweepPoint::resonantInductance);
     }
-    const QRectF inductanceFrame(kLeft, kTop, width, panelHeight);
+    takeIn(&SweepPoint::loadInductance);
+    const QRectF inductanceFrame = nextFrame();
     PlotLayout layout{inductanceLow > 0 && inductanceHigh > 10 * inductanceLow
                           ? logarithmicPanelFor(inductanceFrame, inductanceLow, inductanceHigh)
                           : panelFor(inductanceFrame, 0, inductanceHigh),
                       {},
+                      {},
                       {}};
     if (plot.checked) {
         const auto [low, high] = rangeOf(plot, &SweepPoint::resonance);
-        layout.resonance = panelFor(QRectF(kLeft, kTop + panelHeight + kGap, width, panelHeight),
-                                    std::min(low, plot.target), std::max(high, plot.target));
+        layout.resonance =
+            panelFor(nextFrame(), std::min(low, plot.target), std::max(high, plot.target));
     }
-    if (built) {
-        layout.efficiency =
-            panelFor(QRectF(kLeft, kTop + 2 * (panelHeight + kGap), width, panelHeight),
-                     efficiencyLow, efficiencyHigh);
+    if (efficient) {
+        layout.efficiency = panelFor(nextFrame(), efficiencyLow, efficiencyHigh);
+    }
+    if (wide) {
+        layout.bandwidth = panelFor(nextFrame(), bandwidthLow, bandwidthHigh);
     }
     return layout;
 }

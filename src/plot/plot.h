@@ -15,14 +15,17 @@ namespace querlin {
 
 // A sweep as the plot draws it: each position's inductance by the formula
 // and, when the sweep was checked, what the engine says of it (NaN where it
-// found none); when it was built with the coils' loss, the efficiency of
-// each position's build.
+// found none); when it was built, each position's loading coil and 2:1
+// bandwidth as built and, with the coils' loss, its efficiency.
 struct SweepPoint {
-    int position;               // per cent of half the antenna
-    double inductance;          // of each coil by the formula, uH
-    double resonantInductance;  // that resonates at the design frequency, uH
-    double resonance;           // of the design as built, MHz
-    double efficiency = std::numeric_limits<double>::quiet_NaN();  // per cent
+    static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    int position;                   // per cent of half the antenna
+    double inductance;              // of each coil by the formula, uH
+    double resonantInductance;      // that resonates at the design frequency, uH
+    double resonance;               // of the design as built, MHz
+    double efficiency = kNone;      // per cent
+    double loadInductance = kNone;  // each loading coil as built, uH
+    double bandwidth = kNone;       // 2:1 SWR as built, kHz
 };
 
 struct SweepPlot {
@@ -64,16 +67,17 @@ struct PlotPanel {
 // The picture's layout. Every picture is kPlotSize; the panels lie inside
 // fixed margins: 90 pixels on the left for the value axis, 240 on the right
 // for the legend, 80 at the top for the title and 60 at the bottom for the
-// position axis. An unchecked sweep has the inductance panel alone; a checked
-// one has the resonance panel under it, 70 pixels apart, and a built one the
-// efficiency panel under that. The inductance axis
-// is logarithmic where the values span more than a factor of ten, as they do
-// when the coils go out towards the tips.
+// position axis. The inductance panel is on top; under it, 70 pixels apart,
+// the resonance panel when the sweep was checked, then the efficiency panel
+// and the bandwidth panel when it was built with those figures. The
+// inductance axis is logarithmic where the values span more than a factor of
+// ten, as they do when the coils go out towards the tips.
 constexpr QSize kPlotSize{1100, 760};
 struct PlotLayout {
     PlotPanel inductance;                 // uH against position
     std::optional<PlotPanel> resonance;   // MHz against position, when checked
     std::optional<PlotPanel> efficiency;  // per cent against position, when built
+    std::optional<PlotPanel> bandwidth;   // kHz against position, when built
 };
 PlotLayout plotLayout(const SweepPlot& plot);
 
@@ -83,6 +87,8 @@ inline const QColor kEngineColour{0xd0, 0x40, 0x10};
 inline const QColor kResonanceColour{0x20, 0x90, 0x30};
 inline const QColor kTargetColour{0x70, 0x70, 0x70};
 inline const QColor kEfficiencyColour{0x80, 0x30, 0xa0};
+inline const QColor kBuiltColour{0xc0, 0x80, 0x00};
+inline const QColor kBandwidthColour{0x60, 0x40, 0x20};
 
 // A one-port sweep as the frequency plot draws it: at each frequency the
 // SWR on the line and the impedance. A value that is not finite breaks the

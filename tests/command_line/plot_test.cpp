@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
@@ -153,6 +154,56 @@ TEST(Plot, WritesAnSvgTitledWithTheDesign) {
     QFile text(file);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_TRUE(text.readAll().contains("Loaded dipole for 7.1 MHz, 40 m long, element 0.08 mm"));
+}
+
+// How many pixels have about that colour.
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) < 12 &&
+                     std::abs(pixel.green() - colour.green()) < 12 &&
+                     std::abs(pixel.blue() - colour.blue()) < 12;
+        }
+    }
+    return count;
+}
+
+// build --sweep --plot: the builds' panels, the bandwidth's always and the
+// efficiency's with the coils' loss, whose SVG names the best position.
+TEST(Plot, DrawsTheBuildsPanels) {
+    const QStringList build{u"querlin-calc"_qs, u"build"_qs,      u"--frequency"_qs, u"7.1"_qs,
+                            u"--length"_qs,     u"40"_qs,         u"--element"_qs,   u"0.08"_qs,
+                            u"--sweep"_qs,      u"--segments"_qs, u"21"_qs,          u"--plot"_qs};
+    struct Case {
+        QString file;
+        QStringList loss;
+    };
+    const Case cases[] = {{u"build.svg"_qs, {u"--coil-q"_qs, u"300"_qs}}, {u"build.png"_qs, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QTemporaryDir folder;
+        const QString file = folder.filePath(c.file);
+        ASSERT_EQ(calc(build + QStringList{file} + c.loss), std::make_pair(kSuccess, QString()));
+        QImage image(kPlotSize, QImage::Format_RGB32);
+        if (c.file.endsWith(u".svg")) {
+            QFile text(file);
+            ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+            const QByteArray svg = text.readAll();
+            for (const char* title : {"Bandwidth (kHz)", "Efficiency (%)", "The best position, "}) {
+                EXPECT_TRUE(svg.contains(title)) << title;
+            }
+            QPainter painter(&image);
+            QSvgRenderer(svg).render(&painter);
+        } else {
+            image = QImage(file);
+        }
+        ASSERT_EQ(image.size(), kPlotSize);
+        EXPECT_GT(pixelsOf(image, kBuiltColour), 0);
+        EXPECT_GT(pixelsOf(image, kBandwidthColour), 0);
+        EXPECT_EQ(pixelsOf(image, kEfficiencyColour) > 0, !c.loss.isEmpty());
+    }
 }
 
 // The README's sweep of the 40-foot example as built, read here from its

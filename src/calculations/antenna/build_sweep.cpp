@@ -93,18 +93,36 @@ std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
     return found;
 }
 
-void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
-                    const std::vector<RowBuild>& builds, double feedline) {
+namespace {
+
+// Each row's figure of its build on the plot's point of its position.
+void plotFigure(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                const std::vector<RowBuild>& builds, double SweepPoint::*point,
+                double antenna::DipoleBuild::*figure) {
     for (std::size_t i = 0; i < rows.size() && i < builds.size(); ++i) {
-        for (SweepPoint& point : plot.points) {
-            if (point.position == rows[i].position && builds[i].build) {
-                point.efficiency = builds[i].build->efficiency;
+        for (SweepPoint& p : plot.points) {
+            if (p.position == rows[i].position && builds[i].build) {
+                p.*point = (*builds[i].build).*figure;
             }
         }
     }
+}
+
+}  // namespace
+
+void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                    const std::vector<RowBuild>& builds, double feedline) {
+    plotFigure(plot, rows, builds, &SweepPoint::efficiency, &antenna::DipoleBuild::efficiency);
     if (const auto best = bestPosition(rows, builds, feedline)) {
         plot.best = rows[best->best].position;
     }
+}
+
+void plotBuilds(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                const std::vector<RowBuild>& builds) {
+    plotFigure(plot, rows, builds, &SweepPoint::loadInductance,
+               &antenna::DipoleBuild::loadInductance);
+    plotFigure(plot, rows, builds, &SweepPoint::bandwidth, &antenna::DipoleBuild::bandwidth);
 }
 
 }  // namespace querlin

@@ -56,4 +56,9 @@ std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
 void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
                     const std::vector<RowBuild>& builds, double feedline);
 
+// Each row's loading coil and 2:1 bandwidth as built on the plot's point of
+// its position.
+void plotBuilds(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                const std::vector<RowBuild>& builds);
+
 }  // namespace querlin
