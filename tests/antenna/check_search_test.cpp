@@ -140,10 +140,10 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
                 1e-3 * check.swrMatched);
     // The efficiency is the antenna's made resonant by coils of that reactance.
     const Complex resonantCoil(c.coilQ ? std::abs(reactance) / *c.coilQ : 0, reactance);
-    expectNearOrNone(check.efficiency,
-                     100 * m.antenna(kDesign.frequency).real() /
-                         m.feed(kDesign.frequency, resonantCoil).real(),
-                     0.02, "efficiency");
+    expectNearOrNone(
+        check.efficiency,
+        100 * m.antenna(kDesign.frequency).real() / m.feed(kDesign.frequency, resonantCoil).real(),
+        0.02, "efficiency");
 }
 
 // Coils lossless and lossy; resonances inside the first look of +-10 %, beyond it

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "antenna/designs.h"
+#include "antenna/engine_folders.h"
 #include "dipole/coil_position.h"
 #include "support/qstring_printer.h"
 
@@ -26,22 +27,8 @@ constexpr LoadedDipole kFortyFoot{7.1, 12.192, 0.002032, 3.048, 14.74};
 // Cebik's test dipole below: 34.39 ft.
 constexpr double kCebikLength = 34.39 * 0.3048;
 
-// Every test runs the real nec2c with the temporary folder pointed at one of
-// its own, which must be empty again at the end: the engine's folders go.
-class Engine : public ::testing::Test {
+class Engine : public EngineFolders {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(temporary_.isValid());
-        saved_ = qgetenv("TMPDIR");
-        qputenv("TMPDIR", temporary_.path().toLocal8Bit());
-    }
-    void TearDown() override {
-        qputenv("TMPDIR", saved_);
-        EXPECT_TRUE(QDir(temporary_.path())
-                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                        .isEmpty());
-    }
-
     // The 40-foot example as the main window designs it with the coils at
     // that position, per cent of the half.
     static LoadedDipole fortyFootAt(int position) {
@@ -71,10 +58,6 @@ class Engine : public ::testing::Test {
             necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {}, Currents::LeftOut);
         return NecEngine().run(deck, 1).front().impedance.imag();
     }
-
-  private:
-    QTemporaryDir temporary_;
-    QByteArray saved_;
 };
 
 // A straight wire half a wavelength long, no coils (0 uH), resonates at K
@@ -319,139 +302,6 @@ TEST_F(Engine, FortyFootSweepRisesWithThePosition) {
         resonance = check.resonance;
         inductance = check.resonantInductance;
     }
-}
-
-// The power budget and the averaged far field as nec2c prints them: each to
-// five digits, so that an antenna radiating next to nothing may show a little
-// less than nothing, which is none; beyond what five digits explain, or an
-// average over half of space (2 pi steradians) giving more than was put in,
-// the output is wrong and says so. The share over half of space is the
-// average gain times 2 pi over 4 pi.
-TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
-    struct Case {
-        const char* input;
-        const char* radiated;
-        const char* average;  // gain over 2 pi steradians; none: no RP card
-        double efficiency;
-        double upwards;  // NaN: none
-        const char* fault;
-    };
-    const Case cases[] = {
-        {"1.9483E-06", "-1.9894E-10", nullptr, 0, NAN, nullptr},
-        {"2.0000E-06", "1.0000E-06", "1.3297E+00", 0.5, 0.66485, nullptr},
-        {"1.0000E+00", "1.5000E+00", nullptr, 0, NAN, "does not add up"},
-        {"1.0000E+00", "-1.0000E-02", nullptr, 0, NAN, "does not add up"},
-        {"1.0000E+00", "5.0000E-01", "2.5000E+00", 0, NAN, "not a share of it"},
-    };
-    for (const Case& c : cases) {
-        QString output = u"ANTENNA INPUT PARAMETERS\nh\nh\n 1 1 1 0 1 0 5.0E+01 2.0E+00\n"_qs +
-                         u"INPUT POWER   =  %1 Watts\nRADIATED POWER=  %2 Watts\n"_qs.arg(
-                             QLatin1String(c.input), QLatin1String(c.radiated));
-        if (c.average != nullptr) {
-            output +=
-                u"AVERAGE POWER GAIN: %1 - SOLID ANGLE USED IN AVERAGING: (+2.0000)*PI "
-                "STERADIANS\n"_qs.arg(QLatin1String(c.average));
-        }
-        try {
-            const FeedPoint point = feedPointsIn(output).at(0);
-            EXPECT_EQ(c.fault, nullptr) << c.radiated;
-            EXPECT_NEAR(point.efficiency, c.efficiency, 1e-9) << c.radiated;
-            EXPECT_EQ(std::isnan(point.radiatedOver), std::isnan(c.upwards)) << c.radiated;
-            if (!std::isnan(c.upwards)) {
-                EXPECT_NEAR(point.radiated(), c.upwards, 1e-9) << c.average;
-            }
-        } catch (const NecError& error) {
-            ASSERT_NE(c.fault, nullptr) << error.message.toStdString();
-            EXPECT_TRUE(error.message.contains(QLatin1String(c.fault)))
-                << error.message.toStdString();
-        }
-    }
-}
-
-// A missing engine, and engines that fail or write what cannot be read: each
-// a clear message, nothing left behind.
-TEST_F(Engine, FailsClearlyWithoutAWorkingEngine) {
-    QTemporaryDir scripts;
-    ASSERT_TRUE(scripts.isValid());
-    struct Case {
-        const char* script;  // a shell script standing in for nec2c; none: no program
-        const char* message;
-    };
-    const Case cases[] = {
-        {nullptr, "install the Debian package nec2c"},
-        {"echo 'card error in GW' >&2; exit 1", "failed (exit status 1): card error in GW"},
-        {"kill -9 $$", "failed"},
-        {"exit 0", "wrote no output"},
-        {"echo 'nothing to read' > \"$4\"", "holds 0 feed-point impedances where 1 were"},
-        {"printf 'ANTENNA INPUT PARAMETERS\\nhead\\nhead\\n 1 1 1 0 1 0 nan 2 0 0 0\\n' > \"$4\"",
-         "wrote 'nan' where a number belongs"},
-        {"printf 'ANTENNA INPUT PARAMETERS\\nhead\\nhead\\n 1 1\\n' > \"$4\"",
-         "holds no feed-point impedance"},
-        {"printf 'ANTENNA INPUT PARAMETERS\\nh\\nh\\n 1 1 1 0 1 0 1 2\\nINPUT POWER = 1\\nRADIATED "
-         "POWER= 1\\nAVERAGE POWER GAIN: 1.0 - SOLID ANGLE\\n' > \"$4\"",
-         "an average gain without its solid angle"},
-    };
-    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, Currents::LeftOut);
-    int index = 0;
-    for (const Case& c : cases) {
-        const QString program = scripts.filePath(QStringLiteral("nec2c-%1").arg(index++));
-        if (c.script != nullptr) {
-            QFile file(program);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("#!/bin/sh\n") + c.script + '\n');
-            file.close();
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        try {
-            NecEngine(program).run(deck, 1);
-            ADD_FAILURE() << c.script;
-        } catch (const NecError& error) {
-            EXPECT_TRUE(error.message.contains(QLatin1String(c.message)))
-                << error.message.toStdString();
-        }
-    }
-}
-
-// A stop asked for before the engine starts runs nothing; one asked for while
-// it runs ends it at once rather than after its ten minutes: a stand-in that
-// would run a minute is ended well within it, its folder removed.
-TEST_F(Engine, AStopEndsTheEngine) {
-    QTemporaryDir scripts;
-    ASSERT_TRUE(scripts.isValid());
-    const QString started = scripts.filePath(QStringLiteral("started"));
-    const QString program = scripts.filePath(QStringLiteral("nec2c-slow"));
-    QFile file(program);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\ntouch '" + started.toLocal8Bit() + "'\nexec sleep 60\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    struct Case {
-        bool stopAtOnce;  // or only once the engine has started
-        bool runs;
-    };
-    const QString deck = necDeck(kFortyFoot, {}, {{14.74, {7.1, 0, 1}}}, {}, Currents::LeftOut);
-    for (const Case c : {Case{true, false}, Case{false, true}}) {
-        QFile::remove(started);
-        QElapsedTimer clock;
-        clock.start();
-        const NecEngine engine(program, [&] { return c.stopAtOnce || QFile::exists(started); });
-        EXPECT_THROW(engine.run(deck, 1), NecCancelled);
-        EXPECT_LT(clock.elapsed(), 20'000);
-        EXPECT_EQ(QFile::exists(started), c.runs);
-    }
-}
-
-TEST_F(Engine, TheEnvironmentNamesTheEngine) {
-    const QByteArray saved = qgetenv("QUERLIN_NEC2C");
-    qputenv("QUERLIN_NEC2C", "/nonexistent/nec2c-elsewhere");
-    EXPECT_EQ(NecEngine().program(), u"/nonexistent/nec2c-elsewhere"_qs);
-    EXPECT_THROW(checkDipole(kFortyFoot, {}, 50, {}, NecEngine()), NecError);
-    qputenv("QUERLIN_NEC2C", saved);
-    if (saved.isEmpty()) {
-        qunsetenv("QUERLIN_NEC2C");
-    }
-    EXPECT_EQ(NecEngine().program(), u"nec2c"_qs);
 }
 
 }  // namespace

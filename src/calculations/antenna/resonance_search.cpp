@@ -1,0 +1,276 @@
+#include "antenna/resonance_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace querlin::antenna {
+
+namespace {
+
+constexpr double kNotFound = std::numeric_limits<double>::quiet_NaN();
+
+// The first look around the design frequency: 2 % either way, the design
+// frequency in the middle. Where the zero is not between them, their slope
+// aims the close look at it, if it lies within kAimReach of the design
+// frequency; else the coarse search goes wider.
+constexpr double kFirstFactor = 1.02;
+constexpr double kAimReach = 1.2;
+// A close look aimed by the slope widens at most so many times before the
+// coarse search takes over.
+constexpr int kAimedLooks = 2;
+// Then outwards on the side where the resonance lies, in wider steps, as far
+// as a fifth and four and a half times the design frequency.
+constexpr double kWiderFactors[] = {1.04, 1.08};
+constexpr int kWiderCount = 12;
+// The look at the resonance: 7 frequencies over 2 estimated half bandwidths
+// either way, widened threefold where that is too narrow and narrowed where
+// the 2:1 band falls between two of them. Near a resonance the resistance and
+// the reactance are smooth in the frequency, and the cubic through four
+// points a third of a bandwidth apart errs far below the engine's printed digits,
+// so that few frequencies serve: each costs the engine a solution.
+constexpr int kCloseCount = 7;
+constexpr double kCloseWidth = 2;
+constexpr int kCloseLooks = 4;
+// Halving an interval so many times leaves it below a double's resolution.
+constexpr int kHalvings = 60;
+
+double reactance(const Point& point) {
+    return point.feed.impedance.imag();
+}
+
+// Where the reactance rises through zero between two neighbouring points,
+// interpolated, and how steeply it rises there.
+struct Crossing {
+    std::size_t below = 0;  // the point before the zero
+    double frequency = 0;
+    double resistance = 0;
+    double slope = 0;  // ohms per MHz
+};
+
+std::optional<Crossing> risingZeroNearest(const Points& sorted, double target) {
+    std::optional<Crossing> nearest;
+    for (std::size_t i = 0; i + 1 < sorted.size(); ++i) {
+        const Point& a = sorted[i];
+        const Point& b = sorted[i + 1];
+        std::optional<Crossing> crossing;
+        if (reactance(a) < 0 && reactance(b) >= 0) {
+            const double t = -reactance(a) / (reactance(b) - reactance(a));
+            crossing = Crossing{
+                i, a.frequency + t * (b.frequency - a.frequency),
+                a.feed.impedance.real() + t * (b.feed.impedance.real() - a.feed.impedance.real()),
+                (reactance(b) - reactance(a)) / (b.frequency - a.frequency)};
+        }
+        if (crossing && (!nearest || std::abs(crossing->frequency - target) <
+                                         std::abs(nearest->frequency - target))) {
+            nearest = crossing;
+        }
+    }
+    return nearest;
+}
+
+void sortByFrequency(Points& points) {
+    std::sort(points.begin(), points.end(),
+              [](const Point& a, const Point& b) { return a.frequency < b.frequency; });
+}
+
+// Where the first look's points, sorted, put the zero: between two of them,
+// or, where the reactance rises across them, where their slope reaches zero
+// if that is near the design frequency. None otherwise.
+std::optional<Crossing> aimedZero(Points points, double design) {
+    sortByFrequency(points);
+    if (const auto found = risingZeroNearest(points, design)) {
+        return found;
+    }
+    const Point& low = points.front();
+    const Point& high = points.back();
+    const Point& middle = points[points.size() / 2];
+    const double slope = (reactance(high) - reactance(low)) / (high.frequency - low.frequency);
+    const double aim = middle.frequency - reactance(middle) / slope;
+    if (!(slope > 0) || !(aim > design / kAimReach && aim < design * kAimReach)) {
+        return std::nullopt;
+    }
+    return Crossing{0, aim, middle.feed.impedance.real(), slope};
+}
+
+// The coarse zero nearest the design frequency: first around it, then outwards
+// on the side or sides towards which the reactance says the zero lies.
+std::optional<Crossing> coarseResonance(const LoadedDipole& dipole, const ModelOptions& options,
+                                        const NecEngine& engine, Points points) {
+    sortByFrequency(points);
+    for (const double factor : kWiderFactors) {
+        if (const auto found = risingZeroNearest(points, dipole.frequency)) {
+            return found;
+        }
+        std::vector<Sweep> sweeps;
+        if (reactance(points.back()) < 0) {
+            sweeps.push_back(
+                {points.back().frequency * factor, factor, kWiderCount, Steps::Multiplying});
+        }
+        if (reactance(points.front()) > 0) {
+            sweeps.push_back({points.front().frequency / std::pow(factor, kWiderCount), factor,
+                              kWiderCount, Steps::Multiplying});
+        }
+        const Points more = feedPoints(dipole, options, engine, sweeps, dipole.inductance).points;
+        points.insert(points.end(), more.begin(), more.end());
+        sortByFrequency(points);
+    }
+    return risingZeroNearest(points, dipole.frequency);
+}
+
+// The feed impedance at f between the points below and below + 1, by the
+// cubic through the four points around them (at the ends, the nearest four).
+std::complex<double> between(const Points& sorted, std::size_t below, double f) {
+    const std::size_t count = std::min<std::size_t>(4, sorted.size());
+    const std::size_t first = std::min(below > 0 ? below - 1 : 0, sorted.size() - count);
+    std::complex<double> sum = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+        double weight = 1;
+        for (std::size_t j = first; j < first + count; ++j) {
+            if (j != i) {
+                weight *= (f - sorted[j].frequency) / (sorted[i].frequency - sorted[j].frequency);
+            }
+        }
+        sum += weight * sorted[i].feed.impedance;
+    }
+    return sum;
+}
+
+// Where between from and to the condition, which holds at one of them and
+// not at the other, turns, by halving.
+template <typename Condition>
+double turning(double from, double to, Condition holds) {
+    const bool atTo = holds(to);
+    for (int i = 0; i < kHalvings; ++i) {
+        const double middle = (from + to) / 2;
+        (holds(middle) == atTo ? to : from) = middle;
+    }
+    return (from + to) / 2;
+}
+
+// Where the SWR against that line reaches 2 going from the resonance, which
+// lies between the points below and below + 1, one way (step -1 or +1), on
+// the cubic between the points; NaN when it does not within them.
+double swrOfTwo(const Points& sorted, std::size_t below, double resonance, int step, double line) {
+    const auto reached = [&](std::size_t segment) {
+        return [&sorted, segment, line](double f) {
+            return standingWaveRatio(between(sorted, segment, f), line) >= 2;
+        };
+    };
+    double from = resonance;
+    const auto last = static_cast<std::ptrdiff_t>(sorted.size()) - 2;
+    for (auto segment = static_cast<std::ptrdiff_t>(below); segment >= 0 && segment <= last;
+         segment += step) {
+        const auto at = static_cast<std::size_t>(segment);
+        const double to = sorted[step > 0 ? at + 1 : at].frequency;
+        if (reached(at)(to)) {
+            return turning(from, to, reached(at));
+        }
+        from = to;
+    }
+    return kNotFound;
+}
+
+// The resonance and its 2:1 bandwidth from a close look around the coarse
+// zero, in at most so many looks; whether it found both. The extra
+// runs go into the first look's deck, and their feed points into extra.
+bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+               Crossing coarse, int looks, DipoleCheck& check, const std::vector<Run>& extra,
+               std::vector<FeedPoint>& extraFeeds) {
+    bool found = false;
+    // A series resonant circuit fed with its own resistance R reaches an SWR
+    // of 2 where its reactance is R / sqrt(2).
+    double half = coarse.resistance / (std::numbers::sqrt2 * coarse.slope);
+    if (!(half > 0 && std::isfinite(half))) {
+        half = coarse.frequency * 0.01;
+    }
+    double centre = coarse.frequency;
+    double width = std::min(kCloseWidth * half, 0.9 * centre);
+    for (int look = 0; look < looks; ++look) {
+        const double step = 2 * width / (kCloseCount - 1);
+        Feeds feeds = feedPoints(dipole, options, engine, {{centre - width, step, kCloseCount}},
+                                 dipole.inductance, look == 0 ? extra : std::vector<Run>{});
+        if (look == 0 && !extra.empty()) {
+            extraFeeds = std::move(feeds.extra);
+        }
+        Points& points = feeds.points;
+        sortByFrequency(points);
+        const auto zero = risingZeroNearest(points, centre);
+        if (zero) {
+            const std::size_t below = zero->below;
+            centre = turning(points[below].frequency, points[below + 1].frequency,
+                             [&](double f) { return between(points, below, f).imag() >= 0; });
+            check.resonance = centre;
+            const double resistance = between(points, below, centre).real();
+            const double low = swrOfTwo(points, below, centre, -1, resistance);
+            const double high = swrOfTwo(points, below, centre, 1, resistance);
+            if (std::isfinite(low) && std::isfinite(high)) {
+                check.bandwidth = (high - low) * 1000;
+                found = true;
+                // A band narrower than a step may lie between the points.
+                if (high - low >= step) {
+                    break;
+                }
+                width = kCloseWidth * (high - low) / 2;
+                continue;
+            }
+        }
+        width = std::min(3 * width, 0.9 * centre);
+    }
+    return found;
+}
+
+}  // namespace
+
+Feeds feedPoints(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+                 const std::vector<Sweep>& sweeps, double inductance,
+                 const std::vector<Run>& extra) {
+    std::vector<Run> runs;
+    int total = 0;
+    for (const Sweep& sweep : sweeps) {
+        runs.push_back({inductance, sweep});
+        total += sweep.count;
+    }
+    for (const Run& run : extra) {
+        runs.push_back(run);
+        total += run.sweep.count;
+    }
+    const std::vector<FeedPoint> feeds =
+        engine.run(necDeck(dipole, options, runs, {}, Currents::LeftOut), total);
+    Feeds result;
+    auto feed = feeds.begin();
+    for (const Sweep& sweep : sweeps) {
+        for (int i = 0; i < sweep.count; ++i) {
+            result.points.push_back({sweep.frequency(i), *feed++});
+        }
+    }
+    result.extra.assign(feed, feeds.end());
+    return result;
+}
+
+void findResonance(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
+                   const Points& first, DipoleCheck& check, const std::vector<Run>& extra,
+                   std::vector<FeedPoint>& extraFeeds) {
+    if (const auto aimed = aimedZero(first, dipole.frequency);
+        aimed &&
+        closeLook(dipole, options, engine, *aimed, kAimedLooks, check, extra, extraFeeds)) {
+        return;
+    }
+    const bool ridden = !extraFeeds.empty() || extra.empty();
+    if (const auto coarse = coarseResonance(dipole, options, engine, first);
+        coarse &&
+        !closeLook(dipole, options, engine, *coarse, kCloseLooks, check,
+                   ridden ? std::vector<Run>{} : extra, extraFeeds) &&
+        !std::isfinite(check.resonance)) {
+        // Without a close look's zero the coarse one is all there is.
+        check.resonance = coarse->frequency;
+    }
+}
+
+Sweep firstLook(const LoadedDipole& dipole) {
+    return {dipole.frequency / std::pow(kFirstFactor, kFirstSide), kFirstFactor, 2 * kFirstSide + 1,
+            Steps::Multiplying};
+}
+
+}  // namespace querlin::antenna
