@@ -1,67 +1,29 @@
 #include "antenna/check_window.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
-#include "antenna/build_figures.h"
 #include "antenna/check_figures.h"
+#include "antenna/check_labels.h"
 #include "antenna/nec_engine.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
-#include "measurement/advice_text.h"
 #include "plot.h"
 
 namespace querlin {
 
 namespace {
 
-// The plots at sizes that leave the window on a laptop's screen.
+// The plot at a size that leaves the window on a laptop's screen.
 constexpr double kPlotScale = 0.6;
-constexpr double kComparePlotScale = 0.5;
-// The comparison's figures shown as figures: the measurement's and the
-// model's resonance; what to change is said in words under them.
-constexpr std::size_t kComparedFigures = 6;
-
-QLabel* wrappedLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return label;
-}
-
-// A figure's label, named by what it is and its value.
-QLabel* figureLabel(const QString& text, const QString& name, const QString& label) {
-    auto* value = new QLabel(text);
-    value->setObjectName(name);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setAccessibleName(label + QStringLiteral(": ") + text);
-    return value;
-}
-
-void clearRows(QFormLayout* rows) {
-    while (rows->rowCount() > 0) {
-        rows->removeRow(0);
-    }
-}
-
-// The build's figures the window shows: the coils, and what the line sees
-// with them.
-constexpr antenna::BuildFigureId kShownBuild[] = {
-    antenna::BuildFigureId::LoadInductance, antenna::BuildFigureId::ShuntInductance,
-    antenna::BuildFigureId::Swr, antenna::BuildFigureId::Bandwidth};
 
 }  // namespace
 
@@ -89,38 +51,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     figureRows_ = new QFormLayout(figures);
     figureRows_->setContentsMargins(0, 0, 0, 0);
 
-    auto* buildBox = new QGroupBox(QStringLiteral("What to build instead"), this);
-    buildBox->setObjectName(QStringLiteral("BuildBox"));
-    auto* buildFigures = new QWidget(buildBox);
-    buildRows_ = new QFormLayout(buildFigures);
-    buildRows_->setContentsMargins(0, 0, 0, 0);
-    buildNote_ = wrappedLabel("BuildNote", buildBox);
-    coilQ_ = new QLineEdit(buildBox);
-    coilQ_->setObjectName(QStringLiteral("CoilQ"));
-    coilQ_->setPlaceholderText(QStringLiteral("lossless"));
-    coilQ_->setAccessibleName(QStringLiteral("Coils' Q"));
-    coilQ_->setAccessibleDescription(
-        QStringLiteral("Empty for lossless coils. Air-core loading coils have a Q of about 100 "
-                       "to 400; querlin-calc coil --details estimates one."));
-    connect(coilQ_, &QLineEdit::editingFinished, this, &CheckWindow::qEdited);
-    designCoilButton_ = new QPushButton(QStringLiteral("Design the loading coil…"), buildBox);
-    designCoilButton_->setObjectName(QStringLiteral("DesignLoadingCoil"));
-    designCoilButton_->setAccessibleDescription(
-        QStringLiteral("Opens the coil window with the loading coil's inductance"));
-    designCoilButton_->setEnabled(false);
-    connect(designCoilButton_, &QPushButton::clicked, this, [this] {
-        if (build_ && designCoil_) {
-            designCoil_(QLocale().toString(build_->loadInductance, 'f', 2));
-        }
-    });
-    auto* qRow = new QFormLayout;
-    qRow->addRow(QStringLiteral("Coils' Q:"), coilQ_);
-    auto* buildLayout = new QVBoxLayout(buildBox);
-    buildLayout->addWidget(buildFigures);
-    buildLayout->addWidget(buildNote_);
-    buildLayout->addLayout(qRow);
-    buildLayout->addWidget(designCoilButton_);
-    buildLayout->addStretch(1);
+    QGroupBox* buildBox = makeBuildBox();
     plot_ = new QLabel(this);
     plot_->setObjectName(QStringLiteral("CheckPlot"));
     plot_->setFixedSize(kPlotSize * kPlotScale);
@@ -130,34 +61,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
                        "that nec2c finds resonant, against the coil position; under it the "
                        "frequency at which each design as built resonates and, with the "
                        "coils' Q, the efficiency of each position's build, the best ringed."));
-
-    compareButton_ = new QPushButton(QStringLiteral("Compare with a measurement…"), this);
-    compareButton_->setObjectName(QStringLiteral("CheckCompare"));
-    compareButton_->setAccessibleDescription(
-        QStringLiteral("Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
-                       "CSV file, and says what to change"));
-    compareButton_->setEnabled(false);
-    connect(compareButton_, &QPushButton::clicked, this, &CheckWindow::chooseMeasurement);
-    // The comparison's own column, beside the rest once there is one.
-    compareBox_ = new QGroupBox(QStringLiteral("Compared with a measurement"), this);
-    compareBox_->setObjectName(QStringLiteral("CompareBox"));
-    compareNote_ = wrappedLabel("CompareNote", compareBox_);
-    auto* compareFigures = new QWidget(compareBox_);
-    compareRows_ = new QFormLayout(compareFigures);
-    compareRows_->setContentsMargins(0, 0, 0, 0);
-    compareAdvice_ = new QVBoxLayout;
-    comparePlot_ = new QLabel(compareBox_);
-    comparePlot_->setObjectName(QStringLiteral("ComparePlot"));
-    comparePlot_->setFixedSize(kPlotSize * kComparePlotScale);
-    comparePlot_->setAccessibleName(QStringLiteral("Plot of the measured and modelled SWR"));
-    comparePlot_->hide();
-    compareBox_->setMinimumWidth(comparePlot_->width() + 2 * compareBox_->contentsMargins().left());
-    auto* compareLayout = new QVBoxLayout(compareBox_);
-    compareLayout->addWidget(compareNote_);
-    compareLayout->addWidget(compareFigures);
-    compareLayout->addLayout(compareAdvice_);
-    compareLayout->addWidget(comparePlot_);
-    compareLayout->addStretch(1);
+    makeComparison();
 
     auto* running = new QHBoxLayout;
     running->addWidget(progress_, 1);
@@ -279,129 +183,6 @@ void CheckWindow::start() {
     checks_.setFuture(checkRows(rows_, ohms, antenna::NecEngine::defaultProgram()));
 }
 
-void CheckWindow::startBuilds() {
-    if (builds_.isRunning()) {
-        builds_.cancel();
-        try {
-            builds_.waitForFinished();
-        } catch (const Fault&) {
-            // The build asked for is another.
-        }
-    }
-    buildingSweep_ = false;
-    build_.reset();
-    sweepBuilds_.clear();
-    clearRows(buildRows_);
-    buildNote_->setText(QStringLiteral("Building with nec2c…"));
-    designCoilButton_->setEnabled(false);
-    builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
-                                antenna::NecEngine::defaultProgram()));
-}
-
-void CheckWindow::built(int index) {
-    const RowBuild result = builds_.resultAt(index);
-    if (buildingSweep_) {
-        sweepBuilds_[static_cast<std::size_t>(index)] = result;
-        const auto done = std::count_if(sweepBuilds_.begin(), sweepBuilds_.end(),
-                                        [](const RowBuild& row) { return row.build.has_value(); });
-        progress_->setValue(static_cast<int>(done));
-        return;
-    }
-    if (!result.build) {
-        buildNote_->setText(result.fault ? result.fault->message : QString());
-        return;
-    }
-    build_ = *result.build;
-    const QLocale locale;
-    std::vector<antenna::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
-    if (q_) {
-        shown.push_back(antenna::BuildFigureId::Efficiency);
-    }
-    for (const antenna::BuildFigureId id : shown) {
-        const antenna::BuildFigureForm& form = antenna::formOf(id);
-        const QString label = QLatin1String(form.label);
-        buildRows_->addRow(
-            label + u':',
-            figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
-                        u"build_"_qs + QLatin1String(form.key), label));
-    }
-    buildNote_->setText(
-        antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
-    designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
-}
-
-void CheckWindow::buildsFinished() {
-    try {
-        builds_.waitForFinished();
-    } catch (const Fault& fault) {
-        finish(fault.message);
-        return;
-    }
-    if (builds_.isCanceled()) {
-        return;
-    }
-    if (buildingSweep_) {
-        sweepBuilt_ = true;
-        showPlot();
-    }
-    completeIfDone();
-}
-
-// Once every position is checked and the design built: with a Q every
-// position is built too, for the efficiency panel; then the window is done.
-void CheckWindow::completeIfDone() {
-    if (!checked_ || builds_.isRunning()) {
-        return;
-    }
-    if (q_ && !sweepBuilt_) {
-        buildingSweep_ = true;
-        const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
-        sweepBuilds_.assign(sweep.size(), {});
-        progress_->setRange(0, static_cast<int>(sweep.size()));
-        progress_->setValue(0);
-        say(QStringLiteral("Building every coil position with coils of Q %1 for the plot…")
-                .arg(QLocale().toString(*q_)));
-        builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
-                                    antenna::NecEngine::defaultProgram()));
-        return;
-    }
-    complete_ = true;
-    finish(QStringLiteral("Checked with nec2c."));
-}
-
-void CheckWindow::qEdited() {
-    const QString text = coilQ_->text().trimmed();
-    std::optional<double> q;
-    if (!text.isEmpty()) {
-        bool ok = false;
-        const double value = QLocale().toDouble(text, &ok);
-        if (!ok || !(value > 0) || !std::isfinite(value)) {
-            buildNote_->setText(QStringLiteral(
-                "The coils' Q is a positive number, such as 300; empty for lossless coils."));
-            return;
-        }
-        q = value;
-    }
-    if (q == q_) {
-        return;
-    }
-    q_ = q;
-    sweepBuilt_ = false;
-    // A check that ran to its end is built anew; one under way takes the Q
-    // for what it has still to build; one stopped takes it the next time.
-    if (rows_.empty() || !(complete_ || checks_.isRunning())) {
-        return;
-    }
-    if (complete_) {
-        complete_ = false;
-        progress_->setEnabled(true);
-        cancelButton_->setEnabled(true);
-        say(QStringLiteral("Building with nec2c…"));
-        showPlot();
-    }
-    startBuilds();
-}
-
 void CheckWindow::checked(int index) {
     rows_[static_cast<std::size_t>(index)].check = checks_.resultAt(index);
     if (index == 0) {
@@ -487,128 +268,6 @@ void CheckWindow::finish(const QString& status) {
 void CheckWindow::say(const QString& status) {
     status_->setText(status);
     status_->setVisible(!status.isEmpty());
-}
-
-// The dialog is the desktop's own where it has one; it opens over this
-// window, which waits for it without blocking the others.
-void CheckWindow::chooseMeasurement() {
-    auto* dialog =
-        new QFileDialog(this, QStringLiteral("Compare with a measurement"), measurementFolder_,
-                        QStringLiteral("Analyser sweeps (*.s1p *.csv);;All files (*)"));
-    dialog->setObjectName(QStringLiteral("MeasurementDialog"));
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, &CheckWindow::compare);
-    dialog->open();
-}
-
-void CheckWindow::compare(const QString& path) {
-    if (rows_.empty()) {
-        return;
-    }
-    stopComparing();
-    const QFileInfo file(path);
-    measurementFolder_ = file.absolutePath();
-    measurementName_ = file.fileName();
-    clearComparison(
-        QStringLiteral("Comparing %1 with the design, with nec2c…").arg(measurementName_));
-    const DesignRow& design = rows_.front();
-    comparisons_.setFuture(measurement::comparing(path,
-                                                  {design.design.dipole, design.options, feedline_},
-                                                  antenna::NecEngine::defaultProgram()));
-}
-
-void CheckWindow::compared() {
-    try {
-        comparisons_.waitForFinished();
-    } catch (const Fault& fault) {
-        compareNote_->setText(fault.message);
-        return;
-    }
-    if (comparisons_.isCanceled() || comparisons_.future().resultCount() == 0) {
-        return;
-    }
-    showComparison(comparisons_.result());
-}
-
-void CheckWindow::showComparison(const measurement::Comparison& comparison) {
-    const QLocale locale;
-    const antenna::LoadedDipole& design = rows_.front().design.dipole;
-    compareNote_->setText(
-        QStringLiteral("%1 against the design as nec2c models it, coils of %2 µH, on the "
-                       "%3-ohm line:")
-            .arg(measurementName_, rows_.front().design.inductance, locale.toString(feedline_)));
-    std::vector<QWidget*> order{compareButton_, compareNote_};
-    const std::vector<measurement::MeasuredFigure> figures =
-        measurement::figureList(comparison.figures, comparison.advice, antenna_.metric);
-    for (std::size_t i = 0; i < kComparedFigures; ++i) {
-        const measurement::MeasuredFigure& figure = figures[i];
-        const QString label = QLatin1String(figure.label);
-        order.push_back(figureLabel(measurement::figureText(figure, locale),
-                                    u"compare_"_qs + QLatin1String(figure.key), label));
-        compareRows_->addRow(label + u':', order.back());
-    }
-    for (const QString& line :
-         measurement::adviceLines(comparison.advice, design, antenna_.metric, locale)) {
-        QLabel* advice = wrappedLabel("compare_advice", this);
-        advice->setText(line);
-        advice->setAccessibleName(line);
-        compareAdvice_->addWidget(advice);
-        order.push_back(advice);
-    }
-    const auto lowest = [&](const measurement::OnePort& sweep) {
-        const auto swr = [&](const measurement::Sample& sample) {
-            return antenna::standingWaveRatio(sample.impedance, feedline_);
-        };
-        const auto at =
-            std::min_element(sweep.begin(), sweep.end(),
-                             [&](const auto& a, const auto& b) { return swr(a) < swr(b); });
-        return QStringLiteral("lowest %1 at %2 MHz")
-            .arg(locale.toString(swr(*at), 'f', 2), locale.toString(at->frequency, 'f', 4));
-    };
-    comparePlot_->setPixmap(QPixmap::fromImage(plotImage(
-        measurement::comparisonPlot(plotTitle(antenna_), comparison.measured, comparison.modelled,
-                                    feedline_, design.frequency, false),
-        kComparePlotScale)));
-    comparePlot_->setAccessibleDescription(
-        QStringLiteral("The SWR on the %1-ohm line from %2 to %3 MHz, the design frequency "
-                       "marked: measured, %4; the design as nec2c models it, %5.")
-            .arg(locale.toString(feedline_), locale.toString(comparison.measured.front().frequency),
-                 locale.toString(comparison.measured.back().frequency), lowest(comparison.measured),
-                 lowest(comparison.modelled)));
-    comparePlot_->show();
-    order.push_back(comparePlot_);
-    // Tab goes through what the comparison says, so that a screen reader
-    // reads each in turn.
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        order[i]->setFocusPolicy(Qt::StrongFocus);
-        setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-void CheckWindow::stopComparing() {
-    if (!comparisons_.isRunning()) {
-        return;
-    }
-    comparisons_.cancel();
-    try {
-        comparisons_.waitForFinished();
-    } catch (const Fault&) {
-        // A fault of a comparison that was stopped tells nobody anything.
-    }
-    comparisons_.setFuture({});
-}
-
-void CheckWindow::clearComparison(const QString& note) {
-    compareBox_->setVisible(!note.isEmpty());
-    clearRows(compareRows_);
-    while (QLayoutItem* line = compareAdvice_->takeAt(0)) {
-        delete line->widget();
-        delete line;
-    }
-    comparePlot_->clear();
-    comparePlot_->hide();
-    compareNote_->setText(note);
 }
 
 }  // namespace querlin

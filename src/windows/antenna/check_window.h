@@ -52,6 +52,9 @@ class CheckWindow : public QWidget {
     void showFigures(const antenna::DipoleCheck& check);
     void showPlot();
     void finished();
+    // The panel of what to build instead, the coils' Q field and the button
+    // that opens the coil window.
+    QGroupBox* makeBuildBox();
     // The build: the design's first, then with a Q every position's.
     void startBuilds();
     void built(int index);
@@ -60,6 +63,8 @@ class CheckWindow : public QWidget {
     void completeIfDone();
     void finish(const QString& status);
     void say(const QString& status);
+    // The button that asks for a measurement, and the comparison's column.
+    void makeComparison();
     // The comparison with a measurement: the file asked for, then read and
     // compared off the main thread.
     void chooseMeasurement();

@@ -1,0 +1,192 @@
+#include "antenna/check_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "antenna/build_figures.h"
+#include "antenna/check_labels.h"
+#include "antenna/nec_engine.h"
+
+// The check window's panel of what to build instead: the design's build,
+// the coils' Q, and with a Q every position's build for the plot.
+
+namespace querlin {
+
+namespace {
+
+// The build's figures the window shows: the coils, and what the line sees
+// with them.
+constexpr antenna::BuildFigureId kShownBuild[] = {
+    antenna::BuildFigureId::LoadInductance, antenna::BuildFigureId::ShuntInductance,
+    antenna::BuildFigureId::Swr, antenna::BuildFigureId::Bandwidth};
+
+}  // namespace
+
+QGroupBox* CheckWindow::makeBuildBox() {
+    auto* buildBox = new QGroupBox(QStringLiteral("What to build instead"), this);
+    buildBox->setObjectName(QStringLiteral("BuildBox"));
+    auto* buildFigures = new QWidget(buildBox);
+    buildRows_ = new QFormLayout(buildFigures);
+    buildRows_->setContentsMargins(0, 0, 0, 0);
+    buildNote_ = wrappedLabel("BuildNote", buildBox);
+    coilQ_ = new QLineEdit(buildBox);
+    coilQ_->setObjectName(QStringLiteral("CoilQ"));
+    coilQ_->setPlaceholderText(QStringLiteral("lossless"));
+    coilQ_->setAccessibleName(QStringLiteral("Coils' Q"));
+    coilQ_->setAccessibleDescription(
+        QStringLiteral("Empty for lossless coils. Air-core loading coils have a Q of about 100 "
+                       "to 400; querlin-calc coil --details estimates one."));
+    connect(coilQ_, &QLineEdit::editingFinished, this, &CheckWindow::qEdited);
+    designCoilButton_ = new QPushButton(QStringLiteral("Design the loading coil…"), buildBox);
+    designCoilButton_->setObjectName(QStringLiteral("DesignLoadingCoil"));
+    designCoilButton_->setAccessibleDescription(
+        QStringLiteral("Opens the coil window with the loading coil's inductance"));
+    designCoilButton_->setEnabled(false);
+    connect(designCoilButton_, &QPushButton::clicked, this, [this] {
+        if (build_ && designCoil_) {
+            designCoil_(QLocale().toString(build_->loadInductance, 'f', 2));
+        }
+    });
+    auto* qRow = new QFormLayout;
+    qRow->addRow(QStringLiteral("Coils' Q:"), coilQ_);
+    auto* buildLayout = new QVBoxLayout(buildBox);
+    buildLayout->addWidget(buildFigures);
+    buildLayout->addWidget(buildNote_);
+    buildLayout->addLayout(qRow);
+    buildLayout->addWidget(designCoilButton_);
+    buildLayout->addStretch(1);
+    return buildBox;
+}
+
+void CheckWindow::startBuilds() {
+    if (builds_.isRunning()) {
+        builds_.cancel();
+        try {
+            builds_.waitForFinished();
+        } catch (const Fault&) {
+            // The build asked for is another.
+        }
+    }
+    buildingSweep_ = false;
+    build_.reset();
+    sweepBuilds_.clear();
+    clearRows(buildRows_);
+    buildNote_->setText(QStringLiteral("Building with nec2c…"));
+    designCoilButton_->setEnabled(false);
+    builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
+                                antenna::NecEngine::defaultProgram()));
+}
+
+void CheckWindow::built(int index) {
+    const RowBuild result = builds_.resultAt(index);
+    if (buildingSweep_) {
+        sweepBuilds_[static_cast<std::size_t>(index)] = result;
+        const auto done = std::count_if(sweepBuilds_.begin(), sweepBuilds_.end(),
+                                        [](const RowBuild& row) { return row.build.has_value(); });
+        progress_->setValue(static_cast<int>(done));
+        return;
+    }
+    if (!result.build) {
+        buildNote_->setText(result.fault ? result.fault->message : QString());
+        return;
+    }
+    build_ = *result.build;
+    const QLocale locale;
+    std::vector<antenna::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
+    if (q_) {
+        shown.push_back(antenna::BuildFigureId::Efficiency);
+    }
+    for (const antenna::BuildFigureId id : shown) {
+        const antenna::BuildFigureForm& form = antenna::formOf(id);
+        const QString label = QLatin1String(form.label);
+        buildRows_->addRow(
+            label + u':',
+            figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
+                        u"build_"_qs + QLatin1String(form.key), label));
+    }
+    buildNote_->setText(
+        antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
+    designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
+}
+
+void CheckWindow::buildsFinished() {
+    try {
+        builds_.waitForFinished();
+    } catch (const Fault& fault) {
+        finish(fault.message);
+        return;
+    }
+    if (builds_.isCanceled()) {
+        return;
+    }
+    if (buildingSweep_) {
+        sweepBuilt_ = true;
+        showPlot();
+    }
+    completeIfDone();
+}
+
+// Once every position is checked and the design built: with a Q every
+// position is built too, for the efficiency panel; then the window is done.
+void CheckWindow::completeIfDone() {
+    if (!checked_ || builds_.isRunning()) {
+        return;
+    }
+    if (q_ && !sweepBuilt_) {
+        buildingSweep_ = true;
+        const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
+        sweepBuilds_.assign(sweep.size(), {});
+        progress_->setRange(0, static_cast<int>(sweep.size()));
+        progress_->setValue(0);
+        say(QStringLiteral("Building every coil position with coils of Q %1 for the plot…")
+                .arg(QLocale().toString(*q_)));
+        builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
+                                    antenna::NecEngine::defaultProgram()));
+        return;
+    }
+    complete_ = true;
+    finish(QStringLiteral("Checked with nec2c."));
+}
+
+void CheckWindow::qEdited() {
+    const QString text = coilQ_->text().trimmed();
+    std::optional<double> q;
+    if (!text.isEmpty()) {
+        bool ok = false;
+        const double value = QLocale().toDouble(text, &ok);
+        if (!ok || !(value > 0) || !std::isfinite(value)) {
+            buildNote_->setText(QStringLiteral(
+                "The coils' Q is a positive number, such as 300; empty for lossless coils."));
+            return;
+        }
+        q = value;
+    }
+    if (q == q_) {
+        return;
+    }
+    q_ = q;
+    sweepBuilt_ = false;
+    // A check that ran to its end is built anew; one under way takes the Q
+    // for what it has still to build; one stopped takes it the next time.
+    if (rows_.empty() || !(complete_ || checks_.isRunning())) {
+        return;
+    }
+    if (complete_) {
+        complete_ = false;
+        progress_->setEnabled(true);
+        cancelButton_->setEnabled(true);
+        say(QStringLiteral("Building with nec2c…"));
+        showPlot();
+    }
+    startBuilds();
+}
+
+}  // namespace querlin
