@@ -480,7 +480,11 @@ PlotLayout plotLayout(const SweepPlot& plot) {
     const auto nextFrame = [&] {
         return QRectF(kLeft, kTop + panel++ * (panelHeight + kGap), width, panelHeight);
     };
-    auto [inductanceLow, inductanceHigh] = rangeOf(plot, &SweepPoint::inductance);
+    // Plain variables, not a structured binding: the fuzzing build's clang
+    // cannot capture a binding in the lambda below.
+    const std::pair<double, double> formula = rangeOf(plot, &SweepPoint::inductance);
+    double inductanceLow = formula.first;
+    double inductanceHigh = formula.second;
     const auto takeIn = [&](double SweepPoint::*member) {
         const auto [low, high] = rangeOf(plot, member);
         inductanceLow = std::min(inductanceLow, low);
