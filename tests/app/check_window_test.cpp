@@ -343,6 +343,8 @@ class CheckWindowTest : public QObject {
             QCOMPARE(figure(check, (u"compare_"_qs + line.section(u' ', 0, 0)).toLatin1()),
                      values.back());
         }
+        // What to change is said in words under the figures, not as a seventh.
+        QVERIFY(figure(check, "compare_tip_change").isEmpty());
         QStringList advice;
         for (const QLabel* line : check->findChildren<QLabel*>(u"compare_advice"_qs)) {
             advice << line->text();
