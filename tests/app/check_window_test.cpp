@@ -219,6 +219,9 @@ class CheckWindowTest : public QObject {
         QWidget* check = checkWindow();
         QVERIFY(drawn(check, kFormulaColour));
         QVERIFY(!drawn(check, kEngineColour));
+        // The plot's positions run from 1 to 99 %.
+        QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(u" of "), kSweepMs);
+        QCOMPARE(status(check).section(u" of "_qs, 1), u"99…"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         QVERIFY(drawn(check, kEngineColour));
         QVERIFY(drawn(check, kResonanceColour));
@@ -243,6 +246,8 @@ class CheckWindowTest : public QObject {
         }
         typeInto(check, "CoilQ", u"300"_qs);
         QTest::keyClick(check->windowHandle(), Qt::Key_Return);
+        // Nothing of the lossless build is left beside the build under way.
+        QCOMPARE(control<QLabel>(check, "BuildNote")->text(), u"Building with nec2c…"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         const QHash<QString, QString> lossy =
             calcFigures(words + QStringList{u"--coil-q"_qs, u"300"_qs}, u"build"_qs);
@@ -338,6 +343,8 @@ class CheckWindowTest : public QObject {
             QCOMPARE(figure(check, (u"compare_"_qs + line.section(u' ', 0, 0)).toLatin1()),
                      values.back());
         }
+        // What to change is said in words under the figures, not as a seventh.
+        QVERIFY(figure(check, "compare_tip_change").isEmpty());
         QStringList advice;
         for (const QLabel* line : check->findChildren<QLabel*>(u"compare_advice"_qs)) {
             advice << line->text();
