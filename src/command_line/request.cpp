@@ -6,6 +6,7 @@
 
 #include "dipole/coil_position.h"
 #include "help_text.h"
+#include "request_words.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
@@ -13,11 +14,6 @@ namespace querlin::cli {
 namespace {
 
 enum class Name { Dipole, Match, Coil, Nec, Check, Build, Measured };
-
-// The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
-const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
-// The loading coil to wind, which check and dipole --sweep --check take.
-const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 
 // What a command needs and what more it takes.
 struct CommandForm {
@@ -66,31 +62,6 @@ const CommandForm kCommands[] = {
 // The position a build takes to mean the best one.
 const QString kBestPosition = QStringLiteral("best");
 
-// The words as given, for the commands to read.
-class Words {
-  public:
-    explicit Words(const QCommandLineParser& parser) : parser_(parser) {}
-
-    bool isSet(const QString& name) const { return parser_.isSet(name); }
-    QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
-    bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
-
-  private:
-    const QCommandLineParser& parser_;
-};
-
-int position(const QString& text) {
-    bool whole = false;
-    const int percentage = text.toInt(&whole);
-    if (!whole || percentage < kFirstPosition || percentage > kLastPosition) {
-        misused(QStringLiteral("--position takes a whole percentage from %1 to %2, not '%3'.")
-                    .arg(kFirstPosition)
-                    .arg(kLastPosition)
-                    .arg(text));
-    }
-    return sliderValueFor(percentage);
-}
-
 // The form named by the one word that is not an option.
 const CommandForm& formOf(const QCommandLineParser& parser) {
     const QStringList words = parser.positionalArguments();
@@ -136,95 +107,6 @@ void requireOptions(const Words& words, const CommandForm& form) {
             misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(form.name), name));
         }
     }
-}
-
-// The model's options: they go with nec, check and --sweep --check.
-ModelWords modelWords(const Words& words) {
-    for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"output"_qs}) {
-        if (words.isSet(name) && words.value(name.toLatin1().constData()).isEmpty()) {
-            misused(QStringLiteral("--%1 needs a value.").arg(name));
-        }
-    }
-    const ModelWords model{words.value("segments"), words.value("height"), words.value("coil-q"),
-                           words.isSet("wire")};
-    if (model.copper && words.value("wire") != u"copper") {
-        misused(QStringLiteral("--wire takes copper, not '%1'.").arg(words.value("wire")));
-    }
-    return model;
-}
-
-// The former and wire of the loading coil, given all three or none.
-std::optional<LoadingCoil> loadingCoilOf(const Words& words) {
-    const auto coilSize = std::count_if(kCoilOptions.begin(), kCoilOptions.end(),
-                                        [&](const QString& name) { return words.isSet(name); });
-    if (coilSize == 0) {
-        return std::nullopt;
-    }
-    if (coilSize < kCoilOptions.size()) {
-        misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
-    }
-    return LoadingCoil{words.value("coil-diameter"), words.value("coil-length"),
-                       words.value("coil-wire")};
-}
-
-// The check's words: the model's, the feed line (50 ohms unless given) and
-// the loading coil to wind.
-CheckWords checkWords(const Words& words) {
-    CheckWords check{modelWords(words), words.value("feedline"), loadingCoilOf(words)};
-    if (check.loadingCoil && !check.model.coilQ.isEmpty()) {
-        misused(
-            QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
-                           "--coil-diameter, --coil-length and --coil-wire, not both."));
-    }
-    if (check.feedline.isEmpty()) {
-        check.feedline = antenna::kDefaultFeedline;
-    }
-    return check;
-}
-
-// The picture of a sweep: its file, PNG or SVG by the name's ending.
-QString plotFile(const Words& words) {
-    if (!words.isSet("plot")) {
-        return {};
-    }
-    const QString file = words.value("plot");
-    const QString ending = QFileInfo(file).suffix().toLower();
-    if (ending != u"png" && ending != u"svg") {
-        misused(QStringLiteral("--plot writes a .png or .svg file, not '%1'.").arg(file));
-    }
-    return file;
-}
-
-// The model's sweep for an analyser: a .s1p file, as analysers take it.
-QString touchstoneFile(const Words& words) {
-    const QString file = words.value("touchstone");
-    if (words.isSet("touchstone") && QFileInfo(file).suffix().toLower() != u"s1p") {
-        misused(QStringLiteral("--touchstone writes a .s1p file, not '%1'.").arg(file));
-    }
-    return file;
-}
-
-// The picture of a sweep and the position it marks: --plot only with
-// --sweep, and in place of the table, which --json would print.
-struct Drawing {
-    QString file;
-    std::optional<int> worked;
-};
-Drawing drawing(const Words& words, bool json) {
-    if (!words.isSet("plot")) {
-        return {};
-    }
-    if (!words.isSet("sweep")) {
-        misused(QStringLiteral("--plot draws a --sweep."));
-    }
-    if (json) {
-        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
-    }
-    Drawing drawn{plotFile(words), {}};
-    if (words.isSet("position")) {
-        drawn.worked = coilPercentage(position(words.value("position")));
-    }
-    return drawn;
 }
 
 // dipole with --sweep, or its options refused without it.

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "request.h"
+
+namespace querlin::cli {
+
+// How the commands read the words they were given: each reader refuses what
+// does not read with a usage fault that names the option.
+
+// The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
+inline const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
+// The loading coil to wind, which check and dipole --sweep --check take.
+inline const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
+
+// The words as given, for the commands to read.
+class Words {
+  public:
+    explicit Words(const QCommandLineParser& parser) : parser_(parser) {}
+
+    bool isSet(const QString& name) const { return parser_.isSet(name); }
+    QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
+    bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
+
+  private:
+    const QCommandLineParser& parser_;
+};
+
+// The slider value of the position given as a whole percentage.
+int position(const QString& text);
+
+// The model's options: they go with nec, check and --sweep --check.
+ModelWords modelWords(const Words& words);
+
+// The former and wire of the loading coil, given all three or none.
+std::optional<LoadingCoil> loadingCoilOf(const Words& words);
+
+// The check's words: the model's, the feed line (50 ohms unless given) and
+// the loading coil to wind.
+CheckWords checkWords(const Words& words);
+
+// The picture of a sweep: its file, PNG or SVG by the name's ending.
+QString plotFile(const Words& words);
+
+// The model's sweep for an analyser: a .s1p file, as analysers take it.
+QString touchstoneFile(const Words& words);
+
+// The picture of a sweep and the position it marks: --plot only with
+// --sweep, and in place of the table, which --json would print.
+struct Drawing {
+    QString file;
+    std::optional<int> worked;
+};
+Drawing drawing(const Words& words, bool json);
+
+}  // namespace querlin::cli
