@@ -313,11 +313,7 @@ TEST_F(Engine, ChecksADesignAFewPerCentOffInTwoRuns) {
     QTemporaryDir folder;
     const QString runs = folder.filePath(QStringLiteral("runs"));
     const QString program = folder.filePath(QStringLiteral("nec2c"));
-    QFile script(program);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho run >> '" + runs.toLocal8Bit() + "'\nexec nec2c \"$@\"\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(standIn(program, "echo run >> '" + runs.toLocal8Bit() + "'\nexec nec2c \"$@\""));
     // The resonances 4.6 % and 1.9 % low and 1.4 % high.
     for (const int position : {5, 20, 50}) {
         QFile::remove(runs);

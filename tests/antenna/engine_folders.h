@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace querlin::antenna {
@@ -28,5 +29,16 @@ class EngineFolders : public ::testing::Test {
     QTemporaryDir temporary_;
     QByteArray saved_;
 };
+
+// A shell script standing in for the engine at that path, its lines after
+// the #! line as given; whether it could be written.
+inline bool standIn(const QString& path, const QByteArray& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\n" + lines + '\n') < 0) {
+        return false;
+    }
+    file.close();
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 }  // namespace querlin::antenna

@@ -98,11 +98,7 @@ TEST_F(EngineFolders, FailsClearlyWithoutAWorkingEngine) {
     for (const Case& c : cases) {
         const QString program = scripts.filePath(QStringLiteral("nec2c-%1").arg(index++));
         if (c.script != nullptr) {
-            QFile file(program);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("#!/bin/sh\n") + c.script + '\n');
-            file.close();
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            ASSERT_TRUE(standIn(program, c.script));
         }
         try {
             NecEngine(program).run(deck, 1);
@@ -122,11 +118,7 @@ TEST_F(EngineFolders, AStopEndsTheEngine) {
     ASSERT_TRUE(scripts.isValid());
     const QString started = scripts.filePath(QStringLiteral("started"));
     const QString program = scripts.filePath(QStringLiteral("nec2c-slow"));
-    QFile file(program);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\ntouch '" + started.toLocal8Bit() + "'\nexec sleep 60\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(standIn(program, "touch '" + started.toLocal8Bit() + "'\nexec sleep 60"));
 
     struct Case {
         bool stopAtOnce;  // or only once the engine has started
