@@ -21,16 +21,19 @@ constexpr double kMatchingCoil = 1.5;  // uH
 
 // The feed impedance of tests/antenna/stand_in_nec2c.py at f MHz, each coil's
 // load z: a series R-L0-C0 (no C0 when 0), a parallel tank of resistance rp
-// resonant at fp with Q qp (none when rp is 0), and k z / (1 + c z) per coil.
+// resonant at fp with Q qp (none when rp is 0), and k z / (1 + j b z) per coil:
+// a susceptance b across it.
 struct Model {
-    double r, l0, c0, k, c, rp, fp, qp;  // ohms, uH, pF, -, S, ohms, MHz, -
+    double r, l0, c0, k, b, rp, fp, qp;  // ohms, uH, pF, -, S, ohms, MHz, -
 
     Complex antenna(double f) const {
         const double w = kTwoPi * f;  // rad/us
         const Complex tank = rp > 0 ? rp / Complex(1, qp * (f / fp - fp / f)) : 0.0;
         return Complex(r, w * l0 - (c0 > 0 ? 1e6 / (w * c0) : 0)) + tank;
     }
-    Complex feed(double f, Complex z) const { return antenna(f) + 2.0 * k * z / (1.0 + c * z); }
+    Complex feed(double f, Complex z) const {
+        return antenna(f) + 2.0 * k * z / (1.0 + Complex(0, b) * z);
+    }
 };
 
 double swr(Complex z, double line) {
@@ -40,7 +43,7 @@ double swr(Complex z, double line) {
 
 struct SearchCase {
     const char* name;
-    double seriesResonance;  // MHz, with the design's coils and c = 0; sets C0, none when 0
+    double seriesResonance;  // MHz, with the design's coils and b = 0; sets C0, none when 0
     Model model;             // C0 as set by the resonance
     std::optional<double> coilQ;
 };
@@ -100,12 +103,12 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
     Model m = c.model;
     const double w0 = kTwoPi * kDesign.frequency;
     const double coilR = c.coilQ ? w0 * kDesign.inductance / *c.coilQ : 0;
-    const double inductance = m.l0 + 2 * m.k * kDesign.inductance;  // in series, when c = 0
+    const double inductance = m.l0 + 2 * m.k * kDesign.inductance;  // in series, when b = 0
     if (c.seriesResonance > 0) {
         m.c0 = 1e6 / (std::pow(kTwoPi * c.seriesResonance, 2) * inductance);
     }
     qputenv("QUERLIN_STAND_IN", QString::asprintf("%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
-                                                  m.r, m.l0, m.c0, m.k, m.c, m.rp, m.fp, m.qp)
+                                                  m.r, m.l0, m.c0, m.k, m.b, m.rp, m.fp, m.qp)
                                     .toLatin1());
     const ModelOptions options{kDefaultSegments, {}, false, c.coilQ, {}};
     DipoleCheck check;
@@ -119,17 +122,17 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
 
     const double resonance = risingZeroNearest(m, coilR);
     expectNearOrNone(check.resonance, resonance, 3e-5 * resonance, "resonance");
-    if (m.c == 0 && m.rp == 0) {
+    if (m.b == 0 && m.rp == 0) {
         // A series R-L-C fed with its R reaches an SWR of 2 where |X| = R / sqrt(2):
         // L' dw = sqrt(2) R.
         const double bandwidth = (m.r + 2 * m.k * coilR) / (kTwoPi * std::sqrt(2.0) * inductance);
         expectNearOrNone(check.bandwidth, std::isnan(resonance) ? NAN : bandwidth * 1000,
                          0.01 * bandwidth * 1000, "bandwidth");
     }
-    // Im of the antenna plus 2 k jX / (1 + j c X) vanishes at the root of
-    // x c^2 X^2 + 2 k X + x = 0 of smaller |X|, which adds the less resistance.
+    // Im of the antenna, x, plus 2 k jX / (1 - b X) vanishes where
+    // X (2 k - b x) = -x.
     const double x = m.antenna(kDesign.frequency).imag();
-    const double reactance = -x / (m.k + std::sqrt(m.k * m.k - std::pow(m.c * x, 2)));
+    const double reactance = -x / (2 * m.k - m.b * x);
     expectNearOrNone(check.resonantInductance, reactance / w0, kReactanceTolerance / (m.k * w0),
                      "resonant inductance");
 

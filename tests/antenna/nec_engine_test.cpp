@@ -70,6 +70,51 @@ TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
     }
 }
 
+// The currents table nec2c prints after a solution's input parameters: a line
+// a segment under five lines of headings, up to a blank line; a line that is
+// not a segment's, or a table without one, is a fault that names it.
+TEST(EngineOutput, ReadsTheCurrentsOfThePrintedSegments) {
+    struct Case {
+        const char* lines;
+        std::vector<SegmentCurrent> currents;
+        const char* fault;
+    };
+    const Case cases[] = {
+        {"   21    2   0.0  -0.07  0.0  0.003  4.7340E-03  1.4851E-02  1.5E-02  72.3\n"
+         "   42    1   0.0   0.00  0.0  0.003  5.1982E-03 -1.5929E-02  1.6E-02 -71.9\n",
+         {{2, {4.734e-3, 1.4851e-2}}, {1, {5.1982e-3, -1.5929e-2}}},
+         nullptr},
+        {"   21    2   0.0  -0.07  0.0  0.003  4.7340E-03\n",
+         {},
+         "4.7340E-03' where a segment's line belongs"},
+        {"   21  two   0.0  -0.07  0.0  0.003  4.7E-03  1.4E-02  1.5E-02  72.3\n",
+         {},
+         "where a segment's line belongs"},
+        {"", {}, "a currents table without a current"},
+    };
+    for (const Case& c : cases) {
+        const QString output =
+            u"ANTENNA INPUT PARAMETERS\nh\nh\n 1 1 1 0 1 0 5.0E+01 2.0E+00\n\n\n"
+            "  -------- CURRENTS AND LOCATION --------\n  DISTANCES IN WAVELENGTHS\n\n"
+            "   SEG  TAG  COORDINATES\n   No:  No:  X\n"_qs +
+            QLatin1String(c.lines) +
+            u"\n\n  INPUT POWER   =  1.0E-03 Watts\nRADIATED POWER=  1.0E-03 Watts\n"_qs;
+        try {
+            const std::vector<SegmentCurrent> read = feedPointsIn(output).at(0).printed;
+            EXPECT_EQ(c.fault, nullptr) << c.lines;
+            ASSERT_EQ(read.size(), c.currents.size()) << c.lines;
+            for (std::size_t i = 0; i < read.size(); ++i) {
+                EXPECT_EQ(read[i].tag, c.currents[i].tag) << i;
+                EXPECT_EQ(read[i].current, c.currents[i].current) << i;
+            }
+        } catch (const NecError& error) {
+            ASSERT_NE(c.fault, nullptr) << error.message.toStdString();
+            EXPECT_TRUE(error.message.contains(QLatin1String(c.fault)))
+                << error.message.toStdString();
+        }
+    }
+}
+
 // A missing engine, and engines that fail or write what cannot be read: each
 // a clear message, nothing left behind.
 TEST_F(EngineFolders, FailsClearlyWithoutAWorkingEngine) {

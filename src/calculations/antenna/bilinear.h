@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "antenna/nec_engine.h"
 #include "antenna/nec_model.h"
 
 namespace querlin::antenna {
@@ -19,6 +20,40 @@ struct Bilinear {
     std::complex<double> operator()(std::complex<double> z) const {
         return (a * z + b) / (c * z + 1.0);
     }
+};
+
+// The feed point and the coils' segments as the ports of a network, at one
+// frequency with the coils' load in place, from the engine's excitations: one
+// volt at the feed, then one volt on each segment of the coils in turn, both
+// coils alike, the feed shorted. Currents in amperes per volt; the coils' are
+// the left coil's, from its outer end, the right coil mirroring it.
+class CoilPorts {
+  public:
+    // The ports from the solutions of the feed's excitation and of each
+    // segment's, with the load each coil has in the model.
+    static CoilPorts of(std::complex<double> load, const FeedPoint& feed,
+                        const std::vector<FeedPoint>& coils);
+
+    // The feed impedance with the load z on each coil, spread over its
+    // segments as in the model: each segment's voltage is then minus its
+    // share of z - load times its current.
+    std::complex<double> feed(std::complex<double> z) const;
+    // The inductance of each coil (µH) at which the feed's reactance
+    // vanishes with the lowest resistance, at the dipole's frequency; NaN
+    // where none does.
+    double resonantInductance(const LoadedDipole& dipole, const ModelOptions& options) const;
+
+  private:
+    // The coils' currents and the feed's with the load z, per volt at the feed.
+    std::vector<std::complex<double>> coilCurrents(std::complex<double> z) const;
+    std::complex<double> feedCurrent(std::complex<double> z,
+                                     const std::vector<std::complex<double>>& coils) const;
+
+    std::complex<double> load_;                                // each coil's load in the model
+    std::complex<double> feedSelf_;                            // at the feed, fed there
+    std::vector<std::complex<double>> coilFromFeed_;           // each segment's, fed at the feed
+    std::vector<std::complex<double>> feedFromCoils_;          // at the feed, fed at each segment
+    std::vector<std::vector<std::complex<double>>> coilSelf_;  // [i][j]: at i, fed at j
 };
 
 // An inductance tried, the load it made and the feed impedance the engine gave.

@@ -28,40 +28,37 @@ struct MadeResonant {
 };
 
 // The search for the inductance of each coil that makes the reactance at the
-// design frequency vanish: the bilinear function through the last three
-// inductances tried gives the next, until the engine's reactance there is
-// within the tolerance. Its runs ride in the decks of the resonance's search
-// where they can: each deck costs the engine a start.
+// design frequency vanish. The ports there give the feed impedance for every
+// load, and so the inductance, without a run. Where the model loses power, a
+// run at that inductance tells the efficiency (the ports' five printed digits
+// would give it to a few tenths of a per cent), and should the engine's
+// reactance there miss the tolerance, the bilinear function through the last
+// three inductances tried gives the next. The run rides in the close look's
+// deck: each deck costs the engine a start.
 class ResonantSearch {
   public:
-    ResonantSearch(const LoadedDipole& dipole, const ModelOptions& options)
-        : dipole_(dipole), options_(options) {}
-
-    // Two more loads beside the design's, some 20 ohms of reactance away.
-    std::vector<Run> firstRuns() const {
-        const double step = std::max(0.1 * std::abs(dipole_.inductance),
-                                     kFirstLoadStep / (2 * std::numbers::pi * dipole_.frequency));
-        return {runOf(dipole_.inductance - step, Radiation::Budget),
-                runOf(dipole_.inductance + step, Radiation::Budget)};
-    }
-
-    // The design's feed and those of the first runs; the design's coils may
-    // resonate it already.
-    void takeFirst(const FeedPoint& atDesign, const std::vector<FeedPoint>& first) {
-        const std::vector<Run> runs = firstRuns();
-        if (std::abs(atDesign.impedance.imag()) < kReactanceTolerance) {
-            next_ = dipole_.inductance;
-            if (!farField()) {
-                result_ = {dipole_.inductance, atDesign.efficiency};
-                next_.reset();
-            }
+    ResonantSearch(const LoadedDipole& dipole, const ModelOptions& options,
+                   const FeedPoint& atDesign, const CoilPorts& ports)
+        : dipole_(dipole), options_(options) {
+        if (resonatesAlready(atDesign)) {
             return;
         }
-        tried_.push_back({dipole_.inductance, load(dipole_.inductance), atDesign.impedance});
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            tried_.push_back({runs[i].inductance, load(runs[i].inductance), first[i].impedance});
+        const double root = ports.resonantInductance(dipole_, options_);
+        if (!std::isfinite(root)) {
+            return;
         }
-        aim();
+        // Nothing lost, everything put in is radiated.
+        if (!losesPower(options_)) {
+            result_ = {root, 1.0};
+            return;
+        }
+        const double step = std::max(0.1 * std::abs(dipole_.inductance),
+                                     kFirstLoadStep / (2 * std::numbers::pi * dipole_.frequency));
+        for (const double inductance :
+             {dipole_.inductance - step, dipole_.inductance, dipole_.inductance + step}) {
+            tried_.push_back({inductance, load(inductance), ports.feed(load(inductance))});
+        }
+        next_ = root;
     }
 
     // The run to try next: none when the search is over.
@@ -85,6 +82,19 @@ class ResonantSearch {
     MadeResonant result() const { return result_; }
 
   private:
+    // Where the design's coils resonate it already, they are the result, and
+    // over ground the far field is asked for with them.
+    bool resonatesAlready(const FeedPoint& atDesign) {
+        if (std::abs(atDesign.impedance.imag()) >= kReactanceTolerance) {
+            return false;
+        }
+        next_ = dipole_.inductance;
+        if (!farField()) {
+            result_ = {dipole_.inductance, atDesign.efficiency};
+            next_.reset();
+        }
+        return true;
+    }
     bool farField() const { return options_.height.has_value(); }
     // Over ground the far field is needed for the efficiency; it is asked for
     // only where the search may end, since it costs the engine time.
@@ -129,11 +139,9 @@ std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, 
 
 DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
                         std::optional<double> matchingCoil, const NecEngine& engine) {
-    ResonantSearch search(dipole, options);
-    const Feeds first = feedPoints(dipole, options, engine, {firstLook(dipole)}, dipole.inductance,
-                                   search.firstRuns());
+    const Feeds first = firstFeeds(dipole, options, engine);
     const FeedPoint atDesign = first.points[kFirstSide].feed;
-    search.takeFirst(atDesign, first.extra);
+    ResonantSearch search(dipole, options, atDesign, first.ports[kFirstSide]);
 
     DipoleCheck check;
     check.impedance = atDesign.impedance;
@@ -148,7 +156,7 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
     // The inductance search's next run rides in the close look's first deck.
     const std::vector<Run> runs = search.nextRuns();
     std::vector<FeedPoint> feeds;
-    findResonance(dipole, options, engine, first.points, check, runs, feeds);
+    findResonance(dipole, options, engine, first, check, runs, feeds);
     if (!runs.empty() && !feeds.empty()) {
         search.take(feeds.front());
     }
@@ -166,10 +174,7 @@ double resonanceOf(const LoadedDipole& dipole, const ModelOptions& options,
     DipoleCheck check;
     check.resonance = kNotFound;
     std::vector<FeedPoint> none;
-    findResonance(
-        dipole, options, engine,
-        feedPoints(dipole, options, engine, {firstLook(dipole)}, dipole.inductance).points, check,
-        {}, none);
+    findResonance(dipole, options, engine, firstFeeds(dipole, options, engine), check, {}, none);
     return check.resonance;
 }
 

@@ -37,6 +37,9 @@ constexpr double kFarFieldSlack = 0.05;
 // difference may come out a little below zero.
 constexpr double kBudgetSlack = 1e-3;
 
+// Enough of the output to hold the few lines of a table read.
+constexpr qsizetype kTableChars = 2000;
+
 const QString kInput = QStringLiteral("input.nec");
 const QString kOutput = QStringLiteral("output.out");
 
@@ -86,6 +89,44 @@ double radiatedOver(const QString& output, qsizetype from, qsizetype to) {
     return numberIn(match.captured(1)) * numberIn(match.captured(2)) / 4;
 }
 
+// The currents table between from and to, if any: after its headings a line
+// a segment, as in "42 1 0.0000 0.0000 0.0000 0.00356 5.1982E-03 1.5929E-02
+// 1.6756E-02 71.927" (segment, tag, centre, length, current real and
+// imaginary, magnitude and phase), up to the blank line that ends it.
+std::vector<SegmentCurrent> printedCurrents(const QString& output, qsizetype from, qsizetype to) {
+    static const QString kCurrents = QStringLiteral("CURRENTS AND LOCATION");
+    const qsizetype at = output.indexOf(kCurrents, from);
+    if (at < 0 || (to >= 0 && at > to)) {
+        return {};
+    }
+    // The title, the units, a blank line and two lines of column headings.
+    constexpr int kHeadingLines = 5;
+    qsizetype start = at;
+    for (int i = 0; i < kHeadingLines && start > 0; ++i) {
+        start = output.indexOf(u'\n', start) + 1;
+    }
+    const qsizetype end = start > 0 ? output.indexOf(QStringLiteral("\n\n"), start) : -1;
+    std::vector<SegmentCurrent> currents;
+    const QStringList lines =
+        start > 0 ? output.mid(start, end < 0 ? -1 : end - start).split(u'\n', Qt::SkipEmptyParts)
+                  : QStringList();
+    for (const QString& line : lines) {
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        bool ok = fields.size() >= 10;
+        const int tag = ok ? fields.at(1).toInt(&ok) : 0;
+        if (!ok) {
+            throw NecError{
+                QStringLiteral("nec2c's currents table holds '%1' where a segment's line belongs.")
+                    .arg(line.trimmed())};
+        }
+        currents.push_back({tag, {numberIn(fields.at(6)), numberIn(fields.at(7))}});
+    }
+    if (currents.empty()) {
+        throw NecError{QStringLiteral("nec2c's output holds a currents table without a current.")};
+    }
+    return currents;
+}
+
 // A passive antenna radiates at most what it takes in and none less than
 // nothing; the engine's figures err by a little, and the share they give is
 // taken as it is within that slack, and as a fault beyond it.
@@ -116,12 +157,13 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
          at = output.indexOf(kInputParameters, at + 1)) {
         // Two lines of column headings, then the source's line: tag, segment,
         // voltage, current, impedance, admittance (real and imaginary) and power.
-        const QStringList lines = output.mid(at).split(u'\n');
+        const QStringList lines = output.mid(at, kTableChars).split(u'\n');
         const QStringList fields =
             lines.size() > 3 ? lines.at(3).split(u' ', Qt::SkipEmptyParts) : QStringList();
         if (fields.size() < 8) {
             throw NecError{QStringLiteral("nec2c's output holds no feed-point impedance.")};
         }
+        const std::complex<double> current(numberIn(fields.at(4)), numberIn(fields.at(5)));
         const std::complex<double> impedance(numberIn(fields.at(6)), numberIn(fields.at(7)));
         const double input = budgetEntry(output, at, QStringLiteral("INPUT POWER"));
         const double radiated = budgetEntry(output, at, QStringLiteral("RADIATED POWER"));
@@ -133,14 +175,16 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
                     .arg(radiated)
                     .arg(input)};
         }
-        const double over = radiatedOver(output, at, output.indexOf(kInputParameters, at + 1));
+        const qsizetype next = output.indexOf(kInputParameters, at + 1);
+        const double over = radiatedOver(output, at, next);
         if (!std::isnan(over) && !isShare(over, kFarFieldSlack)) {
             throw NecError{QStringLiteral("nec2c's average gain gives %1 of the input power "
                                           "radiated, not a share of it.")
                                .arg(over)};
         }
         points.push_back({impedance, std::clamp(efficiency, 0.0, 1.0),
-                          std::isnan(over) ? over : std::clamp(over, 0.0, 1.0)});
+                          std::isnan(over) ? over : std::clamp(over, 0.0, 1.0), current,
+                          printedCurrents(output, at, next)});
     }
     return points;
 }

@@ -9,13 +9,24 @@
 
 namespace querlin::antenna {
 
-// What the engine computed at the feed point at one frequency.
+// The current on one segment as the engine's currents table lists it.
+struct SegmentCurrent {
+    int tag = 0;
+    std::complex<double> current;  // amperes
+};
+
+// What the engine computed at one frequency for one excitation, at its first
+// source: the feed point, unless the run excited the coils.
 struct FeedPoint {
     std::complex<double> impedance;  // ohms
     double efficiency = 0;           // radiated over input power, 0 to 1, from the power budget
     // The power radiated into the solid angle of a run that averages the
     // gain, over the input power, 0 to 1; NaN for a run that does not.
     double radiatedOver = std::numeric_limits<double>::quiet_NaN();
+    // The source's current for its one volt, amperes, and the currents on
+    // the segments the run printed, in order.
+    std::complex<double> current;
+    std::vector<SegmentCurrent> printed;
 
     // The share of the input power that leaves for good: into the upper half
     // of space where the run averaged the gain there, else the power budget's.
@@ -56,7 +67,8 @@ class NecEngine {
 };
 
 // The feed points in the text of the engine's output file, in order, each
-// with the average power gain printed after it, if any. Throws NecError for a
+// with the average power gain and the segments' currents printed after it,
+// if any. Throws NecError for a
 // number that does not read.
 std::vector<FeedPoint> feedPointsIn(const QString& output);
 

@@ -49,14 +49,40 @@ QString averageGroundCard() {
                        number(kGroundConductivity)});
 }
 
-// EX 0: a voltage source of one volt on the first segment of the tag.
-QString voltageSourceCard(int tag) {
-    return card("EX", {u"0"_qs, QString::number(tag), u"1"_qs, u"0"_qs, u"1"_qs, u"0"_qs});
+// PT -1: no currents printed; PT 0 0 0 0: the current on every segment.
+QString currentsCard(Currents currents) {
+    return currents == Currents::LeftOut ? card("PT", {u"-1"_qs})
+                                         : card("PT", {u"0"_qs, u"0"_qs, u"0"_qs, u"0"_qs});
 }
 
-// PT -1: no currents printed.
-QString noCurrentsCard() {
-    return card("PT", {u"-1"_qs});
+// PT 0 0: the currents on the segments from first to last, counted along
+// the whole model.
+QString currentsCard(int first, int last) {
+    return card("PT", {u"0"_qs, u"0"_qs, QString::number(first), QString::number(last)});
+}
+
+// EX 0: a voltage source of one volt on that segment of the tag.
+QString voltageSourceCard(int tag, int segment) {
+    return card(
+        "EX", {u"0"_qs, QString::number(tag), QString::number(segment), u"0"_qs, u"1"_qs, u"0"_qs});
+}
+
+// How many segments the wire of the tag has.
+int segmentsOf(const std::vector<Wire>& wires, int tag) {
+    return std::find_if(wires.begin(), wires.end(), [tag](const Wire& w) { return w.tag == tag; })
+        ->segments;
+}
+
+// The first segment of the tag, counted along the whole model.
+int firstSegmentOf(const std::vector<Wire>& wires, int tag) {
+    int segment = 1;
+    for (const Wire& wire : wires) {
+        if (wire.tag == tag) {
+            break;
+        }
+        segment += wire.segments;
+    }
+    return segment;
 }
 
 // LD -1: the loads of the run before are cleared.
@@ -251,6 +277,10 @@ std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& option
     return wires;
 }
 
+int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options) {
+    return segmentsOf(wiresOf(dipole, options), kLeftCoilTag);
+}
+
 double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options) {
     double shortest = dipole.length;
     for (const Wire& wire : wiresOf(dipole, options)) {
@@ -262,9 +292,7 @@ double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options) 
 QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
                 const std::vector<Run>& runs, const QStringList& comments, Currents currents) {
     const std::vector<Wire> wires = wiresOf(dipole, options);
-    const int coilSegments = std::find_if(wires.begin(), wires.end(), [](const Wire& w) {
-                                 return w.tag == kLeftCoilTag;
-                             })->segments;
+    const int coilSegments = segmentsOf(wires, kLeftCoilTag);
     if (options.height && !(*options.height > 0 && std::isfinite(*options.height))) {
         throw NecError{QStringLiteral("The antenna must be above the ground to be modelled.")};
     }
@@ -284,9 +312,9 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
     if (options.height) {
         deck += averageGroundCard();
     }
-    deck += voltageSourceCard(kSourceTag);
+    deck += voltageSourceCard(kSourceTag, 1);
     if (currents == Currents::LeftOut) {
-        deck += noCurrentsCard();
+        deck += currentsCard(currents);
     }
     bool first = true;
     for (const Run& run : runs) {
@@ -306,8 +334,27 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
                 seriesLoadCard(tag, coilSegments, coilLoad(dipole, coils, run.inductance).real(),
                                run.inductance * 1e-6);
         }
-        deck += frequencyCard(run.sweep);
-        deck += run.radiation == Radiation::UpperHalf ? upperHalfGainCard() : executeCard();
+        if (run.excitation == Excitation::Feed) {
+            deck += frequencyCard(run.sweep);
+            deck += run.radiation == Radiation::UpperHalf ? upperHalfGainCard() : executeCard();
+            continue;
+        }
+        // Each frequency on its own, so that the further excitations find
+        // the equations of its frequency solved; the currents from the left
+        // coil to the source printed after each. The left coil's segments
+        // count from its outer end, the right coil's from its inner one.
+        for (int i = 0; i < run.sweep.count; ++i) {
+            deck += frequencyCard({run.sweep.frequency(i), 0, 1});
+            deck += currentsCard(firstSegmentOf(wires, kLeftCoilTag),
+                                 firstSegmentOf(wires, kSourceTag));
+            deck += executeCard();
+            for (int segment = 1; segment <= coilSegments; ++segment) {
+                deck += voltageSourceCard(kLeftCoilTag, segment) +
+                        voltageSourceCard(kRightCoilTag, coilSegments + 1 - segment);
+                deck += executeCard();
+            }
+            deck += voltageSourceCard(kSourceTag, 1) + currentsCard(currents);
+        }
     }
     deck += QStringLiteral("EN\n");
     return deck;

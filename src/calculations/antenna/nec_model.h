@@ -99,6 +99,14 @@ struct Sweep {
 // the upper half of space, which over ground counts the ground's loss too.
 enum class Radiation { Budget, UpperHalf };
 
+// What a run excites at each frequency: the feed point alone, or then each
+// segment of the coils in turn as well, both coils alike, with the feed point
+// shorted. Each further excitation solves the same equations again for
+// nothing but itself, and together they tell how the feed point and the
+// coils couple: the feed impedance for any load of the coils follows (see
+// CoilPorts).
+enum class Excitation { Feed, FeedThenCoils };
+
 // One execution of the engine: the coils' inductance in microhenries and the
 // frequencies at which the feed point is computed; a Q of their own, for
 // coils wound for that inductance, in place of the options' Q.
@@ -107,7 +115,17 @@ struct Run {
     Sweep sweep;
     std::optional<double> coilQ = std::nullopt;
     Radiation radiation = Radiation::Budget;
+    Excitation excitation = Excitation::Feed;
+
+    // How many solutions the engine reports for the run, with coils of so
+    // many segments.
+    int solutions(int coilSegments) const {
+        return sweep.count * (excitation == Excitation::Feed ? 1 : 1 + coilSegments);
+    }
 };
+
+// How many segments each coil of the model has.
+int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options);
 
 // The load impedance of each coil of that inductance (µH) at the design
 // frequency, in ohms: its reactance, and with a Q the loss resistance |X| / Q.

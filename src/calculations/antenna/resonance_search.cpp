@@ -12,26 +12,32 @@ namespace {
 constexpr double kNotFound = std::numeric_limits<double>::quiet_NaN();
 
 // The first look around the design frequency: 2 % either way, the design
-// frequency in the middle. Where the zero is not between them, their slope
-// aims the close look at it, if it lies within kAimReach of the design
-// frequency; else the coarse search goes wider.
+// frequency in the middle. Where the zero is not between them, the inductance
+// that resonates each of them aims the close look at it, if it lies within
+// kAimReach of the design frequency; else the coarse search goes wider.
 constexpr double kFirstFactor = 1.02;
-constexpr double kAimReach = 1.2;
-// A close look aimed by the slope widens at most so many times before the
-// coarse search takes over.
+constexpr double kAimReach = 1.6;
+// An aimed close look widens at most so many times before the coarse search
+// takes over.
 constexpr int kAimedLooks = 2;
 // Then outwards on the side where the resonance lies, in wider steps, as far
 // as a fifth and four and a half times the design frequency.
 constexpr double kWiderFactors[] = {1.04, 1.08};
 constexpr int kWiderCount = 12;
-// The look at the resonance: 7 frequencies over 2 estimated half bandwidths
-// either way, widened threefold where that is too narrow and narrowed where
-// the 2:1 band falls between two of them. Near a resonance the resistance and
-// the reactance are smooth in the frequency, and the cubic through four
-// points a third of a bandwidth apart errs far below the engine's printed digits,
-// so that few frequencies serve: each costs the engine a solution.
-constexpr int kCloseCount = 7;
+// The look at the resonance: 5 frequencies over 2 estimated half bandwidths
+// either way, half a bandwidth apart; widened threefold where that is too
+// narrow, and looked at again over the band found where it spans fewer than
+// 1.6 steps (2 when the estimate is right). Near a resonance the resistance
+// and the reactance are smooth in the frequency, and the cubic through four
+// points half a bandwidth apart agrees with sweeps of a few hundred
+// frequencies within 0.2 %, so that few frequencies serve: each costs the
+// engine a solution. Further apart, beside a parallel resonance close above,
+// the cubic errs by several per cent.
+constexpr int kCloseCount = 5;
 constexpr double kCloseWidth = 2;
+constexpr double kStepsAcrossBand = 1.6;
+// So many looks at the band found may follow the looks that widen.
+constexpr int kMostNarrowings = 2;
 constexpr int kCloseLooks = 4;
 // Halving an interval so many times leaves it below a double's resolution.
 constexpr int kHalvings = 60;
@@ -75,10 +81,50 @@ void sortByFrequency(Points& points) {
               [](const Point& a, const Point& b) { return a.frequency < b.frequency; });
 }
 
+// Where the inductance that makes the antenna resonate, known at each point
+// of the first look from its ports, is the design's: the quadratic through
+// its logarithm against the frequency's, solved nearest the design
+// frequency. It bends as the reactance's own slope does not, and so aims
+// far better where the resonance lies well away. NaN without ports.
+double aimedByInductance(const LoadedDipole& dipole, const ModelOptions& options,
+                         const Feeds& first) {
+    constexpr std::size_t kCount = 2 * kFirstSide + 1;
+    static_assert(kCount == 3, "the quadratic takes three points");
+    if (first.ports.size() != kCount || !(dipole.inductance > 0)) {
+        return kNotFound;
+    }
+    double u[kCount];
+    double v[kCount];
+    for (std::size_t i = 0; i < kCount; ++i) {
+        LoadedDipole at = dipole;
+        at.frequency = first.points[i].frequency;
+        const double inductance = first.ports[i].resonantInductance(at, options);
+        if (!(inductance > 0)) {
+            return kNotFound;
+        }
+        u[i] = std::log(at.frequency / dipole.frequency);
+        v[i] = std::log(inductance / dipole.inductance);
+    }
+    // v = p + q u + r u^2 through the three points, then v = 0.
+    const double d01 = (v[1] - v[0]) / (u[1] - u[0]);
+    const double d12 = (v[2] - v[1]) / (u[2] - u[1]);
+    const double r = (d12 - d01) / (u[2] - u[0]);
+    const double q = d01 - r * (u[0] + u[1]);
+    const double p = v[0] - q * u[0] - r * u[0] * u[0];
+    double best = kNotFound;
+    for (const double root : realRoots(r, q, p)) {
+        if (std::isfinite(root) && !(std::abs(root) >= std::abs(best))) {
+            best = root;
+        }
+    }
+    return dipole.frequency * std::exp(best);
+}
+
 // Where the first look's points, sorted, put the zero: between two of them,
-// or, where the reactance rises across them, where their slope reaches zero
-// if that is near the design frequency. None otherwise.
-std::optional<Crossing> aimedZero(Points points, double design) {
+// or, where the reactance rises across them, where the inductance the ports
+// give, else their slope, reaches zero if that is near the design
+// frequency. None otherwise.
+std::optional<Crossing> aimedZero(Points points, double design, double byInductance) {
     sortByFrequency(points);
     if (const auto found = risingZeroNearest(points, design)) {
         return found;
@@ -87,7 +133,8 @@ std::optional<Crossing> aimedZero(Points points, double design) {
     const Point& high = points.back();
     const Point& middle = points[points.size() / 2];
     const double slope = (reactance(high) - reactance(low)) / (high.frequency - low.frequency);
-    const double aim = middle.frequency - reactance(middle) / slope;
+    const double aim =
+        std::isfinite(byInductance) ? byInductance : middle.frequency - reactance(middle) / slope;
     if (!(slope > 0) || !(aim > design / kAimReach && aim < design * kAimReach)) {
         return std::nullopt;
     }
@@ -173,7 +220,7 @@ double swrOfTwo(const Points& sorted, std::size_t below, double resonance, int s
 }
 
 // The resonance and its 2:1 bandwidth from a close look around the coarse
-// zero, in at most so many looks; whether it found both. The extra
+// zero, widened at most so many times; whether it found both. The extra
 // runs go into the first look's deck, and their feed points into extra.
 bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
                Crossing coarse, int looks, DipoleCheck& check, const std::vector<Run>& extra,
@@ -187,7 +234,9 @@ bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
     }
     double centre = coarse.frequency;
     double width = std::min(kCloseWidth * half, 0.9 * centre);
-    for (int look = 0; look < looks; ++look) {
+    int widenings = 0;
+    int narrowings = 0;
+    for (int look = 0; widenings < looks && narrowings <= kMostNarrowings; ++look) {
         const double step = 2 * width / (kCloseCount - 1);
         Feeds feeds = feedPoints(dipole, options, engine, {{centre - width, step, kCloseCount}},
                                  dipole.inductance, look == 0 ? extra : std::vector<Run>{});
@@ -208,14 +257,17 @@ bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
             if (std::isfinite(low) && std::isfinite(high)) {
                 check.bandwidth = (high - low) * 1000;
                 found = true;
-                // A band narrower than a step may lie between the points.
-                if (high - low >= step) {
+                // A band across fewer steps than it should may be misread
+                // between the points, or lie between two of them.
+                if (high - low >= kStepsAcrossBand * step) {
                     break;
                 }
                 width = kCloseWidth * (high - low) / 2;
+                ++narrowings;
                 continue;
             }
         }
+        ++widenings;
         width = std::min(3 * width, 0.9 * centre);
     }
     return found;
@@ -224,41 +276,58 @@ bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
 }  // namespace
 
 Feeds feedPoints(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
-                 const std::vector<Sweep>& sweeps, double inductance,
-                 const std::vector<Run>& extra) {
+                 const std::vector<Sweep>& sweeps, double inductance, const std::vector<Run>& extra,
+                 Excitation excitation) {
     std::vector<Run> runs;
     int total = 0;
     for (const Sweep& sweep : sweeps) {
-        runs.push_back({inductance, sweep});
-        total += sweep.count;
+        runs.push_back({inductance, sweep, std::nullopt, Radiation::Budget, excitation});
     }
-    for (const Run& run : extra) {
-        runs.push_back(run);
-        total += run.sweep.count;
+    runs.insert(runs.end(), extra.begin(), extra.end());
+    const int coilSegments = coilSegmentsOf(dipole, options);
+    for (const Run& run : runs) {
+        total += run.solutions(coilSegments);
     }
     const std::vector<FeedPoint> feeds =
         engine.run(necDeck(dipole, options, runs, {}, Currents::LeftOut), total);
     Feeds result;
     auto feed = feeds.begin();
+    // The load in the model at each frequency: the inductance's reactance
+    // there, the resistance its Q gives at the design frequency.
+    const double resistance = coilLoad(dipole, options, inductance).real();
     for (const Sweep& sweep : sweeps) {
         for (int i = 0; i < sweep.count; ++i) {
-            result.points.push_back({sweep.frequency(i), *feed++});
+            const double frequency = sweep.frequency(i);
+            result.points.push_back({frequency, *feed++});
+            if (excitation == Excitation::FeedThenCoils) {
+                const std::complex<double> load(resistance,
+                                                2 * std::numbers::pi * frequency * inductance);
+                const std::vector<FeedPoint> coils(feed, feed + coilSegments);
+                feed += coilSegments;
+                result.ports.push_back(CoilPorts::of(load, result.points.back().feed, coils));
+            }
         }
     }
     result.extra.assign(feed, feeds.end());
     return result;
 }
 
+Feeds firstFeeds(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine) {
+    return feedPoints(dipole, options, engine, {firstLook(dipole)}, dipole.inductance, {},
+                      Excitation::FeedThenCoils);
+}
+
 void findResonance(const LoadedDipole& dipole, const ModelOptions& options, const NecEngine& engine,
-                   const Points& first, DipoleCheck& check, const std::vector<Run>& extra,
+                   const Feeds& first, DipoleCheck& check, const std::vector<Run>& extra,
                    std::vector<FeedPoint>& extraFeeds) {
-    if (const auto aimed = aimedZero(first, dipole.frequency);
+    if (const auto aimed =
+            aimedZero(first.points, dipole.frequency, aimedByInductance(dipole, options, first));
         aimed &&
         closeLook(dipole, options, engine, *aimed, kAimedLooks, check, extra, extraFeeds)) {
         return;
     }
     const bool ridden = !extraFeeds.empty() || extra.empty();
-    if (const auto coarse = coarseResonance(dipole, options, engine, first);
+    if (const auto coarse = coarseResonance(dipole, options, engine, first.points);
         coarse &&
         !closeLook(dipole, options, engine, *coarse, kCloseLooks, check,
                    ridden ? std::vector<Run>{} : extra, extraFeeds) &&
