@@ -105,6 +105,18 @@ TEST(Build, TheLineSeesWhatTheBuildPromises) {
     }
 }
 
+// Where the antenna's resistance at resonance is more than twice the line's,
+// no frequency near it brings the SWR down to 2: the 40-foot example, about
+// 33.8 ohms, has no 2:1 band on a 12-ohm line and one on a 25-ohm line.
+TEST(Build, NoTwoToOneBandWhereTheLineNeverSeesIt) {
+    const LoadedDipole d = designed(7.1, 40 * 7.1 / kHalfWaveFeet, 0.08, 50);
+    for (const double line : {12.0, 25.0}) {
+        const DipoleBuild b = buildDipole(d, {}, line, {}, Bandwidth::Found, NecEngine());
+        ASSERT_EQ(b.match, DipoleBuild::Match::Resonant) << line;
+        EXPECT_EQ(b.swr > 2, std::isnan(b.bandwidth)) << line << " ohms: SWR " << b.swr;
+    }
+}
+
 // Nagaoka's coefficient K by diameter over length, as E. B. Rosa and F. W.
 // Grover tabulate it ("Formulas and tables for the calculation of mutual and
 // self-inductance", Bulletin of the Bureau of Standards 8, 1912): the
@@ -129,7 +141,13 @@ TEST(Build, TurnsWoundByNagaokasCoefficient) {
             std::log(2 * pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n - 1 / (120 * n * n * n);
         const double roundWire = 4e-7 * pi * r * n * (a + b);
         EXPECT_NEAR((sheet * k - roundWire) * 1e6, wanted, wanted * 1.5e-3) << shape;
+        // Close wound, the turns take their number of wire diameters.
+        EXPECT_EQ(coil.fits, n * former.wire <= former.length) << shape;
     }
+    // Thick wire on a short former does not fit.
+    const CoilWound thick = woundFor({2, 0.5, 0.2}, 30, 7.1);
+    EXPECT_GT(thick.turns * 0.2, 0.5);
+    EXPECT_FALSE(thick.fits);
 }
 
 // Less Q, more loss: the efficiency never rises as the coils' Q falls, with

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <ostream>
 
+#include "antenna/bilinear.h"
 #include "antenna/dipole_check.h"
 
 namespace querlin::antenna {
@@ -90,12 +91,12 @@ void expectNearOrNone(double actual, double expected, double tolerance, const ch
 
 // The check's searches against a feed known in closed form, which the stand-in
 // engine writes as nec2c does, to five significant digits. The tolerances: the
-// check interpolates linearly between its close look's points, a tenth of the
-// bandwidth apart, which leaves the resonance within 1e-5 of itself and the
-// bandwidth within 0.4 % in these cases, allowed about three times that (the
-// 3:1 bandwidth would be 2 sqrt(2/3) = 1.63 times the 2:1); the inductance
-// search stops within kReactanceTolerance, where the reactance rises by at least
-// k w0 per uH; five digits of the impedance move an SWR by up to 1e-4 of itself
+// check reads a cubic through its close look's points, half a bandwidth
+// apart, which leaves the resonance within 1e-5 of itself and the bandwidth
+// within 0.4 % in these cases, allowed about three times that (the 3:1
+// bandwidth would be 2 sqrt(2/3) = 1.63 times the 2:1); the inductance the
+// ports give leaves less than kReactanceTolerance, where the reactance rises
+// by at least k w0 per uH; five digits of the impedance move an SWR by up to 1e-4 of itself
 // and the efficiency by 0.003 %, and the search's tolerance the efficiency by
 // less than 0.01 %.
 TEST_P(Search, FindsWhatTheClosedFormGives) {
@@ -164,6 +165,39 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"out_of_reach", 0.9, {50, 0.1, 0, 0.5, 0, 0, 0, 0}, {}},
         SearchCase{"falling_zero_nearest", 0, {30, 0, 0, 0.05, 0, 400, 7, 5}, {}},
         SearchCase{"bilinear_in_the_load", 7.6, {40, 3, 0, 0.5, 5e-4, 0, 0, 0}, {}}));
+
+// Three loads and their feeds determine a bilinear function of the load: the
+// one they came from, checked at a fourth load. Where two loads are one, or
+// every load gives the same feed, they determine none, and say so (the
+// values are whole ohms, so that the determinant comes out exactly zero).
+TEST(Bilinear, ThreeLoadsGiveTheFunctionOrNone) {
+    const Bilinear f{{2, 1}, {30, -20}, {0.01, 0.002}};
+    const auto at = [&](Complex z) { return LoadAndFeed{0, z, f(z)}; };
+    const auto constant = [](Complex z) { return LoadAndFeed{0, z, {40, -5}}; };
+    struct Case {
+        const char* name;
+        LoadAndFeed p, q, r;
+        bool determined;
+    };
+    const Case cases[] = {
+        {"three loads", at({0, 50}), at({5, 120}), at({0, -80}), true},
+        {"two loads alike",
+         {0, {0, 50}, {40, -5}},
+         {0, {0, 50}, {40, -5}},
+         {0, {0, -80}, {30, 2}},
+         false},
+        {"one feed for every load", constant({0, 50}), constant({5, 120}), constant({0, -80}),
+         false},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Bilinear> g = bilinearThrough(c.p, c.q, c.r);
+        ASSERT_EQ(g.has_value(), c.determined) << c.name;
+        if (g) {
+            const Complex fourth(10, 300);
+            EXPECT_LT(std::abs((*g)(fourth) / f(fourth) - 1.0), 1e-12) << c.name;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace querlin::antenna

@@ -28,9 +28,10 @@ double standingWaveRatio(std::complex<double> load, double line);
 // The feed impedance with a shunt coil of that inductance (µH) across it.
 std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, double inductance);
 
-// Runs the engine on the dipole as designed and searches the inductance that
-// makes it resonate at the design frequency, until the reactance there is
-// below kReactanceTolerance. The matching coil is in µH.
+// Runs the engine on the dipole as designed and finds the inductance that
+// makes it resonate at the design frequency (the design's, where its
+// reactance there is below kReactanceTolerance already). The matching coil
+// is in µH.
 DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
                         std::optional<double> matchingCoil, const NecEngine& engine);
 
