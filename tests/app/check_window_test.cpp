@@ -249,6 +249,10 @@ class CheckWindowTest : public QObject {
         // Nothing of the lossless build is left beside the build under way.
         QCOMPARE(control<QLabel>(check, "BuildNote")->text(), u"Building with nec2c…"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        // The progress bar went along with the positions built.
+        const auto* progress = control<QProgressBar>(check, "CheckProgress");
+        QVERIFY(progress->maximum() > 1);
+        QCOMPARE(progress->value(), progress->maximum());
         const QHash<QString, QString> lossy =
             calcFigures(words + QStringList{u"--coil-q"_qs, u"300"_qs}, u"build"_qs);
         QCOMPARE(figure(check, "build_efficiency"), lossy.value(u"efficiency"_qs));
@@ -366,6 +370,7 @@ class CheckWindowTest : public QObject {
             reached << check->focusWidget()->objectName();
         }
         QVERIFY(reached.contains(u"compare_resonance"_qs));
+        QVERIFY(!advice.isEmpty() && reached.contains(u"compare_advice"_qs));
         QCOMPARE(reached.back(), u"ComparePlot"_qs);
     }
 
