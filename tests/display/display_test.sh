@@ -39,6 +39,9 @@ fi
 program=$1
 address=$3
 x_window="/usr/bin/python3 $(dirname "$(realpath "$0")")/x_window.py"
+# How long, in seconds, anything awaited may take on a machine busy with other
+# tests and engines before the test gives up; a passing run never waits it out.
+patience=60
 
 # Runs the command until it succeeds; fails after the given number of seconds.
 wait_for() {
@@ -73,11 +76,11 @@ painted() {
 start() {
     QT_QPA_PLATFORM=xcb PATH="$browser:$PATH" "$program" &
     pid=$!
-    main=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^QUERLIN$' |
+    main=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" --name '^QUERLIN$' |
         head -n 1) || fail "the main window did not open"
     # Until a click activates a window, keys go to the one under the pointer,
     # which the main window covers.
-    wait_for 20 "the main window's first paint" painted
+    wait_for "$patience" "the main window's first paint" painted
 }
 
 # The program's visible top-level windows, by their class: the program is the
@@ -118,9 +121,9 @@ text_of() {
     local marker=--nothing-copied--
     printf %s "$marker" | xclip -selection clipboard
     click "$@"
-    wait_for 20 "the main window to take the keyboard" has_focus "$main"
+    wait_for "$patience" "the main window to take the keyboard" has_focus "$main"
     xdotool key ctrl+a ctrl+c
-    wait_for 20 "the text box at $* to be copied" copied_over "$marker"
+    wait_for "$patience" "the text box at $* to be copied" copied_over "$marker"
     xclip -o -selection clipboard
 }
 
@@ -133,11 +136,11 @@ emptied_frequency() {
 # would keep the main window blocked, which the next check of the % box sees.
 reports_after() {
     local what=$1 report
-    wait_for 20 "a report of $what" windows_are 2
+    wait_for "$patience" "a report of $what" windows_are 2
     report=$(other_window)
-    wait_for 20 "the report of $what to take the keyboard" has_focus "$report"
+    wait_for "$patience" "the report of $what to take the keyboard" has_focus "$report"
     xdotool key Return
-    wait_for 20 "the report of $what to close on Return" windows_are 1
+    wait_for "$patience" "the report of $what to close on Return" windows_are 1
     echo "ok: $what opened one report"
 }
 
@@ -178,9 +181,9 @@ check_from_menu() {
     local shown
     shown=$(windows)
     click "$@" 3
-    wait_for 20 "the context menu of the control at $*" windows_are $((shown + 1))
+    wait_for "$patience" "the context menu of the control at $*" windows_are $((shown + 1))
     # The click activates the main window; the menu takes its keys.
-    wait_for 20 "the main window to take the keyboard" has_focus "$main"
+    wait_for "$patience" "the main window to take the keyboard" has_focus "$main"
     xdotool key Up Return
 }
 
@@ -188,7 +191,7 @@ check_from_menu() {
 ends_well() {
     local status=0
     gone() { ! kill -0 "$pid" 2>/dev/null; }
-    wait_for 20 "the program to end after its last window closed" gone
+    wait_for "$patience" "the program to end after its last window closed" gone
     wait "$pid" || status=$?
     pid=
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
@@ -238,16 +241,16 @@ check)
     start
     forty_foot_example
     check_from_menu 2640 4560 855 450 # Text17
-    check=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" \
+    check=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Check with NEC-2$' | head -n 1) || fail "Text17's menu opened no check window"
     # The check window opens over the main window: brought back to the front,
     # as a click would with a window manager. The program raises the check
     # window before it gives it the keyboard; raised sooner, the main window
     # could end up beneath it again.
-    wait_for 20 "the check window to take the keyboard" has_focus "$check"
+    wait_for "$patience" "the check window to take the keyboard" has_focus "$check"
     xdotool windowraise "$main"
     check_from_menu 120 840 9015 615 # Picture1
-    wait_for 20 "a check window to take the keyboard again" has_focus_named 'Check with NEC-2'
+    wait_for "$patience" "a check window to take the keyboard again" has_focus_named 'Check with NEC-2'
     checks=$(xdotool search --onlyvisible --name '^Check with NEC-2$' | wc -l)
     [ "$checks" -eq 1 ] || fail "the drawing's menu left $checks check windows"
     echo "ok: both menus brought up the one check window"
@@ -256,23 +259,23 @@ check)
     # One after the other, as a person closes them: the second close waits
     # until the first window is gone from the screen.
     $x_window delete "$check"
-    wait_for 20 "the check window to close" windows_are 1
+    wait_for "$patience" "the check window to close" windows_are 1
     $x_window delete "$main"
     ends_well
     ;;
 link)
     start
     click 7920 6120 1095 375 # Command4, WEBSITE
-    web=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" \
+    web=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Web Page Link$' | head -n 1) || fail "WEBSITE opened no link window"
-    wait_for 20 "the link window to take the keyboard" has_focus "$web"
+    wait_for "$patience" "the link window to take the keyboard" has_focus "$web"
     xdotool key Tab Return
-    wait_for 20 "the browser to be asked for the page" test -s "$browser/opened"
+    wait_for "$patience" "the browser to be asked for the page" test -s "$browser/opened"
     # Once the program has taken the click after Return, every browser that
     # Return started has started; once they have ended, each has noted its address.
     text_of 2640 4560 855 450 >/dev/null # Text17, clear of the link window
     ended() { ! pgrep -f "$browser/xdg-open" >/dev/null; }
-    wait_for 20 "the browsers to end" ended
+    wait_for "$patience" "the browsers to end" ended
     opened=$(cat "$browser/opened")
     [ "$opened" = "$address/" ] || fail "Return opened '$opened', not once '$address/'"
     echo "ok: Tab and Return opened $address/ once"
@@ -280,11 +283,11 @@ link)
 close)
     start
     click 5880 6000 1335 615 # Command6, DESIGN COIL
-    coil=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^COILS$' |
+    coil=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" --name '^COILS$' |
         head -n 1) || fail "DESIGN COIL opened no coil window"
     $x_window delete "$main"
     closed() { [ "$(windows)" -le 1 ]; }
-    wait_for 20 "the main window to close" closed
+    wait_for "$patience" "the main window to close" closed
     kill -0 "$pid" 2>/dev/null || fail "closing the main window ended the program"
     windows_are 1 || fail "closing the main window left $(windows) windows"
     $x_window delete "$coil"
