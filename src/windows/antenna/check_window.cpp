@@ -184,6 +184,11 @@ void CheckWindow::start() {
 }
 
 void CheckWindow::checked(int index) {
+    // A result announced by a check since replaced: the check now watched
+    // announces its own.
+    if (!checks_.future().isResultReadyAt(index)) {
+        return;
+    }
     rows_[static_cast<std::size_t>(index)].check = checks_.resultAt(index);
     if (index == 0) {
         showFigures(*rows_.front().check);
@@ -200,6 +205,10 @@ void CheckWindow::checked(int index) {
 }
 
 void CheckWindow::finished() {
+    // The end of a check since replaced: the check now watched ends on its own.
+    if (checks_.isRunning()) {
+        return;
+    }
     try {
         checks_.waitForFinished();
     } catch (const Fault& fault) {

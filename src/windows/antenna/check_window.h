@@ -90,6 +90,9 @@ class CheckWindow : public QWidget {
     QFutureWatcher<RowBuild> builds_;
     bool buildingSweep_ = false;
     bool sweepBuilt_ = false;
+    // Whether the design's build has been shown: its result may come after
+    // the end of its run has started the positions' builds.
+    bool designShown_ = false;
     std::optional<antenna::DipoleBuild> build_;  // the design's
     std::vector<RowBuild> sweepBuilds_;          // every position's, with a Q
 

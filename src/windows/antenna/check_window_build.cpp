@@ -76,6 +76,7 @@ void CheckWindow::startBuilds() {
         }
     }
     buildingSweep_ = false;
+    designShown_ = false;
     build_.reset();
     sweepBuilds_.clear();
     clearRows(buildRows_);
@@ -86,6 +87,11 @@ void CheckWindow::startBuilds() {
 }
 
 void CheckWindow::built(int index) {
+    // A result announced by a run since replaced is not this run's to take;
+    // this run announces its own.
+    if (!builds_.future().isResultReadyAt(index)) {
+        return;
+    }
     const RowBuild result = builds_.resultAt(index);
     if (buildingSweep_) {
         sweepBuilds_[static_cast<std::size_t>(index)] = result;
@@ -94,6 +100,10 @@ void CheckWindow::built(int index) {
         progress_->setValue(static_cast<int>(done));
         return;
     }
+    if (designShown_) {
+        return;
+    }
+    designShown_ = true;
     if (!result.build) {
         buildNote_->setText(result.fault ? result.fault->message : QString());
         return;
@@ -118,6 +128,10 @@ void CheckWindow::built(int index) {
 }
 
 void CheckWindow::buildsFinished() {
+    // The end of a run since replaced: the run now watched ends on its own.
+    if (builds_.isRunning()) {
+        return;
+    }
     try {
         builds_.waitForFinished();
     } catch (const Fault& fault) {
@@ -130,6 +144,10 @@ void CheckWindow::buildsFinished() {
     if (buildingSweep_) {
         sweepBuilt_ = true;
         showPlot();
+    } else if (builds_.future().resultCount() > 0) {
+        // The design's result may still be on its way; it is shown before
+        // the positions' builds begin.
+        built(0);
     }
     completeIfDone();
 }
