@@ -30,12 +30,13 @@ std::optional<Bilinear> bilinearThrough(const LoadAndFeed& p, const LoadAndFeed&
 
 namespace {
 
-// The search of the resonant inductance on the ports: a first step of about
-// this many ohms, then the bilinear function through the last three loads,
-// until the reactance is this small; with coils of one segment the function
-// is the ports' own and the first root is exact.
-constexpr double kFirstPortStep = 20;
+// The search of the resonant inductance on the ports: the bilinear function
+// through the last three loads, until the reactance is this small; with
+// coils of one segment the function is the ports' own and the first root is
+// exact.
 constexpr double kPortReactance = 1e-6;  // ohms
+// The first loads lie some this many ohms of reactance either side.
+constexpr double kFirstLoadStep = 20;
 constexpr int kPortRounds = 30;
 
 using Phasors = std::vector<std::complex<double>>;
@@ -135,8 +136,7 @@ std::complex<double> CoilPorts::feed(std::complex<double> z) const {
 
 double CoilPorts::resonantInductance(const LoadedDipole& dipole,
                                      const ModelOptions& options) const {
-    const double step = std::max(0.1 * std::abs(dipole.inductance),
-                                 kFirstPortStep / (2 * std::numbers::pi * dipole.frequency));
+    const double step = firstLoadStep(dipole.inductance, dipole.frequency);
     std::vector<LoadAndFeed> tried;
     for (const double inductance :
          {dipole.inductance - step, dipole.inductance, dipole.inductance + step}) {
@@ -159,6 +159,11 @@ double CoilPorts::resonantInductance(const LoadedDipole& dipole,
         tried.push_back({root, z, w});
     }
     return std::numeric_limits<double>::quiet_NaN();
+}
+
+double firstLoadStep(double inductance, double frequency) {
+    return std::max(0.1 * std::abs(inductance),
+                    kFirstLoadStep / (2 * std::numbers::pi * frequency));
 }
 
 std::vector<double> realRoots(double qa, double qb, double qc) {

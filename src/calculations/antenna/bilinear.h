@@ -53,8 +53,13 @@ class CoilPorts {
     std::complex<double> feedSelf_;                            // at the feed, fed there
     std::vector<std::complex<double>> coilFromFeed_;           // each segment's, fed at the feed
     std::vector<std::complex<double>> feedFromCoils_;          // at the feed, fed at each segment
-    std::vector<std::vector<std::complex<double>>> coilSelf_;  // [i][j]: at i, fed at j
+    std::vector<std::vector<std::complex<double>>> coilSelf_;  // [j][i]: at i, fed at j
 };
+
+// How far from an inductance (µH) the first loads of a search for the
+// resonant one lie at that frequency (MHz): a tenth of it, or some 20 ohms
+// of reactance where that is more.
+double firstLoadStep(double inductance, double frequency);
 
 // An inductance tried, the load it made and the feed impedance the engine gave.
 struct LoadAndFeed {

@@ -23,8 +23,6 @@ constexpr int kMostVerifications = 4;
 // Inductance and Q agree when neither moves by more than this share.
 constexpr double kAgreement = 1e-7;
 constexpr int kMostRounds = 60;
-// The first loads: some 20 ohms of reactance either side of the formula's.
-constexpr double kFirstLoadStep = 20;
 // The reactance's slope over frequency, from this share either side.
 constexpr double kSlopeStep = 0.005;
 // The bandwidth: 31 frequencies over 2.5 estimated half bandwidths either
@@ -265,10 +263,8 @@ DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, d
     const Solver solver(dipole, options, feedline, loss);
     const double frequency = dipole.frequency;
     const Sweep design{frequency, 0, 1};
-    const double start = dipole.inductance > 0
-                             ? dipole.inductance
-                             : kFirstLoadStep / (2 * std::numbers::pi * frequency);
-    const double step = std::max(0.1 * start, kFirstLoadStep / (2 * std::numbers::pi * frequency));
+    const double step = firstLoadStep(std::max(dipole.inductance, 0.0), frequency);
+    const double start = dipole.inductance > 0 ? dipole.inductance : step;
     // The first loads, with the Q given if any: the function does not
     // depend on the loss, which is a part of each load. Then the formula's
     // load just below and above the design frequency, for the slope.
