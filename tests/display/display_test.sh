@@ -59,17 +59,18 @@ wait_for() {
 # the first request, and a person whose click went unheard clicks again.
 close_until() {
     local window=$1 what=$2
-    local deadline=$((SECONDS + patience))
     shift 2
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "waited $patience s in vain for $what"
-        # The window may have gone meanwhile, and the request with it.
-        $x_window delete "$window" 2>/dev/null || true
-        local asked=$((SECONDS + 5))
-        until "$@" || [ "$SECONDS" -ge "$asked" ]; do
-            sleep 0.05
-        done
-    done
+    next_request=$SECONDS
+    closed_or_asked() {
+        "$@" && return 0
+        if [ "$SECONDS" -ge "$next_request" ]; then
+            # The window may have gone meanwhile, and the request with it.
+            $x_window delete "$window" 2>/dev/null || true
+            next_request=$((SECONDS + 5))
+        fi
+        return 1
+    }
+    wait_for "$patience" "$what" closed_or_asked "$@"
 }
 
 # The desktop opens an address with the first xdg-open on the PATH: this one
