@@ -205,17 +205,7 @@ void CheckWindow::checked(int index) {
 }
 
 void CheckWindow::finished() {
-    // The end of a check since replaced: the check now watched ends on its own.
-    if (checks_.isRunning()) {
-        return;
-    }
-    try {
-        checks_.waitForFinished();
-    } catch (const Fault& fault) {
-        finish(fault.message);
-        return;
-    }
-    if (checks_.isCanceled()) {
+    if (!endedWell(checks_)) {
         return;
     }
     checked_ = true;
@@ -224,21 +214,8 @@ void CheckWindow::finished() {
 }
 
 void CheckWindow::stop() {
-    const auto stopped = [](auto& watcher) {
-        if (!watcher.isRunning()) {
-            return;
-        }
-        watcher.cancel();
-        try {
-            watcher.waitForFinished();
-        } catch (const Fault&) {
-            // A fault of a run that was stopped tells nobody anything.
-        }
-        // Nor does anything the stopped run reported that is still on its way.
-        watcher.setFuture({});
-    };
-    stopped(checks_);
-    stopped(builds_);
+    stopRun(checks_);
+    stopRun(builds_);
 }
 
 void CheckWindow::showFigures(const antenna::DipoleCheck& check) {

@@ -10,6 +10,7 @@
 #include "antenna/dipole_check.h"
 #include "antenna/sweep.h"
 #include "dipole/last_calculation.h"
+#include "fault.h"
 #include "measurement/comparison.h"
 
 class QFormLayout;
@@ -63,6 +64,37 @@ class CheckWindow : public QWidget {
     void completeIfDone();
     void finish(const QString& status);
     void say(const QString& status);
+    // Stops the run watched, if it runs, and lets nothing it computed or
+    // reported through, not even what is still on its way.
+    template <typename Result>
+    static void stopRun(QFutureWatcher<Result>& run) {
+        if (!run.isRunning()) {
+            return;
+        }
+        run.cancel();
+        try {
+            run.waitForFinished();
+        } catch (const Fault&) {
+            // Stopped, its fault tells nobody anything.
+        }
+        run.setFuture({});
+    }
+    // Whether the run watched has ended by itself: not the end of a run since
+    // replaced (the run now watched ends on its own), not stopped, and
+    // without a fault, which it says and which ends the window's work.
+    template <typename Result>
+    bool endedWell(QFutureWatcher<Result>& run) {
+        if (run.isRunning()) {
+            return false;
+        }
+        try {
+            run.waitForFinished();
+        } catch (const Fault& fault) {
+            finish(fault.message);
+            return false;
+        }
+        return !run.isCanceled();
+    }
     // The button that asks for a measurement, and the comparison's column.
     void makeComparison();
     // The comparison with a measurement: the file asked for, then read and

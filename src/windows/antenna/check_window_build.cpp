@@ -67,14 +67,7 @@ QGroupBox* CheckWindow::makeBuildBox() {
 }
 
 void CheckWindow::startBuilds() {
-    if (builds_.isRunning()) {
-        builds_.cancel();
-        try {
-            builds_.waitForFinished();
-        } catch (const Fault&) {
-            // The build asked for is another.
-        }
-    }
+    stopRun(builds_);
     buildingSweep_ = false;
     designShown_ = false;
     build_.reset();
@@ -128,17 +121,7 @@ void CheckWindow::built(int index) {
 }
 
 void CheckWindow::buildsFinished() {
-    // The end of a run since replaced: the run now watched ends on its own.
-    if (builds_.isRunning()) {
-        return;
-    }
-    try {
-        builds_.waitForFinished();
-    } catch (const Fault& fault) {
-        finish(fault.message);
-        return;
-    }
-    if (builds_.isCanceled()) {
+    if (!endedWell(builds_)) {
         return;
     }
     if (buildingSweep_) {

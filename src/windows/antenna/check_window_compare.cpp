@@ -159,16 +159,7 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
 }
 
 void CheckWindow::stopComparing() {
-    if (!comparisons_.isRunning()) {
-        return;
-    }
-    comparisons_.cancel();
-    try {
-        comparisons_.waitForFinished();
-    } catch (const Fault&) {
-        // A fault of a comparison that was stopped tells nobody anything.
-    }
-    comparisons_.setFuture({});
+    stopRun(comparisons_);
 }
 
 void CheckWindow::clearComparison(const QString& note) {
