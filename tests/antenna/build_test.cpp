@@ -8,6 +8,7 @@
 
 #include "antenna/build_sweep.h"
 #include "antenna/designs.h"
+#include "coil/coil_winding.h"
 
 namespace querlin::antenna {
 namespace {
@@ -144,6 +145,9 @@ TEST(Build, TurnsWoundByNagaokasCoefficient) {
         // Close wound, the turns take their number of wire diameters.
         EXPECT_EQ(coil.fits, n * former.wire <= former.length) << shape;
     }
+    // Twenty close-wound turns fill an inch: the inductance they give fits.
+    const auto filled = std::get<WindingDetails>(windingDetails({20, 2, 1, 0.05}, {}));
+    EXPECT_TRUE(woundFor({2, 1, 0.05}, filled.inductance, 7.1).fits);
     // Thick wire on a short former does not fit.
     const CoilWound thick = woundFor({2, 0.5, 0.2}, 30, 7.1);
     EXPECT_GT(thick.turns * 0.2, 0.5);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "antenna/bilinear.h"
+#include "antenna/build.h"
 #include "antenna/dipole_check.h"
 
 namespace querlin::antenna {
@@ -55,6 +56,14 @@ void PrintTo(const SearchCase& c, std::ostream* out) {
 }
 
 class Search : public ::testing::TestWithParam<SearchCase> {};
+
+// The stand-in engine, its feed the model's.
+NecEngine standIn(const Model& m) {
+    qputenv("QUERLIN_STAND_IN", QString::asprintf("%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
+                                                  m.r, m.l0, m.c0, m.k, m.b, m.rp, m.fp, m.qp)
+                                    .toLatin1());
+    return NecEngine(QStringLiteral(QUERLIN_TESTS_DIR "/antenna/stand_in_nec2c.py"));
+}
 
 // The rising zero of the model's reactance nearest the design frequency, between a
 // quarter and four times it (where the check looks), on a 0.1 % grid refined by
@@ -108,15 +117,10 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
     if (c.seriesResonance > 0) {
         m.c0 = 1e6 / (std::pow(kTwoPi * c.seriesResonance, 2) * inductance);
     }
-    qputenv("QUERLIN_STAND_IN", QString::asprintf("%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
-                                                  m.r, m.l0, m.c0, m.k, m.b, m.rp, m.fp, m.qp)
-                                    .toLatin1());
     const ModelOptions options{kDefaultSegments, {}, false, c.coilQ, {}};
     DipoleCheck check;
     try {
-        check =
-            checkDipole(kDesign, options, kFeedline, kMatchingCoil,
-                        NecEngine(QStringLiteral(QUERLIN_TESTS_DIR "/antenna/stand_in_nec2c.py")));
+        check = checkDipole(kDesign, options, kFeedline, kMatchingCoil, standIn(m));
     } catch (const NecError& error) {
         FAIL() << error.message.toStdString();
     }
@@ -165,6 +169,58 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"out_of_reach", 0.9, {50, 0.1, 0, 0.5, 0, 0, 0, 0}, {}},
         SearchCase{"falling_zero_nearest", 0, {30, 0, 0, 0.05, 0, 400, 7, 5}, {}},
         SearchCase{"bilinear_in_the_load", 7.6, {40, 3, 0, 0.5, 5e-4, 0, 0, 0}, {}}));
+
+// Where the SWR of the lossless coils' feed reaches 2 from the design
+// frequency, going up (step > 1) or down, by a 0.01 % grid and bisection.
+double swrOfTwo(const Model& m, double coil, double step) {
+    const auto swrAt = [&](double f) {
+        return swr(m.feed(f, Complex(0, kTwoPi * f * coil)), kFeedline);
+    };
+    double f = kDesign.frequency;
+    while (swrAt(f * step) < 2) {
+        f *= step;
+    }
+    double low = f;
+    double high = f * step;
+    for (int i = 0; i < 60; ++i) {
+        (swrAt((low + high) / 2) < 2 ? low : high) = (low + high) / 2;
+    }
+    return low;
+}
+
+// The build's loading coils resonate the feed at the design frequency, and
+// its 2:1 bandwidth is the closed form's: with the reactance rising through
+// zero as a series circuit's does, and falling as a parallel tank's does
+// near its own resonance; none where the SWR there is 2 or more, though a
+// tank of lower Q beside a series circuit brings it down to about 1 within
+// 0.5 MHz either side. Each feed's resistance there is above the line's,
+// which the loading coils alone then match best. The tolerance: the build
+// draws the SWR as a broken line through 31 points across the band.
+TEST(BuildSearch, BandwidthOfTheClosedForm) {
+    const double c0 = 1e6 / (kTwoPi * 7.1 * 446);  // -446 ohms at 7.1 MHz
+    const struct {
+        const char* name;
+        Model model;
+    } cases[] = {
+        {"rising", {70, 5, 1e6 / (std::pow(kTwoPi * 7.4, 2) * 10), 0.5, 0, 0, 0, 0}},
+        {"falling", {0, 0, c0, 0.5, 0, 70, 7.1, 40}},
+        {"dips beside", {0, 0, c0, 0.5, 0, 120, 7.1, 8.9}},
+    };
+    for (const auto& [name, m] : cases) {
+        const DipoleBuild b = buildDipole(kDesign, {kDefaultSegments, {}, false, {}, {}}, kFeedline,
+                                          {}, Bandwidth::Found, standIn(m));
+        ASSERT_EQ(b.match, DipoleBuild::Match::Resonant) << name;
+        const double f = kDesign.frequency;
+        const Complex feed = m.feed(f, Complex(0, kTwoPi * f * b.loadInductance));
+        EXPECT_LT(std::abs(feed.imag()), 0.1) << name;
+        const double bandwidth = swr(feed, kFeedline) >= 2
+                                     ? NAN
+                                     : (swrOfTwo(m, b.loadInductance, 1.0001) -
+                                        swrOfTwo(m, b.loadInductance, 1 / 1.0001)) *
+                                           1000;
+        expectNearOrNone(b.bandwidth, bandwidth, 0.01 * bandwidth, name);
+    }
+}
 
 // Three loads and their feeds determine a bilinear function of the load: the
 // one they came from, checked at a fourth load. Where two loads are one, or

@@ -90,6 +90,41 @@ bool drawn(QWidget* check, const QColor& colour, const char* plotName = "CheckPl
     return false;
 }
 
+// The positions' axis of the check plot: the same for every panel.
+PlotPanel positionAxis() {
+    const SweepPlot plot{{}, 7.1, false, {}, {}, {}, {{1, 10, NAN, NAN}, {99, 20, NAN, NAN}}};
+    return plotLayout(plot).inductance;
+}
+
+// Whether a pixel is mostly the colour, where a curve's smoothed edge blends
+// it with the white behind: nearer it than a third of the way to white.
+bool mostly(const QColor& pixel, const QColor& colour) {
+    const auto distance = [](const QColor& a, const QColor& b) {
+        return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+    };
+    return distance(pixel, colour) < distance(colour, Qt::white) / 3;
+}
+
+// The first and last columns between the check plot's frames' left and right
+// edges with a pixel of the colour, in the unscaled picture's pixels.
+std::pair<double, double> columnsDrawn(QWidget* check, const QColor& colour) {
+    const QImage plot = control<QLabel>(check, "CheckPlot")->pixmap().toImage();
+    const double scale = double(plot.width()) / kPlotSize.width();
+    const QRectF frame = positionAxis().frame;
+    double first = NAN;
+    double last = NAN;
+    for (int x = int(frame.left() * scale); x < int(frame.right() * scale); ++x) {
+        for (int y = 0; y < plot.height(); ++y) {
+            if (mostly(plot.pixelColor(x, y), colour)) {
+                first = std::isnan(first) ? x / scale : first;
+                last = x / scale;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 enum class Hand { Mouse, Keys };
 
 // Opens the control's context menu and takes its last entry, with the mouse
@@ -217,15 +252,21 @@ class CheckWindowTest : public QObject {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();
-        QVERIFY(drawn(check, kFormulaColour));
         QVERIFY(!drawn(check, kEngineColour));
-        // The plot's positions run from 1 to 99 %.
         QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(u" of "), kSweepMs);
         QCOMPARE(status(check).section(u" of "_qs, 1), u"99…"_qs);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         QVERIFY(drawn(check, kEngineColour));
         QVERIFY(drawn(check, kResonanceColour));
         QVERIFY(!drawn(check, kEfficiencyColour));
+        // Both curves span the positions, a position 7.7 of the picture's
+        // pixels from the next; the pen and its smoothing reach 2 beyond.
+        const PlotPanel axis = positionAxis();
+        for (const QColor& colour : {kFormulaColour, kEngineColour}) {
+            const auto [first, last] = columnsDrawn(check, colour);
+            QVERIFY2(std::abs(first - axis.at(1, 10).x()) < 3, qPrintable(QString::number(first)));
+            QVERIFY2(std::abs(last - axis.at(99, 10).x()) < 3, qPrintable(QString::number(last)));
+        }
     }
 
     // Beside the figures, what querlin-calc build prints for the design; with
