@@ -26,9 +26,11 @@ PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2m
 TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3 python3-scikit-rf)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
-# its clipboard and window-manager messages, and the accessibility bus with
-# its Python client.
-USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib dbus at-spi2-core python3-pyatspi)
+# its clipboard and window-manager messages, the pictures it takes of a window
+# to compare with the documents', and the accessibility bus with its Python
+# client.
+USER_TEST_PACKAGES=(xvfb xauth xdotool xclip python3-xlib imagemagick dbus at-spi2-core
+    python3-pyatspi)
 # The NEC-2 engine that the check window and querlin-calc check run, and their
 # tests with it.
 ENGINE_PACKAGES=(nec2c)

@@ -142,6 +142,29 @@ TEST(Plot, RingsTheWorkedPosition) {
     EXPECT_FALSE(drawnNear(image, point + QPointF(-30, 0), Qt::black));
 }
 
+// The documents' plots are what querlin-calc draws for the commands given
+// beside them, pixel for pixel.
+TEST(Plot, TheDocumentsPlotsAreWhatItDraws) {
+    QFile physics(QStringLiteral(QUERLIN_DOCS "/physics.md"));
+    ASSERT_TRUE(physics.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(physics.readAll()).split(u'\n');
+    QTemporaryDir folder;
+    int plots = 0;
+    for (const QString& line : lines) {
+        QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        if (words.size() < 3 || words.front() != u"querlin-calc" ||
+            words.at(words.size() - 2) != u"--plot") {
+            continue;
+        }
+        const QString documented = QStringLiteral(QUERLIN_DOCS "/../") + words.back();
+        words.back() = folder.filePath(u"drawn.png"_qs);
+        ASSERT_EQ(calc(words).first, kSuccess) << line.toStdString();
+        EXPECT_TRUE(QImage(words.back()) == QImage(documented)) << line.toStdString();
+        ++plots;
+    }
+    EXPECT_EQ(plots, 1);
+}
+
 // An SVG by its name's ending: a picture Qt's SVG renderer reads, of the
 // plot's size, titled with the design.
 TEST(Plot, WritesAnSvgTitledWithTheDesign) {

@@ -11,7 +11,8 @@
 # example  the 40-foot example typed, moved through with Tab and calculated
 #          with Space
 # check    after the example, Check with NEC-2… in the menus of the coils'
-#          inductance and of the drawing opens one check window, then raises it
+#          inductance and of the drawing opens one check window, then raises
+#          it; once checked it looks pixel for pixel as the manual shows it
 # link     Tab and Return in the web page link window open the address once,
 #          with its closing slash, in a stand-in for the default browser
 # close    the windows closed as a desktop closes them, with the delete-window
@@ -28,7 +29,8 @@ fail() {
 }
 
 if [ "${4:-}" != --on-display ]; then
-    for tool in xvfb-run:xvfb xauth:xauth xdotool:xdotool xclip:xclip; do
+    for tool in xvfb-run:xvfb xauth:xauth xdotool:xdotool xclip:xclip import:imagemagick \
+        compare:imagemagick; do
         command -v "${tool%%:*}" >/dev/null ||
             fail "${tool%%:*} not found: install the Debian package ${tool#*:}"
     done
@@ -79,9 +81,13 @@ browser=$(mktemp -d)
 printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$browser" >"$browser/xdg-open"
 chmod +x "$browser/xdg-open"
 
+# The documents' pictures, and where the window's own is taken.
+pictures=$(dirname "$(realpath "$0")")/../../docs/screenshots
+taken=$(mktemp -d)
+
 pid=
 main=
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$browser"' EXIT
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$browser" "$taken"' EXIT
 
 has_focus() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
@@ -206,6 +212,12 @@ check_from_menu() {
     xdotool key Up Return
 }
 
+# Whether the window shows the documents' picture, pixel for pixel.
+looks_as() {
+    import -window "$1" "png:$taken/$2" 2>/dev/null &&
+        compare -metric AE "$taken/$2" "$pictures/$2" null: 2>/dev/null
+}
+
 # The program ends on its own, with success.
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 
@@ -260,6 +272,10 @@ example)
 check)
     start
     forty_foot_example
+    # Matched to a 50-ohm line, as the manual's picture shows it.
+    click 3360 5520 855 375 # Text27
+    xdotool key ctrl+a type --delay 30 50
+    click 5880 5520 1335 375 # Command7, the lower CALCULATE
     check_from_menu 2640 4560 855 450 # Text17
     check=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Check with NEC-2$' | head -n 1) || fail "Text17's menu opened no check window"
@@ -274,6 +290,12 @@ check)
     checks=$(xdotool search --onlyvisible --name '^Check with NEC-2$' | wc -l)
     [ "$checks" -eq 1 ] || fail "the drawing's menu left $checks check windows"
     echo "ok: both menus brought up the one check window"
+    # The manual's picture was taken with the keyboard in no window, where no
+    # text cursor blinks, and the pointer in none of its buttons.
+    xdotool windowfocus 0 mousemove --window "$main" 2 2
+    wait_for "$patience" "the checked example to look as the manual shows it" \
+        looks_as "$check" check-window.png
+    echo "ok: the checked example looks as the manual shows it"
     # Closed as a desktop closes them, the windows stop the engine and the
     # program ends without leaving nec2c running.
     # One after the other, as a person closes them: the second close waits
