@@ -289,13 +289,18 @@ class CheckWindowTest : public QObject {
         QTest::keyClick(check->windowHandle(), Qt::Key_Return);
         // Nothing of the lossless build is left beside the build under way.
         QCOMPARE(control<QLabel>(check, "BuildNote")->text(), u"Building with nec2c…"_qs);
+        // Another Q typed while the positions are built for this one
+        // replaces it, in the design's build too.
+        QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(u"coils of Q 300"), kSweepMs);
+        typeInto(check, "CoilQ", u"100"_qs);
+        QTest::keyClick(check->windowHandle(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         // The progress bar went along with the positions built.
         const auto* progress = control<QProgressBar>(check, "CheckProgress");
         QVERIFY(progress->maximum() > 1);
         QCOMPARE(progress->value(), progress->maximum());
         const QHash<QString, QString> lossy =
-            calcFigures(words + QStringList{u"--coil-q"_qs, u"300"_qs}, u"build"_qs);
+            calcFigures(words + QStringList{u"--coil-q"_qs, u"100"_qs}, u"build"_qs);
         QCOMPARE(figure(check, "build_efficiency"), lossy.value(u"efficiency"_qs));
         QVERIFY(drawn(check, kEfficiencyColour));
 

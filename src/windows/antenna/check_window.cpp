@@ -105,7 +105,7 @@ CheckWindow::~CheckWindow() {
 
 void CheckWindow::check(const LastCalculation& calculation) {
     using State = LastCalculation::State;
-    if (calculation == shown_ && (complete_ || checks_.isRunning() || builds_.isRunning())) {
+    if (calculation == shown_ && (complete_ || underWay_)) {
         return;
     }
     stop();
@@ -174,9 +174,7 @@ void CheckWindow::start() {
 
     progress_->setRange(0, static_cast<int>(rows_.size()));
     progress_->setValue(0);
-    progress_->setEnabled(true);
-    cancelButton_->setEnabled(true);
-    say(QStringLiteral("Checking the design with nec2c…"));
+    begin(QStringLiteral("Checking the design with nec2c…"));
     // The design's build first, so that it takes one engine while the
     // checks take the other.
     startBuilds();
@@ -244,8 +242,16 @@ void CheckWindow::showPlot() {
     plot_->setPixmap(QPixmap::fromImage(plotImage(plot, kPlotScale)));
 }
 
+void CheckWindow::begin(const QString& status) {
+    underWay_ = true;
+    progress_->setEnabled(true);
+    cancelButton_->setEnabled(true);
+    say(status);
+}
+
 void CheckWindow::finish(const QString& status) {
     stop();
+    underWay_ = false;
     progress_->setEnabled(false);
     cancelButton_->setEnabled(false);
     say(status);

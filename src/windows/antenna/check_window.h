@@ -62,6 +62,7 @@ class CheckWindow : public QWidget {
     void buildsFinished();
     void qEdited();
     void completeIfDone();
+    void begin(const QString& status);
     void finish(const QString& status);
     void say(const QString& status);
     // Stops the run watched, if it runs, and lets nothing it computed or
@@ -109,6 +110,10 @@ class CheckWindow : public QWidget {
 
     LastCalculation shown_;
     bool complete_ = false;  // whether the shown calculation's check ended well
+    // Whether its check or builds are at work: from their start until they
+    // end or stop, which the news of may reach the window after their runs
+    // have ended.
+    bool underWay_ = false;
     QFutureWatcher<antenna::DipoleCheck> checks_;
     Antenna antenna_;
     // The design first, then every position of the sweep, as they are checked.
@@ -122,8 +127,9 @@ class CheckWindow : public QWidget {
     QFutureWatcher<RowBuild> builds_;
     bool buildingSweep_ = false;
     bool sweepBuilt_ = false;
-    // Whether the design's build has been shown: its result may come after
-    // the end of its run has started the positions' builds.
+    // Whether the design's build has been shown. Its run may have ended while
+    // the news of its result is still on its way; the positions' builds,
+    // which replace the run watched, wait for it, or it would be lost.
     bool designShown_ = false;
     std::optional<antenna::DipoleBuild> build_;  // the design's
     std::vector<RowBuild> sweepBuilds_;          // every position's, with a Q

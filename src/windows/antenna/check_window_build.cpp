@@ -138,7 +138,7 @@ void CheckWindow::buildsFinished() {
 // Once every position is checked and the design built: with a Q every
 // position is built too, for the efficiency panel; then the window is done.
 void CheckWindow::completeIfDone() {
-    if (!checked_ || builds_.isRunning()) {
+    if (!checked_ || !designShown_ || builds_.isRunning()) {
         return;
     }
     if (q_ && !sweepBuilt_) {
@@ -177,14 +177,12 @@ void CheckWindow::qEdited() {
     sweepBuilt_ = false;
     // A check that ran to its end is built anew; one under way takes the Q
     // for what it has still to build; one stopped takes it the next time.
-    if (rows_.empty() || !(complete_ || checks_.isRunning())) {
+    if (rows_.empty() || !(complete_ || underWay_)) {
         return;
     }
     if (complete_) {
         complete_ = false;
-        progress_->setEnabled(true);
-        cancelButton_->setEnabled(true);
-        say(QStringLiteral("Building with nec2c…"));
+        begin(QStringLiteral("Building with nec2c…"));
         showPlot();
     }
     startBuilds();
