@@ -7,6 +7,7 @@
 #include <numbers>
 #include <ostream>
 
+#include "antenna/check_figures.h"
 #include "support/qstring_printer.h"
 
 namespace querlin::antenna {
@@ -120,6 +121,21 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnWiresOfTheirOwn) {
     std::sort(centres.begin(), centres.end());
     EXPECT_NEAR(centres[0], -dipole.coilDistance, tolerance);
     EXPECT_NEAR(centres[1], dipole.coilDistance, tolerance);
+
+    // With tubing, the figures carry a note where a segment is shorter than 8
+    // radii, below which NEC-2's thin-wire kernel errs by more than 1 % (G. J.
+    // Burke and A. J. Poggio, NEC-2 user's guide, part III, 1981).
+    for (const double diameter : {0.025, 0.05, 0.1}) {
+        LoadedDipole tubing = dipole;
+        tubing.diameter = diameter;
+        double shortest = length;
+        for (const Card& card :
+             cardsOf(necDeck(tubing, options, {{14.5, {7, 0.1, 3}}}, {}, Currents::LeftOut))) {
+            shortest = card.name == u"GW" ? std::min(shortest, segmentLength(card)) : shortest;
+        }
+        EXPECT_EQ(accuracyNote(tubing, options).isEmpty(), shortest >= 8 * diameter / 2)
+            << diameter;
+    }
 }
 
 // Every coil position with the fewest segments, the default and eight times as
