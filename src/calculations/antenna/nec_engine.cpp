@@ -43,7 +43,7 @@ constexpr qsizetype kTableChars = 2000;
 const QString kInput = QStringLiteral("input.nec");
 const QString kOutput = QStringLiteral("output.out");
 
-double numberIn(const QString& text) {
+double numberIn(QStringView text) {
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value)) {
@@ -101,23 +101,22 @@ std::vector<SegmentCurrent> printedCurrents(const QString& output, qsizetype fro
     }
     // The title, the units, a blank line and two lines of column headings.
     constexpr int kHeadingLines = 5;
-    qsizetype start = at;
-    for (int i = 0; i < kHeadingLines && start > 0; ++i) {
-        start = output.indexOf(u'\n', start) + 1;
-    }
-    const qsizetype end = start > 0 ? output.indexOf(QStringLiteral("\n\n"), start) : -1;
     std::vector<SegmentCurrent> currents;
-    const QStringList lines =
-        start > 0 ? output.mid(start, end < 0 ? -1 : end - start).split(u'\n', Qt::SkipEmptyParts)
-                  : QStringList();
-    for (const QString& line : lines) {
-        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+    int line = 0;
+    for (const QStringView text : QStringView(output).sliced(at).tokenize(u'\n')) {
+        if (line++ < kHeadingLines) {
+            continue;
+        }
+        if (text.trimmed().isEmpty()) {
+            break;
+        }
+        const QList<QStringView> fields = text.split(u' ', Qt::SkipEmptyParts);
         bool ok = fields.size() >= 10;
         const int tag = ok ? fields.at(1).toInt(&ok) : 0;
         if (!ok) {
             throw NecError{
                 QStringLiteral("nec2c's currents table holds '%1' where a segment's line belongs.")
-                    .arg(line.trimmed())};
+                    .arg(text.trimmed())};
         }
         currents.push_back({tag, {numberIn(fields.at(6)), numberIn(fields.at(7))}});
     }
