@@ -298,6 +298,13 @@ TEST(Plot, DrawsAMeasuredSweepWhereItsNumbersPutIt) {
             ASSERT_EQ(checked, kSuccess);
             const double swr = figures.section(u"\nswr "_qs, 1).section(u'\n', 0, 0).toDouble();
             EXPECT_TRUE(drawnNear(image, layout.swr.at(7.1, swr), kModelledColour));
+            // The design frequency, dashed from the SWR panel's bottom to its top.
+            const QRectF frame = layout.swr.frame;
+            int dashed = 0;
+            for (double y = frame.top(); y < frame.bottom(); ++y) {
+                dashed += drawnNear(image, {layout.swr.at(7.1, 0).x(), y}, kTargetColour, 0);
+            }
+            EXPECT_GT(dashed, frame.height() / 2);
         }
     }
 }
