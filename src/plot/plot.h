@@ -130,9 +130,10 @@ struct FrequencyLayout {
 };
 FrequencyLayout frequencyLayout(const FrequencyPlot& plot);
 
-// The frequency plot's colours: the measured sweep's and the model's.
+// The frequency plot's colours: the measured sweep's, and the model's, which
+// is the engine's as in the sweep's plot.
 inline const QColor kMeasuredColour{0x00, 0x90, 0x90};
-inline const QColor kModelledColour{0xd0, 0x40, 0x10};
+inline const QColor kModelledColour = kEngineColour;
 
 // The picture drawn on an image, its size kPlotSize times the scale.
 QImage plotImage(const SweepPlot& plot, double scale);
