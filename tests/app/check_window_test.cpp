@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <csignal>
 
 #include "application.h"
 #include "coil/coil_window_fields.h"
@@ -123,6 +125,22 @@ std::pair<double, double> columnsDrawn(QWidget* check, const QColor& colour) {
         }
     }
     return {first, last};
+}
+
+// The engines a stand-in started, by the process numbers it noted.
+QStringList engines(const QString& pids) {
+    QFile file(pids);
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+               : QStringList();
+}
+
+// How many of them still run.
+int running(const QString& pids) {
+    const QStringList started = engines(pids);
+    return static_cast<int>(std::count_if(started.begin(), started.end(), [](const QString& pid) {
+        return ::kill(pid.toInt(), 0) == 0;
+    }));
 }
 
 enum class Hand { Mouse, Keys };
@@ -341,14 +359,17 @@ class CheckWindowTest : public QObject {
     }
 
     // An engine that takes its time: the main window takes typing meanwhile,
-    // the window shows it is working, and Cancel ends the run at once.
+    // the window shows it is working, and Cancel ends the run at once and its
+    // engines with it; closing the window ends a comparison's.
     void cancelStopsTheEngine() {
         QTemporaryDir scripts;
         QVERIFY(scripts.isValid());
         const QString slow = scripts.filePath(QStringLiteral("nec2c"));
         QFile file(slow);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nexec sleep 600\n");
+        const QString pids = scripts.filePath(QStringLiteral("pids"));
+        file.write(
+            QStringLiteral("#!/bin/sh\necho $$ >>'%1'\nexec sleep 600\n").arg(pids).toUtf8());
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("QUERLIN_NEC2C", slow.toLocal8Bit());
@@ -369,6 +390,15 @@ class CheckWindowTest : public QObject {
         QVERIFY(clock.elapsed() < 10'000);
         QVERIFY(!cancel->isEnabled());
         QVERIFY(!control<QProgressBar>(check, "CheckProgress")->isEnabled());
+        QTRY_COMPARE(running(pids), 0);
+
+        // A comparison under way stops its engine when the window closes.
+        const int started = engines(pids).size();
+        compareWith(check, QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-built.s1p"),
+                    Hand::Mouse);
+        QTRY_VERIFY_WITH_TIMEOUT(engines(pids).size() > started, kEngineMs);
+        check->close();
+        QTRY_COMPARE_WITH_TIMEOUT(running(pids), 0, kEngineMs);
     }
 
     // The README's sweep of the 40-foot example as built, opened from the
