@@ -2,9 +2,11 @@
 
 #include <QColorSpace>
 #include <QLabel>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "coil/coil_window_fields.h"
+#include "dipole/coil_position.h"
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"
 #include "info/web_window.h"
@@ -135,6 +137,85 @@ class ApplicationTest : public QObject {
             const auto [window, name, text] = parts(expected);
             QCOMPARE(testing::shown(window, qPrintable(name)), text);
         }
+    }
+
+    // The README's worked example with the position typed into the % box:
+    // Return moves the slider, the coil symbols and the next CALCULATE with it.
+    void theWorkedExampleFromThePercentageBox() {
+        using namespace mainfields;
+        for (const auto& [field, text] : {std::pair{frequency, u"7.1"_qs},
+                                          {totalLength, u"40"_qs},
+                                          {elementSize, u"0.08"_qs}}) {
+            typeInto(main(), field.name, text);
+        }
+        typeInto(main(), percentage, u"50"_qs);
+        QTest::keyClick(windowOf(main()), Qt::Key_Return);
+        click(main(), loadingCalculate);
+        QCOMPARE(control<QScrollBar>(main(), slider)->value(), 50);
+        QCOMPARE(control(main(), leftCoil)->property("left"), QVariant(105.0F));
+        QCOMPARE(control(main(), rightCoil)->property("left"), QVariant(415.0F));
+        QCOMPARE(shown(main(), percentage), u"50"_qs);
+        QCOMPARE(shown(main(), coilDistance), u"10"_qs);
+        QCOMPARE(shown(main(), loadingInductance), u"14.74"_qs);
+        QCOMPARE(shown(main(), impedance), u"31.55556"_qs);
+    }
+
+    // A whole number of per cent typed into the % box, taken by Return or by
+    // Tab leaving it, moves the slider as its keys would: the same percentage,
+    // coil symbols and design. Anything else puts back the slider's
+    // percentage, without a report.
+    void aTypedPositionMovesTheSlider_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("value");  // the slider's, where the box then shows 100 - value
+        QTest::newRow("50, Return") << u"50"_qs << Qt::Key_Return << 50;
+        QTest::newRow("30, Tab") << u"30"_qs << Qt::Key_Tab << 70;
+        QTest::newRow("1, the centre") << u"1"_qs << Qt::Key_Return << 99;
+        QTest::newRow("98, near a tip") << u"98"_qs << Qt::Key_Tab << 2;
+        QTest::newRow("leading zero") << u"07"_qs << Qt::Key_Return << 93;
+        QTest::newRow("blanks around") << u" 40 "_qs << Qt::Key_Return << 60;
+        QTest::newRow("99, where it stands") << u"99"_qs << Qt::Key_Return << 1;
+        QTest::newRow("empty") << QString() << Qt::Key_Return << 1;
+        QTest::newRow("0") << u"0"_qs << Qt::Key_Return << 1;
+        QTest::newRow("100") << u"100"_qs << Qt::Key_Tab << 1;
+        QTest::newRow("50.5") << u"50.5"_qs << Qt::Key_Return << 1;
+        QTest::newRow("negative") << u"-5"_qs << Qt::Key_Return << 1;
+        QTest::newRow("letters") << u"half"_qs << Qt::Key_Tab << 1;
+        QTest::newRow("blanks") << u"   "_qs << Qt::Key_Return << 1;
+        QTest::newRow("a blank inside") << u"5 0"_qs << Qt::Key_Return << 1;
+    }
+    void aTypedPositionMovesTheSlider() {
+        QFETCH(QString, typed);
+        QFETCH(Qt::Key, key);
+        QFETCH(int, value);
+        using namespace mainfields;
+        for (const auto& [field, text] : {std::pair{frequency, u"7.1"_qs},
+                                          {totalLength, u"40"_qs},
+                                          {elementSize, u"0.08"_qs}}) {
+            typeInto(main(), field.name, text);
+        }
+        const ReportCounter reports;
+        typeInto(main(), percentage, typed);
+        QTest::keyClick(windowOf(main()), key);
+        QCOMPARE(control(main(), percentage)->hasFocus(), key == Qt::Key_Return);
+        click(main(), loadingCalculate);
+        QCOMPARE(reports.of(main()), 0);
+        QCOMPARE(control<QScrollBar>(main(), slider)->value(), value);
+        const QStringList typedDesign{
+            shown(main(), percentage), control(main(), leftCoil)->property("left").toString(),
+            control(main(), rightCoil)->property("left").toString(), shown(main(), coilDistance),
+            shown(main(), loadingInductance)};
+
+        // The same position reached with the slider's keys, from the other end.
+        moveSlider(main(), kSliderMaximum);
+        moveSlider(main(), value);
+        click(main(), loadingCalculate);
+        const QStringList keyedDesign{
+            shown(main(), percentage), control(main(), leftCoil)->property("left").toString(),
+            control(main(), rightCoil)->property("left").toString(), shown(main(), coilDistance),
+            shown(main(), loadingInductance)};
+        QCOMPARE(typedDesign, keyedDesign);
+        QCOMPARE(typedDesign.front(), QString::number(100 - value));
     }
 
     // Each window looks pixel for pixel as the README shows it: the main window

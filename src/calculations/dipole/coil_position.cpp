@@ -1,9 +1,24 @@
 #include "dipole/coil_position.h"
 
+#include <algorithm>
+
 #include "calculation.h"
 #include "dipole/main_window_fields.h"
 
 namespace querlin {
+
+std::optional<int> sliderValueForTyped(QStringView text) {
+    const QStringView digits = text.trimmed();
+    const bool allDigits =
+        !digits.isEmpty() &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool read = false;
+    const int percentage = allDigits ? digits.toInt(&read) : 0;
+    if (!read || percentage < kFirstPosition || percentage > kLastPosition) {
+        return std::nullopt;
+    }
+    return sliderValueFor(percentage);
+}
 
 Real leftCoilSymbol(int sliderValue) {
     return sliderValue * 2.1;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QStringView>
+#include <optional>
+
 #include "dipole/dipole_variables.h"
 #include "fields.h"
 
@@ -22,6 +25,11 @@ constexpr int sliderValueFor(int percentage) {
 // The first and last position a coil can take, as percentages.
 inline constexpr int kFirstPosition = coilPercentage(kSliderMaximum);
 inline constexpr int kLastPosition = coilPercentage(kSliderMinimum);
+
+// The slider value for a position typed as a percentage: a whole number of
+// per cent from the first position to the last, in decimal digits, blanks
+// around it allowed; none for any other text.
+std::optional<int> sliderValueForTyped(QStringView text);
 
 // Where the coil symbols stand on the antenna drawing for a slider value, in
 // the drawing's pixels: they move 2.1 pixels per unit, symmetrically.

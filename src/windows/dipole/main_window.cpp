@@ -49,6 +49,8 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     on(mainfields::designCoil, [this] { navigation_.showCoilWindow(); });
     on(mainfields::readMeFirst, [this] { navigation_.showNotes(); });
     on(mainfields::website, [this] { navigation_.showWebLink(); });
+    connect(requiredControl<QLineEdit>(this, mainfields::percentage), &QLineEdit::editingFinished,
+            this, &MainWindow::takeTypedPosition);
     for (const char* control : {mainfields::coilDistance, mainfields::loadingInductance,
                                 mainfields::impedance, mainfields::antennaDrawing}) {
         offerCheck(requiredControl(this, control));
@@ -104,6 +106,26 @@ void MainWindow::offerCheck(QWidget* control) {
     shiftF10->setContext(Qt::WidgetShortcut);
     connect(shiftF10, &QShortcut::activated, this,
             [control, showMenu] { showMenu(control->rect().center()); });
+}
+
+// A position typed into the percentage box, on Return or when the box loses
+// the focus, moves the slider there as a drag would: its Change shows the
+// percentage, moves the coil symbols and the next CALCULATE reads it. Any
+// other text gives way to the slider's percentage, since nothing else reads
+// the box. Only the user's typing counts: the texts the handlers write leave
+// the box unmodified.
+void MainWindow::takeTypedPosition() {
+    auto* box = requiredControl<QLineEdit>(this, mainfields::percentage);
+    if (!box->isModified()) {
+        return;
+    }
+    auto* slider = requiredControl<QScrollBar>(this, mainfields::slider);
+    const std::optional<int> value = sliderValueForTyped(box->text());
+    if (value && *value != slider->value()) {
+        slider->setValue(*value);
+    } else {
+        box->setText(QString::number(coilPercentage(slider->value())));
+    }
 }
 
 template <typename Action>

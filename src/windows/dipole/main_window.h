@@ -25,6 +25,7 @@ class MainWindow : public QWidget {
     void on(const char* control, Action action);
     void recordCalculation(const char* control, bool succeeded);
     void offerCheck(QWidget* control);
+    void takeTypedPosition();
 
     Navigation navigation_;
     DipoleVariables variables_;
