@@ -285,6 +285,10 @@ def texts_read_by_line(querlin):
         raise Failure("\n".join(problems))
 
 
+# The results' tooltip, heard as their description: their menu holds the check.
+CHECK_TIP = "Its context menu checks the design with NEC-2 (or press Ctrl+Shift+K)."
+
+
 def forty_foot_dipole(querlin):
     main = querlin.window("QUERLIN")
     querlin.type(querlin.control(main, TEXT, "INPUT FREQUENCY, MHz"), "7.1")
@@ -299,7 +303,7 @@ def forty_foot_dipole(querlin):
     querlin.reads(percentage, "50")
     querlin.announced(percentage, "50")
     querlin.press(querlin.control(main, BUTTON, "CALCULATE", "works out the loading coils"))
-    inductance = querlin.control(main, TEXT, "Loading coils will be, mHYs")
+    inductance = querlin.control(main, TEXT, "Loading coils will be, mHYs", CHECK_TIP)
     querlin.reads(inductance, "14.74")
     querlin.announced(inductance, "14.74")
 
@@ -313,7 +317,7 @@ def check_from_the_keyboard(querlin):
     resonance = next(line.split(" ", 1)[1] for line in printed.splitlines()
                      if line.startswith("resonance "))
     main = querlin.window("QUERLIN")
-    inductance = querlin.control(main, TEXT, "Loading coils will be, mHYs")
+    inductance = querlin.control(main, TEXT, "Loading coils will be, mHYs", CHECK_TIP)
     querlin.desktop.activate("QUERLIN")
     inductance.queryComponent().grabFocus()
     poll("the focus in the inductance",

@@ -55,6 +55,22 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
                                 mainfields::impedance, mainfields::antennaDrawing}) {
         offerCheck(requiredControl(this, control));
     }
+    // The check from anywhere in the window. Ctrl+K alone deletes to the end
+    // of the line in a text box on the Linux desktops, and nearly every
+    // control here is a text box.
+    auto* check = new QShortcut(checkShortcut(), this);
+    connect(check, &QShortcut::activated, this, [this] { navigation_.showCheckWindow(); });
+    // What the results' menus hold is said where the pointer rests.
+    const QString checkTip = tr("Its context menu checks the design with NEC-2 (or press %1).")
+                                 .arg(checkShortcut().toString(QKeySequence::NativeText));
+    for (const char* result :
+         {mainfields::coilDistance, mainfields::loadingInductance, mainfields::impedance}) {
+        requiredControl(this, result)->setToolTip(checkTip);
+    }
+}
+
+QKeySequence MainWindow::checkShortcut() {
+    return {Qt::CTRL | Qt::SHIFT | Qt::Key_K};
 }
 
 void MainWindow::recordCalculation(const char* control, bool succeeded) {
@@ -95,8 +111,7 @@ void MainWindow::offerCheck(QWidget* control) {
         if (box != nullptr) {
             menu->addSeparator();
         }
-        menu->addAction(QStringLiteral("Check with NEC-2…"), this,
-                        [this] { navigation_.showCheckWindow(); });
+        menu->addAction(tr("Check with NEC-2…"), this, [this] { navigation_.showCheckWindow(); });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(control->mapToGlobal(at));
     };

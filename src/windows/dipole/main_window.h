@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include "dipole/dipole_variables.h"
@@ -19,6 +20,8 @@ class MainWindow : public QWidget {
 
     const DipoleVariables& variables() const { return variables_; }
     const LastCalculation& lastCalculation() const { return last_; }
+    // The keys that open the check of the last calculation.
+    static QKeySequence checkShortcut();
 
   private:
     template <typename Action>
