@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -5,6 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
@@ -203,6 +206,40 @@ void compareWith(QWidget* check, const QString& path, Hand hand) {
     QTRY_VERIFY(check->findChild<QFileDialog*>() == nullptr);
 }
 
+// What a laptop's screen of 1366 by 768 pixels leaves a window: the desktop's
+// panel takes about 40 pixels of its height, the window's title bar 30.
+constexpr QSize kLaptopRoom{1366, 768 - 40 - 30};
+
+// Whether the window, as laid out now, fits there.
+bool fitsALaptop(QWidget* window) {
+    window->adjustSize();
+    const QSize taken = window->size().expandedTo(window->sizeHint());
+    if (taken.boundedTo(kLaptopRoom) != taken) {
+        qWarning("the window takes %d by %d pixels", taken.width(), taken.height());
+        return false;
+    }
+    return true;
+}
+
+// Opens the control's context menu with the right button and clicks the entry.
+void chooseFromMenuOf(QWidget* target, const QString& entry) {
+    QWidget* window = target->window();
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QList<QAction*> actions = menu->actions();
+    const auto chosen = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
+        return action->text() == entry;
+    });
+    QVERIFY2(chosen != actions.end(), qPrintable(entry));
+    QVERIFY((*chosen)->isEnabled());
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                      menu->actionGeometry(*chosen).center());
+}
+
 const QStringList kFortyFoot{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
                              u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
 
@@ -264,6 +301,86 @@ class CheckWindowTest : public QObject {
         }
     }
 
+    // Where the pointer rests on a result, it says that the result's menu
+    // checks the design; the shortcut opens the check from anywhere in the
+    // window, a text box included, whose text it leaves alone.
+    void theCheckIsFound() {
+        const QString keys = u"Ctrl+Shift+K"_qs;  // as the manual gives them
+        // Tooltips show over the active window.
+        main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main()));
+        for (const char* result :
+             {mainfields::coilDistance, mainfields::loadingInductance, mainfields::impedance}) {
+            QWidget* box = control(main(), result);
+            QToolTip::hideText();
+            QTRY_VERIFY(!QToolTip::isVisible());
+            // From beside the box, since a move to where the pointer is moves nothing.
+            QTest::mouseMove(windowOf(box), box->mapTo(main(), QPoint(-2, -2)));
+            QTest::mouseMove(windowOf(box), box->mapTo(main(), box->rect().center()));
+            QTRY_VERIFY(QToolTip::isVisible());
+            QVERIFY2(QToolTip::text().contains(u"menu checks the design with NEC-2") &&
+                         QToolTip::text().contains(keys),
+                     qPrintable(QToolTip::text()));
+        }
+        typeInto(main(), mainfields::frequency.name, u"7.1"_qs);
+        QTest::keyClick(windowOf(main()), Qt::Key_Home);
+        QTest::keyClick(windowOf(main()), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(checkWindow() != nullptr);
+        QVERIFY(status(checkWindow()).startsWith(u"Nothing to check yet"));
+        QCOMPARE(shown(main(), mainfields::frequency.name), u"7.1"_qs);
+    }
+
+    // The plot's context menu saves the picture, at the size querlin-calc
+    // writes it, as a PNG or an SVG file through a file dialog, or copies it.
+    // Without the engine the window plots the formula's curve alone.
+    void thePlotIsSavedOrCopied_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("suffix");  // the file's; none: the clipboard
+        QTest::newRow("PNG") << u"Save as PNG…"_qs << u"png"_qs;
+        QTest::newRow("SVG") << u"Save as SVG…"_qs << u"svg"_qs;
+        QTest::newRow("copy") << u"Copy"_qs << QString();
+    }
+    void thePlotIsSavedOrCopied() {
+        QFETCH(QString, entry);
+        QFETCH(QString, suffix);
+        qputenv("QUERLIN_NEC2C", "/nonexistent/nec2c");
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        QTest::keyClick(windowOf(main()), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(checkWindow() != nullptr);
+        QWidget* check = checkWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        QVERIFY(!control<QLabel>(check, "CheckPlot")->pixmap().isNull());
+        QGuiApplication::clipboard()->clear();
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+
+        chooseFromMenuOf(control(check, "CheckPlot"), entry);
+        if (suffix.isEmpty()) {
+            QTRY_COMPARE(QGuiApplication::clipboard()->image().size(), kPlotSize);
+            return;
+        }
+        QTRY_VERIFY(check->findChild<QFileDialog*>(u"PlotDialog"_qs) != nullptr);
+        auto* dialog = check->findChild<QFileDialog*>(u"PlotDialog"_qs);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        // Typed without its suffix, which the dialog adds.
+        typeInto(dialog, "fileNameEdit", folder.filePath(u"plot"_qs));
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        const QString saved = folder.filePath(u"plot."_qs + suffix);
+        QTRY_VERIFY(QFileInfo::exists(saved));
+        if (suffix == u"png") {
+            QCOMPARE(QImage(saved, "PNG").size(), kPlotSize);
+            return;
+        }
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        QVERIFY(svg.readNextStartElement());
+        QCOMPARE(svg.name(), u"svg"_qs);
+        QVERIFY(svg.attributes()
+                    .value(u"viewBox"_qs)
+                    .endsWith(u"%1 %2"_qs.arg(kPlotSize.width()).arg(kPlotSize.height())));
+    }
+
     // The plot shows the formula's curve at once and, once every position is
     // checked, the engine's curves beside it.
     void plotsEveryPositionChecked() {
@@ -277,6 +394,7 @@ class CheckWindowTest : public QObject {
         QVERIFY(drawn(check, kEngineColour));
         QVERIFY(drawn(check, kResonanceColour));
         QVERIFY(!drawn(check, kEfficiencyColour));
+        QVERIFY(fitsALaptop(check));
         // Both curves span the positions, a position 7.7 of the picture's
         // pixels from the next; the pen and its smoothing reach 2 beyond.
         const PlotPanel axis = positionAxis();
@@ -437,6 +555,7 @@ class CheckWindowTest : public QObject {
             u"measured, lowest %1 at %2"_qs.arg(values[2], values[3])));
         QVERIFY(drawn(check, kMeasuredColour, "ComparePlot"));
         QVERIFY(drawn(check, kModelledColour, "ComparePlot"));
+        QVERIFY(fitsALaptop(check));
 
         check->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(check));

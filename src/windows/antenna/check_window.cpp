@@ -22,8 +22,9 @@ namespace querlin {
 
 namespace {
 
-// The plot at a size that leaves the window on a laptop's screen.
-constexpr double kPlotScale = 0.6;
+// The plot at a size that leaves the window on a laptop's screen, the
+// comparison's column beside it.
+constexpr double kPlotScale = 0.55;
 
 }  // namespace
 
@@ -50,6 +51,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     figures->setObjectName(QStringLiteral("CheckFigures"));
     figureRows_ = new QFormLayout(figures);
     figureRows_->setContentsMargins(0, 0, 0, 0);
+    figureRows_->setVerticalSpacing(kFigureSpacing);
 
     QGroupBox* buildBox = makeBuildBox();
     plot_ = new QLabel(this);
@@ -61,9 +63,13 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
                        "that nec2c finds resonant, against the coil position; under it the "
                        "frequency at which each design as built resonates and, with the "
                        "coils' Q, the efficiency of each position's build, the best ringed."));
+    offerPlotMenu();
     makeComparison();
 
+    // What the engine is doing beside how far it is, one line less of the
+    // height a laptop's screen has.
     auto* running = new QHBoxLayout;
+    running->addWidget(status_, 1);
     running->addWidget(progress_, 1);
     running->addWidget(cancelButton_);
     auto* sides = new QHBoxLayout(this);
@@ -72,7 +78,6 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     sides->addWidget(compareBox_);
     compareBox_->hide();
     layout->addWidget(design_);
-    layout->addWidget(status_);
     layout->addLayout(running);
     auto* columns = new QHBoxLayout;
     auto* figureColumn = new QVBoxLayout;
@@ -116,9 +121,10 @@ void CheckWindow::check(const LastCalculation& calculation) {
     complete_ = false;
     clearRows(figureRows_);
     clearRows(buildRows_);
-    buildNote_->clear();
+    noteBuild({});
     designCoilButton_->setEnabled(false);
     plot_->clear();
+    plotShown_.reset();
     design_->clear();
     switch (calculation.state) {
         case State::None:
@@ -231,6 +237,7 @@ void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
 void CheckWindow::showPlot() {
     if (rows_.size() < 2) {
         plot_->clear();
+        plotShown_.reset();
         return;
     }
     const std::vector<DesignRow> sweep(rows_.begin() + 1, rows_.end());
@@ -240,6 +247,7 @@ void CheckWindow::showPlot() {
         plotEfficiency(plot, sweep, sweepBuilds_, feedline_);
     }
     plot_->setPixmap(QPixmap::fromImage(plotImage(plot, kPlotScale)));
+    plotShown_ = std::move(plot);
 }
 
 void CheckWindow::begin(const QString& status) {

@@ -12,6 +12,7 @@
 #include "dipole/last_calculation.h"
 #include "fault.h"
 #include "measurement/comparison.h"
+#include "plot.h"
 
 class QFormLayout;
 class QGroupBox;
@@ -32,6 +33,10 @@ namespace querlin {
 // windows stay responsive; Cancel, another design or closing the window stops
 // the check; another design, another sweep or closing the window, the
 // comparison.
+// The rows of figures a little closer than the style's, so that the window
+// with its comparison fits a laptop's screen.
+inline constexpr int kFigureSpacing = 4;
+
 class CheckWindow : public QWidget {
     Q_OBJECT
 
@@ -52,10 +57,14 @@ class CheckWindow : public QWidget {
     void checked(int index);
     void showFigures(const antenna::DipoleCheck& check);
     void showPlot();
+    // The plot's context menu: save it as PNG or SVG, or copy it.
+    void offerPlotMenu();
+    void savePlot(const SweepPlot& plot, bool svg);
     void finished();
     // The panel of what to build instead, the coils' Q field and the button
     // that opens the coil window.
     QGroupBox* makeBuildBox();
+    void noteBuild(const QString& note);
     // The build: the design's first, then with a Q every position's.
     void startBuilds();
     void built(int index);
@@ -144,6 +153,8 @@ class CheckWindow : public QWidget {
     QLineEdit* coilQ_;
     QPushButton* designCoilButton_;
     QLabel* plot_;
+    std::optional<SweepPlot> plotShown_;  // what plot_ shows, none when empty
+    QString plotFolder_;                  // where the plot was last saved
 
     QFutureWatcher<measurement::Comparison> comparisons_;
     QString measurementFolder_;  // where the file dialog opens

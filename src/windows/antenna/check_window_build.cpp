@@ -36,6 +36,7 @@ QGroupBox* CheckWindow::makeBuildBox() {
     auto* buildFigures = new QWidget(buildBox);
     buildRows_ = new QFormLayout(buildFigures);
     buildRows_->setContentsMargins(0, 0, 0, 0);
+    buildRows_->setVerticalSpacing(kFigureSpacing);
     buildNote_ = wrappedLabel("BuildNote", buildBox);
     coilQ_ = new QLineEdit(buildBox);
     coilQ_->setObjectName(QStringLiteral("CoilQ"));
@@ -66,6 +67,12 @@ QGroupBox* CheckWindow::makeBuildBox() {
     return buildBox;
 }
 
+// The note under the build's figures, which takes no room when empty.
+void CheckWindow::noteBuild(const QString& note) {
+    buildNote_->setText(note);
+    buildNote_->setVisible(!note.isEmpty());
+}
+
 void CheckWindow::startBuilds() {
     stopRun(builds_);
     buildingSweep_ = false;
@@ -73,7 +80,7 @@ void CheckWindow::startBuilds() {
     build_.reset();
     sweepBuilds_.clear();
     clearRows(buildRows_);
-    buildNote_->setText(QStringLiteral("Building with nec2c…"));
+    noteBuild(QStringLiteral("Building with nec2c…"));
     designCoilButton_->setEnabled(false);
     builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
                                 antenna::NecEngine::defaultProgram()));
@@ -98,7 +105,7 @@ void CheckWindow::built(int index) {
     }
     designShown_ = true;
     if (!result.build) {
-        buildNote_->setText(result.fault ? result.fault->message : QString());
+        noteBuild(result.fault ? result.fault->message : QString());
         return;
     }
     build_ = *result.build;
@@ -115,7 +122,7 @@ void CheckWindow::built(int index) {
             figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
                         u"build_"_qs + QLatin1String(form.key), label));
     }
-    buildNote_->setText(
+    noteBuild(
         antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
     designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
 }
@@ -164,7 +171,7 @@ void CheckWindow::qEdited() {
         bool ok = false;
         const double value = QLocale().toDouble(text, &ok);
         if (!ok || !(value > 0) || !std::isfinite(value)) {
-            buildNote_->setText(QStringLiteral(
+            noteBuild(QStringLiteral(
                 "The coils' Q is a positive number, such as 300; empty for lossless coils."));
             return;
         }

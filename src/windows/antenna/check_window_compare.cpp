@@ -46,6 +46,7 @@ void CheckWindow::makeComparison() {
     auto* compareFigures = new QWidget(compareBox_);
     compareRows_ = new QFormLayout(compareFigures);
     compareRows_->setContentsMargins(0, 0, 0, 0);
+    compareRows_->setVerticalSpacing(kFigureSpacing);
     compareAdvice_ = new QVBoxLayout;
     comparePlot_ = new QLabel(compareBox_);
     comparePlot_->setObjectName(QStringLiteral("ComparePlot"));

@@ -1,0 +1,67 @@
+#include "antenna/check_window.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
+
+#include "plot.h"
+
+// The check window's plot taken elsewhere: its context menu saves it as a PNG
+// or an SVG file, at the size querlin-calc writes it, or copies it.
+
+namespace querlin {
+
+void CheckWindow::offerPlotMenu() {
+    plot_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Reached with Tab, the plot takes its menu from the Menu key too.
+    plot_->setFocusPolicy(Qt::StrongFocus);
+    connect(plot_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        auto* menu = new QMenu(plot_);
+        menu->setObjectName(QStringLiteral("PlotMenu"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // What the menu was opened on is what it saves, whatever the engine
+        // draws meanwhile.
+        const std::optional<SweepPlot> shown = plotShown_;
+        const auto entry = [&](const QString& text, auto action) {
+            menu->addAction(text, this, [action, shown] { action(*shown); })
+                ->setEnabled(shown.has_value());
+        };
+        entry(tr("Save as PNG…"), [this](const SweepPlot& plot) { savePlot(plot, false); });
+        entry(tr("Save as SVG…"), [this](const SweepPlot& plot) { savePlot(plot, true); });
+        entry(tr("Copy"), [](const SweepPlot& plot) {
+            QGuiApplication::clipboard()->setImage(plotImage(plot, 1));
+        });
+        menu->popup(plot_->mapToGlobal(at));
+    });
+}
+
+// The dialog opens over this window, which waits for it without blocking the
+// others, as the measurement's does.
+void CheckWindow::savePlot(const SweepPlot& plot, bool svg) {
+    auto* dialog =
+        new QFileDialog(this, svg ? tr("Save the plot as SVG") : tr("Save the plot as PNG"),
+                        plotFolder_, svg ? tr("SVG pictures (*.svg)") : tr("PNG pictures (*.png)"));
+    dialog->setObjectName(QStringLiteral("PlotDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, plot, svg](const QString& path) {
+        plotFolder_ = QFileInfo(path).absolutePath();
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(svg ? plotSvg(plot) : plotPng(plot)) < 0 || !file.commit()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("The plot could not be saved as %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        }
+    });
+    dialog->open();
+}
+
+}  // namespace querlin
