@@ -22,6 +22,10 @@
 # machine only makes the test slower. A missing tool fails the test, naming the
 # Debian package that brings it.
 set -euo pipefail
+# The programs speak the language the test gives them, English unless
+# QUERLIN_TEST_LANGUAGE names another, whatever the desktop running the tests
+# speaks: the texts and pictures compared are English.
+export LANGUAGE=${QUERLIN_TEST_LANGUAGE:-en}
 
 fail() {
     echo "FAIL: $*" >&2

@@ -1,5 +1,7 @@
 #include "dipole/main_window.h"
 
+#include <QCoreApplication>
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -93,8 +95,8 @@ void MainWindow::offerCheck(QWidget* control) {
         if (box != nullptr) {
             menu->addSeparator();
         }
-        menu->addAction(QStringLiteral("Check with NEC-2…"), this,
-                        [this] { navigation_.showCheckWindow(); });
+        menu->addAction(QCoreApplication::translate("querlin::MainWindow", "Check with NEC-2…"),
+                        this, [this] { navigation_.showCheckWindow(); });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(control->mapToGlobal(at));
     };
