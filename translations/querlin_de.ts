@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>AWG WIRE SIZES</source>
-        <translation>AWG DRAHTSTÄRKEN</translation>
+        <translation>AWG-TABELLE</translation>
     </message>
     <message>
         <source>READ ME FIRST</source>
