@@ -273,6 +273,21 @@ example)
     windows_are 1 || fail "the example opened a report"
     echo "ok: the keyboard worked the 40-foot example out to 14.74"
     ;;
+german)
+    # The worked example on a German desktop: the same keys give the same
+    # results as in English, beside the captions in German.
+    export LANGUAGE=de
+    start
+    forty_foot_example
+    distance=$(text_of 2640 3840 855 420) # Text10
+    [ "$distance" = 10 ] || fail "Text10 shows $distance, not 10"
+    impedance=$(text_of 7200 4560 855 495) # Text20
+    [ "$impedance" = 31.55556 ] || fail "Text20 shows $impedance, not 31.55556"
+    caption=$(text_of 960 2640 1935 285) # Text3
+    [ "$caption" = "FREQUENZ EINGEBEN" ] || fail "Text3 reads $caption, not FREQUENZ EINGEBEN"
+    windows_are 1 || fail "the example opened a report"
+    echo "ok: in German the keyboard worked the 40-foot example out to 14.74, 10 and 31.55556"
+    ;;
 check)
     start
     forty_foot_example
