@@ -263,7 +263,9 @@ bench)
 screenshots)
     ensure_packages "${PACKAGES[@]}" "${ENGINE_PACKAGES[@]}"
     build_program
-    tools/screenshots.sh build/src/app/querlin docs/screenshots
+    LANGUAGE=en tools/screenshots.sh build/src/app/querlin docs/screenshots
+    # The manual's translated window.
+    LANGUAGE=de tools/screenshots.sh build/src/app/querlin docs/screenshots
     ;;
 *)
     echo "usage: ./dev.sh run|test [--sanitize]|fuzz [seconds]|package|bench|screenshots" >&2
