@@ -9,13 +9,14 @@ namespace querlin {
 namespace {
 
 // A translator owned by the application, installed when its file loads.
-void install(const QLocale& locale, const QString& name, const QString& folder) {
+bool install(const QLocale& locale, const QString& name, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
-        QCoreApplication::installTranslator(translator);
-    } else {
+    if (!translator->load(locale, name, QStringLiteral("_"), folder)) {
         delete translator;
+        return false;
     }
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 }  // namespace
@@ -33,8 +34,11 @@ void installTranslations(const QLocale& locale) {
     if (speaksEnglish(locale)) {
         return;
     }
-    install(locale, QStringLiteral("querlin"), QStringLiteral(":/i18n"));
-    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's dialogs and menus speak QUERLIN's language, not one it lacks.
+    if (install(locale, QStringLiteral("querlin"), QStringLiteral(":/i18n"))) {
+        install(locale, QStringLiteral("qtbase"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
 }
 
 }  // namespace querlin
