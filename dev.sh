@@ -16,9 +16,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running the program needs: the compiler and build tools,
-# Qt with its SVG module for the plots, the fonts the windows are laid out for,
-# and help2man for querlin-calc's manual page.
-PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation help2man)
+# Qt with its SVG module for the plots, Qt's Linguist tools (lupdate and
+# lrelease, and their CMake functions) that build the translations, Qt's own
+# translations of its standard dialogs and menus, the fonts the windows are
+# laid out for, and help2man for querlin-calc's manual page.
+PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n fonts-liberation help2man)
 # The test libraries, the freedesktop validators and file(1) that check the
 # installed tree, Python, which runs the stand-in NEC-2 engine of the
 # check's tests, and scikit-rf, which reads the Touchstone files that check
@@ -260,7 +263,9 @@ bench)
 screenshots)
     ensure_packages "${PACKAGES[@]}" "${ENGINE_PACKAGES[@]}"
     build_program
-    tools/screenshots.sh build/src/app/querlin docs/screenshots
+    LANGUAGE=en tools/screenshots.sh build/src/app/querlin docs/screenshots
+    # The manual's translated window.
+    LANGUAGE=de tools/screenshots.sh build/src/app/querlin docs/screenshots
     ;;
 *)
     echo "usage: ./dev.sh run|test [--sanitize]|fuzz [seconds]|package|bench|screenshots" >&2

@@ -9,6 +9,7 @@
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
 #include "application.h"
 #include "dipole/main_window.h"
+#include "translations.h"
 #else
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ class FirstExposure : public QObject {
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
 #ifdef QUERLIN_PROBE_MAIN_WINDOW
+    querlin::installTranslations();
     querlin::presentToDesktop();
     querlin::Application application;
     QWidget& window = application.mainWindow();

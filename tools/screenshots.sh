@@ -8,7 +8,9 @@
 #
 # PROGRAM defaults to build/src/app/querlin (./dev.sh screenshots builds it),
 # FOLDER to docs/screenshots. With QT_SCALE_FACTOR=2 in the environment the
-# windows are captured at twice the pixel density.
+# windows are captured at twice the pixel density. With LANGUAGE naming
+# another language than English (LANGUAGE=de), only the main window is
+# captured, in that language, as main-window-de.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,6 +44,8 @@ if [ "${1:-}" != --on-display ]; then
 fi
 program=$2
 folder=$3
+language=${LANGUAGE:-en}
+language=${language%%[_:.@]*}
 
 pid=
 main=
@@ -104,6 +108,11 @@ xdotool key --delay 10 --repeat 49 Right
 click 7200 3000 1455 495          # Command5, CALCULATE
 type_into 3360 5520 855 375 50    # Text27, the feed-line impedance in ohms
 click 5880 5520 1335 375          # Command7, CALCULATE
+if [ "$language" != en ]; then
+    capture "$main" "main-window-$language.png"
+    stop
+    exit 0
+fi
 capture "$main" main-window.png
 
 failures=0

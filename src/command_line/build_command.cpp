@@ -1,4 +1,6 @@
 #include <QStringList>
+
+#include <QCoreApplication>
 #include <cmath>
 
 #include "antenna/build_figures.h"
@@ -222,7 +224,8 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     if (!best) {
         throw builds.empty() || !builds.front().fault
             ? Fault(FaultStatus::Calculation,
-                    QStringLiteral("No position gives a build with an efficiency."))
+                    QCoreApplication::translate("querlin-calc",
+                                                "No position gives a build with an efficiency."))
             : *builds.front().fault;
     }
     const DesignRow& row = sweep.rows[best->best];

@@ -1,4 +1,6 @@
 #include <QJsonObject>
+
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 #include <variant>
@@ -56,17 +58,21 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     Report report(details, locale);
     const double wanted = wound.wanted;
     report.add("winding_inductance", significant(figures.inductance, 4, locale),
-               QStringLiteral("winding inductance: %1 uH, by Nagaoka's coefficient and Rosa's "
-                              "round-wire corrections"));
+               QCoreApplication::translate(
+                   "querlin-calc",
+                   "winding inductance: %1 uH, by Nagaoka's coefficient and Rosa's "
+                   "round-wire corrections"));
     RoundedFigure difference = rounded((figures.inductance - wanted) / wanted * 100, 1, locale);
     if (difference.value > 0) {
         difference.text.prepend(u'+');
     }
-    report.add("inductance_difference", difference,
-               QStringLiteral("difference from the wanted inductance: %1 %"));
+    report.add(
+        "inductance_difference", difference,
+        QCoreApplication::translate("querlin-calc", "difference from the wanted inductance: %1 %"));
     const RoundedFigure metres = rounded(figures.wireLength * kMetresPerInch, 3, locale);
     report.add("wire_length", rounded(figures.wireLength, 1, locale),
-               QStringLiteral("wire length: %1 inches (%2 m)").arg(u"%1", metres.text));
+               QCoreApplication::translate("querlin-calc", "wire length: %1 inches (%2 m)")
+                   .arg(u"%1", metres.text));
     report.add("wire_length_m", metres, {});
     if (!figures.atFrequency) {
         return details;
@@ -74,13 +80,15 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     const WindingAtFrequency& at = *figures.atFrequency;
     const QString mhz = report.frequency(at.frequency);
     report.add("q", significant(at.q, 2, locale),
-               QStringLiteral("Q at %2 MHz: %1").arg(u"%1", mhz));
+               QCoreApplication::translate("querlin-calc", "Q at %2 MHz: %1").arg(u"%1", mhz));
     report.add("self_resonance", significant(*figures.selfResonance, 2, locale),
-               QStringLiteral("self-resonance: about %1 MHz"));
+               QCoreApplication::translate("querlin-calc", "self-resonance: about %1 MHz"));
     report.add("reactance", significant(at.reactance, 3, locale),
-               QStringLiteral("reactance at %2 MHz: %1 ohms").arg(u"%1", mhz));
+               QCoreApplication::translate("querlin-calc", "reactance at %2 MHz: %1 ohms")
+                   .arg(u"%1", mhz));
     if (at.nearSelfResonance) {
-        details.lines << QStringLiteral(
+        details.lines << QCoreApplication::translate(
+                             "querlin-calc",
                              "warning: %1 MHz is above a third of the self-resonance, where the "
                              "coil acts as more inductance than its winding's, with less Q")
                              .arg(mhz);
@@ -96,8 +104,9 @@ std::optional<double> coilFrequency(const CoilRequest& request, const QLocale& l
     bool number = false;
     const double frequency = locale.toDouble(*request.frequency, &number);
     if (!number) {
-        misused(
-            QStringLiteral("--frequency takes a number of MHz, not '%1'.").arg(*request.frequency));
+        misused(QCoreApplication::translate("querlin-calc",
+                                            "--frequency takes a number of MHz, not '%1'.")
+                    .arg(*request.frequency));
     }
     return frequency;
 }

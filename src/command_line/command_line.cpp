@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
+
 #include <QCommandLineParser>
 #include <QProcess>
 #include <algorithm>
@@ -79,7 +81,8 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
             for (const char* whole :
                  {"batch", "sweep", "help", "version", "output", "plot", "touchstone"}) {
                 if (parser.isSet(QString::fromLatin1(whole))) {
-                    misused(QStringLiteral("--%1 cannot be a line of a batch.")
+                    misused(QCoreApplication::translate("querlin-calc",
+                                                        "--%1 cannot be a line of a batch.")
                                 .arg(QLatin1String(whole)));
                 }
             }
@@ -123,7 +126,8 @@ int help(const QStringList& words, std::ostream& out) {
     }
     const QString text = commandHelp(named.front());
     if (text.isEmpty()) {
-        misused(QStringLiteral("Unknown command '%1'.").arg(named.front()));
+        misused(QCoreApplication::translate("querlin-calc", "Unknown command '%1'.")
+                    .arg(named.front()));
     }
     out << text.toStdString();
     return kSuccess;
@@ -152,12 +156,15 @@ int runParsed(QCommandLineParser& parser, const QStringList& arguments, std::ist
     if (parser.isSet(QStringLiteral("batch"))) {
         for (const QString& name : parser.optionNames()) {
             if (name != u"batch" && name != u"locale" && name != u"json") {
-                misused(QStringLiteral("--batch takes its commands from standard input, not --%1.")
-                            .arg(name));
+                misused(
+                    QCoreApplication::translate(
+                        "querlin-calc", "--batch takes its commands from standard input, not --%1.")
+                        .arg(name));
             }
         }
         if (!parser.positionalArguments().isEmpty()) {
-            misused(QStringLiteral("--batch takes its commands from standard input, not '%1'.")
+            misused(QCoreApplication::translate(
+                        "querlin-calc", "--batch takes its commands from standard input, not '%1'.")
                         .arg(parser.positionalArguments().front()));
         }
         return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
@@ -172,21 +179,24 @@ int run(const QStringList& arguments, std::istream& in, std::ostream& out, std::
     QCommandLineParser parser;
     describe(parser);
     const Output output{out, err, QLocale::c(), false};
-    return guarded([&] { return runParsed(parser, arguments, in, out, err); },
-                   [&](const Fault& fault) {
-                       explain(output, fault.status == FaultStatus::Usage
-                                           ? kProgram + QStringLiteral(": ") + fault.message
-                                           : fault.message);
-                       if (fault.status == FaultStatus::Usage) {
-                           // The usage of the command given, or of every one.
-                           const QString command = commandNamed(parser.positionalArguments());
-                           const QString asked =
-                               command.isEmpty() ? kProgram : kProgram + u' ' + command;
-                           err << usage(command).toStdString() << "Try '" << asked.toStdString()
-                               << " --help' for more.\n";
-                       }
-                       return static_cast<int>(fault.status);
-                   });
+    return guarded(
+        [&] { return runParsed(parser, arguments, in, out, err); },
+        [&](const Fault& fault) {
+            explain(output, fault.status == FaultStatus::Usage
+                                ? kProgram + QStringLiteral(": ") + fault.message
+                                : fault.message);
+            if (fault.status == FaultStatus::Usage) {
+                // The usage of the command given, or of every one.
+                const QString command = commandNamed(parser.positionalArguments());
+                const QString asked = command.isEmpty() ? kProgram : kProgram + u' ' + command;
+                err << usage(command).toStdString()
+                    << QCoreApplication::translate("querlin-calc", "Try '%1 --help' for more.")
+                           .arg(asked)
+                           .toStdString()
+                    << '\n';
+            }
+            return static_cast<int>(fault.status);
+        });
 }
 
 }  // namespace querlin::cli

@@ -1,5 +1,6 @@
 #include "help_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -16,15 +17,22 @@ const char* const kGeneralUsage =
     "querlin-calc help COMMAND\n"
     "querlin-calc --batch [--locale] < commands";
 
-const char* const kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "querlin-calc",
     "The calculations of QUERLIN's windows from the command line, for scripts and tables. Each "
     "command prints, one per line, the texts that the window's result fields would show; "
-    "numbers are read as the windows read them, in the C locale unless --locale is given.";
+    "numbers are read as the windows read them, in the C locale unless --locale is given.");
 
-const char* const kMore =
+const char* const kMore = QT_TRANSLATE_NOOP(
+    "querlin-calc",
     "Run 'querlin-calc COMMAND --help' or 'querlin-calc help COMMAND' for a command's usage and "
     "options; the manual page, man querlin-calc, has them all, with the output keys and the "
-    "exit statuses.";
+    "exit statuses.");
+
+// A text of the help tables in the user's language.
+QString translated(const char* text) {
+    return QCoreApplication::translate("querlin-calc", text);
+}
 
 // A help's lines are at most as wide as the parser's table of options.
 constexpr qsizetype kWidth = 79;
@@ -42,25 +50,27 @@ bool appliesTo(const OptionText& text, const QString& command) {
 
 QCommandLineOption option(const OptionText& text) {
     return QCommandLineOption(
-        QString::fromLatin1(text.name), QString::fromLatin1(text.description),
+        QString::fromLatin1(text.name), translated(text.description),
         text.valueName != nullptr ? QString::fromLatin1(text.valueName) : QString());
 }
 
 QCommandLineOption helpOption() {
-    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                              QStringLiteral("Print this help and exit."));
+    return QCommandLineOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("querlin-calc", "Print this help and exit."));
 }
 
 QCommandLineOption versionOption() {
-    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                              QStringLiteral("Print the version and exit."));
+    return QCommandLineOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("querlin-calc", "Print the version and exit."));
 }
 
 // A paragraph broken into lines between its words, a per cent sign kept
 // with its number; the parser prints the description as it is given.
 QString wrapped(const char* paragraph) {
     QStringList words;
-    for (const QString& word : QString::fromLatin1(paragraph).split(u' ')) {
+    for (const QString& word : translated(paragraph).split(u' ')) {
         if (word.startsWith(u'%') && !words.isEmpty()) {
             words.back() += u' ' + word;
         } else {
@@ -88,7 +98,8 @@ QString usageBlock(const QStringList& lines) {
     QString block;
     for (const QString& line : lines) {
         if (!line.startsWith(u' ')) {
-            block += block.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("  or:  ");
+            block += block.isEmpty() ? QCoreApplication::translate("querlin-calc", "Usage: ")
+                                     : QCoreApplication::translate("querlin-calc", "  or:  ");
         }
         block += line + u'\n';
     }
@@ -146,11 +157,12 @@ QStringList optionNames() {
 }
 
 QString generalHelp() {
-    QString description = wrapped(kDescription) + QStringLiteral("\n\nCommands:\n");
+    QString description = wrapped(kDescription) + u"\n\n"_qs +
+                          QCoreApplication::translate("querlin-calc", "Commands:") + u'\n';
     for (const CommandText& command : commandTexts()) {
         description += QStringLiteral("  %1%2\n")
                            .arg(QLatin1String(command.name), -10)
-                           .arg(QLatin1String(command.summary));
+                           .arg(translated(command.summary));
     }
     description += u'\n' + wrapped(kMore);
     QCommandLineParser parser;
@@ -172,7 +184,9 @@ QString commandHelp(const QString& command) {
     if (command == u"measured") {
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
-            QStringLiteral("The analyser's sweep: a Touchstone .s1p file or a CSV file."));
+            translated(QT_TRANSLATE_NOOP("querlin-calc",
+                                         "The analyser's sweep: a Touchstone .s1p file or a "
+                                         "CSV file.")));
     }
     // The options the parser's table of commands gives the command; one
     // without a row of its own here is left out, which the help's test finds.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "translations.h"
 
 namespace {
 
@@ -14,6 +15,17 @@ namespace {
 bool plotting(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--plot") == 0 || std::strncmp(argv[i], "--plot=", 7) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the output is JSON, for programs: its texts, the messages of a
+// batch's faults included, stay in English whatever the language.
+bool forPrograms(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--json") == 0 || std::strcmp(argv[i], "--batch") == 0) {
             return true;
         }
     }
@@ -52,6 +64,11 @@ int main(int argc, char* argv[]) {
         application = std::make_unique<QCoreApplication>(count, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("querlin-calc"));
+    // Help and messages in the language of the environment, as other
+    // command-line tools speak (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    if (!forPrograms(argc, argv)) {
+        querlin::installTranslations();
+    }
     // A batch writes its lines in blocks, not one by one as every read of a
     // line would otherwise flush them.
     std::ios::sync_with_stdio(false);

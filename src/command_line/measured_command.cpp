@@ -1,4 +1,6 @@
 #include <QFileInfo>
+
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <cmath>
@@ -127,7 +129,7 @@ void saveTouchstone(const QString& file, const measurement::OnePort& sweep, doub
                      : u"free space"_qs),
     };
     save(file, measurement::touchstoneOf(sweep, feedline, comments),
-         QStringLiteral("the Touchstone file"));
+         QCoreApplication::translate("querlin-calc", "the Touchstone file"));
 }
 
 }  // namespace querlin::cli

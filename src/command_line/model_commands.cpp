@@ -1,5 +1,7 @@
 #include "model_commands.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "antenna/check_figures.h"
@@ -14,7 +16,9 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
     bool ok = false;
     const double number = locale.toDouble(text, &ok);
     if (!ok || !(number > 0) || !std::isfinite(number)) {
-        misused(QStringLiteral("--%1 takes a positive number, not '%2'.").arg(name, text));
+        misused(
+            QCoreApplication::translate("querlin-calc", "--%1 takes a positive number, not '%2'.")
+                .arg(name, text));
     }
     return number;
 }
@@ -26,7 +30,8 @@ antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const Q
         options.segments = words.segments.toInt(&whole);
         if (!whole || options.segments < antenna::kFewestSegments ||
             options.segments > antenna::kMostSegments) {
-            misused(QStringLiteral("--segments takes a whole number from %1 to %2, not '%3'.")
+            misused(QCoreApplication::translate(
+                        "querlin-calc", "--segments takes a whole number from %1 to %2, not '%3'.")
                         .arg(antenna::kFewestSegments)
                         .arg(antenna::kMostSegments)
                         .arg(words.segments));
@@ -129,7 +134,8 @@ int runNec(const NecRequest& request, const Output& output) {
     } else if (request.output.isEmpty()) {
         writeLine(output.out, deck.chopped(1).toUtf8());
     } else {
-        save(request.output, deck.toUtf8(), QStringLiteral("the deck"));
+        save(request.output, deck.toUtf8(),
+             QCoreApplication::translate("querlin-calc", "the deck"));
     }
     return kSuccess;
 }

@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include <QCoreApplication>
+
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <ostream>
@@ -54,9 +56,9 @@ QString csvField(const QString& text) {
 void save(const QString& path, const QByteArray& bytes, const QString& what) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        throw Fault(
-            FaultStatus::Engine,
-            QStringLiteral("Could not write %1 to %2: %3").arg(what, path, file.errorString()));
+        throw Fault(FaultStatus::Engine,
+                    QCoreApplication::translate("querlin-calc", "Could not write %1 to %2: %3")
+                        .arg(what, path, file.errorString()));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "request.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -66,20 +68,23 @@ const QString kBestPosition = QStringLiteral("best");
 const CommandForm& formOf(const QCommandLineParser& parser) {
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        misused(QStringLiteral("No command given."));
+        misused(QCoreApplication::translate("querlin-calc", "No command given."));
     }
     const auto* form = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandForm& c) { return words.front() == c.name; });
     if (form == std::end(kCommands)) {
-        misused(QStringLiteral("Unknown command '%1'.").arg(words.front()));
+        misused(QCoreApplication::translate("querlin-calc", "Unknown command '%1'.")
+                    .arg(words.front()));
     }
     // measured reads the file named after it.
     const qsizetype files = form->command == Name::Measured ? 1 : 0;
     if (words.size() > 1 + files) {
-        misused(QStringLiteral("Unexpected argument '%1'.").arg(words.at(1 + files)));
+        misused(QCoreApplication::translate("querlin-calc", "Unexpected argument '%1'.")
+                    .arg(words.at(1 + files)));
     }
     if (words.size() < 1 + files) {
-        misused(QStringLiteral("measured needs the file of the sweep: measured FILE."));
+        misused(QCoreApplication::translate(
+            "querlin-calc", "measured needs the file of the sweep: measured FILE."));
     }
     return *form;
 }
@@ -98,13 +103,16 @@ void requireOptions(const Words& words, const CommandForm& form) {
     for (const QString& name : optionNames()) {
         if (words.isSet(name) && !needed(name) && !taken(name)) {
             misused(sweep && name == u"position"
-                        ? QStringLiteral("--sweep takes every position: leave out --position.")
-                        : QStringLiteral("%1 takes no --%2.").arg(QLatin1String(form.name), name));
+                        ? QCoreApplication::translate(
+                              "querlin-calc", "--sweep takes every position: leave out --position.")
+                        : QCoreApplication::translate("querlin-calc", "%1 takes no --%2.")
+                              .arg(QLatin1String(form.name), name));
         }
     }
     for (const QString& name : form.needs) {
         if (needed(name) && !words.isSet(name)) {
-            misused(QStringLiteral("%1 needs --%2.").arg(QLatin1String(form.name), name));
+            misused(QCoreApplication::translate("querlin-calc", "%1 needs --%2.")
+                        .arg(QLatin1String(form.name), name));
         }
     }
 }
@@ -114,11 +122,14 @@ Request dipoleRequest(const Words& words, const Antenna& antenna, bool json) {
     const bool sweep = words.isSet("sweep");
     const bool check = words.isSet("check");
     if (check && !sweep) {
-        misused(QStringLiteral("--check goes with --sweep; for one position, use check."));
+        misused(QCoreApplication::translate(
+            "querlin-calc", "--check goes with --sweep; for one position, use check."));
     }
     for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"feedline"_qs}) {
         if (!check && words.isSet(name)) {
-            misused(QStringLiteral("dipole takes --%1 only with --sweep --check.").arg(name));
+            misused(QCoreApplication::translate("querlin-calc",
+                                                "dipole takes --%1 only with --sweep --check.")
+                        .arg(name));
         }
     }
     const Drawing drawn = drawing(words, json);
@@ -141,15 +152,16 @@ BuildRequest buildRequest(const Words& words, const Antenna& antenna, bool json)
         drawn.file, drawn.worked};
     if (words.isSet("sweep")) {
         if (!request.touchstone.isEmpty()) {
-            misused(
-                QStringLiteral("--touchstone writes one build's feed point: leave out --sweep."));
+            misused(QCoreApplication::translate(
+                "querlin-calc", "--touchstone writes one build's feed point: leave out --sweep."));
         }
         request.where = BuildRequest::Where::Sweep;
     } else if (words.value("position") == kBestPosition) {
         if (request.check.model.coilQ.isEmpty() && !request.check.loadingCoil) {
             misused(
-                QStringLiteral("--position best needs the coils' loss: --coil-q, or "
-                               "--coil-diameter, --coil-length and --coil-wire."));
+                QCoreApplication::translate("querlin-calc",
+                                            "--position best needs the coils' loss: --coil-q, or "
+                                            "--coil-diameter, --coil-length and --coil-wire."));
         }
         request.where = BuildRequest::Where::Best;
     }
@@ -174,9 +186,10 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
     const auto given = std::count_if(design.begin(), design.end(),
                                      [&](const QString& name) { return words.isSet(name); });
     if (given > 0 && (given < design.size() || !words.isSet("frequency"))) {
-        misused(
-            QStringLiteral("measured compares with the design given all of --frequency, "
-                           "--length, --element and --position."));
+        misused(QCoreApplication::translate(
+            "querlin-calc",
+            "measured compares with the design given all of --frequency, "
+            "--length, --element and --position."));
     }
     if (words.isSet("frequency")) {
         request.frequency = words.value("frequency");
@@ -185,8 +198,10 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
         for (const QString& name :
              kModelOptions + kCoilOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
             if (words.isSet(name)) {
-                misused(QStringLiteral("measured takes --%1 only with the design: --frequency, "
-                                       "--length, --element and --position.")
+                misused(QCoreApplication::translate(
+                            "querlin-calc",
+                            "measured takes --%1 only with the design: --frequency, "
+                            "--length, --element and --position.")
                             .arg(name));
             }
         }
@@ -226,7 +241,8 @@ Command commandOf(const QCommandLineParser& parser) {
                          {}};
         if (words.isSet("frequency")) {
             if (!coil.details) {
-                misused(QStringLiteral("coil takes --frequency with --details only."));
+                misused(QCoreApplication::translate("querlin-calc",
+                                                    "coil takes --frequency with --details only."));
             }
             coil.frequency = words.value("frequency");
         }

@@ -1,5 +1,7 @@
 #include "request_words.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <algorithm>
 
@@ -12,7 +14,8 @@ int position(const QString& text) {
     bool whole = false;
     const int percentage = text.toInt(&whole);
     if (!whole || percentage < kFirstPosition || percentage > kLastPosition) {
-        misused(QStringLiteral("--position takes a whole percentage from %1 to %2, not '%3'.")
+        misused(QCoreApplication::translate(
+                    "querlin-calc", "--position takes a whole percentage from %1 to %2, not '%3'.")
                     .arg(kFirstPosition)
                     .arg(kLastPosition)
                     .arg(text));
@@ -23,13 +26,14 @@ int position(const QString& text) {
 ModelWords modelWords(const Words& words) {
     for (const QString& name : kModelOptions + kCoilOptions + QStringList{u"output"_qs}) {
         if (words.isSet(name) && words.value(name.toLatin1().constData()).isEmpty()) {
-            misused(QStringLiteral("--%1 needs a value.").arg(name));
+            misused(QCoreApplication::translate("querlin-calc", "--%1 needs a value.").arg(name));
         }
     }
     const ModelWords model{words.value("segments"), words.value("height"), words.value("coil-q"),
                            words.isSet("wire")};
     if (model.copper && words.value("wire") != u"copper") {
-        misused(QStringLiteral("--wire takes copper, not '%1'.").arg(words.value("wire")));
+        misused(QCoreApplication::translate("querlin-calc", "--wire takes copper, not '%1'.")
+                    .arg(words.value("wire")));
     }
     return model;
 }
@@ -41,7 +45,8 @@ std::optional<LoadingCoil> loadingCoilOf(const Words& words) {
         return std::nullopt;
     }
     if (coilSize < kCoilOptions.size()) {
-        misused(QStringLiteral("--coil-diameter, --coil-length and --coil-wire go together."));
+        misused(QCoreApplication::translate(
+            "querlin-calc", "--coil-diameter, --coil-length and --coil-wire go together."));
     }
     return LoadingCoil{words.value("coil-diameter"), words.value("coil-length"),
                        words.value("coil-wire")};
@@ -50,9 +55,10 @@ std::optional<LoadingCoil> loadingCoilOf(const Words& words) {
 CheckWords checkWords(const Words& words) {
     CheckWords check{modelWords(words), words.value("feedline"), loadingCoilOf(words)};
     if (check.loadingCoil && !check.model.coilQ.isEmpty()) {
-        misused(
-            QStringLiteral("--coil-q is the Q of a coil not wound here: give it or "
-                           "--coil-diameter, --coil-length and --coil-wire, not both."));
+        misused(QCoreApplication::translate(
+            "querlin-calc",
+            "--coil-q is the Q of a coil not wound here: give it or "
+            "--coil-diameter, --coil-length and --coil-wire, not both."));
     }
     if (check.feedline.isEmpty()) {
         check.feedline = antenna::kDefaultFeedline;
@@ -67,7 +73,9 @@ QString plotFile(const Words& words) {
     const QString file = words.value("plot");
     const QString ending = QFileInfo(file).suffix().toLower();
     if (ending != u"png" && ending != u"svg") {
-        misused(QStringLiteral("--plot writes a .png or .svg file, not '%1'.").arg(file));
+        misused(QCoreApplication::translate("querlin-calc",
+                                            "--plot writes a .png or .svg file, not '%1'.")
+                    .arg(file));
     }
     return file;
 }
@@ -75,7 +83,9 @@ QString plotFile(const Words& words) {
 QString touchstoneFile(const Words& words) {
     const QString file = words.value("touchstone");
     if (words.isSet("touchstone") && QFileInfo(file).suffix().toLower() != u"s1p") {
-        misused(QStringLiteral("--touchstone writes a .s1p file, not '%1'.").arg(file));
+        misused(QCoreApplication::translate("querlin-calc",
+                                            "--touchstone writes a .s1p file, not '%1'.")
+                    .arg(file));
     }
     return file;
 }
@@ -85,10 +95,11 @@ Drawing drawing(const Words& words, bool json) {
         return {};
     }
     if (!words.isSet("sweep")) {
-        misused(QStringLiteral("--plot draws a --sweep."));
+        misused(QCoreApplication::translate("querlin-calc", "--plot draws a --sweep."));
     }
     if (json) {
-        misused(QStringLiteral("--plot draws the table instead of printing it: leave out --json."));
+        misused(QCoreApplication::translate(
+            "querlin-calc", "--plot draws the table instead of printing it: leave out --json."));
     }
     Drawing drawn{plotFile(words), {}};
     if (words.isSet("position")) {

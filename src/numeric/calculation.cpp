@@ -1,5 +1,7 @@
 #include "calculation.h"
 
+#include <QCoreApplication>
+
 #include "condition_flags.h"
 #include "field_text.h"
 #include "handler_fault.h"
@@ -35,7 +37,7 @@ auto Calculation::atStep(Function&& run) const {
         return run();
     } catch (HandlerFault& fault) {
         fault.step = step_;
-        fault.where = QString::fromLatin1(what_);
+        fault.where = QCoreApplication::translate("Calculation", what_);
         throw;
     }
 }
@@ -45,7 +47,7 @@ float Calculation::read(const Field& field) {
     try {
         return ReadSingle(text, locale_);
     } catch (HandlerFault& fault) {
-        fault.where = QString::fromLatin1(field.caption);
+        fault.where = QCoreApplication::translate(field.context, field.caption);
         throw;
     }
 }
@@ -88,7 +90,7 @@ void Calculation::check() const {
     if (flags.any()) {
         throw HandlerFault{.kind = FaultKind::FloatingPoint,
                            .flags = flags,
-                           .where = QString::fromLatin1(what_),
+                           .where = QCoreApplication::translate("Calculation", what_),
                            .step = step_};
     }
 }

@@ -25,10 +25,12 @@ class Fields {
     virtual QLocale locale() const = 0;
 };
 
-// An input field and the caption that names it to the user.
+// An input field and the caption that names it to the user, with the
+// translation context of its window, where the same caption labels the field.
 struct Field {
     const char* name;
     const char* caption;
+    const char* context;
 };
 
 // A control whose event runs a calculation handler over its window's fields

@@ -1,5 +1,7 @@
 #include "handler_fault.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace querlin {
@@ -9,15 +11,15 @@ namespace {
 QString conditionNames(const ConditionFlags& flags) {
     QStringList names;
     if (flags.divideByZero) {
-        names << QStringLiteral("division by zero");
+        names << QCoreApplication::translate("Fault", "division by zero");
     }
     if (flags.invalid) {
-        names << QStringLiteral("an invalid operation");
+        names << QCoreApplication::translate("Fault", "an invalid operation");
     }
     if (flags.overflow) {
-        names << QStringLiteral("an overflow");
+        names << QCoreApplication::translate("Fault", "an overflow");
     }
-    return names.join(QStringLiteral(" and "));
+    return names.join(QCoreApplication::translate("Fault", " and "));
 }
 
 QString capitalised(QString text) {
@@ -32,20 +34,24 @@ QString capitalised(QString text) {
 QString HandlerFault::message() const {
     switch (kind) {
         case FaultKind::TypeMismatch:
-            return QStringLiteral("\"%1\" does not hold a number.").arg(where);
+            return QCoreApplication::translate("Fault", "\"%1\" does not hold a number.")
+                .arg(where);
         case FaultKind::Overflow:
             if (step == 0) {
-                return QStringLiteral("\"%1\" is too large.").arg(where);
+                return QCoreApplication::translate("Fault", "\"%1\" is too large.").arg(where);
             }
-            return QStringLiteral("An overflow occurred while calculating %1.").arg(where);
+            return QCoreApplication::translate("Fault",
+                                               "An overflow occurred while calculating %1.")
+                .arg(where);
         case FaultKind::FloatingPoint:
-            return QStringLiteral("%1 occurred while calculating %2.")
+            return QCoreApplication::translate("Fault", "%1 occurred while calculating %2.")
                 .arg(capitalised(conditionNames(flags)), where);
         case FaultKind::InvalidArgument:
-            return QStringLiteral("An invalid argument was given to %1 while calculating %2.")
+            return QCoreApplication::translate(
+                       "Fault", "An invalid argument was given to %1 while calculating %2.")
                 .arg(detail, where);
         case FaultKind::ControlAccess:
-            return QStringLiteral("%1 failed.").arg(capitalised(where));
+            return QCoreApplication::translate("Fault", "%1 failed.").arg(capitalised(where));
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "math_functions.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -10,7 +12,7 @@ namespace querlin {
 double NaturalLog(double argument) {
     if (!(argument > 0.0)) {
         throw HandlerFault{.kind = FaultKind::InvalidArgument,
-                           .detail = QStringLiteral("a logarithm")};
+                           .detail = QCoreApplication::translate("Fault", "a logarithm")};
     }
     return std::log(argument);
 }
@@ -18,7 +20,7 @@ double NaturalLog(double argument) {
 double SquareRoot(double argument) {
     if (argument < 0.0 || std::isnan(argument)) {
         throw HandlerFault{.kind = FaultKind::InvalidArgument,
-                           .detail = QStringLiteral("a square root")};
+                           .detail = QCoreApplication::translate("Fault", "a square root")};
     }
     return std::sqrt(argument);
 }

@@ -1,5 +1,7 @@
 #include "plot.h"
 
+#include <QCoreApplication>
+
 #include "plot_parts.h"
 
 #include <QBuffer>
@@ -200,7 +202,8 @@ void drawBuilt(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
                        .arg(value, 0, 'f', 1)
                        .arg(figure.unit));
         entries.push_back(
-            {QPen(Qt::NoPen), QStringLiteral("The best position, %1 %").arg(best->position)});
+            {QPen(Qt::NoPen),
+             QCoreApplication::translate("Plot", "The best position, %1 %").arg(best->position)});
     }
     drawLegend(painter, panel, entries);
 }
@@ -208,33 +211,41 @@ void drawBuilt(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
 void draw(QPainter& painter, const SweepPlot& plot) {
     const auto [builtLow, builtHigh] = rangeOf(plot, &SweepPoint::loadInductance);
     const bool built = builtHigh >= builtLow;
-    drawTitles(painter, plot.title,
-               built          ? QStringLiteral("Each loading coil by the formula and as built to "
-                                                        "match the line by NEC-2, and what the build gives")
-               : plot.checked ? QStringLiteral("Each coil's inductance by the formula and as "
-                                               "NEC-2 needs it, and where each design resonates")
-                              : QStringLiteral("Each coil's inductance by the formula"));
+    drawTitles(
+        painter, plot.title,
+        built ? QCoreApplication::translate("Plot",
+                                            "Each loading coil by the formula and as built to "
+                                            "match the line by NEC-2, and what the build gives")
+        : plot.checked
+            ? QCoreApplication::translate("Plot",
+                                          "Each coil's inductance by the formula and as "
+                                          "NEC-2 needs it, and where each design resonates")
+            : QCoreApplication::translate("Plot", "Each coil's inductance by the formula"));
 
     const PlotLayout layout = plotLayout(plot);
     const SweepPoint* worked = workedPoint(plot);
-    drawFrame(painter, layout.inductance, QStringLiteral("Coil inductance (µH)"));
-    std::vector<LegendEntry> entries{{curvePen(kFormulaColour), QStringLiteral("By the formula")}};
+    drawFrame(painter, layout.inductance,
+              QCoreApplication::translate("Plot", "Coil inductance (µH)"));
+    std::vector<LegendEntry> entries{
+        {curvePen(kFormulaColour), QCoreApplication::translate("Plot", "By the formula")}};
     if (plot.checked) {
         drawCurve(painter, layout.inductance, plot, &SweepPoint::resonantInductance, kEngineColour);
-        entries.push_back(
-            {curvePen(kEngineColour),
-             QStringLiteral("For resonance at %1 MHz, by NEC-2").arg(number(plot.target))});
+        entries.push_back({curvePen(kEngineColour),
+                           QCoreApplication::translate("Plot", "For resonance at %1 MHz, by NEC-2")
+                               .arg(number(plot.target))});
     }
     if (built) {
         drawCurve(painter, layout.inductance, plot, &SweepPoint::loadInductance, kBuiltColour);
-        entries.push_back({curvePen(kBuiltColour), QStringLiteral("As built, by NEC-2")});
+        entries.push_back(
+            {curvePen(kBuiltColour), QCoreApplication::translate("Plot", "As built, by NEC-2")});
     }
     drawCurve(painter, layout.inductance, plot, &SweepPoint::inductance, kFormulaColour);
     if (worked != nullptr) {
         ringWorked(painter, layout.inductance, worked->position, worked->inductance,
                    QStringLiteral("%1 %: %2").arg(worked->position).arg(plot.workedInductance));
         entries.push_back(
-            {QPen(Qt::NoPen), QStringLiteral("The worked position, %1 %").arg(worked->position)});
+            {QPen(Qt::NoPen), QCoreApplication::translate("Plot", "The worked position, %1 %")
+                                  .arg(worked->position)});
     }
     drawLegend(painter, layout.inductance, entries);
 
@@ -244,15 +255,16 @@ void draw(QPainter& painter, const SweepPlot& plot) {
                                                 : layout.inductance;
     if (layout.resonance) {
         const PlotPanel& panel = *layout.resonance;
-        drawFrame(painter, panel, QStringLiteral("Resonance (MHz)"));
+        drawFrame(painter, panel, QCoreApplication::translate("Plot", "Resonance (MHz)"));
         const double y = panel.at(0, plot.target).y();
         painter.setPen(curvePen(kTargetColour, Qt::DashLine));
         painter.drawLine(QPointF(panel.frame.left(), y), QPointF(panel.frame.right(), y));
         drawCurve(painter, panel, plot, &SweepPoint::resonance, kResonanceColour);
         std::vector<LegendEntry> resonanceEntries{
-            {curvePen(kResonanceColour), QStringLiteral("Resonance as built, by NEC-2")},
+            {curvePen(kResonanceColour),
+             QCoreApplication::translate("Plot", "Resonance as built, by NEC-2")},
             {curvePen(kTargetColour, Qt::DashLine),
-             QStringLiteral("Target, %1 MHz").arg(number(plot.target))}};
+             QCoreApplication::translate("Plot", "Target, %1 MHz").arg(number(plot.target))}};
         if (worked != nullptr) {
             ringWorked(painter, panel, worked->position, worked->resonance, plot.workedResonance);
         }
@@ -260,19 +272,22 @@ void draw(QPainter& painter, const SweepPlot& plot) {
     }
     if (layout.efficiency) {
         drawBuilt(painter, *layout.efficiency, plot,
-                  {&SweepPoint::efficiency, kEfficiencyColour, QStringLiteral("Efficiency (%)"),
-                   QStringLiteral("Efficiency as matched, by NEC-2"), QStringLiteral("%")});
+                  {&SweepPoint::efficiency, kEfficiencyColour,
+                   QCoreApplication::translate("Plot", "Efficiency (%)"),
+                   QCoreApplication::translate("Plot", "Efficiency as matched, by NEC-2"),
+                   QStringLiteral("%")});
     }
     if (layout.bandwidth) {
         drawBuilt(painter, *layout.bandwidth, plot,
                   {&SweepPoint::bandwidth,
                    kBandwidthColour,
-                   QStringLiteral("Bandwidth (kHz)"),
-                   QStringLiteral("2:1 SWR bandwidth as matched, by NEC-2"),
+                   QCoreApplication::translate("Plot", "Bandwidth (kHz)"),
+                   QCoreApplication::translate("Plot", "2:1 SWR bandwidth as matched, by NEC-2"),
                    {}});
     }
     drawAcrossName(painter, last,
-                   QStringLiteral("Coil position (% of half the antenna, from the centre)"));
+                   QCoreApplication::translate(
+                       "Plot", "Coil position (% of half the antenna, from the centre)"));
 }
 
 std::vector<QPointF> valuesOf(const FrequencyTrace& trace, double FrequencyPoint::*member) {
@@ -293,7 +308,7 @@ void drawTarget(QPainter& painter, const PlotPanel& panel, double target) {
 void draw(QPainter& painter, const FrequencyPlot& plot) {
     drawTitles(painter, plot.title, plot.subtitle);
     const FrequencyLayout layout = frequencyLayout(plot);
-    drawFrame(painter, layout.swr, QStringLiteral("SWR"));
+    drawFrame(painter, layout.swr, QCoreApplication::translate("Plot", "SWR"));
     std::vector<LegendEntry> entries;
     if (plot.target) {
         drawTarget(painter, layout.swr, *plot.target);
@@ -305,12 +320,13 @@ void draw(QPainter& painter, const FrequencyPlot& plot) {
     }
     if (plot.target) {
         entries.push_back({curvePen(kTargetColour, Qt::DashLine),
-                           QStringLiteral("Design frequency, %1 MHz").arg(number(*plot.target))});
+                           QCoreApplication::translate("Plot", "Design frequency, %1 MHz")
+                               .arg(number(*plot.target))});
     }
     drawLegend(painter, layout.swr, entries);
     if (layout.impedance) {
         const PlotPanel& panel = *layout.impedance;
-        drawFrame(painter, panel, QStringLiteral("Impedance (ohms)"));
+        drawFrame(painter, panel, QCoreApplication::translate("Plot", "Impedance (ohms)"));
         if (plot.target) {
             drawTarget(painter, panel, *plot.target);
         }
@@ -321,11 +337,12 @@ void draw(QPainter& painter, const FrequencyPlot& plot) {
                       curvePen(trace.colour, Qt::DashLine));
         }
         drawLegend(painter, panel,
-                   {{curvePen(Qt::black), QStringLiteral("Resistance")},
-                    {curvePen(Qt::black, Qt::DashLine), QStringLiteral("Reactance")}});
+                   {{curvePen(Qt::black), QCoreApplication::translate("Plot", "Resistance")},
+                    {curvePen(Qt::black, Qt::DashLine),
+                     QCoreApplication::translate("Plot", "Reactance")}});
     }
     drawAcrossName(painter, layout.impedance ? *layout.impedance : layout.swr,
-                   QStringLiteral("Frequency (MHz)"));
+                   QCoreApplication::translate("Plot", "Frequency (MHz)"));
 }
 
 // The picture on an image, as a PNG file's bytes and as an SVG file's.

@@ -1,5 +1,6 @@
 #include "accessible_names.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -25,8 +26,9 @@ QString shown(QWidget* control) {
 }
 
 QString kindOf(QWidget* control) {
-    return qobject_cast<QScrollBar*>(control) != nullptr ? QStringLiteral("slider")
-                                                         : QStringLiteral("field");
+    return qobject_cast<QScrollBar*>(control) != nullptr
+               ? QCoreApplication::translate("AccessibleNames", "slider")
+               : QCoreApplication::translate("AccessibleNames", "field");
 }
 
 // One row over the window's widgets: the control, its parts (a widget or a
@@ -48,14 +50,17 @@ void name(const Naming& naming) {
     for (QWidget* caption : naming.captions) {
         caption->setAccessibleName(shown(caption));
         caption->setAccessibleDescription(
-            QStringLiteral("caption of the %1 %2")
+            QCoreApplication::translate("AccessibleNames", "caption of the %1 %2")
                 .arg(kindOf(naming.control), naming.control->accessibleName()));
     }
 }
 
 }  // namespace
 
+// The literal parts and descriptions are the window's texts, translated in its
+// context like the rest of its table.
 void nameControls(QWidget* window, std::span<const AccessibleCaption> captions) {
+    const QByteArray context = window->objectName().toLatin1();
     QSet<QWidget*> described;
     for (const AccessibleCaption& row : captions) {
         Naming naming{requiredControl(window, row.control), {}, {}};
@@ -64,7 +69,8 @@ void nameControls(QWidget* window, std::span<const AccessibleCaption> captions) 
                 continue;
             }
             QWidget* source = window->findChild<QWidget*>(QString::fromLatin1(part));
-            naming.parts.emplace_back(source, QString::fromUtf8(part));
+            naming.parts.emplace_back(source,
+                                      QCoreApplication::translate(context.constData(), part));
             if (source != nullptr && source != naming.control && !described.contains(source)) {
                 described.insert(source);
                 naming.captions.push_back(source);
@@ -72,7 +78,8 @@ void nameControls(QWidget* window, std::span<const AccessibleCaption> captions) 
         }
         name(naming);
         if (row.description != nullptr) {
-            naming.control->setAccessibleDescription(QString::fromUtf8(row.description));
+            naming.control->setAccessibleDescription(
+                QCoreApplication::translate(context.constData(), row.description));
         }
         for (const auto& [source, literal] : naming.parts) {
             if (auto* line = qobject_cast<QLineEdit*>(source)) {

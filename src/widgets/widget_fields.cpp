@@ -1,5 +1,7 @@
 #include "widget_fields.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,9 +16,9 @@ namespace querlin {
 namespace {
 
 [[noreturn]] void accessFailed(const QString& name, const char* property) {
-    throw HandlerFault{
-        .kind = FaultKind::ControlAccess,
-        .where = QStringLiteral("access to %1.%2").arg(name, QLatin1String(property))};
+    throw HandlerFault{.kind = FaultKind::ControlAccess,
+                       .where = QCoreApplication::translate("Fault", "access to %1.%2")
+                                    .arg(name, QLatin1String(property))};
 }
 
 }  // namespace

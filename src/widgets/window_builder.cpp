@@ -1,5 +1,7 @@
 #include "window_builder.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -40,6 +43,38 @@ void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorR
     widget->setPalette(palette);
 }
 
+// A text of a table in the user's language. The tables hold their texts in
+// English, marked with the window's objectName as their translation context;
+// a number or a file name has no translation and stays as it is.
+QString translated(const QByteArray& context, const char* text) {
+    return QCoreApplication::translate(context.constData(), text);
+}
+
+// The width a single-line box has for its text: its contents less the frame
+// and the margin Qt's line edit keeps on either side.
+int roomInLine(const QLineEdit* box) {
+    constexpr int kLineEditMargin = 2;
+    const QMargins margins = box->textMargins();
+    return box->contentsRect().width() - margins.left() - margins.right() - 2 * kLineEditMargin;
+}
+
+// The room a push button leaves its caption on either side.
+constexpr int kButtonMargin = 6;
+
+// A caption broken into lines at blanks, each as wide as the room allows where
+// its words do.
+QString brokenIntoLines(const QString& caption, const QFontMetrics& metrics, int room) {
+    QStringList lines;
+    for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + u' ' + word) <= room) {
+            lines.back() += u' ' + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.join(u'\n');
+}
+
 // Every control is made inside its parent and takes its font before its text,
 // so that no text is laid out in the default font: its face is never drawn and
 // would be loaded for nothing.
@@ -50,9 +85,9 @@ Widget* create(const ControlRow& row, QWidget* parent) {
     return widget;
 }
 
-QWidget* makeTextBox(const ControlRow& row, QWidget* parent) {
+QWidget* makeTextBox(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* box = create<QLineEdit>(row, parent);
-    box->setText(QString::fromLatin1(row.text));
+    box->setText(translated(context, row.text));
     box->setFrame(row.look.border);
     paint(box, QPalette::Base, QPalette::Text, row.look);
     box->setAlignment(row.alignment);
@@ -60,9 +95,9 @@ QWidget* makeTextBox(const ControlRow& row, QWidget* parent) {
     return box;
 }
 
-QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent) {
+QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* box = create<QPlainTextEdit>(row, parent);
-    box->setPlainText(shownText(row.text));
+    box->setPlainText(shownText(translated(context, row.text)));
     box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -76,18 +111,18 @@ QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent) {
     return box;
 }
 
-QWidget* makeButton(const ControlRow& row, QWidget* parent) {
+QWidget* makeButton(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* button = create<EndsPressWhenBlocked<QPushButton>>(row, parent);
-    button->setText(QString::fromLatin1(row.text));
+    button->setText(translated(context, row.text));
     // Enter and Esc press nothing: no button is a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QWidget* makeOptionButton(const ControlRow& row, QWidget* parent) {
+QWidget* makeOptionButton(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* option = create<EndsPressWhenBlocked<QRadioButton>>(row, parent);
-    option->setText(QString::fromLatin1(row.text));
+    option->setText(translated(context, row.text));
     paint(option, QPalette::Window, QPalette::WindowText, row.look);
     return option;
 }
@@ -119,25 +154,25 @@ QWidget* makeShape(const ControlRow& row, QWidget* parent) {
 }
 
 template <typename Label>
-QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
+QWidget* makeLabel(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* label = create<Label>(row, parent);
-    label->setText(QString::fromLatin1(row.text));
+    label->setText(translated(context, row.text));
     label->setAlignment(row.alignment);
     label->setWordWrap(true);
     paint(label, QPalette::Window, QPalette::WindowText, row.look);
     return label;
 }
 
-QWidget* makeControl(const ControlRow& row, QWidget* parent) {
+QWidget* makeControl(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     switch (row.kind) {
         case ControlKind::TextBox:
-            return makeTextBox(row, parent);
+            return makeTextBox(row, parent, context);
         case ControlKind::MultiLineTextBox:
-            return makeMultiLineTextBox(row, parent);
+            return makeMultiLineTextBox(row, parent, context);
         case ControlKind::Button:
-            return makeButton(row, parent);
+            return makeButton(row, parent, context);
         case ControlKind::OptionButton:
-            return makeOptionButton(row, parent);
+            return makeOptionButton(row, parent, context);
         case ControlKind::ScrollBar:
             return makeScrollBar(row, parent);
         case ControlKind::PictureBox:
@@ -145,11 +180,94 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         case ControlKind::Shape:
             return makeShape(row, parent);
         case ControlKind::Label:
-            return makeLabel<QLabel>(row, parent);
+            return makeLabel<QLabel>(row, parent, context);
         case ControlKind::Link:
-            return makeLabel<LinkLabel>(row, parent);
+            return makeLabel<LinkLabel>(row, parent, context);
     }
     return nullptr;
+}
+
+// How far a control can grow to the right and to the left before it meets
+// another control beside it or the edge of its parent.
+std::pair<int, int> roomBeside(const QWidget* control) {
+    const QRect at = control->geometry();
+    int right = control->parentWidget()->width() - at.right() - 1;
+    int left = at.left();
+    for (const QObject* child : control->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(child);
+        if (other == nullptr || other == control || other->isWindow()) {
+            continue;
+        }
+        const QRect its = other->geometry();
+        if (its.bottom() < at.top() || its.top() > at.bottom()) {
+            continue;
+        }
+        if (its.left() > at.right()) {
+            right = std::min(right, its.left() - at.right() - 1);
+        } else if (its.right() < at.left()) {
+            left = std::min(left, at.left() - its.right() - 1);
+        }
+    }
+    return {right, left};
+}
+
+// Widens a control by what its caption lacks, into the room to its right
+// first, then to its left; it keeps its top and height.
+void widen(QWidget* control, int lacking) {
+    const auto [right, left] = roomBeside(control);
+    const int toRight = std::min(lacking, right);
+    const int toLeft = std::min(lacking - toRight, left);
+    const QRect at = control->geometry();
+    control->setGeometry(at.left() - toLeft, at.top(), at.width() + toLeft + toRight, at.height());
+}
+
+// The room a multi-line box gives its text: its viewport less the document's margins.
+QRect roomInBox(const QPlainTextEdit* box) {
+    const int margin = static_cast<int>(box->document()->documentMargin());
+    return box->contentsRect().adjusted(margin, margin, -margin, -margin);
+}
+
+// A translated fixed text longer than the English one: it wraps within its
+// box where its lines fit the box's height, and otherwise takes the room beside
+// the box, so that no translation is cut off. The control keeps its place.
+QWidget* fitted(QWidget* control, const ControlRow& row, const QByteArray& context) {
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        const QFontMetrics metrics(line->font());
+        const int lacking = metrics.horizontalAdvance(line->text()) + 1 - roomInLine(line);
+        if (lacking <= 0) {
+            return control;
+        }
+        ControlRow wrapped = row;
+        wrapped.kind = ControlKind::MultiLineTextBox;
+        auto* box = qobject_cast<QPlainTextEdit*>(
+            makeMultiLineTextBox(wrapped, control->parentWidget(), context));
+        box->setGeometry(control->geometry());
+        const QRect room = roomInBox(box);
+        if (metrics.boundingRect(room, Qt::TextWordWrap, line->text()).height() <= room.height()) {
+            box->setObjectName(control->objectName());
+            box->stackUnder(control);
+            delete control;
+            return box;
+        }
+        delete box;
+        widen(line, lacking);
+        return control;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        const QFontMetrics metrics(button->font());
+        const int room = button->width() - 2 * kButtonMargin;
+        if (metrics.horizontalAdvance(button->text()) > room) {
+            button->setText(brokenIntoLines(button->text(), metrics, room));
+        }
+        return control;
+    }
+    if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        const int lacking = option->sizeHint().width() - option->width();
+        if (lacking > 0) {
+            widen(option, lacking);
+        }
+    }
+    return control;
 }
 
 QRect placement(const ControlRow& row, QWidget* parent, bool inPicture) {
@@ -168,8 +286,7 @@ int twipsToPixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-QString shownText(const char* stored) {
-    QString text = QString::fromLatin1(stored);
+QString shownText(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -190,7 +307,7 @@ QFont controlFont(const Font& font) {
 
 void buildWindow(QWidget* window, const WindowDescription& description) {
     window->setObjectName(QString::fromLatin1(description.name));
-    window->setWindowTitle(QString::fromLatin1(description.caption));
+    window->setWindowTitle(QCoreApplication::translate(description.name, description.caption));
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (description.minimiseMaximise) {
@@ -213,19 +330,30 @@ void buildWindow(QWidget* window, const WindowDescription& description) {
 void buildControls(QWidget* window, std::span<const ControlRow> table) {
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> shapes;
+    std::vector<std::pair<QWidget*, const ControlRow*>> toFit;
+    const QByteArray context = window->objectName().toLatin1();
     for (const ControlRow& row : table) {
         QWidget* parent = window;
         if (row.container != nullptr) {
             parent = requiredControl(window, row.container);
         }
-        QWidget* control = makeControl(row, parent);
+        QWidget* control = makeControl(row, parent, context);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(placement(row, parent, row.container != nullptr));
+        if (translated(context, row.text) != QLatin1String(row.text)) {
+            toFit.emplace_back(control, &row);
+        }
         if (row.kind == ControlKind::Shape) {
             shapes.push_back(control);
         } else if (control->focusPolicy() != Qt::NoFocus) {
             tabOrder.push_back(control);
         }
+    }
+    // Once every control stands where it belongs, the translated captions
+    // find their room among them.
+    for (auto& [control, row] : toFit) {
+        QWidget* fit = fitted(control, *row, context);
+        std::replace(tabOrder.begin(), tabOrder.end(), control, fit);
     }
     for (QWidget* shape : shapes) {
         shape->lower();

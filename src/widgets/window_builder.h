@@ -26,6 +26,6 @@ QFont controlFont(const Font& font);
 int twipsToPixels(int twips);
 
 // The text a multi-line box shows: its stored CR LF line ends as line breaks.
-QString shownText(const char* stored);
+QString shownText(QString stored);
 
 }  // namespace querlin

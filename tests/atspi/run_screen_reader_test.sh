@@ -2,6 +2,10 @@
 # Runs screen_reader_test.py on the given program, web page address and querlin-calc inside a D-Bus
 # session of its own. A missing tool fails the test and names the Debian package that brings it.
 set -euo pipefail
+# The programs speak the language the test gives them, English unless
+# QUERLIN_TEST_LANGUAGE names another, whatever the desktop running the tests
+# speaks: the texts and pictures compared are English.
+export LANGUAGE=${QUERLIN_TEST_LANGUAGE:-en}
 
 missing() {
     echo "The screen reader test needs $1: install the Debian package $2" >&2

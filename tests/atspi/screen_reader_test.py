@@ -189,7 +189,9 @@ class Querlin:
     def find_app(self):
         self.check_running()
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "QUERLIN" and app.childCount > 0:
+            # This run's program, not one stopped before it that the bus still lists.
+            if (app is not None and app.name == "QUERLIN" and app.childCount > 0
+                    and app.get_process_id() == self.process.pid):
                 return app
         return None
 
@@ -399,6 +401,18 @@ def link_opens_the_page(querlin):
     poll(f"the browser asked for {address}/", lambda: querlin.browser.opened() == [address + "/"])
 
 
+def german_names(querlin):
+    """On a German desktop the controls are heard by their German names."""
+    main = querlin.window("QUERLIN")
+    frequency = querlin.control(main, TEXT, "FREQUENZ EINGEBEN, MHz")
+    querlin.control(main, TEXT, "GESAMTLÄNGE EINGEBEN, FUSS")
+    querlin.control(main, BUTTON, "BERECHNEN", "berechnet die Verlängerungsspulen")
+    querlin.control(main, BUTTON, "ZUERST LESEN", "öffnet die Hinweise")
+    querlin.control(main, TEXT, "FREQUENZ EINGEBEN", "Beschriftung: Feld FREQUENZ EINGEBEN, MHz")
+    querlin.type(frequency, "7.1")
+    querlin.reads(frequency, "7.1")
+
+
 def run(querlin):
     failures = 0
     for scenario in [list_controls, texts_read_by_line, forty_foot_dipole,
@@ -420,6 +434,17 @@ def main(program, address, calc, display):
     try:
         querlin = Querlin(program, address, calc, Browser(browser.name))
         failures = run(querlin)
+        querlin.check_running()
+        querlin.stop()
+        # The same program again, as a German desktop starts it.
+        os.environ["LANGUAGE"] = "de"
+        querlin = Querlin(program, address, calc, Browser(browser.name))
+        try:
+            german_names(querlin)
+            print("PASS german_names")
+        except Failure as failure:
+            failures += 1
+            print(f"FAIL german_names: {failure}")
         querlin.check_running()
         return 1 if failures else 0
     except Failure as failure:

@@ -11,6 +11,10 @@
 # as they stand; the project's docs/measurements are copied where their
 # sessions run, which name the files from the project's folder.
 set -euo pipefail
+# The programs speak the language the test gives them, English unless
+# QUERLIN_TEST_LANGUAGE names another, whatever the desktop running the tests
+# speaks: the texts and pictures compared are English.
+export LANGUAGE=${QUERLIN_TEST_LANGUAGE:-en}
 calc=$(realpath "$1")
 shift
 work=$(mktemp -d)

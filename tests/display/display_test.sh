@@ -22,6 +22,10 @@
 # machine only makes the test slower. A missing tool fails the test, naming the
 # Debian package that brings it.
 set -euo pipefail
+# The programs speak the language the test gives them, English unless
+# QUERLIN_TEST_LANGUAGE names another, whatever the desktop running the tests
+# speaks: the texts and pictures compared are English.
+export LANGUAGE=${QUERLIN_TEST_LANGUAGE:-en}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -268,6 +272,21 @@ example)
     forty_foot_example
     windows_are 1 || fail "the example opened a report"
     echo "ok: the keyboard worked the 40-foot example out to 14.74"
+    ;;
+german)
+    # The worked example on a German desktop: the same keys give the same
+    # results as in English, beside the captions in German.
+    export LANGUAGE=de
+    start
+    forty_foot_example
+    distance=$(text_of 2640 3840 855 420) # Text10
+    [ "$distance" = 10 ] || fail "Text10 shows $distance, not 10"
+    impedance=$(text_of 7200 4560 855 495) # Text20
+    [ "$impedance" = 31.55556 ] || fail "Text20 shows $impedance, not 31.55556"
+    caption=$(text_of 960 2640 1935 285) # Text3
+    [ "$caption" = "FREQUENZ EINGEBEN" ] || fail "Text3 reads $caption, not FREQUENZ EINGEBEN"
+    windows_are 1 || fail "the example opened a report"
+    echo "ok: in German the keyboard worked the 40-foot example out to 14.74, 10 and 31.55556"
     ;;
 check)
     start

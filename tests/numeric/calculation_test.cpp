@@ -24,7 +24,7 @@ TEST(Calculation, EveryControlAccessClearsTheFlagsEvenWhenItFails) {
     Calculation c(fields);
     const std::vector<std::function<void()>> accesses{
         [&] {
-            c.read({"Text5", "INPUT FREQUENCY"});
+            c.read({"Text5", "INPUT FREQUENCY", "Form1"});
         },
         [&] { c.value("HScroll1"); },
         [&] { c.isSelected("Option1"); },

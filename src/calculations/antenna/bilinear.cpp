@@ -1,5 +1,7 @@
 #include "antenna/bilinear.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -100,7 +102,8 @@ CoilPorts CoilPorts::of(std::complex<double> load, const FeedPoint& feed,
         ports.feedFromCoils_.push_back(atFeed.empty() ? 0.0 : atFeed.front());
     }
     if (!complete) {
-        throw NecError{QStringLiteral("nec2c's output lacks the currents between feed and coils.")};
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "nec2c's output lacks the currents between feed and coils.")};
     }
     return ports;
 }

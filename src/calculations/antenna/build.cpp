@@ -1,5 +1,7 @@
 #include "antenna/build.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -77,7 +79,8 @@ class Solver {
         if (loading && !std::isfinite(coil.q)) {
             throw Fault(
                 FaultStatus::Calculation,
-                QStringLiteral("The loading coil of %1 µH cannot be wound on that former. %2")
+                QCoreApplication::translate(
+                    "Antenna", "The loading coil of %1 µH cannot be wound on that former. %2")
                     .arg(inductance, 0, 'f', 3)
                     .arg(coil.why));
         }

@@ -1,5 +1,7 @@
 #include "antenna/build_figures.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace querlin::antenna {
@@ -8,38 +10,40 @@ namespace {
 
 constexpr BuildFigureForm kBuildForms[] = {
     {BuildFigureId::LoadInductance, "load_inductance",
-     [](const DipoleBuild& b) { return b.loadInductance; }, 3, "uH", "Each loading coil"},
+     [](const DipoleBuild& b) { return b.loadInductance; }, 3, "uH",
+     QT_TRANSLATE_NOOP("Figures", "Each loading coil")},
     {BuildFigureId::ShuntInductance, "shunt_inductance",
      [](const DipoleBuild& b) { return b.shuntInductance; }, 3, "uH",
-     "Matching coil across the feed point"},
-    {BuildFigureId::Swr, "swr", [](const DipoleBuild& b) { return b.swr; }, 2, "", "SWR with them"},
+     QT_TRANSLATE_NOOP("Figures", "Matching coil across the feed point")},
+    {BuildFigureId::Swr, "swr", [](const DipoleBuild& b) { return b.swr; }, 2, "",
+     QT_TRANSLATE_NOOP("Figures", "SWR with them")},
     {BuildFigureId::Bandwidth, "bandwidth", [](const DipoleBuild& b) { return b.bandwidth; }, 1,
-     "kHz", "2:1 SWR bandwidth with them"},
+     "kHz", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth with them")},
     {BuildFigureId::Resistance, "resistance",
      [](const DipoleBuild& b) { return b.impedance.real(); }, 2, "ohms",
-     "Feed resistance before the matching coil"},
+     QT_TRANSLATE_NOOP("Figures", "Feed resistance before the matching coil")},
     {BuildFigureId::Reactance, "reactance", [](const DipoleBuild& b) { return b.impedance.imag(); },
-     2, "ohms", "Feed reactance before the matching coil"},
+     2, "ohms", QT_TRANSLATE_NOOP("Figures", "Feed reactance before the matching coil")},
     {BuildFigureId::Efficiency, "efficiency", [](const DipoleBuild& b) { return b.efficiency; }, 1,
-     "%", "Efficiency of the build"},
+     "%", QT_TRANSLATE_NOOP("Figures", "Efficiency of the build")},
 };
 
 constexpr WoundFigureForm kWoundForms[] = {
     {WoundFigureId::LoadTurns, "load_turns",
      [](const DipoleBuild& b) { return b.loadCoil ? b.loadCoil->turns : DipoleBuild::kNone; }, 2,
-     "", "Turns of each loading coil"},
+     "", QT_TRANSLATE_NOOP("Figures", "Turns of each loading coil")},
     {WoundFigureId::LoadQ, "load_q",
      [](const DipoleBuild& b) { return b.loadCoil ? b.loadCoil->q : DipoleBuild::kNone; }, 0, "",
-     "Q of each loading coil"},
+     QT_TRANSLATE_NOOP("Figures", "Q of each loading coil")},
     {WoundFigureId::ShuntTurns, "shunt_turns",
      [](const DipoleBuild& b) { return b.shuntCoil ? b.shuntCoil->turns : DipoleBuild::kNone; }, 2,
-     "", "Turns of the matching coil"},
+     "", QT_TRANSLATE_NOOP("Figures", "Turns of the matching coil")},
     {WoundFigureId::ShuntQ, "shunt_q",
      [](const DipoleBuild& b) { return b.shuntCoil ? b.shuntCoil->q : DipoleBuild::kNone; }, 0, "",
-     "Q of the matching coil"},
+     QT_TRANSLATE_NOOP("Figures", "Q of the matching coil")},
     {WoundFigureId::Rounds, "rounds",
      [](const DipoleBuild& b) { return static_cast<double>(b.rounds); }, 0, "",
-     "Rounds until inductance and Q agree"},
+     QT_TRANSLATE_NOOP("Figures", "Rounds until inductance and Q agree")},
 };
 
 constexpr FitForm kFitForms[] = {
@@ -112,7 +116,8 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
         case DipoleBuild::Match::ShuntCoil:
             return {};
         case DipoleBuild::Match::Resonant:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "Antenna",
                        "The antenna's resistance at resonance, %1 ohms, is at or above the "
                        "line's %2 ohms: no coil across the feed point can match it. The loading "
                        "coils resonate it; the SWR that remains is %3.")
@@ -121,7 +126,8 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
         case DipoleBuild::Match::None:
             break;
     }
-    return QStringLiteral("No loading coil brings the antenna to resonance at %1 MHz.")
+    return QCoreApplication::translate("Antenna",
+                                       "No loading coil brings the antenna to resonance at %1 MHz.")
         .arg(locale.toString(frequency));
 }
 

@@ -1,5 +1,7 @@
 #include "antenna/check_figures.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace querlin::antenna {
@@ -8,24 +10,25 @@ namespace {
 
 constexpr FigureForm kFigureForms[] = {
     {FigureId::Resonance, "resonance", [](const DipoleCheck& c) { return c.resonance; }, 4, "MHz",
-     "Resonant frequency"},
+     QT_TRANSLATE_NOOP("Figures", "Resonant frequency")},
     {FigureId::ResonanceError, "resonance_error",
-     [](const DipoleCheck& c) { return c.resonanceError; }, 2, "%", "Off the design frequency by"},
+     [](const DipoleCheck& c) { return c.resonanceError; }, 2, "%",
+     QT_TRANSLATE_NOOP("Figures", "Off the design frequency by")},
     {FigureId::Resistance, "resistance", [](const DipoleCheck& c) { return c.impedance.real(); }, 2,
-     "ohms", "Feed resistance at the design frequency"},
+     "ohms", QT_TRANSLATE_NOOP("Figures", "Feed resistance at the design frequency")},
     {FigureId::Reactance, "reactance", [](const DipoleCheck& c) { return c.impedance.imag(); }, 2,
-     "ohms", "Feed reactance at the design frequency"},
+     "ohms", QT_TRANSLATE_NOOP("Figures", "Feed reactance at the design frequency")},
     {FigureId::ResonantInductance, "resonant_inductance",
      [](const DipoleCheck& c) { return c.resonantInductance; }, 3, "uH",
-     "Each coil for resonance at the design frequency"},
+     QT_TRANSLATE_NOOP("Figures", "Each coil for resonance at the design frequency")},
     {FigureId::Swr, "swr", [](const DipoleCheck& c) { return c.swr; }, 2, "",
-     "SWR at the design frequency"},
+     QT_TRANSLATE_NOOP("Figures", "SWR at the design frequency")},
     {FigureId::SwrMatched, "swr_matched", [](const DipoleCheck& c) { return c.swrMatched; }, 2, "",
-     "SWR with the matching coil"},
+     QT_TRANSLATE_NOOP("Figures", "SWR with the matching coil")},
     {FigureId::Bandwidth, "bandwidth", [](const DipoleCheck& c) { return c.bandwidth; }, 1, "kHz",
-     "2:1 SWR bandwidth"},
+     QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth")},
     {FigureId::Efficiency, "efficiency", [](const DipoleCheck& c) { return c.efficiency; }, 1, "%",
-     "Efficiency, made resonant"},
+     QT_TRANSLATE_NOOP("Figures", "Efficiency, made resonant")},
 };
 
 // Each form sits at its id's place, so that formOf needs no search.
@@ -54,7 +57,8 @@ QString accuracyNote(const LoadedDipole& dipole, const ModelOptions& options) {
     if (shortestSegment(dipole, options) >= kThinWireRadii * dipole.diameter / 2) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Antenna",
                "Segments near the coils or the source are shorter than %1 wire radii, "
                "where NEC-2's thin-wire kernel errs by more than 1 %: take the figures "
                "as rough.")

@@ -1,5 +1,7 @@
 #include "antenna/nec_engine.h"
 
+#include <QCoreApplication>
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
@@ -47,7 +49,9 @@ double numberIn(QStringView text) {
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value)) {
-        throw NecError{QStringLiteral("nec2c wrote '%1' where a number belongs.").arg(text)};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "nec2c wrote '%1' where a number belongs.")
+                .arg(text)};
     }
     return value;
 }
@@ -57,11 +61,14 @@ double budgetEntry(const QString& output, qsizetype from, const QString& label) 
     static const QRegularExpression anyNumber(QStringLiteral("=\\s*(\\S+)"));
     const qsizetype at = output.indexOf(label, from);
     if (at < 0) {
-        throw NecError{QStringLiteral("nec2c's output holds no %1.").arg(label)};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "nec2c's output holds no %1.").arg(label)};
     }
     const QRegularExpressionMatch match = anyNumber.match(output, at);
     if (!match.hasMatch()) {
-        throw NecError{QStringLiteral("nec2c's output holds no value of %1.").arg(label)};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "nec2c's output holds no value of %1.")
+                .arg(label)};
     }
     return numberIn(match.captured(1));
 }
@@ -83,8 +90,8 @@ double radiatedOver(const QString& output, qsizetype from, qsizetype to) {
         kFigures.match(output, at + kAverage.size(), QRegularExpression::NormalMatch,
                        QRegularExpression::AnchorAtOffsetMatchOption);
     if (!match.hasMatch()) {
-        throw NecError{
-            QStringLiteral("nec2c's output holds an average gain without its solid angle.")};
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "nec2c's output holds an average gain without its solid angle.")};
     }
     return numberIn(match.captured(1)) * numberIn(match.captured(2)) / 4;
 }
@@ -115,13 +122,15 @@ std::vector<SegmentCurrent> printedCurrents(const QString& output, qsizetype fro
         const int tag = ok ? fields.at(1).toInt(&ok) : 0;
         if (!ok) {
             throw NecError{
-                QStringLiteral("nec2c's currents table holds '%1' where a segment's line belongs.")
+                QCoreApplication::translate(
+                    "Antenna", "nec2c's currents table holds '%1' where a segment's line belongs.")
                     .arg(text.trimmed())};
         }
         currents.push_back({tag, {numberIn(fields.at(6)), numberIn(fields.at(7))}});
     }
     if (currents.empty()) {
-        throw NecError{QStringLiteral("nec2c's output holds a currents table without a current.")};
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "nec2c's output holds a currents table without a current.")};
     }
     return currents;
 }
@@ -160,7 +169,8 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const QStringList fields =
             lines.size() > 3 ? lines.at(3).split(u' ', Qt::SkipEmptyParts) : QStringList();
         if (fields.size() < 8) {
-            throw NecError{QStringLiteral("nec2c's output holds no feed-point impedance.")};
+            throw NecError{QCoreApplication::translate(
+                "Antenna", "nec2c's output holds no feed-point impedance.")};
         }
         const std::complex<double> current(numberIn(fields.at(4)), numberIn(fields.at(5)));
         const std::complex<double> impedance(numberIn(fields.at(6)), numberIn(fields.at(7)));
@@ -169,7 +179,8 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const double efficiency = input > 0 ? radiated / input : 0;
         if (!isShare(efficiency, kBudgetSlack)) {
             throw NecError{
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "Antenna",
                     "nec2c's power budget does not add up: %1 W radiated of %2 W put in.")
                     .arg(radiated)
                     .arg(input)};
@@ -177,9 +188,11 @@ std::vector<FeedPoint> feedPointsIn(const QString& output) {
         const qsizetype next = output.indexOf(kInputParameters, at + 1);
         const double over = radiatedOver(output, at, next);
         if (!std::isnan(over) && !isShare(over, kFarFieldSlack)) {
-            throw NecError{QStringLiteral("nec2c's average gain gives %1 of the input power "
-                                          "radiated, not a share of it.")
-                               .arg(over)};
+            throw NecError{
+                QCoreApplication::translate("Antenna",
+                                            "nec2c's average gain gives %1 of the input power "
+                                            "radiated, not a share of it.")
+                    .arg(over)};
         }
         points.push_back({impedance, std::clamp(efficiency, 0.0, 1.0),
                           std::isnan(over) ? over : std::clamp(over, 0.0, 1.0), current,
@@ -192,13 +205,14 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
     stopIfCancelled();
     QTemporaryDir folder;
     if (!folder.isValid()) {
-        throw NecError{
-            QStringLiteral("No temporary folder for nec2c: %1").arg(folder.errorString())};
+        throw NecError{QCoreApplication::translate("Antenna", "No temporary folder for nec2c: %1")
+                           .arg(folder.errorString())};
     }
     QFile input(folder.filePath(kInput));
     if (!input.open(QIODevice::WriteOnly) || input.write(deck.toUtf8()) < 0 || !input.flush()) {
         throw NecError{
-            QStringLiteral("Could not write the deck for nec2c: %1").arg(input.errorString())};
+            QCoreApplication::translate("Antenna", "Could not write the deck for nec2c: %1")
+                .arg(input.errorString())};
     }
     input.close();
 
@@ -212,10 +226,11 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program_, {QStringLiteral("-i"), kInput, QStringLiteral("-o"), kOutput});
     if (!process.waitForStarted(-1)) {
-        throw NecError{
-            QStringLiteral("The NEC-2 engine '%1' could not be started (%2): install the Debian "
+        throw NecError{QCoreApplication::translate(
+                           "Antenna",
+                           "The NEC-2 engine '%1' could not be started (%2): install the Debian "
                            "package nec2c, or name the program in QUERLIN_NEC2C.")
-                .arg(program_, process.errorString())};
+                           .arg(program_, process.errorString())};
     }
     const QDeadlineTimer deadline(kLongestRunMs);
     while (process.state() != QProcess::NotRunning && !process.waitForFinished(kCancelCheckMs)) {
@@ -226,27 +241,34 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
             if (cancelled) {
                 throw NecCancelled{};
             }
-            throw NecError{QStringLiteral("The NEC-2 engine '%1' did not finish.").arg(program_)};
+            throw NecError{
+                QCoreApplication::translate("Antenna", "The NEC-2 engine '%1' did not finish.")
+                    .arg(program_)};
         }
     }
     const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        throw NecError{QStringLiteral("The NEC-2 engine '%1' failed (exit status %2)%3")
+        throw NecError{QCoreApplication::translate(
+                           "Antenna", "The NEC-2 engine '%1' failed (exit status %2)%3")
                            .arg(program_)
                            .arg(process.exitCode())
                            .arg(said.isEmpty() ? u"."_qs : u": "_qs + said.section(u'\n', -1))};
     }
     QFile output(folder.filePath(kOutput));
     if (!output.open(QIODevice::ReadOnly)) {
-        throw NecError{QStringLiteral("The NEC-2 engine '%1' wrote no output.").arg(program_)};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "The NEC-2 engine '%1' wrote no output.")
+                .arg(program_)};
     }
     const std::vector<FeedPoint> points = feedPointsIn(QString::fromLocal8Bit(output.readAll()));
     if (static_cast<int>(points.size()) != expectedPoints) {
-        throw NecError{QStringLiteral("The output of the NEC-2 engine '%1' holds %2 feed-point "
-                                      "impedances where %3 were asked for.")
-                           .arg(program_)
-                           .arg(points.size())
-                           .arg(expectedPoints)};
+        throw NecError{
+            QCoreApplication::translate("Antenna",
+                                        "The output of the NEC-2 engine '%1' holds %2 feed-point "
+                                        "impedances where %3 were asked for.")
+                .arg(program_)
+                .arg(points.size())
+                .arg(expectedPoints)};
     }
     return points;
 }

@@ -1,5 +1,7 @@
 #include "antenna/nec_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -129,21 +131,24 @@ void requireModellable(const LoadedDipole& d, const ModelOptions& options) {
     if (!finite(d.frequency) || !finite(d.length) || !finite(d.diameter) ||
         !finite(d.coilDistance) || !finite(d.inductance) || d.frequency <= 0 || d.length <= 0 ||
         d.diameter <= 0) {
-        throw NecError{QStringLiteral(
+        throw NecError{QCoreApplication::translate(
+            "Antenna",
             "The design cannot be modelled: it needs a positive frequency, length and element.")};
     }
     if (d.coilDistance <= 0 || d.coilDistance >= d.length / 2) {
-        throw NecError{QStringLiteral(
-            "The design cannot be modelled: the coils must sit inside the antenna.")};
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "The design cannot be modelled: the coils must sit inside the antenna.")};
     }
     if (segments < kFewestSegments || segments > kMostSegments) {
-        throw NecError{QStringLiteral("The model takes %1 to %2 segments, not %3.")
-                           .arg(kFewestSegments)
-                           .arg(kMostSegments)
-                           .arg(segments)};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "The model takes %1 to %2 segments, not %3.")
+                .arg(kFewestSegments)
+                .arg(kMostSegments)
+                .arg(segments)};
     }
     if (options.coilLength && !(*options.coilLength > 0 && std::isfinite(*options.coilLength))) {
-        throw NecError{QStringLiteral("A coil's length must be a positive number.")};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "A coil's length must be a positive number.")};
     }
 }
 
@@ -294,10 +299,12 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
     const std::vector<Wire> wires = wiresOf(dipole, options);
     const int coilSegments = segmentsOf(wires, kLeftCoilTag);
     if (options.height && !(*options.height > 0 && std::isfinite(*options.height))) {
-        throw NecError{QStringLiteral("The antenna must be above the ground to be modelled.")};
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "The antenna must be above the ground to be modelled.")};
     }
     if (options.coilQ && !(*options.coilQ > 0 && std::isfinite(*options.coilQ))) {
-        throw NecError{QStringLiteral("A coil's Q must be a positive number.")};
+        throw NecError{
+            QCoreApplication::translate("Antenna", "A coil's Q must be a positive number.")};
     }
     QString deck;
     for (const QString& comment : comments) {

@@ -1,5 +1,7 @@
 #include "antenna/sweep.h"
 
+#include <QCoreApplication>
+
 #include "antenna/check_figures.h"
 #include "antenna/engine_map.h"
 #include "dipole/coil_position.h"
@@ -71,7 +73,8 @@ void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& prog
 }
 
 QString plotTitle(const Antenna& antenna) {
-    return QStringLiteral("Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
+    return QCoreApplication::translate("Antenna",
+                                       "Loaded dipole for %1 MHz, %2 %3 long, element %4 %5")
         .arg(antenna.frequency, antenna.length, antenna.metric ? u"m"_qs : u"ft"_qs,
              antenna.element, antenna.metric ? u"mm"_qs : u"in"_qs);
 }

@@ -1,5 +1,7 @@
 #include "antenna/build.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <variant>
 
@@ -45,7 +47,8 @@ CoilWound woundFor(const Former& former, double inductance, double frequency) {
     }
     const WindingDetails& details = std::get<WindingDetails>(wound);
     if (details.atFrequency->nearSelfResonance) {
-        coil.why = QStringLiteral(
+        coil.why = QCoreApplication::translate(
+                       "Antenna",
                        "At %1 MHz it is above a third of its self-resonance of about %2 MHz, "
                        "where its Q is in doubt.")
                        .arg(frequency)

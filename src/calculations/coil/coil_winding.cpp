@@ -1,5 +1,7 @@
 #include "coil/coil_winding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -104,17 +106,20 @@ std::optional<double> selfResonance(const Winding& w, double inductance) {
 
 WindingOutcome atFrequency(const Winding& w, WindingDetails details, double frequency) {
     if (!positive(frequency)) {
-        return QStringLiteral("The frequency must be a positive number of MHz.");
+        return QCoreApplication::translate("Coil",
+                                           "The frequency must be a positive number of MHz.");
     }
     if (!details.selfResonance) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Coil",
                    "Medhurst's self-capacitance covers coils from 0.1 to 50 diameters long, "
                    "not %1.")
             .arg(number(w.length / w.diameter));
     }
     const double resonance = *details.selfResonance;
     if (frequency >= resonance) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Coil",
                    "At %1 MHz the coil is above its self-resonance of about %2 MHz, no longer "
                    "an inductor.")
             .arg(number(frequency), QString::number(resonance, 'g', 2));
@@ -126,7 +131,8 @@ WindingOutcome atFrequency(const Winding& w, WindingDetails details, double freq
     const double depth = skinDepth(frequency);
     const double wire = w.wire * kMetresPerInch;
     if (wire < 5 * depth) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Coil",
                    "At %1 MHz the skin depth of copper, %2 inches, is more than a fifth of the "
                    "wire: the Q estimate needs a thicker wire or a higher frequency.")
             .arg(number(frequency), number(depth / kMetresPerInch));
@@ -137,7 +143,8 @@ WindingOutcome atFrequency(const Winding& w, WindingDetails details, double freq
         straight * proximityFactor(w.length / w.diameter, w.wire * w.turns / w.length);
     const double reactance = 2 * pi * frequency * 1e6 * details.inductance * 1e-6;
     if (!std::isfinite(reactance / resistance)) {
-        return QStringLiteral("The coil's Q lies beyond what the calculation can hold.");
+        return QCoreApplication::translate(
+            "Coil", "The coil's Q lies beyond what the calculation can hold.");
     }
     details.atFrequency =
         WindingAtFrequency{frequency, reactance, reactance / resistance, frequency > resonance / 3};
@@ -172,24 +179,28 @@ double rosaMutualCorrection(double turns) {
 
 WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency) {
     if (!positive(w.turns) || !positive(w.diameter) || !positive(w.length) || !positive(w.wire)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Coil",
             "The winding needs a positive number of turns, coil diameter, coil length and "
             "wire diameter.");
     }
     if (w.turns < 1) {
-        return QStringLiteral("A winding needs at least one turn, not %1.").arg(number(w.turns));
+        return QCoreApplication::translate("Coil", "A winding needs at least one turn, not %1.")
+            .arg(number(w.turns));
     }
     // As the window rounds it: a winding as long as the coil to single
     // precision fits.
     const double winding = w.turns * w.wire;
     if (winding > w.length * (1 + 1e-6)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Coil",
                    "The winding does not fit: %1 turns of %2-inch wire need %3 inches, more "
                    "than the coil length of %4.")
             .arg(number(w.turns), number(w.wire), number(winding), number(w.length));
     }
     if (w.wire >= w.diameter) {
-        return QStringLiteral("A wire as thick as the coil diameter winds no coil.");
+        return QCoreApplication::translate("Coil",
+                                           "A wire as thick as the coil diameter winds no coil.");
     }
 
     const double radius = w.diameter / 2 * kMetresPerInch;
@@ -209,7 +220,8 @@ WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency)
     // length along.
     const double wireLength = std::hypot(pi * w.diameter * w.turns, w.length);
     if (!std::isfinite(inductance) || !std::isfinite(wireLength) || inductance <= 0) {
-        return QStringLiteral("The winding's figures lie beyond what the calculation can hold.");
+        return QCoreApplication::translate(
+            "Coil", "The winding's figures lie beyond what the calculation can hold.");
     }
     WindingDetails details{inductance, sheet, wireLength, selfResonance(w, inductance), {}};
     if (!frequency) {

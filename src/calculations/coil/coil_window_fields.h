@@ -7,10 +7,10 @@
 namespace querlin::coilfields {
 
 // The coil window's controls that the turns calculation reads and writes.
-inline constexpr Field inductance{"Text6", "MICROHENRYS"};
-inline constexpr Field coilDiameter{"Text8", "COIL DIAMETER"};
-inline constexpr Field coilLength{"Text10", "COIL LENGTH"};
-inline constexpr Field wireDiameter{"Text12", "WIRE DECIMAL"};
+inline constexpr Field inductance{"Text6", QT_TRANSLATE_NOOP("Form2", "MICROHENRYS"), "Form2"};
+inline constexpr Field coilDiameter{"Text8", QT_TRANSLATE_NOOP("Form2", "COIL DIAMETER"), "Form2"};
+inline constexpr Field coilLength{"Text10", QT_TRANSLATE_NOOP("Form2", "COIL LENGTH"), "Form2"};
+inline constexpr Field wireDiameter{"Text12", QT_TRANSLATE_NOOP("Form2", "WIRE DECIMAL"), "Form2"};
 
 inline constexpr const char* turns = "Text14";
 inline constexpr const char* message = "Text15";

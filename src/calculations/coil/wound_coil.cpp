@@ -1,5 +1,7 @@
 #include "coil/wound_coil.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "coil/coil_variables.h"
@@ -41,10 +43,12 @@ WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
     const WindingAtFrequency& at = *details.atFrequency;
     if (at.nearSelfResonance) {
         throw Fault(FaultStatus::Calculation,
-                    QStringLiteral("At %1 MHz the loading coil is above a third of its "
-                                   "self-resonance of about %2 MHz: it acts as more inductance "
-                                   "than its winding's, with less Q, so the check cannot take "
-                                   "its Q.")
+                    QCoreApplication::translate(
+                        "Coil",
+                        "At %1 MHz the loading coil is above a third of its "
+                        "self-resonance of about %2 MHz: it acts as more inductance "
+                        "than its winding's, with less Q, so the check cannot take "
+                        "its Q.")
                         .arg(locale.toString(frequency),
                              significant(*details.selfResonance, 2, locale).text));
     }

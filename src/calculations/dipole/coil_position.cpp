@@ -32,17 +32,17 @@ void showCoilPosition(Fields& fields, DipoleVariables& v) {
     Calculation c(fields);
 
     int slider = c.value(mainfields::slider);
-    c.step(1, "the coil position");
+    c.step(1, QT_TRANSLATE_NOOP("Calculation", "the coil position"));
     c.writeInteger(mainfields::percentage, c.integer16(coilPercentage(slider)));
 
     slider = c.value(mainfields::slider);
-    c.step(2, "the position of the left coil");
+    c.step(2, QT_TRANSLATE_NOOP("Calculation", "the position of the left coil"));
     Single left;
     left = c.checked(leftCoilSymbol(slider));
     c.setLeft(mainfields::leftCoil, left);
 
     slider = c.value(mainfields::slider);
-    c.step(3, "the position of the right coil");
+    c.step(3, QT_TRANSLATE_NOOP("Calculation", "the position of the right coil"));
     Single right;
     right = c.checked(rightCoilSymbol(slider));
     c.setLeft(mainfields::rightCoil, right);

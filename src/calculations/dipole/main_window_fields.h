@@ -8,10 +8,13 @@ namespace querlin::mainfields {
 
 // The main window's controls that its handlers read and write, and the buttons
 // that start them or open the other windows.
-inline constexpr Field frequency{"Text5", "INPUT FREQUENCY"};
-inline constexpr Field totalLength{"Text6", "INPUT TOTAL LENGTH"};
-inline constexpr Field elementSize{"Text14", "INPUT ELEMENT SIZE"};
-inline constexpr Field feedlineImpedance{"Text27", "INPUT FEEDLINE IMPEDANCE"};
+inline constexpr Field frequency{"Text5", QT_TRANSLATE_NOOP("Form1", "INPUT FREQUENCY"), "Form1"};
+inline constexpr Field totalLength{"Text6", QT_TRANSLATE_NOOP("Form1", "INPUT TOTAL LENGTH"),
+                                   "Form1"};
+inline constexpr Field elementSize{"Text14", QT_TRANSLATE_NOOP("Form1", "INPUT ELEMENT SIZE"),
+                                   "Form1"};
+inline constexpr Field feedlineImpedance{
+    "Text27", QT_TRANSLATE_NOOP("Form1", "INPUT FEEDLINE IMPEDANCE"), "Form1"};
 
 inline constexpr const char* slider = "HScroll1";
 inline constexpr const char* metric = "Option1";
@@ -47,11 +50,11 @@ inline constexpr std::array<InitialText, 12> initialTexts{{
     {totalLength.name, "00.0"},
     {elementSize.name, ".00"},
     {coilDistance, "00.0"},
-    {distanceUnit, "FEET"},
-    {diameterUnit, "INCHES"},
+    {distanceUnit, QT_TRANSLATE_NOOP("Form1", "FEET")},
+    {diameterUnit, QT_TRANSLATE_NOOP("Form1", "INCHES")},
     {loadingInductance, "00"},
     {impedance, "00"},
-    {lengthUnit, "FEET"},
+    {lengthUnit, QT_TRANSLATE_NOOP("Form1", "FEET")},
     {matchingCoil, "00.0"},
     {feedlineImpedance.name, "00"},
 }};

@@ -11,17 +11,17 @@ void calculateMatchingCoil(Fields& fields, DipoleVariables& v) {
     v.mimp = c.read(mainfields::feedlineImpedance);
     v.zt = v.mimp;
 
-    c.step(3, "the impedance ratio of the matching coil");
+    c.step(3, QT_TRANSLATE_NOOP("Calculation", "the impedance ratio of the matching coil"));
     const Real ratio = c.checked(v.za / (v.mimp - v.za));
 
-    c.step(4, "the impedance ratio of the matching coil");
+    c.step(4, QT_TRANSLATE_NOOP("Calculation", "the impedance ratio of the matching coil"));
     const Real root = c.squareRoot(ratio);
 
-    c.step(5, "the reactance of the matching coil");
+    c.step(5, QT_TRANSLATE_NOOP("Calculation", "the reactance of the matching coil"));
     v.xl = c.checked(v.zt * root);
 
     // The published formula uses 6.292 here, not 2 pi; the results keep to it.
-    c.step(6, "the inductance of the matching coil");
+    c.step(6, QT_TRANSLATE_NOOP("Calculation", "the inductance of the matching coil"));
     v.match = v.xl / (v.freq * 6.292);
     c.check();
 

@@ -1,5 +1,7 @@
 #include "dipole/units.h"
 
+#include <QCoreApplication>
+
 #include "calculation.h"
 #include "dipole/main_window_fields.h"
 
@@ -9,19 +11,20 @@ namespace {
 
 void writeUnits(Fields& fields, const char* length, const char* diameter) {
     Calculation c(fields);
-    c.write(mainfields::distanceUnit, QString::fromLatin1(length));
-    c.write(mainfields::diameterUnit, QString::fromLatin1(diameter));
-    c.write(mainfields::lengthUnit, QString::fromLatin1(length));
+    const QString lengthUnit = QCoreApplication::translate("Form1", length);
+    c.write(mainfields::distanceUnit, lengthUnit);
+    c.write(mainfields::diameterUnit, QCoreApplication::translate("Form1", diameter));
+    c.write(mainfields::lengthUnit, lengthUnit);
 }
 
 }  // namespace
 
 void selectMetric(Fields& fields) {
-    writeUnits(fields, "METERS", "MM");
+    writeUnits(fields, QT_TRANSLATE_NOOP("Form1", "METERS"), QT_TRANSLATE_NOOP("Form1", "MM"));
 }
 
 void selectFeet(Fields& fields) {
-    writeUnits(fields, "FEET", "INCHES");
+    writeUnits(fields, QT_TRANSLATE_NOOP("Form1", "FEET"), QT_TRANSLATE_NOOP("Form1", "INCHES"));
 }
 
 }  // namespace querlin

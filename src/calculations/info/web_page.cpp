@@ -1,5 +1,7 @@
 #include "info/web_page.h"
 
+#include <QCoreApplication>
+
 #include "handler_fault.h"
 
 namespace querlin {
@@ -13,7 +15,7 @@ QUrl webPageUrl(const char* address) {
 void openWebPage(const UrlOpener& open, const char* address) {
     if (!open(webPageUrl(address))) {
         throw HandlerFault{.kind = FaultKind::ControlAccess,
-                           .where = QStringLiteral("opening the web page")};
+                           .where = QCoreApplication::translate("Web", "opening the web page")};
     }
 }
 

@@ -1,5 +1,7 @@
 #include "measurement/comparison.h"
 
+#include <QCoreApplication>
+
 #include <QPromise>
 #include <QtConcurrent>
 #include <cmath>
@@ -120,17 +122,21 @@ QFuture<Comparison> comparing(QString path, ComparedDesign design, QString progr
 
 FrequencyPlot comparisonPlot(const QString& title, const OnePort& measured, const OnePort& modelled,
                              double feedline, std::optional<double> design, bool impedance) {
-    const QString line = QStringLiteral("SWR on the %1-ohm line").arg(feedline, 0, 'g', 6);
+    const QString line = QCoreApplication::translate("Measurement", "SWR on the %1-ohm line")
+                             .arg(feedline, 0, 'g', 6);
     FrequencyPlot plot{
         title,
-        impedance ? line + QStringLiteral(", resistance and reactance") : line,
+        impedance ? line + QCoreApplication::translate("Measurement", ", resistance and reactance")
+                  : line,
         design,
-        {{QStringLiteral("Measured"), kMeasuredColour, pointsOf(measured, feedline)}},
+        {{QCoreApplication::translate("Measurement", "Measured"), kMeasuredColour,
+          pointsOf(measured, feedline)}},
         impedance};
     if (!modelled.empty()) {
-        plot.subtitle += QStringLiteral(": measured, and the design as NEC-2 models it");
-        plot.traces.push_back({QStringLiteral("The design, by NEC-2"), kModelledColour,
-                               pointsOf(modelled, feedline)});
+        plot.subtitle += QCoreApplication::translate(
+            "Measurement", ": measured, and the design as NEC-2 models it");
+        plot.traces.push_back({QCoreApplication::translate("Measurement", "The design, by NEC-2"),
+                               kModelledColour, pointsOf(modelled, feedline)});
     }
     return plot;
 }

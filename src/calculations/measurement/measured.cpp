@@ -1,5 +1,7 @@
 #include "measurement/measured.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -173,8 +175,10 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
     }
     if (!found) {
         throw MeasurementError(
-            QStringLiteral("the reactance does not rise through zero anywhere from %1 to %2 MHz: "
-                           "the sweep holds no resonance; sweep more widely around it.")
+            QCoreApplication::translate(
+                "Measurement",
+                "the reactance does not rise through zero anywhere from %1 to %2 MHz: "
+                "the sweep holds no resonance; sweep more widely around it.")
                 .arg(sweep.front().frequency, 0, 'g', 8)
                 .arg(sweep.back().frequency, 0, 'g', 8));
     }

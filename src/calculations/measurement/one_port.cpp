@@ -1,5 +1,7 @@
 #include "measurement/one_port.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -46,7 +48,8 @@ void faultOn(const Line& line, const QString& message) {
             c = u'?';
         }
     }
-    throw MeasurementError(QStringLiteral("line %1: %2").arg(line.number).arg(said));
+    throw MeasurementError(
+        QCoreApplication::translate("Measurement", "line %1: %2").arg(line.number).arg(said));
 }
 
 std::optional<double> numberIn(std::string_view text) {
@@ -67,22 +70,29 @@ std::optional<double> numberIn(std::string_view text) {
 
 void addSample(OnePort& sweep, const Line& line, double frequency, std::complex<double> impedance) {
     if (!(frequency > 0) || !std::isfinite(frequency)) {
-        faultOn(line, QStringLiteral("the frequency must be a positive number that a sweep can "
-                                     "hold, not %1 MHz.")
+        faultOn(line, QCoreApplication::translate(
+                          "Measurement",
+                          "the frequency must be a positive number that a sweep can "
+                          "hold, not %1 MHz.")
                           .arg(frequency, 0, 'g', 10));
     }
     if (!std::isfinite(impedance.real()) || !std::isfinite(impedance.imag())) {
-        faultOn(line, QStringLiteral("these values give no finite impedance (an open circuit, "
-                                     "or numbers out of range)."));
+        faultOn(line, QCoreApplication::translate(
+                          "Measurement",
+                          "these values give no finite impedance (an open circuit, "
+                          "or numbers out of range)."));
     }
     if (!sweep.empty() && frequency <= sweep.back().frequency) {
-        faultOn(line, QStringLiteral("the frequency %1 MHz does not rise above the %2 MHz before "
-                                     "it: a sweep's frequencies must rise.")
+        faultOn(line, QCoreApplication::translate(
+                          "Measurement",
+                          "the frequency %1 MHz does not rise above the %2 MHz before "
+                          "it: a sweep's frequencies must rise.")
                           .arg(frequency, 0, 'g', 10)
                           .arg(sweep.back().frequency, 0, 'g', 10));
     }
     if (sweep.size() >= kMostFrequencies) {
-        faultOn(line, QStringLiteral("more than %1 frequencies, more than any analyser sweeps.")
+        faultOn(line, QCoreApplication::translate(
+                          "Measurement", "more than %1 frequencies, more than any analyser sweeps.")
                           .arg(kMostFrequencies));
     }
     sweep.push_back({frequency, impedance});
@@ -90,11 +100,12 @@ void addSample(OnePort& sweep, const Line& line, double frequency, std::complex<
 
 OnePort finished(OnePort sweep) {
     if (sweep.empty()) {
-        throw MeasurementError(QStringLiteral("no sweep: the file holds no line of data."));
+        throw MeasurementError(QCoreApplication::translate(
+            "Measurement", "no sweep: the file holds no line of data."));
     }
     if (sweep.size() < 2) {
-        throw MeasurementError(
-            QStringLiteral("one frequency only: a sweep needs at least two to find anything."));
+        throw MeasurementError(QCoreApplication::translate(
+            "Measurement", "one frequency only: a sweep needs at least two to find anything."));
     }
     return sweep;
 }
@@ -122,8 +133,10 @@ OnePort readOnePort(std::string_view text, Format format) {
     }
     if (const std::size_t zero = text.find('\0'); zero != std::string_view::npos) {
         const Line line{static_cast<int>(linesOf(text.substr(0, zero + 1)).size()), {}};
-        faultOn(line, QStringLiteral("a zero byte: this is no text file (a file saved as UTF-16 "
-                                     "must be saved as plain text or UTF-8)."));
+        faultOn(line, QCoreApplication::translate(
+                          "Measurement",
+                          "a zero byte: this is no text file (a file saved as UTF-16 "
+                          "must be saved as plain text or UTF-8)."));
     }
     return format == Format::Touchstone ? readTouchstone(text) : readCsv(text);
 }
@@ -132,34 +145,40 @@ OnePort readMeasurementFile(const QString& path) {
     const auto fail = [&](const QString& why) { return MeasurementError(path + u": "_qs + why); };
     const QFileInfo info(path);
     if (!info.exists()) {
-        throw fail(QStringLiteral("no such file."));
+        throw fail(QCoreApplication::translate("Measurement", "no such file."));
     }
     if (!info.isFile()) {
-        throw fail(QStringLiteral("not a file that holds a measurement."));
+        throw fail(
+            QCoreApplication::translate("Measurement", "not a file that holds a measurement."));
     }
     static const QRegularExpression manyPorts(QStringLiteral("^s([0-9]+)p$"),
                                               QRegularExpression::CaseInsensitiveOption);
     if (const auto ports = manyPorts.match(info.suffix());
         ports.hasMatch() && ports.captured(1) != u"1") {
-        throw fail(QStringLiteral("a file of %1 ports; an antenna's feed point is measured as "
-                                  "one port, a .s1p file.")
+        throw fail(QCoreApplication::translate(
+                       "Measurement",
+                       "a file of %1 ports; an antenna's feed point is measured as "
+                       "one port, a .s1p file.")
                        .arg(ports.captured(1)));
     }
-    const QString tooLarge = QStringLiteral("larger than %1 MB, more than any analyser's sweep.")
-                                 .arg(megabytes(kMostBytes));
+    const QString tooLarge =
+        QCoreApplication::translate("Measurement",
+                                    "larger than %1 MB, more than any analyser's sweep.")
+            .arg(megabytes(kMostBytes));
     if (info.size() > kMostBytes) {
         throw fail(tooLarge);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw fail(QStringLiteral("cannot be read: %1.").arg(file.errorString()));
+        throw fail(QCoreApplication::translate("Measurement", "cannot be read: %1.")
+                       .arg(file.errorString()));
     }
     const QByteArray bytes = file.read(kMostBytes + 1);
     if (bytes.size() > kMostBytes) {
         throw fail(tooLarge);
     }
     if (bytes.trimmed().isEmpty()) {
-        throw fail(QStringLiteral("the file is empty."));
+        throw fail(QCoreApplication::translate("Measurement", "the file is empty."));
     }
     const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     try {

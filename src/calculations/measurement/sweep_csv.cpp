@@ -16,6 +16,8 @@
 // and no point takes the comma for its decimal point. Blank lines and lines
 // beginning with # or ! are left out.
 #include <algorithm>
+
+#include <QCoreApplication>
 #include <array>
 #include <string>
 
@@ -142,16 +144,19 @@ Columns columnsOf(const Line& header, const std::vector<std::string>& names) {
         }
     }
     if (!frequency) {
-        faultOn(header, QStringLiteral("no column is named as the frequency; a CSV measurement "
-                                       "begins with a header row such as %1.")
+        faultOn(header, QCoreApplication::translate(
+                            "Measurement",
+                            "no column is named as the frequency; a CSV measurement "
+                            "begins with a header row such as %1.")
                             .arg(QLatin1String(kExample)));
     }
     const int pair = parts[0][0] && parts[0][1] ? 0 : (parts[1][0] && parts[1][1] ? 1 : -1);
     if (pair < 0) {
-        faultOn(header,
-                QStringLiteral("no columns are named as the reflection coefficient's real and "
-                               "imaginary parts or as the resistance and reactance, as in %1.")
-                    .arg(QLatin1String(kExample)));
+        faultOn(header, QCoreApplication::translate(
+                            "Measurement",
+                            "no columns are named as the reflection coefficient's real and "
+                            "imaginary parts or as the resistance and reactance, as in %1.")
+                            .arg(QLatin1String(kExample)));
     }
     columns.frequency = *frequency;
     columns.real = *parts[pair][0];
@@ -169,7 +174,8 @@ double numberOf(const Line& line, const std::vector<std::string>& names,
     }
     const std::optional<double> number = numberIn(text);
     if (!number) {
-        faultOn(line, QStringLiteral("'%1' in the column '%2' is not a number.")
+        faultOn(line, QCoreApplication::translate("Measurement",
+                                                  "'%1' in the column '%2' is not a number.")
                           .arg(QString::fromUtf8(fields[column].substr(0, 40)),
                                QString::fromUtf8(names[column].substr(0, 40))));
     }
@@ -197,7 +203,8 @@ OnePort readCsv(std::string_view text) {
         }
         const std::vector<std::string> fields = fieldsOf(line.text, separator);
         if (fields.size() < columns->needed) {
-            faultOn(line, QStringLiteral("%1 fields where the columns read need %2.")
+            faultOn(line, QCoreApplication::translate("Measurement",
+                                                      "%1 fields where the columns read need %2.")
                               .arg(fields.size())
                               .arg(columns->needed));
         }

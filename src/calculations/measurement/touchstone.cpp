@@ -5,6 +5,8 @@
 // per frequency: the frequency and the parameter's two numbers. Y and Z are
 // normalised to the reference resistance in version 1.
 #include <array>
+
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -60,8 +62,10 @@ Options optionsOf(const Line& line) {
     const std::vector<std::string_view> words = wordsOf(line.text.substr(1));
     const auto once = [&](bool& seen, std::string_view word) {
         if (seen) {
-            faultOn(line, QStringLiteral("%1 repeats a part of the option line, which reads %2.")
-                              .arg(shown(word), kOptionForm));
+            faultOn(line,
+                    QCoreApplication::translate(
+                        "Measurement", "%1 repeats a part of the option line, which reads %2.")
+                        .arg(shown(word), kOptionForm));
         }
         seen = true;
     };
@@ -95,17 +99,22 @@ Options optionsOf(const Line& line) {
             const std::optional<double> ohms =
                 i + 1 < words.size() ? numberIn(words[i + 1]) : std::nullopt;
             if (!ohms || !(*ohms > 0)) {
-                faultOn(line, QStringLiteral("R must be followed by the reference resistance in "
-                                             "ohms, a positive number."));
+                faultOn(line, QCoreApplication::translate(
+                                  "Measurement",
+                                  "R must be followed by the reference resistance in "
+                                  "ohms, a positive number."));
             }
             options.reference = *ohms;
             ++i;
         } else if (named(word, "g") || named(word, "h")) {
-            faultOn(line, QStringLiteral("%1 parameters describe two ports; an antenna's feed "
-                                         "point is one: S, Y or Z.")
+            faultOn(line, QCoreApplication::translate(
+                              "Measurement",
+                              "%1 parameters describe two ports; an antenna's feed "
+                              "point is one: S, Y or Z.")
                               .arg(QString::fromLatin1(word.data(), 1).toUpper()));
         } else {
-            faultOn(line, QStringLiteral("%1 is no part of an option line, which reads %2.")
+            faultOn(line, QCoreApplication::translate(
+                              "Measurement", "%1 is no part of an option line, which reads %2.")
                               .arg(shown(word), kOptionForm));
         }
     }
@@ -163,26 +172,33 @@ OnePort readTouchstone(std::string_view text) {
             continue;
         }
         if (line.text.front() == '[') {
-            faultOn(line, QStringLiteral("%1 is a keyword of Touchstone version 2; save the "
-                                         "measurement as version 1.")
-                              .arg(shown(line.text)));
+            faultOn(line,
+                    QCoreApplication::translate("Measurement",
+                                                "%1 is a keyword of Touchstone version 2; save the "
+                                                "measurement as version 1.")
+                        .arg(shown(line.text)));
         }
         if (!options) {
-            faultOn(line, QStringLiteral("data before the option line: a Touchstone file "
-                                         "says first what its numbers are, as in %1.")
-                              .arg(kOptionForm));
+            faultOn(line,
+                    QCoreApplication::translate("Measurement",
+                                                "data before the option line: a Touchstone file "
+                                                "says first what its numbers are, as in %1.")
+                        .arg(kOptionForm));
         }
         const std::vector<std::string_view> words = wordsOf(line.text);
         if (words.size() != 3) {
-            faultOn(line, QStringLiteral("%1 numbers where one port's line holds three: the "
-                                         "frequency and two for the parameter.")
-                              .arg(words.size()));
+            faultOn(line,
+                    QCoreApplication::translate("Measurement",
+                                                "%1 numbers where one port's line holds three: the "
+                                                "frequency and two for the parameter.")
+                        .arg(words.size()));
         }
         double numbers[3];
         for (std::size_t i = 0; i < 3; ++i) {
             const std::optional<double> number = numberIn(words[i]);
             if (!number) {
-                faultOn(line, QStringLiteral("%1 is not a number.").arg(shown(words[i])));
+                faultOn(line, QCoreApplication::translate("Measurement", "%1 is not a number.")
+                                  .arg(shown(words[i])));
             }
             numbers[i] = *number;
         }
@@ -191,8 +207,10 @@ OnePort readTouchstone(std::string_view text) {
     }
     if (!options && sweep.empty()) {
         throw MeasurementError(
-            QStringLiteral("no option line and no data: a Touchstone file holds an option line "
-                           "such as %1 and a line for each frequency.")
+            QCoreApplication::translate(
+                "Measurement",
+                "no option line and no data: a Touchstone file holds an option line "
+                "such as %1 and a line for each frequency.")
                 .arg(kOptionForm));
     }
     return finished(std::move(sweep));

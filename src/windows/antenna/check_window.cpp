@@ -1,5 +1,7 @@
 #include "antenna/check_window.h"
 
+#include <QCoreApplication>
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,21 +33,25 @@ constexpr double kPlotScale = 0.55;
 CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     : QWidget(parent), designCoil_(std::move(designCoil)) {
     setObjectName(QStringLiteral("CheckWindow"));
-    setWindowTitle(QStringLiteral("Check with NEC-2"));
+    setWindowTitle(QCoreApplication::translate("querlin::CheckWindow", "Check with NEC-2"));
     setWindowFlag(Qt::Window);
 
     design_ = wrappedLabel("CheckDesign", this);
     status_ = wrappedLabel("CheckStatus", this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("CheckProgress"));
-    progress_->setAccessibleName(QStringLiteral("Progress of the check"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    progress_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Progress of the check"));
+    cancelButton_ =
+        new QPushButton(QCoreApplication::translate("querlin::CheckWindow", "Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("CheckCancel"));
-    cancelButton_->setAccessibleDescription(QStringLiteral("Stops the NEC-2 engine"));
+    cancelButton_->setAccessibleDescription(
+        QCoreApplication::translate("querlin::CheckWindow", "Stops the NEC-2 engine"));
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
-        finish(
-            QStringLiteral("Cancelled. Check with NEC-2… on the main window's results starts "
-                           "it again."));
+        finish(QCoreApplication::translate(
+            "querlin::CheckWindow",
+            "Cancelled. Check with NEC-2… on the main window's results starts "
+            "it again."));
     });
     auto* figures = new QWidget(this);
     figures->setObjectName(QStringLiteral("CheckFigures"));
@@ -57,12 +63,14 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     plot_ = new QLabel(this);
     plot_->setObjectName(QStringLiteral("CheckPlot"));
     plot_->setFixedSize(kPlotSize * kPlotScale);
-    plot_->setAccessibleName(QStringLiteral("Plot of every coil position"));
-    plot_->setAccessibleDescription(
-        QStringLiteral("Each coil's inductance by the formula and, once checked, the inductance "
-                       "that nec2c finds resonant, against the coil position; under it the "
-                       "frequency at which each design as built resonates and, with the "
-                       "coils' Q, the efficiency of each position's build, the best ringed."));
+    plot_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Plot of every coil position"));
+    plot_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow",
+        "Each coil's inductance by the formula and, once checked, the inductance "
+        "that nec2c finds resonant, against the coil position; under it the "
+        "frequency at which each design as built resonates and, with the "
+        "coils' Q, the efficiency of each position's build, the best ringed."));
     offerPlotMenu();
     makeComparison();
 
@@ -128,15 +136,17 @@ void CheckWindow::check(const LastCalculation& calculation) {
     design_->clear();
     switch (calculation.state) {
         case State::None:
-            finish(
-                QStringLiteral("Nothing to check yet: type the frequency, the total length and "
-                               "the element size in the main window and press its upper "
-                               "CALCULATE. The check models the design it last calculated."));
+            finish(QCoreApplication::translate(
+                "querlin::CheckWindow",
+                "Nothing to check yet: type the frequency, the total length and "
+                "the element size in the main window and press its upper "
+                "CALCULATE. The check models the design it last calculated."));
             return;
         case State::Faulted:
-            finish(
-                QStringLiteral("The main window's last calculation ended in a fault: correct "
-                               "its inputs and press CALCULATE, then check again."));
+            finish(QCoreApplication::translate(
+                "querlin::CheckWindow",
+                "The main window's last calculation ended in a fault: correct "
+                "its inputs and press CALCULATE, then check again."));
             return;
         case State::Calculated:
             start();
@@ -166,21 +176,25 @@ void CheckWindow::start() {
     Sweep sweep = designSweep(antenna_, inputs, locale);
     std::move(sweep.rows.begin(), sweep.rows.end(), std::back_inserter(rows_));
     design_->setText(
-        QStringLiteral("%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c in free "
-                       "space with lossless wire, %4 segments, fed from %5.")
+        QCoreApplication::translate(
+            "querlin::CheckWindow",
+            "%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c in free "
+            "space with lossless wire, %4 segments, fed from %5.")
             .arg(plotTitle(antenna_))
             .arg(coilPercentage(antenna_.slider))
             .arg(rows_.front().design.inductance)
             .arg(antenna::ModelOptions{}.segments)
-            .arg(matched
-                     ? QStringLiteral("the %1-ohm line matched in the main window").arg(feedline)
-                     : QStringLiteral("a %1-ohm line").arg(feedline)));
+            .arg(matched ? QCoreApplication::translate("querlin::CheckWindow",
+                                                       "the %1-ohm line matched in the main window")
+                               .arg(feedline)
+                         : QCoreApplication::translate("querlin::CheckWindow", "a %1-ohm line")
+                               .arg(feedline)));
     showPlot();
     compareButton_->setEnabled(true);
 
     progress_->setRange(0, static_cast<int>(rows_.size()));
     progress_->setValue(0);
-    begin(QStringLiteral("Checking the design with nec2c…"));
+    begin(QCoreApplication::translate("querlin::CheckWindow", "Checking the design with nec2c…"));
     // The design's build first, so that it takes one engine while the
     // checks take the other.
     startBuilds();
@@ -203,7 +217,8 @@ void CheckWindow::checked(int index) {
     }
     const auto swept = std::count_if(rows_.begin() + 1, rows_.end(),
                                      [](const DesignRow& row) { return row.check.has_value(); });
-    say(QStringLiteral("Checking every coil position for the plot: %1 of %2…")
+    say(QCoreApplication::translate("querlin::CheckWindow",
+                                    "Checking every coil position for the plot: %1 of %2…")
             .arg(swept)
             .arg(rows_.size() - 1));
 }
@@ -226,12 +241,13 @@ void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
     figures_ = check;
     const QLocale locale;
     for (const antenna::FigureForm& form : antenna::figureForms(antenna::Loss::Lossless)) {
-        const QString label = QLatin1String(form.label);
+        const QString label = QCoreApplication::translate("Figures", form.label);
         figureRows_->addRow(label + u':', figureLabel(antenna::figureText(form, check, locale,
                                                                           antenna::UnitShown::With),
                                                       QLatin1String(form.key), label));
     }
-    say(QStringLiteral("Checking every coil position for the plot…"));
+    say(QCoreApplication::translate("querlin::CheckWindow",
+                                    "Checking every coil position for the plot…"));
 }
 
 void CheckWindow::showPlot() {

@@ -1,5 +1,7 @@
 #include "antenna/check_window.h"
 
+#include <QCoreApplication>
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,7 +33,8 @@ constexpr antenna::BuildFigureId kShownBuild[] = {
 }  // namespace
 
 QGroupBox* CheckWindow::makeBuildBox() {
-    auto* buildBox = new QGroupBox(QStringLiteral("What to build instead"), this);
+    auto* buildBox = new QGroupBox(
+        QCoreApplication::translate("querlin::CheckWindow", "What to build instead"), this);
     buildBox->setObjectName(QStringLiteral("BuildBox"));
     auto* buildFigures = new QWidget(buildBox);
     buildRows_ = new QFormLayout(buildFigures);
@@ -40,16 +43,18 @@ QGroupBox* CheckWindow::makeBuildBox() {
     buildNote_ = wrappedLabel("BuildNote", buildBox);
     coilQ_ = new QLineEdit(buildBox);
     coilQ_->setObjectName(QStringLiteral("CoilQ"));
-    coilQ_->setPlaceholderText(QStringLiteral("lossless"));
-    coilQ_->setAccessibleName(QStringLiteral("Coils' Q"));
-    coilQ_->setAccessibleDescription(
-        QStringLiteral("Empty for lossless coils. Air-core loading coils have a Q of about 100 "
-                       "to 400; querlin-calc coil --details estimates one."));
+    coilQ_->setPlaceholderText(QCoreApplication::translate("querlin::CheckWindow", "lossless"));
+    coilQ_->setAccessibleName(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q"));
+    coilQ_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow",
+        "Empty for lossless coils. Air-core loading coils have a Q of about 100 "
+        "to 400; querlin-calc coil --details estimates one."));
     connect(coilQ_, &QLineEdit::editingFinished, this, &CheckWindow::qEdited);
-    designCoilButton_ = new QPushButton(QStringLiteral("Design the loading coil…"), buildBox);
+    designCoilButton_ = new QPushButton(
+        QCoreApplication::translate("querlin::CheckWindow", "Design the loading coil…"), buildBox);
     designCoilButton_->setObjectName(QStringLiteral("DesignLoadingCoil"));
-    designCoilButton_->setAccessibleDescription(
-        QStringLiteral("Opens the coil window with the loading coil's inductance"));
+    designCoilButton_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow", "Opens the coil window with the loading coil's inductance"));
     designCoilButton_->setEnabled(false);
     connect(designCoilButton_, &QPushButton::clicked, this, [this] {
         if (build_ && designCoil_) {
@@ -57,7 +62,7 @@ QGroupBox* CheckWindow::makeBuildBox() {
         }
     });
     auto* qRow = new QFormLayout;
-    qRow->addRow(QStringLiteral("Coils' Q:"), coilQ_);
+    qRow->addRow(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q:"), coilQ_);
     auto* buildLayout = new QVBoxLayout(buildBox);
     buildLayout->addWidget(buildFigures);
     buildLayout->addWidget(buildNote_);
@@ -80,7 +85,7 @@ void CheckWindow::startBuilds() {
     build_.reset();
     sweepBuilds_.clear();
     clearRows(buildRows_);
-    noteBuild(QStringLiteral("Building with nec2c…"));
+    noteBuild(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
     designCoilButton_->setEnabled(false);
     builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
                                 antenna::NecEngine::defaultProgram()));
@@ -116,7 +121,7 @@ void CheckWindow::built(int index) {
     }
     for (const antenna::BuildFigureId id : shown) {
         const antenna::BuildFigureForm& form = antenna::formOf(id);
-        const QString label = QLatin1String(form.label);
+        const QString label = QCoreApplication::translate("Figures", form.label);
         buildRows_->addRow(
             label + u':',
             figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
@@ -154,14 +159,16 @@ void CheckWindow::completeIfDone() {
         sweepBuilds_.assign(sweep.size(), {});
         progress_->setRange(0, static_cast<int>(sweep.size()));
         progress_->setValue(0);
-        say(QStringLiteral("Building every coil position with coils of Q %1 for the plot…")
+        say(QCoreApplication::translate(
+                "querlin::CheckWindow",
+                "Building every coil position with coils of Q %1 for the plot…")
                 .arg(QLocale().toString(*q_)));
         builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
                                     antenna::NecEngine::defaultProgram()));
         return;
     }
     complete_ = true;
-    finish(QStringLiteral("Checked with nec2c."));
+    finish(QCoreApplication::translate("querlin::CheckWindow", "Checked with nec2c."));
 }
 
 void CheckWindow::qEdited() {
@@ -171,7 +178,8 @@ void CheckWindow::qEdited() {
         bool ok = false;
         const double value = QLocale().toDouble(text, &ok);
         if (!ok || !(value > 0) || !std::isfinite(value)) {
-            noteBuild(QStringLiteral(
+            noteBuild(QCoreApplication::translate(
+                "querlin::CheckWindow",
                 "The coils' Q is a positive number, such as 300; empty for lossless coils."));
             return;
         }
@@ -189,7 +197,7 @@ void CheckWindow::qEdited() {
     }
     if (complete_) {
         complete_ = false;
-        begin(QStringLiteral("Building with nec2c…"));
+        begin(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
         showPlot();
     }
     startBuilds();

@@ -1,5 +1,7 @@
 #include "antenna/check_window.h"
 
+#include <QCoreApplication>
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -32,15 +34,18 @@ constexpr std::size_t kComparedFigures = 6;
 }  // namespace
 
 void CheckWindow::makeComparison() {
-    compareButton_ = new QPushButton(QStringLiteral("Compare with a measurement…"), this);
+    compareButton_ = new QPushButton(
+        QCoreApplication::translate("querlin::CheckWindow", "Compare with a measurement…"), this);
     compareButton_->setObjectName(QStringLiteral("CheckCompare"));
-    compareButton_->setAccessibleDescription(
-        QStringLiteral("Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
-                       "CSV file, and says what to change"));
+    compareButton_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow",
+        "Opens an analyser's sweep of the antenna as built, a Touchstone .s1p or "
+        "CSV file, and says what to change"));
     compareButton_->setEnabled(false);
     connect(compareButton_, &QPushButton::clicked, this, &CheckWindow::chooseMeasurement);
     // The comparison's own column, beside the rest once there is one.
-    compareBox_ = new QGroupBox(QStringLiteral("Compared with a measurement"), this);
+    compareBox_ = new QGroupBox(
+        QCoreApplication::translate("querlin::CheckWindow", "Compared with a measurement"), this);
     compareBox_->setObjectName(QStringLiteral("CompareBox"));
     compareNote_ = wrappedLabel("CompareNote", compareBox_);
     auto* compareFigures = new QWidget(compareBox_);
@@ -51,7 +56,8 @@ void CheckWindow::makeComparison() {
     comparePlot_ = new QLabel(compareBox_);
     comparePlot_->setObjectName(QStringLiteral("ComparePlot"));
     comparePlot_->setFixedSize(kPlotSize * kComparePlotScale);
-    comparePlot_->setAccessibleName(QStringLiteral("Plot of the measured and modelled SWR"));
+    comparePlot_->setAccessibleName(QCoreApplication::translate(
+        "querlin::CheckWindow", "Plot of the measured and modelled SWR"));
     comparePlot_->hide();
     compareBox_->setMinimumWidth(comparePlot_->width() + 2 * compareBox_->contentsMargins().left());
     auto* compareLayout = new QVBoxLayout(compareBox_);
@@ -65,9 +71,11 @@ void CheckWindow::makeComparison() {
 // The dialog is the desktop's own where it has one; it opens over this
 // window, which waits for it without blocking the others.
 void CheckWindow::chooseMeasurement() {
-    auto* dialog =
-        new QFileDialog(this, QStringLiteral("Compare with a measurement"), measurementFolder_,
-                        QStringLiteral("Analyser sweeps (*.s1p *.csv);;All files (*)"));
+    auto* dialog = new QFileDialog(
+        this, QCoreApplication::translate("querlin::CheckWindow", "Compare with a measurement"),
+        measurementFolder_,
+        QCoreApplication::translate("querlin::CheckWindow",
+                                    "Analyser sweeps (*.s1p *.csv);;All files (*)"));
     dialog->setObjectName(QStringLiteral("MeasurementDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -83,8 +91,9 @@ void CheckWindow::compare(const QString& path) {
     const QFileInfo file(path);
     measurementFolder_ = file.absolutePath();
     measurementName_ = file.fileName();
-    clearComparison(
-        QStringLiteral("Comparing %1 with the design, with nec2c…").arg(measurementName_));
+    clearComparison(QCoreApplication::translate("querlin::CheckWindow",
+                                                "Comparing %1 with the design, with nec2c…")
+                        .arg(measurementName_));
     const DesignRow& design = rows_.front();
     comparisons_.setFuture(measurement::comparing(path,
                                                   {design.design.dipole, design.options, feedline_},
@@ -108,15 +117,17 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
     const QLocale locale;
     const antenna::LoadedDipole& design = rows_.front().design.dipole;
     compareNote_->setText(
-        QStringLiteral("%1 against the design as nec2c models it, coils of %2 µH, on the "
-                       "%3-ohm line:")
+        QCoreApplication::translate(
+            "querlin::CheckWindow",
+            "%1 against the design as nec2c models it, coils of %2 µH, on the "
+            "%3-ohm line:")
             .arg(measurementName_, rows_.front().design.inductance, locale.toString(feedline_)));
     std::vector<QWidget*> order{compareButton_, compareNote_};
     const std::vector<measurement::MeasuredFigure> figures =
         measurement::figureList(comparison.figures, comparison.advice, antenna_.metric);
     for (std::size_t i = 0; i < kComparedFigures; ++i) {
         const measurement::MeasuredFigure& figure = figures[i];
-        const QString label = QLatin1String(figure.label);
+        const QString label = QCoreApplication::translate("Figures", figure.label);
         order.push_back(figureLabel(measurement::figureText(figure, locale),
                                     u"compare_"_qs + QLatin1String(figure.key), label));
         compareRows_->addRow(label + u':', order.back());
@@ -136,7 +147,7 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
         const auto at =
             std::min_element(sweep.begin(), sweep.end(),
                              [&](const auto& a, const auto& b) { return swr(a) < swr(b); });
-        return QStringLiteral("lowest %1 at %2 MHz")
+        return QCoreApplication::translate("querlin::CheckWindow", "lowest %1 at %2 MHz")
             .arg(locale.toString(swr(*at), 'f', 2), locale.toString(at->frequency, 'f', 4));
     };
     comparePlot_->setPixmap(QPixmap::fromImage(plotImage(
@@ -144,8 +155,10 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
                                     feedline_, design.frequency, false),
         kComparePlotScale)));
     comparePlot_->setAccessibleDescription(
-        QStringLiteral("The SWR on the %1-ohm line from %2 to %3 MHz, the design frequency "
-                       "marked: measured, %4; the design as nec2c models it, %5.")
+        QCoreApplication::translate(
+            "querlin::CheckWindow",
+            "The SWR on the %1-ohm line from %2 to %3 MHz, the design frequency "
+            "marked: measured, %4; the design as nec2c models it, %5.")
             .arg(locale.toString(feedline_), locale.toString(comparison.measured.front().frequency),
                  locale.toString(comparison.measured.back().frequency), lowest(comparison.measured),
                  lowest(comparison.modelled)));

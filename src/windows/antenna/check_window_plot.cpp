@@ -1,6 +1,7 @@
 #include "antenna/check_window.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,11 +33,14 @@ void CheckWindow::offerPlotMenu() {
             menu->addAction(text, this, [action, shown] { action(*shown); })
                 ->setEnabled(shown.has_value());
         };
-        entry(tr("Save as PNG…"), [this](const SweepPlot& plot) { savePlot(plot, false); });
-        entry(tr("Save as SVG…"), [this](const SweepPlot& plot) { savePlot(plot, true); });
-        entry(tr("Copy"), [](const SweepPlot& plot) {
-            QGuiApplication::clipboard()->setImage(plotImage(plot, 1));
-        });
+        entry(QCoreApplication::translate("querlin::CheckWindow", "Save as PNG…"),
+              [this](const SweepPlot& plot) { savePlot(plot, false); });
+        entry(QCoreApplication::translate("querlin::CheckWindow", "Save as SVG…"),
+              [this](const SweepPlot& plot) { savePlot(plot, true); });
+        entry(QCoreApplication::translate("querlin::CheckWindow", "Copy"),
+              [](const SweepPlot& plot) {
+                  QGuiApplication::clipboard()->setImage(plotImage(plot, 1));
+              });
         menu->popup(plot_->mapToGlobal(at));
     });
 }
@@ -44,9 +48,13 @@ void CheckWindow::offerPlotMenu() {
 // The dialog opens over this window, which waits for it without blocking the
 // others, as the measurement's does.
 void CheckWindow::savePlot(const SweepPlot& plot, bool svg) {
-    auto* dialog =
-        new QFileDialog(this, svg ? tr("Save the plot as SVG") : tr("Save the plot as PNG"),
-                        plotFolder_, svg ? tr("SVG pictures (*.svg)") : tr("PNG pictures (*.png)"));
+    auto* dialog = new QFileDialog(
+        this,
+        svg ? QCoreApplication::translate("querlin::CheckWindow", "Save the plot as SVG")
+            : QCoreApplication::translate("querlin::CheckWindow", "Save the plot as PNG"),
+        plotFolder_,
+        svg ? QCoreApplication::translate("querlin::CheckWindow", "SVG pictures (*.svg)")
+            : QCoreApplication::translate("querlin::CheckWindow", "PNG pictures (*.png)"));
     dialog->setObjectName(QStringLiteral("PlotDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
@@ -56,9 +64,11 @@ void CheckWindow::savePlot(const SweepPlot& plot, bool svg) {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(svg ? plotSvg(plot) : plotPng(plot)) < 0 || !file.commit()) {
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("The plot could not be saved as %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate("querlin::CheckWindow",
+                                            "The plot could not be saved as %1: %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString()));
         }
     });
     dialog->open();

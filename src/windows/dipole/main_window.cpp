@@ -1,5 +1,7 @@
 #include "dipole/main_window.h"
 
+#include <QCoreApplication>
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -61,8 +63,10 @@ MainWindow::MainWindow(Navigation navigation, QWidget* parent)
     auto* check = new QShortcut(checkShortcut(), this);
     connect(check, &QShortcut::activated, this, [this] { navigation_.showCheckWindow(); });
     // What the results' menus hold is said where the pointer rests.
-    const QString checkTip = tr("Its context menu checks the design with NEC-2 (or press %1).")
-                                 .arg(checkShortcut().toString(QKeySequence::NativeText));
+    const QString checkTip =
+        QCoreApplication::translate("querlin::MainWindow",
+                                    "Its context menu checks the design with NEC-2 (or press %1).")
+            .arg(checkShortcut().toString(QKeySequence::NativeText));
     for (const char* result :
          {mainfields::coilDistance, mainfields::loadingInductance, mainfields::impedance}) {
         requiredControl(this, result)->setToolTip(checkTip);
@@ -111,7 +115,8 @@ void MainWindow::offerCheck(QWidget* control) {
         if (box != nullptr) {
             menu->addSeparator();
         }
-        menu->addAction(tr("Check with NEC-2…"), this, [this] { navigation_.showCheckWindow(); });
+        menu->addAction(QCoreApplication::translate("querlin::MainWindow", "Check with NEC-2…"),
+                        this, [this] { navigation_.showCheckWindow(); });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(control->mapToGlobal(at));
     };

@@ -16,32 +16,36 @@ constexpr Colour kCyan = Colour::bgr(0x00FFFF80);
 constexpr Look note{false, kCyan, colours::windowText};
 constexpr Look boxedNote{true, kCyan, colours::windowText};
 
-constexpr WindowDescription kWindow{"Form3", "NOTES", 8430, 5820, true, true, kCyan};
+constexpr WindowDescription kWindow{
+    "Form3", QT_TRANSLATE_NOOP("Form3", "NOTES"), 8430, 5820, true, true, kCyan};
 
 // Each text keeps its line breaks and ends in one, so an empty line closes it.
 // The points line up by their blanks.
 constexpr const char* kPoints =
-    "POINTS\r\n"
-    "1   QUERLIN ARE NOT AS EFFICIENT AS A FULL SIZE DIPOLES\r\n"
-    "2   THEY ARE NOT AS BROADBAND\r\n"
-    "3   THE COILS BEST POSTION IS ABOUT 50% OF THE DISTANCE FROM\r\n"
-    "     THE CENTER. TOO CLOSE IN LIMITS THE CURRENT. TOO FAR OUT\r\n"
-    "     LIMITS THE VOLTAGE AND REQUIRES MUCH LARGER COILS.\r\n"
-    "4  PROXIMITY TO OBJECTS  MAY MAKE THE ANTENNA LONGER BY\r\n"
-    "    CAPACITANCE LOADING, BUT IT IS BEST TO MAKE THE ANTENNA \r\n"
-    "    LONGER THAN DESIGN AND TRIM BACK THE ENDS THAN TO TRY TO \r\n"
-    "    INCREASE THE COIL INDUCTANCE AFTER IT IS ALREADY BUILT.\r\n";
+    QT_TRANSLATE_NOOP("Form3",
+                      "POINTS\r\n"
+                      "1   QUERLIN ARE NOT AS EFFICIENT AS A FULL SIZE DIPOLES\r\n"
+                      "2   THEY ARE NOT AS BROADBAND\r\n"
+                      "3   THE COILS BEST POSTION IS ABOUT 50% OF THE DISTANCE FROM\r\n"
+                      "     THE CENTER. TOO CLOSE IN LIMITS THE CURRENT. TOO FAR OUT\r\n"
+                      "     LIMITS THE VOLTAGE AND REQUIRES MUCH LARGER COILS.\r\n"
+                      "4  PROXIMITY TO OBJECTS  MAY MAKE THE ANTENNA LONGER BY\r\n"
+                      "    CAPACITANCE LOADING, BUT IT IS BEST TO MAKE THE ANTENNA \r\n"
+                      "    LONGER THAN DESIGN AND TRIM BACK THE ENDS THAN TO TRY TO \r\n"
+                      "    INCREASE THE COIL INDUCTANCE AFTER IT IS ALREADY BUILT.\r\n");
 
-constexpr const char* kMatching =
+constexpr const char* kMatching = QT_TRANSLATE_NOOP(
+    "Form3",
     "THE ANTENNA MAY BE MATCHED BY STUB, HAIRPIN OR EVEN A DELTA OR GAMMA\r\n"
     "IF YOU USE THE MATCHING COIL, THE ANTENNA IS LIMITED TO THE DESIGN FREQUENCY\r\n"
     "LARGER MATCHING INDUCTORS CAN BE USED WITH VARIABLE CAPACITORS TO ALLOW\r\n"
-    "TUNING WITHIN THE BAND OR FOR MULTIPLE BANDS.\r\n";
+    "TUNING WITHIN THE BAND OR FOR MULTIPLE BANDS.\r\n");
 
 constexpr const char* kNegativeCoil =
-    "IF YOU GET A NEGATIVE NUMBER FOR THE MATCHING COIL, THEN THE \r\n"
-    "ANTENNA IS LONGER THAN YOU REQUIRE FOR THAT FREQUENCY. THE \r\n"
-    "ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  \r\n";
+    QT_TRANSLATE_NOOP("Form3",
+                      "IF YOU GET A NEGATIVE NUMBER FOR THE MATCHING COIL, THEN THE \r\n"
+                      "ANTENNA IS LONGER THAN YOU REQUIRE FOR THAT FREQUENCY. THE \r\n"
+                      "ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  \r\n");
 
 constexpr std::array<ControlRow, 3> kControls{{
     {"Text1", MultiLineTextBox, {120, 120, 8055, 2655}, kPoints, note, B10},
@@ -50,9 +54,9 @@ constexpr std::array<ControlRow, 3> kControls{{
 }};
 
 constexpr std::array<AccessibleCaption, 3> kCaptions{{
-    {"Text1", {"Points on shortened dipoles"}},
-    {"Text2", {"Ways to match the antenna"}},
-    {"Text3", {"A negative matching coil"}},
+    {"Text1", {QT_TRANSLATE_NOOP("Form3", "Points on shortened dipoles")}},
+    {"Text2", {QT_TRANSLATE_NOOP("Form3", "Ways to match the antenna")}},
+    {"Text3", {QT_TRANSLATE_NOOP("Form3", "A negative matching coil")}},
 }};
 
 }  // namespace

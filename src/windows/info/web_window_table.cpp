@@ -11,8 +11,13 @@ namespace {
 using enum ControlKind;
 using namespace fonts;
 
-constexpr WindowDescription kWindow{"web", "Web Page Link",    3315, 1845, false,
-                                    false, colours::buttonFace};
+constexpr WindowDescription kWindow{"web",
+                                    QT_TRANSLATE_NOOP("web", "Web Page Link"),
+                                    3315,
+                                    1845,
+                                    false,
+                                    false,
+                                    colours::buttonFace};
 
 constexpr int kClientLeft = 2130;
 constexpr int kClientTop = 1695;
@@ -24,8 +29,9 @@ constexpr Font kLinkFont{8.25, false, false, true};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 
-constexpr const char* kWhere = "The link will be opened in your default browser.";
-constexpr const char* kWhat = "Click Link Below to ";
+constexpr const char* kWhere =
+    QT_TRANSLATE_NOOP("web", "The link will be opened in your default browser.");
+constexpr const char* kWhat = QT_TRANSLATE_NOOP("web", "Click Link Below to ");
 constexpr const char* kAddress = kWebPageAddress;
 
 constexpr std::array<ControlRow, 3> kControls{{
@@ -38,7 +44,9 @@ constexpr std::array<ControlRow, 3> kControls{{
 constexpr std::array<AccessibleCaption, 1> kCaptions{{
     {"lblWebPage",
      {},
-     "link to the author's web page, opened in your default browser by a click, Return or Space"},
+     QT_TRANSLATE_NOOP("web",
+                       "link to the author's web page, opened in your default browser by a click, "
+                       "Return or Space")},
 }};
 
 }  // namespace
