@@ -8,8 +8,11 @@
 namespace querlin {
 
 RoundedFigure rounded(double value, int decimals, const QLocale& locale) {
-    return {QString::number(value, 'f', decimals).toDouble(),
-            locale.toString(value, 'f', decimals)};
+    // A value that rounds to zero shows no sign: "-0.00 ohms" reads as a
+    // reactance that is there.
+    const double shown = QString::number(value, 'f', decimals).toDouble();
+    const double signless = shown == 0 ? 0.0 : value;
+    return {shown == 0 ? 0.0 : shown, locale.toString(signless, 'f', decimals)};
 }
 
 RoundedFigure significant(double value, int digits, const QLocale& locale) {
