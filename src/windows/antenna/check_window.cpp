@@ -144,7 +144,7 @@ void CheckWindow::start() {
     const QString feedline = matched ? shown_.feedline : antenna::kDefaultFeedline;
     const double ohms = matched ? shown_.feedlineOhms : antenna::kDefaultFeedline.toDouble();
     const QLocale locale;
-    const ModelInputs inputs{{}, feedline, {}};
+    const ModelInputs inputs{{}, feedline, {}, QStringLiteral("METRIC")};
     rows_.clear();
     figures_.reset();
     checked_ = false;
@@ -154,6 +154,9 @@ void CheckWindow::start() {
         rows_.push_back(designRow(antenna_, inputs, locale));
     } catch (const HandlerFault& fault) {
         finish(fault.message());
+        return;
+    } catch (const Fault& fault) {
+        finish(fault.message);
         return;
     }
     // The positions before the first that cannot be designed make the plot.
