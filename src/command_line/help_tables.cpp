@@ -33,7 +33,7 @@ constexpr CommandText kCommandTexts[] = {
      "warning above a third of the self-resonance."},
     {"nec", "the design as a NEC-2 card deck",
      "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
-     "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]",
+     "         [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]",
      "Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a "
      "segment of its own at the centre, each loading coil of the computed inductance a wire of "
      "its own, 1/81 of the antenna long (shorter near the centre or a tip), centred at the "
@@ -41,14 +41,14 @@ constexpr CommandText kCommandTexts[] = {
      "comment cards naming the design."},
     {"check", "the design modelled in nec2c: its resonance, impedance and SWR",
      "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
-     "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
+     "         [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n"
      "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
      "querlin-calc check ... --touchstone FILE.s1p",
      "Runs the design's deck in the NEC-2 engine nec2c and prints the design's texts, then what "
      "the engine says, each after its key: where the antenna resonates and how far that is from "
      "the design frequency, the feed impedance there, the inductance each coil needs for "
      "resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with "
-     "--wire copper, --coil-q, a coil to wind or --height, the efficiency: the share of the "
+     "--conductor copper, --coil-q, a coil to wind or --height, the efficiency: the share of the "
      "power put in that is radiated, over ground into the upper half of space, with coils of "
      "the resonant inductance. A last line, note, says when segments shorter than 8 wire radii "
      "make the figures rough. --coil-diameter, --coil-length and --coil-wire wind "
@@ -71,7 +71,8 @@ constexpr CommandText kCommandTexts[] = {
      "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
      "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
      "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
-     "         [--wire copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire W]\n"
+     "         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire "
+     "W]\n"
      "querlin-calc measured FILE ... --plot FILE.png|FILE.svg",
      "Reads an antenna analyser's sweep of the feed point, a Touchstone version 1 .s1p file or "
      "a CSV file, and prints the resonance, the resistance there, the lowest SWR on the feed "
@@ -152,8 +153,10 @@ constexpr OptionText kOptionTexts[] = {
     {"height", "dipole nec check build measured", "H",
      "The antenna's height over average ground (relative permittivity 13, 0.005 S/m), in feet "
      "(metres with --metric); free space unless given."},
-    {"wire", "dipole nec check build measured", "copper",
+    {"conductor", "dipole nec check build measured", "copper",
      "Adds the loss of copper wire to the model; without it the wire has none."},
+    {"wire", "dipole nec check build measured", "copper",
+     "The old spelling of --conductor; coil's --wire is the wire's diameter."},
     {"coil-q", "dipole nec check measured", "Q",
      "The coils' Q, for their loss: a series resistance of their reactance over Q at the "
      "design frequency; lossless unless given."},
