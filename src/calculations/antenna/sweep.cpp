@@ -22,6 +22,7 @@ DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLo
                   designForModel(antenna, inputs.feedline, locale),
                   inputs.options,
                   {},
+                  {},
                   {}};
     requireLoadingCoil(antenna, row.design, locale, inputs.metricSwitch);
     if (inputs.loadingCoil) {
@@ -29,6 +30,9 @@ DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLo
         row.coil = woundCoil({row.design.inductance, size.diameter, size.length, size.wire},
                              row.design.dipole.frequency, locale);
         row.options.coilQ = row.coil->q.value;
+        const Winding& winding = row.coil->winding;
+        row.coilAsWound =
+            antenna::turnsFor({winding.diameter, winding.length, winding.wire}, row.coil->wanted);
     }
     return row;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "antenna/build.h"
 #include "antenna/designs.h"
 #include "antenna/dipole_check.h"
 #include "antenna/nec_model.h"
@@ -41,6 +42,9 @@ struct DesignRow {
     antenna::ModelOptions options;
     std::optional<WoundCoil> coil;
     std::optional<antenna::DipoleCheck> check;
+    // The loading coil's turns as the build winds them, by Nagaoka's
+    // coefficient, for the inductance the coil window read.
+    std::optional<antenna::CoilWound> coilAsWound;
 };
 
 // The upper CALCULATE for the antenna as given (and the lower one with the

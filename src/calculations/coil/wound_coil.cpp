@@ -32,7 +32,7 @@ CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QL
     CoilVariables v;
     Results results = designCoil(coil, locale, v);
     const Winding winding{v.nt.value(), 2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
-    return {std::move(results), v.mh.value(), windingDetails(winding, frequency)};
+    return {std::move(results), v.mh.value(), winding, windingDetails(winding, frequency)};
 }
 
 WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
@@ -51,7 +51,7 @@ WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
                         .arg(locale.toString(frequency),
                              significant(*details.selfResonance, 2, locale).text));
     }
-    return {wound.results.front().text, significant(at.q, 2, locale)};
+    return {wound.results.front().text, significant(at.q, 2, locale), wound.wanted, wound.winding};
 }
 
 }  // namespace querlin
