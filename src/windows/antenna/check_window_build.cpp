@@ -115,8 +115,18 @@ void CheckWindow::built(int index) {
             figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
                         u"build_"_qs + QLatin1String(form.key), label));
     }
+    // What to cut for each half, as the model has it.
+    const DesignRow& design = rows_.front();
+    for (const antenna::CutPiece& piece :
+         antenna::cutList(design.design.dipole, design.options, antenna_.metric)) {
+        buildRows_->addRow(
+            piece.label + u':',
+            figureLabel(antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, locale,
+                                            antenna::UnitShown::With),
+                        u"build_"_qs + QLatin1String(piece.key), piece.label));
+    }
     buildNote_->setText(
-        antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
+        antenna::noMatchText(*build_, feedline_, design.design.dipole.frequency, locale));
     designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
 }
 
