@@ -28,8 +28,9 @@ constexpr CommandText kCommandTexts[] = {
      "for the wanted inductance and the fit message, which begins with a blank as the coil "
      "window shows it. --details adds the coil as wound, its turns spread evenly over the coil "
      "length, one figure and its unit a line: its inductance by Nagaoka's coefficient less "
-     "Rosa's round-wire corrections, how far that is from the wanted inductance and the wire "
-     "length; with --frequency, its Q, its self-resonance and its reactance there, and a "
+     "Rosa's round-wire corrections, how far that is from the wanted inductance, the turns that "
+     "give the wanted inductance as wound and whether they fit, and the wire length; with "
+     "--frequency, its Q, its self-resonance and its reactance there, and a "
      "warning above a third of the self-resonance."},
     {"nec", "the design as a NEC-2 card deck",
      "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
@@ -52,7 +53,8 @@ constexpr CommandText kCommandTexts[] = {
      "power put in that is radiated, over ground into the upper half of space, with coils of "
      "the resonant inductance. A last line, note, says when segments shorter than 8 wire radii "
      "make the figures rough. --coil-diameter, --coil-length and --coil-wire wind "
-     "each loading coil as coil --details does and model it with the Q that gives."},
+     "each loading coil as coil --details does and model it with the Q that gives, and add the "
+     "turns that give its inductance as wound."},
     {"build", "what to build instead: the coils that match the feed line",
      "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
      "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
@@ -62,7 +64,8 @@ constexpr CommandText kCommandTexts[] = {
      "Prints the design's texts, then what to build instead, found by nec2c with the coils' "
      "loss in the model: each loading coil and the matching coil across the feed point with "
      "which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with them, "
-     "or in words why no coil across the feed point can match. With a coil to wind it gives "
+     "or in words why no coil across the feed point can match, and what to cut for each half: "
+     "the wire to the coil, the coil and the wire to the tip. With a coil to wind it gives "
      "each coil's turns and Q; --position best builds every position and prints the one of "
      "highest efficiency, and --sweep every position, a row each, which --plot draws as a "
      "picture in place of printing it. --touchstone writes the build's feed point for an "
@@ -126,7 +129,8 @@ constexpr OptionText kOptionTexts[] = {
     {"wire", "coil", "W", "The wire diameter, in inches."},
     {"details", "coil", nullptr,
      "The coil as wound too: its inductance, its difference from the wanted inductance in per "
-     "cent and the wire length, in inches and metres."},
+     "cent, the turns that give the wanted inductance as wound and whether they fit, and the "
+     "wire length, in inches and metres."},
     {"frequency", "coil", "MHZ",
      "With --details: the frequency the coil works at, in MHz, for its Q, self-resonance and "
      "reactance."},
