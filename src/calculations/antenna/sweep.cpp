@@ -24,7 +24,9 @@ DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLo
                   {},
                   {},
                   {}};
-    requireLoadingCoil(antenna, row.design, locale, inputs.metricSwitch);
+    if (inputs.modelled) {
+        requireLoadingCoil(antenna, row.design, locale, inputs.metricSwitch);
+    }
     if (inputs.loadingCoil) {
         const LoadingCoil& size = *inputs.loadingCoil;
         row.coil = woundCoil({row.design.inductance, size.diameter, size.length, size.wire},

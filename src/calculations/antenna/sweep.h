@@ -32,6 +32,9 @@ struct ModelInputs {
     std::optional<LoadingCoil> loadingCoil;
     // How the design's unit switch is named where the inputs were given.
     QString metricSwitch = QStringLiteral("--metric");
+    // Whether the design is to be modelled, which one that needs no loading
+    // coil cannot be; a table of the formula's designs alone takes any.
+    bool modelled = true;
 };
 
 // One design: the formula's at one coil position, its model's options, the
@@ -49,8 +52,8 @@ struct DesignRow {
 
 // The upper CALCULATE for the antenna as given (and the lower one with the
 // feed line), then the loading coil wound for its inductance. A fault of the
-// window's calculation throws its HandlerFault; a design that needs no
-// loading coil and a coil that cannot be wound, a Fault.
+// window's calculation throws its HandlerFault; a design to be modelled that
+// needs no loading coil and a coil that cannot be wound, a Fault.
 DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
 
 // Every coil position in ascending order, each a fresh press of CALCULATE
