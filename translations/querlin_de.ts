@@ -285,10 +285,6 @@
         <translation>Eine Wicklung braucht mindestens eine Windung, nicht %1.</translation>
     </message>
     <message>
-        <source>The winding does not fit: %1 turns of %2-inch wire need %3 inches, more than the coil length of %4.</source>
-        <translation>Die Wicklung passt nicht: %1 Windungen aus %2-Zoll-Draht brauchen %3 Zoll, mehr als die Spulenlänge von %4.</translation>
-    </message>
-    <message>
         <source>A wire as thick as the coil diameter winds no coil.</source>
         <translation>Ein Draht so dick wie der Spulendurchmesser ergibt keine Spule.</translation>
     </message>
@@ -299,6 +295,10 @@
     <message>
         <source>At %1 MHz the loading coil is above a third of its self-resonance of about %2 MHz: it acts as more inductance than its winding&apos;s, with less Q, so the check cannot take its Q.</source>
         <translation>Bei %1 MHz liegt die Verlängerungsspule über einem Drittel ihrer Eigenresonanz von etwa %2 MHz: sie wirkt als größere Induktivität als die ihrer Wicklung, mit geringerer Güte, daher kann die Prüfung ihre Güte Q nicht übernehmen.</translation>
+    </message>
+    <message>
+        <source>The winding does not fit: %1 turns of %2-inch wire need %3 inches, more than the coil length of %4 inches.</source>
+        <translation>Die Wicklung passt nicht: %1 Windungen aus %2-Zoll-Draht brauchen %3 Zoll, mehr als die Spulenlänge von %4 Zoll.</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1228,33 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
     </message>
 </context>
 <context>
+    <name>querlin</name>
+    <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Draht vom Speisepunkt zur Spule</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Spule, wie modelliert</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Draht von der Spule zum Ende</translation>
+    </message>
+    <message>
+        <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
+        <translation>Die Antenne ist so lang wie ein resonanter Dipol bei %1 MHz oder länger und braucht daher keine Verlängerungsspule (die Formel ergibt %2 µH).</translation>
+    </message>
+    <message>
+        <source>With %1 the length is in metres and the element in millimetres: if they are in feet and inches, leave out %1.</source>
+        <translation>Mit %1 ist die Länge in Metern und das Element in Millimetern: sind sie in Fuß und Zoll, %1 weglassen.</translation>
+    </message>
+    <message>
+        <source>Without %1 the length is in feet and the element in inches: if they are in metres and millimetres, give %1.</source>
+        <translation>Ohne %1 ist die Länge in Fuß und das Element in Zoll: sind sie in Metern und Millimetern, %1 angeben.</translation>
+    </message>
+</context>
+<context>
     <name>querlin-calc</name>
     <message>
         <source>No position gives a build with an efficiency.</source>
@@ -1306,10 +1333,6 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <translation>die Windungen einer Verlängerungsspule, und die Spule wie gewickelt</translation>
     </message>
     <message>
-        <source>The coil window&apos;s CALCULATE: prints the number of turns of a single-layer air-core coil for the wanted inductance and the fit message, which begins with a blank as the coil window shows it. --details adds the coil as wound, its turns spread evenly over the coil length, one figure and its unit a line: its inductance by Nagaoka&apos;s coefficient less Rosa&apos;s round-wire corrections, how far that is from the wanted inductance and the wire length; with --frequency, its Q, its self-resonance and its reactance there, and a warning above a third of the self-resonance.</source>
-        <translation>Das BERECHNEN des Spulenfensters: gibt die Windungszahl einer einlagigen Luftspule für die gewünschte Induktivität aus und die Passt-Meldung, die wie im Spulenfenster mit einem Leerzeichen beginnt. --details fügt die Spule wie gewickelt hinzu, ihre Windungen gleichmäßig über die Spulenlänge verteilt, ein Wert mit Einheit je Zeile: ihre Induktivität nach Nagaokas Koeffizient abzüglich Rosas Runddrahtkorrekturen, wie weit sie von der gewünschten abweicht, und die Drahtlänge; mit --frequency ihre Güte, ihre Eigenresonanz und ihre Reaktanz dort, und eine Warnung über einem Drittel der Eigenresonanz.</translation>
-    </message>
-    <message>
         <source>the design as a NEC-2 card deck</source>
         <translation>der Entwurf als NEC-2-Kartendeck</translation>
     </message>
@@ -1322,16 +1345,8 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <translation>der Entwurf in nec2c modelliert: Resonanz, Impedanz und SWV</translation>
     </message>
     <message>
-        <source>Runs the design&apos;s deck in the NEC-2 engine nec2c and prints the design&apos;s texts, then what the engine says, each after its key: where the antenna resonates and how far that is from the design frequency, the feed impedance there, the inductance each coil needs for resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with --wire copper, --coil-q, a coil to wind or --height, the efficiency: the share of the power put in that is radiated, over ground into the upper half of space, with coils of the resonant inductance. A last line, note, says when segments shorter than 8 wire radii make the figures rough. --coil-diameter, --coil-length and --coil-wire wind each loading coil as coil --details does and model it with the Q that gives.</source>
-        <translation>Rechnet das Deck des Entwurfs im NEC-2-Programm nec2c und gibt die Texte des Entwurfs aus, dann, was das Programm sagt, jeweils nach seinem Schlüssel: wo die Antenne in Resonanz ist und wie weit das von der Designfrequenz abweicht, die Speiseimpedanz dort, die Induktivität, die jede Spule für Resonanz dort braucht, das SWV ohne und mit Anpassspule, die Bandbreite bis 2:1 und, mit --wire copper, --coil-q, einer zu wickelnden Spule oder --height, den Wirkungsgrad: den Anteil der zugeführten Leistung, der abgestrahlt wird, über Grund in den oberen Halbraum, mit Spulen der Resonanzinduktivität. Eine letzte Zeile, note, sagt, wenn Segmente kürzer als 8 Drahtradien die Werte grob machen. --coil-diameter, --coil-length und --coil-wire wickeln jede Verlängerungsspule wie coil --details und modellieren sie mit der Güte, die das ergibt.</translation>
-    </message>
-    <message>
         <source>what to build instead: the coils that match the feed line</source>
         <translation>was stattdessen zu bauen ist: die Spulen, die an die Speiseleitung anpassen</translation>
-    </message>
-    <message>
-        <source>Prints the design&apos;s texts, then what to build instead, found by nec2c with the coils&apos; loss in the model: each loading coil and the matching coil across the feed point with which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with them, or in words why no coil across the feed point can match. With a coil to wind it gives each coil&apos;s turns and Q; --position best builds every position and prints the one of highest efficiency, and --sweep every position, a row each, which --plot draws as a picture in place of printing it. --touchstone writes the build&apos;s feed point for an analyser&apos;s program, as check&apos;s does.</source>
-        <translation>Gibt die Texte des Entwurfs aus, dann, was stattdessen zu bauen ist, von nec2c mit dem Verlust der Spulen im Modell gefunden: jede Verlängerungsspule und die Anpassspule am Speisepunkt, mit denen die Speiseleitung ein SWV von 1 sieht, und SWV, Bandbreite und Speiseimpedanz mit ihnen, oder in Worten, warum keine Spule am Speisepunkt anpassen kann. Mit einer zu wickelnden Spule gibt es Windungen und Güte jeder Spule; --position best baut jede Position und gibt die mit dem höchsten Wirkungsgrad aus, und --sweep jede Position, eine Zeile je Position, die --plot als Bild zeichnet, statt sie auszugeben. --touchstone schreibt den Speisepunkt des Aufbaus für das Programm eines Analysators, wie bei check.</translation>
     </message>
     <message>
         <source>an analyser&apos;s sweep of the antenna, and how to tune it</source>
@@ -1408,10 +1423,6 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
     <message>
         <source>The wire diameter, in inches.</source>
         <translation>Der Drahtdurchmesser in Zoll.</translation>
-    </message>
-    <message>
-        <source>The coil as wound too: its inductance, its difference from the wanted inductance in per cent and the wire length, in inches and metres.</source>
-        <translation>Auch die Spule wie gewickelt: ihre Induktivität, ihre Abweichung von der gewünschten Induktivität in Prozent und die Drahtlänge in Zoll und Metern.</translation>
     </message>
     <message>
         <source>With --details: the frequency the coil works at, in MHz, for its Q, self-resonance and reactance.</source>
@@ -1630,10 +1641,6 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <translation>--%1 braucht einen Wert.</translation>
     </message>
     <message>
-        <source>--wire takes copper, not &apos;%1&apos;.</source>
-        <translation>--wire nimmt copper, nicht „%1“.</translation>
-    </message>
-    <message>
         <source>--coil-diameter, --coil-length and --coil-wire go together.</source>
         <translation>--coil-diameter, --coil-length und --coil-wire gehören zusammen.</translation>
     </message>
@@ -1656,6 +1663,54 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
     <message>
         <source>--plot draws the table instead of printing it: leave out --json.</source>
         <translation>--plot zeichnet die Tabelle, statt sie auszugeben: lassen Sie --json weg.</translation>
+    </message>
+    <message>
+        <source>turns as wound for the wanted inductance: %1, close-wound %2 inches, which fit</source>
+        <translation>Windungen wie gewickelt für die gewünschte Induktivität: %1, eng gewickelt %2 Zoll, das passt</translation>
+    </message>
+    <message>
+        <source>turns as wound for the wanted inductance: %1, close-wound %2 inches, more than the coil length of %3 inches</source>
+        <translation>Windungen wie gewickelt für die gewünschte Induktivität: %1, eng gewickelt %2 Zoll, mehr als die Spulenlänge von %3 Zoll</translation>
+    </message>
+    <message>
+        <source>The coil window&apos;s CALCULATE: prints the number of turns of a single-layer air-core coil for the wanted inductance and the fit message, which begins with a blank as the coil window shows it. --details adds the coil as wound, its turns spread evenly over the coil length, one figure and its unit a line: its inductance by Nagaoka&apos;s coefficient less Rosa&apos;s round-wire corrections, how far that is from the wanted inductance, the turns that give the wanted inductance as wound and whether they fit, and the wire length; with --frequency, its Q, its self-resonance and its reactance there, and a warning above a third of the self-resonance.</source>
+        <translation>Das BERECHNEN des Spulenfensters: gibt die Windungszahl einer einlagigen Luftspule für die gewünschte Induktivität aus und die Passt-Meldung, die wie im Spulenfenster mit einem Leerzeichen beginnt. --details fügt die Spule wie gewickelt hinzu, ihre Windungen gleichmäßig über die Spulenlänge verteilt, ein Wert mit Einheit je Zeile: ihre Induktivität nach Nagaokas Koeffizient abzüglich Rosas Runddrahtkorrekturen, wie weit sie von der gewünschten abweicht, die Windungen, die wie gewickelt die gewünschte Induktivität ergeben, und ob sie passen, und die Drahtlänge; mit --frequency ihre Güte, ihre Eigenresonanz und ihre Reaktanz dort, und eine Warnung über einem Drittel der Eigenresonanz.</translation>
+    </message>
+    <message>
+        <source>Runs the design&apos;s deck in the NEC-2 engine nec2c and prints the design&apos;s texts, then what the engine says, each after its key: where the antenna resonates and how far that is from the design frequency, the feed impedance there, the inductance each coil needs for resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with --conductor copper, --coil-q, a coil to wind or --height, the efficiency: the share of the power put in that is radiated, over ground into the upper half of space, with coils of the resonant inductance. A last line, note, says when segments shorter than 8 wire radii make the figures rough. --coil-diameter, --coil-length and --coil-wire wind each loading coil as coil --details does and model it with the Q that gives, and add the turns that give its inductance as wound.</source>
+        <translation>Rechnet das Deck des Entwurfs im NEC-2-Programm nec2c und gibt die Texte des Entwurfs aus, dann, was das Programm sagt, jeweils nach seinem Schlüssel: wo die Antenne in Resonanz ist und wie weit das von der Designfrequenz abweicht, die Speiseimpedanz dort, die Induktivität, die jede Spule für Resonanz dort braucht, das SWV ohne und mit Anpassspule, die Bandbreite bis 2:1 und, mit --conductor copper, --coil-q, einer zu wickelnden Spule oder --height, den Wirkungsgrad: den Anteil der zugeführten Leistung, der abgestrahlt wird, über Grund in den oberen Halbraum, mit Spulen der Resonanzinduktivität. Eine letzte Zeile, note, sagt, wenn Segmente kürzer als 8 Drahtradien die Werte grob machen. --coil-diameter, --coil-length und --coil-wire wickeln jede Verlängerungsspule wie coil --details, modellieren sie mit der Güte, die das ergibt, und geben die Windungen an, die wie gewickelt ihre Induktivität ergeben.</translation>
+    </message>
+    <message>
+        <source>Prints the design&apos;s texts, then what to build instead, found by nec2c with the coils&apos; loss in the model: each loading coil and the matching coil across the feed point with which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with them, or in words why no coil across the feed point can match, and what to cut for each half: the wire to the coil, the coil and the wire to the tip. With a coil to wind it gives each coil&apos;s turns and Q; --position best builds every position and prints the one of highest efficiency, and --sweep every position, a row each, which --plot draws as a picture in place of printing it. --touchstone writes the build&apos;s feed point for an analyser&apos;s program, as check&apos;s does.</source>
+        <translation>Gibt die Texte des Entwurfs aus, dann, was stattdessen zu bauen ist, von nec2c mit dem Verlust der Spulen im Modell gefunden: jede Verlängerungsspule und die Anpassspule am Speisepunkt, mit denen die Speiseleitung ein SWV von 1 sieht, und SWV, Bandbreite und Speiseimpedanz mit ihnen, oder in Worten, warum keine Spule am Speisepunkt anpassen kann, und was für jede Hälfte zuzuschneiden ist: der Draht bis zur Spule, die Spule und der Draht bis zum Ende. Mit einer zu wickelnden Spule gibt es Windungen und Güte jeder Spule; --position best baut jede Position und gibt die mit dem höchsten Wirkungsgrad aus, und --sweep jede Position, eine Zeile je Position, die --plot als Bild zeichnet, statt sie auszugeben. --touchstone schreibt den Speisepunkt des Aufbaus für das Programm eines Analysators, wie bei check.</translation>
+    </message>
+    <message>
+        <source>The coil as wound too: its inductance, its difference from the wanted inductance in per cent, the turns that give the wanted inductance as wound and whether they fit, and the wire length, in inches and metres.</source>
+        <translation>Auch die Spule wie gewickelt: ihre Induktivität, ihre Abweichung von der gewünschten Induktivität in Prozent, die Windungen, die wie gewickelt die gewünschte Induktivität ergeben, und ob sie passen, und die Drahtlänge in Zoll und Metern.</translation>
+    </message>
+    <message>
+        <source>The old spelling of --conductor; coil&apos;s --wire is the wire&apos;s diameter.</source>
+        <translation>Die alte Schreibweise von --conductor; bei coil ist --wire der Drahtdurchmesser.</translation>
+    </message>
+    <message>
+        <source>Did you mean --%1?</source>
+        <translation>Meinten Sie --%1?</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a number in the user&apos;s locale, in which --locale reads it.</source>
+        <translation>--%1: „%2“ ist keine Zahl im Gebietsschema des Benutzers, in dem --locale sie liest.</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not a number (a decimal point, or --locale for the user&apos;s decimal comma).</source>
+        <translation>--%1: „%2“ ist keine Zahl (ein Dezimalpunkt, oder --locale für das Dezimalkomma des Benutzers).</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is too large.</source>
+        <translation>--%1: „%2“ ist zu groß.</translation>
+    </message>
+    <message>
+        <source>--%1 takes copper, not &apos;%2&apos;.</source>
+        <translation>--%1 nimmt copper, nicht „%2“.</translation>
     </message>
 </context>
 <context>

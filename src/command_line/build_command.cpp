@@ -26,10 +26,16 @@ struct BuildInputs {
     antenna::CoilLoss loss;
     antenna::Loss kind = antenna::Loss::Lossless;
     bool wound = false;
+    bool metric = false;  // the cut list in metres, not feet
 };
 
 BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
-    BuildInputs build{modelInputs(request.check, request.antenna.metric, locale), 0, {}, {}, false};
+    BuildInputs build{modelInputs(request.check, request.antenna.metric, locale),
+                      0,
+                      {},
+                      {},
+                      false,
+                      request.antenna.metric};
     build.feedline = positiveOption(u"feedline"_qs, build.inputs.feedline, locale);
     build.loss.q = build.inputs.options.coilQ;
     if (build.inputs.loadingCoil) {
@@ -82,6 +88,12 @@ void printBuild(const Output& output, const DipoleBuild& build, const BuildInput
             keyed(output, form.key, antenna::fitText(form, build));
         }
     }
+    for (const antenna::CutPiece& piece :
+         antenna::cutList(row.design.dipole, row.options, inputs.metric)) {
+        keyed(output, piece.key,
+              antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, output.locale,
+                                  antenna::UnitShown::With));
+    }
     const QString why = antenna::noMatchText(build, inputs.feedline, frequency, output.locale);
     if (!why.isEmpty()) {
         keyed(output, antenna::kNoMatch, why);
@@ -92,6 +104,11 @@ void printBuild(const Output& output, const DipoleBuild& build, const BuildInput
 QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
     QJsonObject object = jsonOf(row.design.results());
     antenna::insertBuild(object, build, inputs.kind, inputs.wound);
+    for (const antenna::CutPiece& piece :
+         antenna::cutList(row.design.dipole, row.options, inputs.metric)) {
+        antenna::insertFigure(object, piece.key,
+                              rounded(piece.length, antenna::kCutDecimals, QLocale::c()).value);
+    }
     const QString why =
         antenna::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());
     if (!why.isEmpty()) {

@@ -1,10 +1,10 @@
-#include <QJsonObject>
-
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QStringList>
 #include <cmath>
 #include <variant>
 
+#include "antenna/build.h"
 #include "coil/wound_coil.h"
 #include "command_line.h"
 #include "commands.h"
@@ -69,6 +69,25 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     report.add(
         "inductance_difference", difference,
         QCoreApplication::translate("querlin-calc", "difference from the wanted inductance: %1 %"));
+    // The turns whose winding has the wanted inductance, as build winds them:
+    // the window's long-coil turns give what the difference above says.
+    const Winding& winding = wound.winding;
+    const antenna::CoilWound asWound =
+        antenna::turnsFor({winding.diameter, winding.length, winding.wire}, wanted);
+    const QString closeWound = locale.toString(asWound.turns * winding.wire, 'g', 4);
+    const QString length = locale.toString(winding.length, 'g', 4);
+    report.add("wound_turns", rounded(asWound.turns, 2, locale),
+               asWound.fits
+                   ? QCoreApplication::translate("querlin-calc",
+                                                 "turns as wound for the wanted inductance: %1, "
+                                                 "close-wound %2 inches, which fit")
+                         .arg(u"%1", closeWound)
+                   : QCoreApplication::translate("querlin-calc",
+                                                 "turns as wound for the wanted inductance: %1, "
+                                                 "close-wound %2 inches, more than the coil "
+                                                 "length of %3 inches")
+                         .arg(u"%1", closeWound, length));
+    details.figures.insert(QLatin1String("wound_fits"), asWound.fits);
     const RoundedFigure metres = rounded(figures.wireLength * kMetresPerInch, 3, locale);
     report.add("wire_length", rounded(figures.wireLength, 1, locale),
                QCoreApplication::translate("querlin-calc", "wire length: %1 inches (%2 m)")

@@ -15,6 +15,7 @@
 #include "commands.h"
 #include "handler_fault.h"
 #include "help_text.h"
+#include "request_words.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
@@ -51,6 +52,18 @@ int runCommand(const Command& command, const Output& output) {
         command.request);
 }
 
+// The command, a field that did not read named by the option that gave it.
+int runWords(const QCommandLineParser& parser, const Command& command, const Output& output) {
+    try {
+        return runCommand(command, output);
+    } catch (const HandlerFault& fault) {
+        if (const QString text = fieldFaultText(fault, parser, command); !text.isEmpty()) {
+            throw Fault(FaultStatus::Calculation, text);
+        }
+        throw;
+    }
+}
+
 // A command's fault as querlin-calc reports it: the HandlerFault of a
 // window's calculation is a calculation's Fault.
 template <typename Work>
@@ -76,7 +89,7 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
                 QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
             words.prepend(kProgram);
             if (!parser.parse(words)) {
-                misused(parser.errorText());
+                misused(parseErrorText(parser));
             }
             for (const char* whole :
                  {"batch", "sweep", "help", "version", "output", "plot", "touchstone"}) {
@@ -86,9 +99,9 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
                                 .arg(QLatin1String(whole)));
                 }
             }
-            const Command command = commandOf(parser);
-            return runCommand(command,
-                              {printed, unsaid, localeFor(userLocale || command.locale), true});
+            Command command = commandOf(parser);
+            command.locale = command.locale || userLocale;
+            return runWords(parser, command, {printed, unsaid, localeFor(command.locale), true});
         },
         [&](const Fault& fault) {
             writeJson(printed,
@@ -143,7 +156,7 @@ QString commandNamed(const QStringList& words) {
 int runParsed(QCommandLineParser& parser, const QStringList& arguments, std::istream& in,
               std::ostream& out, std::ostream& err) {
     if (!parser.parse(arguments)) {
-        misused(parser.errorText());
+        misused(parseErrorText(parser));
     }
     const QStringList words = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("help")) || (!words.isEmpty() && words.front() == u"help")) {
@@ -170,7 +183,7 @@ int runParsed(QCommandLineParser& parser, const QStringList& arguments, std::ist
         return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
     }
     const Command command = commandOf(parser);
-    return runCommand(command, {out, err, localeFor(command.locale), command.json});
+    return runWords(parser, command, {out, err, localeFor(command.locale), command.json});
 }
 
 }  // namespace

@@ -40,12 +40,14 @@ constexpr CommandText kCommandTexts[] = {
          "for the wanted inductance and the fit message, which begins with a blank as the coil "
          "window shows it. --details adds the coil as wound, its turns spread evenly over the coil "
          "length, one figure and its unit a line: its inductance by Nagaoka's coefficient less "
-         "Rosa's round-wire corrections, how far that is from the wanted inductance and the wire "
-         "length; with --frequency, its Q, its self-resonance and its reactance there, and a "
+         "Rosa's round-wire corrections, how far that is from the wanted inductance, the turns "
+         "that "
+         "give the wanted inductance as wound and whether they fit, and the wire length; with "
+         "--frequency, its Q, its self-resonance and its reactance there, and a "
          "warning above a third of the self-resonance.")},
     {"nec", QT_TRANSLATE_NOOP("querlin-calc", "the design as a NEC-2 card deck"),
      "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
-     "         [--segments N] [--height H] [--wire copper] [--coil-q Q] [--output FILE]",
+     "         [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]",
      QT_TRANSLATE_NOOP(
          "querlin-calc",
          "Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a "
@@ -57,7 +59,7 @@ constexpr CommandText kCommandTexts[] = {
      QT_TRANSLATE_NOOP("querlin-calc",
                        "the design modelled in nec2c: its resonance, impedance and SWR"),
      "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
-     "         [--feedline OHMS] [--segments N] [--height H] [--wire copper]\n"
+     "         [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n"
      "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
      "querlin-calc check ... --touchstone FILE.s1p",
      QT_TRANSLATE_NOOP(
@@ -68,11 +70,13 @@ constexpr CommandText kCommandTexts[] = {
          "from "
          "the design frequency, the feed impedance there, the inductance each coil needs for "
          "resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with "
-         "--wire copper, --coil-q, a coil to wind or --height, the efficiency: the share of the "
+         "--conductor copper, --coil-q, a coil to wind or --height, the efficiency: the share of "
+         "the "
          "power put in that is radiated, over ground into the upper half of space, with coils of "
          "the resonant inductance. A last line, note, says when segments shorter than 8 wire radii "
          "make the figures rough. --coil-diameter, --coil-length and --coil-wire wind "
-         "each loading coil as coil --details does and model it with the Q that gives.")},
+         "each loading coil as coil --details does and model it with the Q that gives, and add the "
+         "turns that give its inductance as wound.")},
     {"build",
      QT_TRANSLATE_NOOP("querlin-calc", "what to build instead: the coils that match the feed line"),
      "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
@@ -86,7 +90,8 @@ constexpr CommandText kCommandTexts[] = {
          "loss in the model: each loading coil and the matching coil across the feed point with "
          "which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with "
          "them, "
-         "or in words why no coil across the feed point can match. With a coil to wind it gives "
+         "or in words why no coil across the feed point can match, and what to cut for each half: "
+         "the wire to the coil, the coil and the wire to the tip. With a coil to wind it gives "
          "each coil's turns and Q; --position best builds every position and prints the one of "
          "highest efficiency, and --sweep every position, a row each, which --plot draws as a "
          "picture in place of printing it. --touchstone writes the build's feed point for an "
@@ -96,7 +101,8 @@ constexpr CommandText kCommandTexts[] = {
      "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
      "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
      "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
-     "         [--wire copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire W]\n"
+     "         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire "
+     "W]\n"
      "querlin-calc measured FILE ... --plot FILE.png|FILE.svg",
      QT_TRANSLATE_NOOP(
          "querlin-calc",
@@ -178,7 +184,8 @@ constexpr OptionText kOptionTexts[] = {
      QT_TRANSLATE_NOOP(
          "querlin-calc",
          "The coil as wound too: its inductance, its difference from the wanted inductance in per "
-         "cent and the wire length, in inches and metres.")},
+         "cent, the turns that give the wanted inductance as wound and whether they fit, and the "
+         "wire length, in inches and metres.")},
     {"frequency", "coil", "MHZ",
      QT_TRANSLATE_NOOP(
          "querlin-calc",
@@ -223,9 +230,12 @@ constexpr OptionText kOptionTexts[] = {
          "querlin-calc",
          "The antenna's height over average ground (relative permittivity 13, 0.005 S/m), in feet "
          "(metres with --metric); free space unless given.")},
-    {"wire", "dipole nec check build measured", "copper",
+    {"conductor", "dipole nec check build measured", "copper",
      QT_TRANSLATE_NOOP("querlin-calc",
                        "Adds the loss of copper wire to the model; without it the wire has none.")},
+    {"wire", "dipole nec check build measured", "copper",
+     QT_TRANSLATE_NOOP("querlin-calc",
+                       "The old spelling of --conductor; coil's --wire is the wire's diameter.")},
     {"coil-q", "dipole nec check measured", "Q",
      QT_TRANSLATE_NOOP(
          "querlin-calc",

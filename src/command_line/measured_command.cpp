@@ -38,7 +38,9 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     }
     std::optional<antenna::LoadedDipole> design;
     if (request.antenna) {
-        design = designForModel(*request.antenna, {}, locale).dipole;
+        const ModelDesign formula = designForModel(*request.antenna, {}, locale);
+        requireLoadingCoil(*request.antenna, formula, locale, ModelInputs{}.metricSwitch);
+        design = formula.dipole;
         design->inductance = built.value_or(design->inductance);
         frequency = design->frequency;
         if (former) {

@@ -151,12 +151,25 @@ int runCheck(const CheckRequest& request, const Output& output) {
     if (!request.touchstone.isEmpty()) {
         saveModelSweep(request.touchstone, row, feedline);
     }
+    const std::optional<antenna::CoilWound>& wound = row.coilAsWound;
     if (output.json) {
-        writeJson(output.out, modelJson(row, row.design.results()));
+        QJsonObject object = modelJson(row, row.design.results());
+        if (wound) {
+            object.insert(QLatin1String(kCoilWoundTurns),
+                          rounded(wound->turns, 2, QLocale::c()).value);
+            object.insert(QLatin1String(kCoilWoundFits), wound->fits);
+        }
+        writeJson(output.out, object);
         return kSuccess;
     }
     // Each text and figure on a line of its own, after its JSON key.
-    for (const Result& result : modelTexts(row, row.design.results())) {
+    Results texts = modelTexts(row, row.design.results());
+    if (wound) {
+        texts.push_back({kCoilWoundTurns, antenna::figureText(wound->turns, 2, "", output.locale,
+                                                              antenna::UnitShown::Without)});
+        texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
+    }
+    for (const Result& result : texts) {
         writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
     }
     for (const antenna::FigureForm& form : antenna::figureForms(antenna::lossOf(row.options))) {

@@ -45,6 +45,11 @@ ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& loc
 inline constexpr const char* kCoilTurns = "coil_turns";
 inline constexpr const char* kCoilQ = "coil_q";
 
+// The keys of the loading coil's turns as wound by Nagaoka's coefficient, as
+// build winds it, and whether they fit: check's alone.
+inline constexpr const char* kCoilWoundTurns = "coil_wound_turns";
+inline constexpr const char* kCoilWoundFits = "coil_wound_fits";
+
 // The texts of a model's design, with the wound coil's turns and Q.
 Results modelTexts(const DesignRow& row, const Results& texts);
 

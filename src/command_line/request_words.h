@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "handler_fault.h"
 #include "request.h"
 
 namespace querlin::cli {
@@ -12,8 +13,9 @@ namespace querlin::cli {
 // How the commands read the words they were given: each reader refuses what
 // does not read with a usage fault that names the option.
 
-// The options of the NEC-2 model, which nec, check and dipole --sweep --check take.
-inline const QStringList kModelOptions{"segments", "height", "wire", "coil-q"};
+// The options of the NEC-2 model, which nec, check and dipole --sweep --check
+// take; --wire is --conductor's old spelling, kept for the scripts that use it.
+inline const QStringList kModelOptions{"segments", "height", "conductor", "wire", "coil-q"};
 // The loading coil to wind, which check and dipole --sweep --check take.
 inline const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 
@@ -56,5 +58,16 @@ struct Drawing {
     std::optional<int> worked;
 };
 Drawing drawing(const Words& words, bool json);
+
+// The parser's error in words: for an unknown option, the option of the
+// command named (of any command, where none is) nearest to it as typed, when
+// one is near enough to be the one meant.
+QString parseErrorText(const QCommandLineParser& parser);
+
+// A window's field that did not read, in the command line's terms: the
+// option that gave its text and that text. Empty for a fault of no field an
+// option fills, which keeps the window's own words.
+QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
+                       const Command& command);
 
 }  // namespace querlin::cli

@@ -41,9 +41,12 @@ void printRow(const DesignRow& row, antenna::Loss loss, const Output& output) {
 // --check the engine then runs the designs before the fault, several at a
 // time.
 int runSweep(const SweepRequest& request, const Output& output) {
-    const ModelInputs inputs =
-        request.check ? modelInputs(*request.check, request.antenna.metric, output.locale)
-                      : ModelInputs{};
+    ModelInputs inputs;
+    if (request.check) {
+        inputs = modelInputs(*request.check, request.antenna.metric, output.locale);
+    } else {
+        inputs.modelled = false;
+    }
     const double feedline =
         request.check ? positiveOption(u"feedline"_qs, inputs.feedline, output.locale) : 0;
     const antenna::Loss loss =

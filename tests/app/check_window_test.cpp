@@ -405,7 +405,8 @@ class CheckWindowTest : public QObject {
         }
     }
 
-    // Beside the figures, what querlin-calc build prints for the design; with
+    // Beside the figures, what querlin-calc build prints for the design, its
+    // cut list too; with
     // a Q typed, its efficiency and, once every position is built, the
     // efficiency panel; the button puts the loading coil into the coil
     // window's inductance field.
@@ -417,7 +418,8 @@ class CheckWindowTest : public QObject {
                                 u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
         const QHash<QString, QString> lossless = calcFigures(words, u"build"_qs);
         QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "build_swr").isEmpty(), kEngineMs);
-        for (const char* name : {"load_inductance", "shunt_inductance", "swr", "bandwidth"}) {
+        for (const char* name : {"load_inductance", "shunt_inductance", "swr", "bandwidth",
+                                 "inner_wire", "coil_length", "outer_wire"}) {
             QCOMPARE(figure(check, (u"build_"_qs + QLatin1String(name)).toLatin1()),
                      lossless.value(QLatin1String(name)));
         }
@@ -448,17 +450,28 @@ class CheckWindowTest : public QObject {
     }
 
     // Without a design to check, or without the engine, the window says what
-    // to do and runs nothing.
+    // to do and runs nothing; a design that needs no loading coil (40 feet
+    // are longer than a half wave at 14.2 MHz) it refuses, as querlin-calc
+    // check does.
     void saysWhatToDoFirst_data() {
+        QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("element");  // typed before CALCULATE; none: not pressed
         QTest::addColumn<QByteArray>("engine");
         QTest::addColumn<QString>("said");
-        QTest::newRow("not calculated") << QString() << QByteArray() << u"press its upper"_qs;
-        QTest::newRow("faulted") << u"x"_qs << QByteArray() << u"ended in a fault"_qs;
-        QTest::newRow("no engine") << u"0.08"_qs << QByteArray("/nonexistent/nec2c")
+        QTest::newRow("not calculated")
+            << u"7.1"_qs << QString() << QByteArray() << u"press its upper"_qs;
+        QTest::newRow("faulted") << u"7.1"_qs << u"x"_qs << QByteArray() << u"ended in a fault"_qs;
+        QTest::newRow("no engine") << u"7.1"_qs << u"0.08"_qs << QByteArray("/nonexistent/nec2c")
                                    << u"install the Debian package nec2c"_qs;
+        QTest::newRow("needs no coil")
+            << u"14.2"_qs << u"0.08"_qs << QByteArray()
+            << calcLines({u"check"_qs, u"--frequency"_qs, u"14.2"_qs, u"--length"_qs, u"40"_qs,
+                          u"--element"_qs, u"0.08"_qs, u"--position"_qs, u"50"_qs},
+                         1)
+                   .join(u'\n');
     }
     void saysWhatToDoFirst() {
+        QFETCH(QString, frequency);
         QFETCH(QString, element);
         QFETCH(QByteArray, engine);
         QFETCH(QString, said);
@@ -466,7 +479,7 @@ class CheckWindowTest : public QObject {
             qputenv("QUERLIN_NEC2C", engine);
         }
         if (!element.isEmpty()) {
-            calculate(u"7.1"_qs, u"40"_qs, element, 50);
+            calculate(frequency, u"40"_qs, element, 50);
             dismissFaultReports(main());
         }
         checkFromMenuOf(main(), mainfields::impedance);

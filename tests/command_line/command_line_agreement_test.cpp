@@ -17,10 +17,17 @@ namespace {
 
 // One design: a line of querlin-calc's batch, and the same typed into a
 // freshly opened window. The inputs are texts, so that faults are cases too.
+// A text typed into a field, and the option that gives it on the command line.
+struct Typed {
+    Field field;
+    QString text;
+    const char* option;
+};
+
 struct Design {
     QStringList words;
-    std::vector<std::pair<const char*, QString>> typed;  // field and text, in order
-    int percentage = 0;                                  // the main window's
+    std::vector<Typed> typed;  // in order
+    int percentage = 0;        // the main window's
     bool metric = false;
     bool match = false;
 };
@@ -44,27 +51,27 @@ std::vector<Design> designs() {
     std::vector<Design> designs;
     for (int i = 0; i < 300; ++i) {
         Design d;
-        const auto take = [&](const char* option, const char* field, double low, double high) {
+        const auto take = [&](const char* option, const Field& field, double low, double high) {
             const QString text = input(random, low, high);
             d.words << QStringLiteral("\"--%1=%2\"").arg(QLatin1String(option), text);
-            d.typed.emplace_back(field, text);
+            d.typed.push_back({field, text, option});
         };
         if (i % 3 == 2) {
             d.words << u"coil"_qs;
-            take("inductance", coilfields::inductance.name, 0.1, 300);
-            take("diameter", coilfields::coilDiameter.name, 0.25, 6);
-            take("length", coilfields::coilLength.name, 0.25, 12);
-            take("wire", coilfields::wireDiameter.name, 0.01, 0.2);
+            take("inductance", coilfields::inductance, 0.1, 300);
+            take("diameter", coilfields::coilDiameter, 0.25, 6);
+            take("length", coilfields::coilLength, 0.25, 12);
+            take("wire", coilfields::wireDiameter, 0.01, 0.2);
             designs.push_back(d);
             continue;
         }
         d.match = i % 3 == 1;
         d.words << (d.match ? u"match"_qs : u"dipole"_qs);
-        take("frequency", frequency.name, 1.8, 30);
-        take("length", totalLength.name, 5, 120);
-        take("element", elementSize.name, 0.01, 2);
+        take("frequency", frequency, 1.8, 30);
+        take("length", totalLength, 5, 120);
+        take("element", elementSize, 0.01, 2);
         if (d.match) {
-            take("feedline", feedlineImpedance.name, 10, 600);
+            take("feedline", feedlineImpedance, 10, 600);
         }
         d.percentage = 1 + static_cast<int>(random() % 99);
         d.metric = random() % 4 == 0;
@@ -75,6 +82,23 @@ std::vector<Design> designs() {
         designs.push_back(d);
     }
     return designs;
+}
+
+// A window's report of a field that does not read, as querlin-calc says it:
+// by the option that gave the text, and the text.
+QString inCommandLineTerms(const QString& report, const Design& d) {
+    for (const Typed& typed : d.typed) {
+        const QString caption = u'"' + QLatin1String(typed.field.caption) + u'"';
+        const QString option = QStringLiteral("--%1: \"%2\"").arg(typed.option, typed.text);
+        if (report == caption + u" does not hold a number."_qs) {
+            return option +
+                   u" is not a number (a decimal point, or --locale for the user's decimal comma)."_qs;
+        }
+        if (report == caption + u" is too large."_qs) {
+            return option + u" is too large."_qs;
+        }
+    }
+    return report;
 }
 
 // What a window shows after the presses, in the shape of querlin-calc's JSON
@@ -88,9 +112,9 @@ QByteArray shownByTheWindow(const Design& d) {
     if (!coil) {
         moveSlider(window.get(), sliderValueFor(d.percentage));
     }
-    for (const auto& [field, text] : d.typed) {
-        if (field != feedlineImpedance.name) {
-            typeInto(window.get(), field, text);
+    for (const Typed& typed : d.typed) {
+        if (typed.field.name != feedlineImpedance.name) {
+            typeInto(window.get(), typed.field.name, typed.text);
         }
     }
     std::vector<std::pair<const char*, const char*>> results{{"turns", coilfields::turns},
@@ -107,7 +131,7 @@ QByteArray shownByTheWindow(const Design& d) {
                    {"impedance", impedance}};
     }
     if (d.match && faultReports(window.get()).isEmpty()) {
-        typeInto(window.get(), feedlineImpedance.name, d.typed.back().second);
+        typeInto(window.get(), feedlineImpedance.name, d.typed.back().text);
         click(window.get(), matchingCalculate);
         results.emplace_back("matching", matchingCoil);
     }
@@ -116,7 +140,7 @@ QByteArray shownByTheWindow(const Design& d) {
         object.insert(QLatin1String(name), shown(window.get(), field));
     }
     if (!faultReports(window.get()).isEmpty()) {
-        object = {{u"fault"_qs, faultReports(window.get()).front()->text()}};
+        object = {{u"fault"_qs, inCommandLineTerms(faultReports(window.get()).front()->text(), d)}};
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

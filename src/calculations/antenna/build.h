@@ -31,8 +31,12 @@ struct CoilWound {
     QString why;
 };
 
-// The coil of that inductance (µH) wound on the former, at that frequency
-// (MHz). Throws a calculation's Fault for a former on which no coil winds.
+// The turns of the coil of that inductance (µH) wound on the former, and
+// whether they fit, its Q not estimated. Throws a calculation's Fault for a
+// former on which no coil winds.
+CoilWound turnsFor(const Former& former, double inductance);
+
+// The same coil with its Q at that frequency (MHz).
 CoilWound woundFor(const Former& former, double inductance, double frequency);
 
 // How lossy a build's coils are: without loss, one Q given for every coil,

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "conversions.h"
+
 namespace querlin::antenna {
 
 namespace {
@@ -129,6 +131,19 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
     return QCoreApplication::translate("Antenna",
                                        "No loading coil brings the antenna to resonance at %1 MHz.")
         .arg(locale.toString(frequency));
+}
+
+std::vector<CutPiece> cutList(const LoadedDipole& dipole, const ModelOptions& options,
+                              bool metric) {
+    const HalfLayout half = halfLayout(dipole, options);
+    const double unit = metric ? 1 : kMetresPerFoot;
+    const char* name = metric ? "m" : "ft";
+    return {{"inner_wire", half.innerWire / unit, name,
+             QCoreApplication::translate("querlin", "Wire from the feed point to the coil")},
+            {"coil_length", half.coil / unit, name,
+             QCoreApplication::translate("querlin", "Coil, as modelled")},
+            {"outer_wire", half.outerWire / unit, name,
+             QCoreApplication::translate("querlin", "Wire from the coil to the tip")}};
 }
 
 void insertBuild(QJsonObject& object, const DipoleBuild& build, Loss loss, bool wound) {

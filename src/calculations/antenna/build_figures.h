@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <span>
+#include <vector>
 
 #include "antenna/build.h"
 #include "antenna/check_figures.h"
@@ -49,6 +50,19 @@ QStringList buildKeys(Loss loss, bool wound);
 inline constexpr const char* kNoMatch = "no_match";
 QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
                     const QLocale& locale);
+
+// What to cut for each half, as the model lays it out, measured along the
+// wire from the feed point in the user's unit (feet, or metres): the wire to
+// the coil, the coil's stretch and the wire from the coil to the tip.
+struct CutPiece {
+    const char* key;
+    double length;
+    const char* unit;
+    QString label;
+};
+std::vector<CutPiece> cutList(const LoadedDipole& dipole, const ModelOptions& options, bool metric);
+// The pieces' lengths to the millimetre, or to a hundredth of an inch.
+inline constexpr int kCutDecimals = 3;
 
 // The build's figures as JSON: numbers, null for none, the fits as booleans.
 void insertBuild(QJsonObject& object, const DipoleBuild& build, Loss loss, bool wound);

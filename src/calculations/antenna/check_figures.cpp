@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "coil/wound_coil.h"
+
 namespace querlin::antenna {
 
 namespace {
@@ -85,7 +87,7 @@ QString figureText(double value, int decimals, const char* unit, const QLocale& 
     }
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(value, 'f', decimals);
+    QString text = rounded(value, decimals, plain).text;
     if (shown == UnitShown::With && *unit != '\0') {
         text += u' ' + QLatin1String(unit);
     }

@@ -1,5 +1,6 @@
 #include "antenna/designs.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 
@@ -12,6 +13,7 @@
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_in_memory.h"
 #include "dipole/matching_coil.h"
+#include "fault.h"
 #include "handler_fault.h"
 
 namespace querlin {
@@ -87,6 +89,42 @@ ModelDesign designForModel(const Antenna& antenna, const QString& feedline, cons
         // The feed line cannot be matched with a shunt coil: no matched SWR.
     }
     return design;
+}
+
+void requireLoadingCoil(const Antenna& antenna, const ModelDesign& design, const QLocale& locale,
+                        const QString& metricSwitch) {
+    if (design.dipole.inductance > 0) {
+        return;
+    }
+    QString why = QCoreApplication::translate(
+                      "querlin",
+                      "The antenna is as long as or longer than a resonant dipole at %1 "
+                      "MHz, so it needs no loading coil (the formula gives %2 µH).")
+                      .arg(antenna.frequency, design.inductance);
+    // A length typed in feet with the metric switch on, or in metres with it
+    // off, is the likely slip where the other reading would need a coil.
+    Antenna otherUnit = antenna;
+    otherUnit.metric = !antenna.metric;
+    bool otherNeedsCoil = false;
+    try {
+        otherNeedsCoil = designForModel(otherUnit, {}, locale).dipole.inductance > 0;
+    } catch (const HandlerFault&) {
+        // The other reading does not design either: no hint.
+    }
+    if (otherNeedsCoil) {
+        why += u' ' + (antenna.metric ? QCoreApplication::translate(
+                                            "querlin",
+                                            "With %1 the length is in metres and the element in "
+                                            "millimetres: if they are in feet and inches, leave "
+                                            "out %1.")
+                                      : QCoreApplication::translate(
+                                            "querlin",
+                                            "Without %1 the length is in feet and the element in "
+                                            "inches: if they are in metres and millimetres, give "
+                                            "%1."))
+                          .arg(metricSwitch);
+    }
+    throw Fault(FaultStatus::Calculation, why);
 }
 
 Results ModelDesign::results() const {

@@ -73,4 +73,13 @@ struct ModelDesign {
 };
 ModelDesign designForModel(const Antenna& antenna, const QString& feedline, const QLocale& locale);
 
+// A design the model can take has a positive loading coil: an antenna as long
+// as a resonant dipole or longer needs none, and a coil of no or negative
+// inductance models nothing that can be built. Throws a calculation's Fault
+// that says so and, where the length read in the other unit would need a
+// coil, that the unit may be wrong, naming its switch (metricSwitch:
+// "--metric" on the command line, the window's METRIC).
+void requireLoadingCoil(const Antenna& antenna, const ModelDesign& design, const QLocale& locale,
+                        const QString& metricSwitch);
+
 }  // namespace querlin

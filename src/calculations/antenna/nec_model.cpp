@@ -202,6 +202,12 @@ double coilLength(const LoadedDipole& dipole, const ModelOptions& options) {
 
 }  // namespace
 
+HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options) {
+    const double coil = coilLength(dipole, options);
+    return {dipole.coilDistance - coil / 2, coil,
+            dipole.length / 2 - dipole.coilDistance - coil / 2};
+}
+
 bool losesPower(const ModelOptions& options) {
     return options.copper || options.coilQ || options.height;
 }
@@ -220,17 +226,17 @@ std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& option
     requireModellable(dipole, options);
     const int segments = options.segments;
     const double half = dipole.length / 2;
-    const double b = dipole.coilDistance;
     const double longest = dipole.length / segments;
-    const double coil = coilLength(dipole, options);
+    const HalfLayout layout = halfLayout(dipole, options);
+    const double coil = layout.coil;
     // The segments at the source and along the coils: short enough that the
     // wire beside them, between the source and a coil or a coil and its tip,
     // holds kGapSegments of them in the default model, proportionally more in
     // a finer one, and never fewer than two.
     const double share =
         std::max(2.0, static_cast<double>(kGapSegments) * segments / kDefaultSegments);
-    const double inner = b - coil / 2;
-    const double outer = half - b - coil / 2;
+    const double inner = layout.innerWire;
+    const double outer = layout.outerWire;
     const int coilSegments = std::max(
         1, static_cast<int>(
                std::ceil(coil / std::min({longest, inner / share, outer / share}) - 1e-9)));

@@ -79,6 +79,16 @@ inline constexpr int kRightCoilTag = 3;  // each a wire of its own, centred on i
 // short, and grow away from them by at most half again from one to the next.
 std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& options);
 
+// One half of the dipole as the model lays it out, measured along the wire
+// from the feed point, metres: the wire to the coil, the coil's stretch and
+// the wire from the coil to the tip, which add up to the half.
+struct HalfLayout {
+    double innerWire = 0;
+    double coil = 0;
+    double outerWire = 0;
+};
+HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options);
+
 // The shortest segment of the model, metres.
 double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options);
 

@@ -24,12 +24,19 @@ DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLo
                   designForModel(antenna, inputs.feedline, locale),
                   inputs.options,
                   {},
+                  {},
                   {}};
+    if (inputs.modelled) {
+        requireLoadingCoil(antenna, row.design, locale, inputs.metricSwitch);
+    }
     if (inputs.loadingCoil) {
         const LoadingCoil& size = *inputs.loadingCoil;
         row.coil = woundCoil({row.design.inductance, size.diameter, size.length, size.wire},
                              row.design.dipole.frequency, locale);
         row.options.coilQ = row.coil->q.value;
+        const Winding& winding = row.coil->winding;
+        row.coilAsWound =
+            antenna::turnsFor({winding.diameter, winding.length, winding.wire}, row.coil->wanted);
     }
     return row;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "antenna/build.h"
 #include "antenna/designs.h"
 #include "antenna/dipole_check.h"
 #include "antenna/nec_model.h"
@@ -29,6 +30,11 @@ struct ModelInputs {
     antenna::ModelOptions options;
     QString feedline;  // as typed; empty for a design without the lower CALCULATE
     std::optional<LoadingCoil> loadingCoil;
+    // How the design's unit switch is named where the inputs were given.
+    QString metricSwitch = QStringLiteral("--metric");
+    // Whether the design is to be modelled, which one that needs no loading
+    // coil cannot be; a table of the formula's designs alone takes any.
+    bool modelled = true;
 };
 
 // One design: the formula's at one coil position, its model's options, the
@@ -39,12 +45,15 @@ struct DesignRow {
     antenna::ModelOptions options;
     std::optional<WoundCoil> coil;
     std::optional<antenna::DipoleCheck> check;
+    // The loading coil's turns as the build winds them, by Nagaoka's
+    // coefficient, for the inductance the coil window read.
+    std::optional<antenna::CoilWound> coilAsWound;
 };
 
 // The upper CALCULATE for the antenna as given (and the lower one with the
 // feed line), then the loading coil wound for its inductance. A fault of the
-// window's calculation throws its HandlerFault; a coil that cannot be wound,
-// a Fault.
+// window's calculation throws its HandlerFault; a design to be modelled that
+// needs no loading coil and a coil that cannot be wound, a Fault.
 DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
 
 // Every coil position in ascending order, each a fresh press of CALCULATE

@@ -18,7 +18,7 @@ constexpr int kTurnsRounds = 20;
 
 }  // namespace
 
-CoilWound woundFor(const Former& former, double inductance, double frequency) {
+CoilWound turnsFor(const Former& former, double inductance) {
     // The current sheet's inductance goes as the turns squared on a given
     // former: one turn's gives the turns for any other. Rosa's corrections
     // for round wire take a little off, more at a closer pitch, so the turns
@@ -37,10 +37,13 @@ CoilWound woundFor(const Former& former, double inductance, double frequency) {
         }
         turns *= std::sqrt(inductance / details->inductance);
     }
-    CoilWound coil{
-        turns, turns * former.wire <= former.length * (1 + 1e-6), DipoleBuild::kNone, {}};
+    return {turns, turns * former.wire <= former.length * (1 + 1e-6), DipoleBuild::kNone, {}};
+}
+
+CoilWound woundFor(const Former& former, double inductance, double frequency) {
+    CoilWound coil = turnsFor(former, inductance);
     const WindingOutcome wound =
-        windingDetails({turns, former.diameter, former.length, former.wire}, frequency);
+        windingDetails({coil.turns, former.diameter, former.length, former.wire}, frequency);
     if (const auto* why = std::get_if<QString>(&wound)) {
         coil.why = *why;
         return coil;

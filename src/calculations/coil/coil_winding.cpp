@@ -195,7 +195,7 @@ WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency)
         return QCoreApplication::translate(
                    "Coil",
                    "The winding does not fit: %1 turns of %2-inch wire need %3 inches, more "
-                   "than the coil length of %4.")
+                   "than the coil length of %4 inches.")
             .arg(number(w.turns), number(w.wire), number(winding), number(w.length));
     }
     if (w.wire >= w.diameter) {

@@ -10,8 +10,11 @@
 namespace querlin {
 
 RoundedFigure rounded(double value, int decimals, const QLocale& locale) {
-    return {QString::number(value, 'f', decimals).toDouble(),
-            locale.toString(value, 'f', decimals)};
+    // A value that rounds to zero shows no sign: "-0.00 ohms" reads as a
+    // reactance that is there.
+    const double shown = QString::number(value, 'f', decimals).toDouble();
+    const double signless = shown == 0 ? 0.0 : value;
+    return {shown == 0 ? 0.0 : shown, locale.toString(signless, 'f', decimals)};
 }
 
 RoundedFigure significant(double value, int digits, const QLocale& locale) {
@@ -31,7 +34,7 @@ CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QL
     CoilVariables v;
     Results results = designCoil(coil, locale, v);
     const Winding winding{v.nt.value(), 2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
-    return {std::move(results), v.mh.value(), windingDetails(winding, frequency)};
+    return {std::move(results), v.mh.value(), winding, windingDetails(winding, frequency)};
 }
 
 WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
@@ -52,7 +55,7 @@ WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
                         .arg(locale.toString(frequency),
                              significant(*details.selfResonance, 2, locale).text));
     }
-    return {wound.results.front().text, significant(at.q, 2, locale)};
+    return {wound.results.front().text, significant(at.q, 2, locale), wound.wanted, wound.winding};
 }
 
 }  // namespace querlin

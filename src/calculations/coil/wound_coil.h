@@ -24,6 +24,7 @@ RoundedFigure significant(double value, int digits, const QLocale& locale);
 struct CoilAsWound {
     Results results;    // the window's texts, turns and message
     double wanted = 0;  // the inductance the window read, µH
+    Winding winding;    // the window's turns on its diameter, length and wire
     WindingOutcome outcome;
 };
 CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QLocale& locale);
@@ -33,6 +34,8 @@ CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QL
 struct WoundCoil {
     QString turns;  // the coil window's text
     RoundedFigure q;
+    double wanted = 0;  // the inductance the window read, µH
+    Winding winding;    // the window's turns on its diameter, length and wire
 };
 
 // Throws a calculation's Fault for a winding that does not fit, or one used

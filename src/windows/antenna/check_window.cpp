@@ -26,7 +26,7 @@ namespace {
 
 // The plot at a size that leaves the window on a laptop's screen, the
 // comparison's column beside it.
-constexpr double kPlotScale = 0.55;
+constexpr double kPlotScale = 0.54;
 
 }  // namespace
 
@@ -160,7 +160,7 @@ void CheckWindow::start() {
     const QString feedline = matched ? shown_.feedline : antenna::kDefaultFeedline;
     const double ohms = matched ? shown_.feedlineOhms : antenna::kDefaultFeedline.toDouble();
     const QLocale locale;
-    const ModelInputs inputs{{}, feedline, {}};
+    const ModelInputs inputs{{}, feedline, {}, QStringLiteral("METRIC")};
     rows_.clear();
     figures_.reset();
     checked_ = false;
@@ -170,6 +170,9 @@ void CheckWindow::start() {
         rows_.push_back(designRow(antenna_, inputs, locale));
     } catch (const HandlerFault& fault) {
         finish(fault.message());
+        return;
+    } catch (const Fault& fault) {
+        finish(fault.message);
         return;
     }
     // The positions before the first that cannot be designed make the plot.

@@ -4,6 +4,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -61,13 +62,17 @@ QGroupBox* CheckWindow::makeBuildBox() {
             designCoil_(QLocale().toString(build_->loadInductance, 'f', 2));
         }
     });
+    // The Q and the button share a line, so that the window with its cut
+    // list still fits a laptop's screen.
+    auto* qAndCoil = new QHBoxLayout;
+    qAndCoil->addWidget(coilQ_, 1);
+    qAndCoil->addWidget(designCoilButton_);
     auto* qRow = new QFormLayout;
-    qRow->addRow(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q:"), coilQ_);
+    qRow->addRow(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q:"), qAndCoil);
     auto* buildLayout = new QVBoxLayout(buildBox);
     buildLayout->addWidget(buildFigures);
     buildLayout->addWidget(buildNote_);
     buildLayout->addLayout(qRow);
-    buildLayout->addWidget(designCoilButton_);
     buildLayout->addStretch(1);
     return buildBox;
 }
@@ -127,8 +132,17 @@ void CheckWindow::built(int index) {
             figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
                         u"build_"_qs + QLatin1String(form.key), label));
     }
-    noteBuild(
-        antenna::noMatchText(*build_, feedline_, rows_.front().design.dipole.frequency, locale));
+    // What to cut for each half, as the model has it.
+    const DesignRow& design = rows_.front();
+    for (const antenna::CutPiece& piece :
+         antenna::cutList(design.design.dipole, design.options, antenna_.metric)) {
+        buildRows_->addRow(
+            piece.label + u':',
+            figureLabel(antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, locale,
+                                            antenna::UnitShown::With),
+                        u"build_"_qs + QLatin1String(piece.key), piece.label));
+    }
+    noteBuild(antenna::noMatchText(*build_, feedline_, design.design.dipole.frequency, locale));
     designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
 }
 
