@@ -75,8 +75,8 @@ void CheckWindow::startBuilds() {
     clearRows(buildRows_);
     buildNote_->setText(QStringLiteral("Building with nec2c…"));
     designCoilButton_->setEnabled(false);
-    builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
-                                antenna::NecEngine::defaultProgram()));
+    builds_.setFuture(
+        buildRows(engines_, {rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found));
 }
 
 void CheckWindow::built(int index) {
@@ -149,8 +149,8 @@ void CheckWindow::completeIfDone() {
         progress_->setValue(0);
         say(QStringLiteral("Building every coil position with coils of Q %1 for the plot…")
                 .arg(QLocale().toString(*q_)));
-        builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
-                                    antenna::NecEngine::defaultProgram()));
+        builds_.setFuture(
+            buildRows(engines_, sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut));
         return;
     }
     complete_ = true;

@@ -85,9 +85,8 @@ void CheckWindow::compare(const QString& path) {
     clearComparison(
         QStringLiteral("Comparing %1 with the design, with nec2c…").arg(measurementName_));
     const DesignRow& design = rows_.front();
-    comparisons_.setFuture(measurement::comparing(path,
-                                                  {design.design.dipole, design.options, feedline_},
-                                                  antenna::NecEngine::defaultProgram()));
+    comparisons_.setFuture(
+        measurement::comparing(engines_, path, {design.design.dipole, design.options, feedline_}));
 }
 
 void CheckWindow::compared() {
