@@ -13,7 +13,6 @@
 
 #include "antenna/build_figures.h"
 #include "antenna/check_labels.h"
-#include "antenna/nec_engine.h"
 
 // The check window's panel of what to build instead: the design's build,
 // the coils' Q, and with a Q every position's build for the plot.

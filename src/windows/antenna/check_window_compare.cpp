@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "antenna/check_labels.h"
-#include "antenna/nec_engine.h"
 #include "measurement/advice_text.h"
 #include "plot.h"
 
