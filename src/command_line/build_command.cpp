@@ -58,7 +58,7 @@ void requireWindable(const BuildInputs& build, const DesignRow& row) {
 
 DipoleBuild buildOf(const DesignRow& row, const BuildInputs& build) {
     return antenna::buildDipole(row.design.dipole, row.options, build.feedline, build.loss,
-                                antenna::Bandwidth::Found, antenna::NecEngine());
+                                antenna::Bandwidth::Found, engineRuns().engine());
 }
 
 // A line of the command: its JSON key, then its text.
@@ -143,7 +143,7 @@ void saveBuild(const QString& file, const DesignRow& row, const DipoleBuild& bui
     saveTouchstone(file,
                    measurement::builtSweep(dipole, row.options, build,
                                            measurement::referenceSweep(dipole.frequency),
-                                           antenna::NecEngine()),
+                                           engineRuns().engine()),
                    inputs.feedline, coils + u',', row);
 }
 
@@ -181,9 +181,8 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
     if (!sweep.rows.empty()) {
         requireWindable(inputs, sweep.rows.front());
     }
-    const std::vector<RowBuild> builds =
-        buildAll(sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::Found,
-                 antenna::NecEngine::defaultProgram());
+    const std::vector<RowBuild> builds = antenna::waited(buildRows(
+        engineRuns(), sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::Found));
     if (drawn && !sweep.rows.empty()) {
         drawBuilds(request, inputs, sweep.rows, builds, output.locale);
     }
@@ -234,9 +233,8 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     if (!sweep.rows.empty()) {
         requireWindable(inputs, sweep.rows.front());
     }
-    const std::vector<RowBuild> builds =
-        buildAll(sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::LeftOut,
-                 antenna::NecEngine::defaultProgram());
+    const std::vector<RowBuild> builds = antenna::waited(buildRows(
+        engineRuns(), sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::LeftOut));
     const auto best = bestPosition(sweep.rows, builds, inputs.feedline);
     if (!best) {
         throw builds.empty() || !builds.front().fault

@@ -54,10 +54,10 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     measurement::TuningAdvice advice = measurement::noAdvice();
     measurement::OnePort modelled;
     if (design) {
-        advice = measurement::tuningAdvice(*design, options, measured, antenna::NecEngine());
+        advice = measurement::tuningAdvice(*design, options, measured, engineRuns().engine());
         if (!request.plot.isEmpty()) {
             modelled = measurement::modelledSweep(*design, options, measurement::sweepOver(sweep),
-                                                  antenna::NecEngine());
+                                                  engineRuns().engine());
         }
     }
     if (!request.plot.isEmpty()) {
@@ -109,7 +109,7 @@ void saveModelSweep(const QString& file, const DesignRow& row, double feedline) 
     saveTouchstone(file,
                    measurement::modelledSweep(dipole, row.options,
                                               measurement::referenceSweep(dipole.frequency),
-                                              antenna::NecEngine()),
+                                              engineRuns().engine()),
                    feedline,
                    QStringLiteral("coils of %1 uH %2 m from the centre,")
                        .arg(dipole.inductance, 0, 'g', 8)

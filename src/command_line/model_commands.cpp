@@ -12,6 +12,11 @@
 
 namespace querlin::cli {
 
+const antenna::EngineRuns& engineRuns() {
+    static const antenna::EngineRuns engines;
+    return engines;
+}
+
 double positiveOption(const QString& name, const QString& text, const QLocale& locale) {
     bool ok = false;
     const double number = locale.toDouble(text, &ok);
@@ -147,7 +152,7 @@ int runCheck(const CheckRequest& request, const Output& output) {
     const double feedline = positiveOption(u"feedline"_qs, inputs.feedline, output.locale);
     DesignRow row = designRow(request.antenna, inputs, output.locale);
     row.check = antenna::checkDipole(row.design.dipole, row.options, feedline,
-                                     row.design.matchingCoil, antenna::NecEngine());
+                                     row.design.matchingCoil, engineRuns().engine());
     if (!request.touchstone.isEmpty()) {
         saveModelSweep(request.touchstone, row, feedline);
     }

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "antenna/designs.h"
+#include "antenna/engine_runs.h"
 #include "antenna/nec_model.h"
 #include "antenna/sweep.h"
 #include "output.h"
@@ -22,6 +23,9 @@ struct ModelWords {
     QString coilQ;
     bool copper = false;
 };
+
+// The engine every command runs, its program chosen once for the process.
+const antenna::EngineRuns& engineRuns();
 
 // The options the words make, the height in feet unless metric; a usage
 // error for one that does not read.

@@ -64,7 +64,11 @@ int runSweep(const SweepRequest& request, const Output& output) {
     }
     Sweep sweep = designSweep(request.antenna, inputs, output.locale);
     if (request.check) {
-        checkAll(sweep.rows, feedline, antenna::NecEngine::defaultProgram());
+        const std::vector<antenna::DipoleCheck> checks =
+            antenna::waited(checkRows(engineRuns(), sweep.rows, feedline));
+        for (std::size_t i = 0; i < checks.size(); ++i) {
+            sweep.rows[i].check = checks[i];
+        }
     }
     if (drawn && !sweep.rows.empty()) {
         // The worked position's texts as the table would print them.

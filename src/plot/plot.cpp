@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -208,6 +207,8 @@ void drawBuilt(QPainter& painter, const PlotPanel& panel, const SweepPlot& plot,
     drawLegend(painter, panel, entries);
 }
 
+}  // namespace
+
 void draw(QPainter& painter, const SweepPlot& plot) {
     const auto [builtLow, builtHigh] = rangeOf(plot, &SweepPoint::loadInductance);
     const bool built = builtHigh >= builtLow;
@@ -290,6 +291,8 @@ void draw(QPainter& painter, const SweepPlot& plot) {
                        "Plot", "Coil position (% of half the antenna, from the centre)"));
 }
 
+namespace {
+
 std::vector<QPointF> valuesOf(const FrequencyTrace& trace, double FrequencyPoint::*member) {
     std::vector<QPointF> values;
     for (const FrequencyPoint& point : trace.points) {
@@ -304,6 +307,8 @@ void drawTarget(QPainter& painter, const PlotPanel& panel, double target) {
     painter.setPen(curvePen(kTargetColour, Qt::DashLine));
     painter.drawLine(QPointF(x, panel.frame.top()), QPointF(x, panel.frame.bottom()));
 }
+
+}  // namespace
 
 void draw(QPainter& painter, const FrequencyPlot& plot) {
     drawTitles(painter, plot.title, plot.subtitle);
@@ -345,7 +350,9 @@ void draw(QPainter& painter, const FrequencyPlot& plot) {
                    QCoreApplication::translate("Plot", "Frequency (MHz)"));
 }
 
-// The picture on an image, as a PNG file's bytes and as an SVG file's.
+namespace {
+
+// The picture on an image, and as a PNG file's bytes.
 template <typename Plot>
 QImage imageOf(const Plot& plot, double scale) {
     QImage image(kPlotSize * scale, QImage::Format_RGB32);
@@ -365,23 +372,6 @@ QByteArray pngOf(const Plot& plot) {
     return bytes;
 }
 
-template <typename Plot>
-QByteArray svgOf(const Plot& plot) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(kPlotSize);
-    generator.setViewBox(QRect(QPoint(), kPlotSize));
-    // A browser's 96 pixels to the inch, so that it shows the SVG as big as the PNG.
-    generator.setResolution(96);
-    generator.setTitle(plot.title);
-    QPainter painter(&generator);
-    draw(painter, plot);
-    painter.end();
-    return bytes;
-}
-
 }  // namespace
 
 QImage plotImage(const SweepPlot& plot, double scale) {
@@ -398,14 +388,6 @@ QByteArray plotPng(const SweepPlot& plot) {
 
 QByteArray plotPng(const FrequencyPlot& plot) {
     return pngOf(plot);
-}
-
-QByteArray plotSvg(const SweepPlot& plot) {
-    return svgOf(plot);
-}
-
-QByteArray plotSvg(const FrequencyPlot& plot) {
-    return svgOf(plot);
 }
 
 }  // namespace querlin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainter>
 #include <utility>
 
 #include "plot.h"
@@ -17,5 +18,9 @@ inline constexpr double kGap = 70;
 
 // The least and greatest of the finite values a member of the points gives.
 std::pair<double, double> rangeOf(const SweepPlot& plot, double SweepPoint::*member);
+
+// The whole picture, drawn with the painter on its device.
+void draw(QPainter& painter, const SweepPlot& plot);
+void draw(QPainter& painter, const FrequencyPlot& plot);
 
 }  // namespace querlin

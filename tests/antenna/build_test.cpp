@@ -8,6 +8,7 @@
 
 #include "antenna/build_sweep.h"
 #include "antenna/designs.h"
+#include "antenna/engine_runs.h"
 #include "coil/coil_winding.h"
 
 namespace querlin::antenna {
@@ -49,7 +50,7 @@ Complex feedWith(const LoadedDipole& d, double microhenries, double ohms) {
                     .arg(n(ohms / coilSegments), n(microhenries * 1e-6 / coilSegments));
     }
     deck += u"FR 0 1 0 0 %1 0\nXQ\nEN\n"_qs.arg(n(d.frequency));
-    return NecEngine().run(deck, 1).front().impedance;
+    return EngineRuns().engine().run(deck, 1).front().impedance;
 }
 
 double swrOf(Complex z, double line) {
@@ -88,7 +89,7 @@ TEST(Build, TheLineSeesWhatTheBuildPromises) {
     for (const Case& c : cases) {
         const LoadedDipole d = designed(c.mhz, c.share, c.element, c.position);
         const DipoleBuild b =
-            buildDipole(d, {}, c.line, {c.q, {}}, Bandwidth::LeftOut, NecEngine());
+            buildDipole(d, {}, c.line, {c.q, {}}, Bandwidth::LeftOut, EngineRuns().engine());
         const auto lossOf = [&](double microhenries) {
             return c.q ? 2 * pi * c.mhz * microhenries / *c.q : 0;
         };
@@ -112,7 +113,7 @@ TEST(Build, TheLineSeesWhatTheBuildPromises) {
 TEST(Build, NoTwoToOneBandWhereTheLineNeverSeesIt) {
     const LoadedDipole d = designed(7.1, 40 * 7.1 / kHalfWaveFeet, 0.08, 50);
     for (const double line : {12.0, 25.0}) {
-        const DipoleBuild b = buildDipole(d, {}, line, {}, Bandwidth::Found, NecEngine());
+        const DipoleBuild b = buildDipole(d, {}, line, {}, Bandwidth::Found, EngineRuns().engine());
         ASSERT_EQ(b.match, DipoleBuild::Match::Resonant) << line;
         EXPECT_EQ(b.swr > 2, std::isnan(b.bandwidth)) << line << " ohms: SWR " << b.swr;
     }
@@ -162,7 +163,8 @@ TEST(Build, ALowerQNeverRaisesTheEfficiency) {
         double last = 100;
         for (const double q : {1000.0, 300.0, 100.0, 30.0}) {
             const double efficiency =
-                buildDipole(d, {}, 50, {q, {}}, Bandwidth::LeftOut, NecEngine()).efficiency;
+                buildDipole(d, {}, 50, {q, {}}, Bandwidth::LeftOut, EngineRuns().engine())
+                    .efficiency;
             EXPECT_LT(efficiency, last) << position << " %, Q " << q;
             last = efficiency;
         }
@@ -189,7 +191,7 @@ BuiltPositions builtPositions(double mhz, double feet, double element) {
                           kSliderMinimum, false};
     BuiltPositions built{designSweep(antenna, {options, {}, {}}, QLocale::c()), {}, {}};
     built.builds =
-        buildAll(built.sweep.rows, 50, {kQ, {}}, Bandwidth::LeftOut, NecEngine::defaultProgram());
+        waited(buildRows(EngineRuns(), built.sweep.rows, 50, {kQ, {}}, Bandwidth::LeftOut));
     built.best = bestPosition(built.sweep.rows, built.builds, 50);
     return built;
 }
@@ -228,13 +230,13 @@ TEST(Build, TheBestPositionAgreesWithAScanOfTheCheck) {
             for (int p = std::max(from, 1); p <= std::min(to, 99); p += step) {
                 rows.push_back(built.sweep.rows.at(static_cast<std::size_t>(p - 1)));
             }
-            checkAll(rows, 50, NecEngine::defaultProgram());
-            const auto most = std::max_element(rows.begin(), rows.end(),
-                                               [](const DesignRow& a, const DesignRow& b) {
-                                                   return a.check->efficiency < b.check->efficiency;
+            const std::vector<DipoleCheck> checks = waited(checkRows(EngineRuns(), rows, 50));
+            const auto most = std::max_element(checks.begin(), checks.end(),
+                                               [](const DipoleCheck& a, const DipoleCheck& b) {
+                                                   return a.efficiency < b.efficiency;
                                                });
-            return std::pair(most->position,
-                             10 * std::log10(most->check->efficiency / rows[0].check->efficiency));
+            return std::pair(rows[static_cast<std::size_t>(most - checks.begin())].position,
+                             10 * std::log10(most->efficiency / checks[0].efficiency));
         };
         const int coarse = scan(5, 95, 5).first;
         const auto [scanned, above] = scan(coarse - 2, coarse + 2, 1);

@@ -13,6 +13,7 @@
 
 #include "antenna/designs.h"
 #include "antenna/engine_folders.h"
+#include "antenna/engine_runs.h"
 #include "antenna/resonance_search.h"
 #include "dipole/coil_position.h"
 #include "support/qstring_printer.h"
@@ -57,7 +58,7 @@ class Engine : public EngineFolders {
     static double reactanceWith(const LoadedDipole& dipole, double inductance) {
         const QString deck =
             necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {}, Currents::LeftOut);
-        return NecEngine().run(deck, 1).front().impedance.imag();
+        return EngineRuns().engine().run(deck, 1).front().impedance.imag();
     }
 };
 
@@ -82,7 +83,7 @@ TEST_F(Engine, WithoutCoilsResonatesAsAPlainHalfWaveDipole) {
     for (const Case& c : cases) {
         const double length = kLight / c.frequency / 2;
         const LoadedDipole plain{c.frequency, length, c.diameter, length / 4, 0};
-        const DipoleCheck check = checkDipole(plain, {}, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(plain, {}, 50, {}, EngineRuns().engine());
         EXPECT_NEAR(check.resonance / c.frequency / c.k, 1, 0.002)
             << c.frequency << " MHz, " << c.diameter << " m";
     }
@@ -109,9 +110,9 @@ TEST_F(Engine, LoadsNeedTheReactanceCebikFound) {
         const double inductance = c.reactance / (2 * std::numbers::pi * 7.15);
         const LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254,
                                   c.position * kCebikLength / 2, inductance};
-        EXPECT_NEAR(
-            checkDipole(dipole, options, 50, {}, NecEngine()).resonantInductance / inductance, 1,
-            0.01)
+        EXPECT_NEAR(checkDipole(dipole, options, 50, {}, EngineRuns().engine()).resonantInductance /
+                        inductance,
+                    1, 0.01)
             << c.position;
     }
 }
@@ -124,7 +125,7 @@ TEST_F(Engine, EfficiencyOfCebiksLoadsOfQ300) {
     options.coilQ = 300;
     options.coilLength = kCebikLength / 91;
     const LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254, 0.901 * kCebikLength / 2, 60};
-    EXPECT_NEAR(checkDipole(dipole, options, 50, {}, NecEngine()).efficiency, 65.6, 0.66);
+    EXPECT_NEAR(checkDipole(dipole, options, 50, {}, EngineRuns().engine()).efficiency, 65.6, 0.66);
 }
 
 // Over average ground the efficiency is the power radiated into the upper half
@@ -141,7 +142,7 @@ TEST_F(Engine, EfficiencyOverGroundIsThePowerRadiatedUpwards) {
         options.coilQ = 300;
         LoadedDipole dipole = kFortyFoot;
         dipole.coilDistance = 20 * step;
-        const DipoleCheck check = checkDipole(dipole, options, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(dipole, options, 50, {}, EngineRuns().engine());
         const double reactance = 2 * std::numbers::pi * 7.1 * check.resonantInductance;
         const QString deck = QStringLiteral(
                                  "CE\nGW 1 81 0 %1 %2 0 %3 %2 %4\nGE 1\nGN 2 0 0 0 13 0.005\n"
@@ -191,7 +192,7 @@ TEST_F(Engine, ResonantInductanceZeroesTheReactance) {
         {28.5, 0.6 * kLight / 28.5 / 2, 0.0127, 0.3 * 0.6 * kLight / 28.5 / 4, 1},
     };
     for (const LoadedDipole& dipole : cases) {
-        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, EngineRuns().engine());
         ASSERT_TRUE(std::isfinite(check.resonantInductance)) << dipole.frequency;
         EXPECT_LT(std::abs(reactanceWith(dipole, check.resonantInductance)), 1)
             << dipole.frequency << " MHz, " << check.resonantInductance << " uH";
@@ -203,7 +204,7 @@ TEST_F(Engine, MoreInductanceLowersTheResonance) {
     for (const double inductance : {5.0, 10.0, 15.0, 25.0}) {
         LoadedDipole dipole = kFortyFoot;
         dipole.inductance = inductance;
-        const double resonance = checkDipole(dipole, {}, 50, {}, NecEngine()).resonance;
+        const double resonance = checkDipole(dipole, {}, 50, {}, EngineRuns().engine()).resonance;
         EXPECT_LT(resonance, last) << inductance << " uH";
         last = resonance;
     }
@@ -223,7 +224,7 @@ TEST_F(Engine, HeightSwingsTheResistanceAsOverGround) {
     for (const auto& [height, perfectGround] : {std::pair{0.3, 96.0}, std::pair{0.6, 58.0}}) {
         ModelOptions options;
         options.height = height * wavelength;
-        const DipoleCheck check = checkDipole(plain, options, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(plain, options, 50, {}, EngineRuns().engine());
         const double share = (check.impedance.real() - 73) / (perfectGround - 73);
         EXPECT_TRUE(share >= 0.4 && share <= 1)
             << height << " wavelength: " << check.impedance.real() << " ohms";
@@ -240,7 +241,8 @@ TEST_F(Engine, LowerCoilQLowersTheEfficiency) {
     for (const double q : {1000.0, 300.0, 100.0, 30.0}) {
         ModelOptions options;
         options.coilQ = q;
-        const double efficiency = checkDipole(kFortyFoot, options, 50, {}, NecEngine()).efficiency;
+        const double efficiency =
+            checkDipole(kFortyFoot, options, 50, {}, EngineRuns().engine()).efficiency;
         EXPECT_LT(efficiency, last) << "Q " << q;
         last = efficiency;
         const double product = (100 / efficiency - 1) * q;
@@ -264,9 +266,9 @@ TEST_F(Engine, CopperWireLosesWhatItsSkinResistanceGives) {
         const double loss = std::sqrt(4e-7 * frequency * 1e6 / 5.8e7) / diameter * length / 2;
         ModelOptions options;
         options.copper = true;
-        const double efficiency =
-            checkDipole({frequency, length, diameter, length / 4, 0}, options, 50, {}, NecEngine())
-                .efficiency;
+        const double efficiency = checkDipole({frequency, length, diameter, length / 4, 0}, options,
+                                              50, {}, EngineRuns().engine())
+                                      .efficiency;
         EXPECT_TRUE(efficiency > 100 * 65 / (65 + loss) && efficiency < 100 * 73.1 / (73.1 + loss))
             << frequency << " MHz: " << efficiency << " %, " << loss << " ohms lost";
     }
@@ -281,8 +283,8 @@ TEST_F(Engine, DoublingTheSegmentsMovesTheFiguresLittle) {
     doubled.segments = 2 * kDefaultSegments;
     for (const int position : {3, 50, 97}) {
         const LoadedDipole dipole = fortyFootAt(position);
-        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, NecEngine());
-        const DipoleCheck finer = checkDipole(dipole, doubled, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, EngineRuns().engine());
+        const DipoleCheck finer = checkDipole(dipole, doubled, 50, {}, EngineRuns().engine());
         EXPECT_NEAR(finer.resonance / check.resonance, 1, 0.003) << position;
         EXPECT_NEAR(finer.resonantInductance / check.resonantInductance, 1, 0.01) << position;
     }
@@ -297,7 +299,8 @@ TEST_F(Engine, FortyFootSweepRisesWithThePosition) {
     double resonance = 0;
     double inductance = 0;
     for (const int position : {1, 2, 3, 4, 5, 10, 20, 35, 50, 65, 80, 90, 95, 97, 98, 99}) {
-        const DipoleCheck check = checkDipole(fortyFootAt(position), {}, 50, {}, NecEngine());
+        const DipoleCheck check =
+            checkDipole(fortyFootAt(position), {}, 50, {}, EngineRuns().engine());
         EXPECT_GT(check.resonance, resonance) << position;
         EXPECT_GT(check.resonantInductance, inductance) << position;
         resonance = check.resonance;
@@ -326,15 +329,15 @@ TEST_F(Engine, ResonanceAndBandwidthAgreeWithAFineSweep) {
                           {fortyFootAt(97), "40 ft, 97 %"},
                           {eightyFootAt(95), "80 ft, 95 %"}};
     for (const Case& c : cases) {
-        const DipoleCheck check = checkDipole(c.dipole, {}, 50, {}, NecEngine());
+        const DipoleCheck check = checkDipole(c.dipole, {}, 50, {}, EngineRuns().engine());
         ASSERT_TRUE(std::isfinite(check.bandwidth)) << c.name;
         constexpr int kCount = 301;
         const double first = check.resonance - 1.5 * check.bandwidth / 1000;
         const double step = 3 * check.bandwidth / 1000 / (kCount - 1);
-        const std::vector<FeedPoint> sweep =
-            NecEngine().run(necDeck(c.dipole, {}, {{c.dipole.inductance, {first, step, kCount}}},
-                                    {}, Currents::LeftOut),
-                            kCount);
+        const std::vector<FeedPoint> sweep = EngineRuns().engine().run(
+            necDeck(c.dipole, {}, {{c.dipole.inductance, {first, step, kCount}}}, {},
+                    Currents::LeftOut),
+            kCount);
         // The rising zero of the reactance, its resistance, and where the SWR
         // against that resistance falls through 2 below it and rises through 2
         // above.
@@ -378,12 +381,14 @@ TEST_F(Engine, PortsGiveTheFeedTheEngineGivesForOtherLoads) {
     lossy.coilQ = 150;
     for (const int position : {5, 50, 95}) {
         const LoadedDipole dipole = fortyFootAt(position);
-        const CoilPorts ports = firstFeeds(dipole, lossy, NecEngine()).ports.at(kFirstSide);
+        const CoilPorts ports =
+            firstFeeds(dipole, lossy, EngineRuns().engine()).ports.at(kFirstSide);
         for (const double factor : {0.6, 1.5}) {
             const double inductance = factor * dipole.inductance;
             const QString deck = necDeck(dipole, lossy, {{inductance, {dipole.frequency, 0, 1}}},
                                          {}, Currents::LeftOut);
-            const std::complex<double> engine = NecEngine().run(deck, 1).front().impedance;
+            const std::complex<double> engine =
+                EngineRuns().engine().run(deck, 1).front().impedance;
             const std::complex<double> load = coilLoad(dipole, lossy, inductance);
             EXPECT_LT(std::abs(ports.feed(load) / engine - 1.0), 1e-3)
                 << position << " %, " << inductance << " uH";

@@ -4,10 +4,17 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "antenna/engine_folders.h"
+#include "antenna/engine_runs.h"
 #include "antenna/nec_model.h"
 #include "support/qstring_printer.h"
 
@@ -185,16 +192,58 @@ TEST_F(EngineFolders, AStopEndsTheEngine) {
     }
 }
 
+// However many runs are under way, never more engines at once than cores;
+// each run's results come at their items' indices, and a run asked for
+// first starts as soon as an engine ends, before the waiting items of the
+// runs asked for earlier. The stand-in runs a while and writes nothing.
+TEST_F(EngineFolders, RunsShareTheCores) {
+    QTemporaryDir scripts;
+    ASSERT_TRUE(scripts.isValid());
+    const QString program = scripts.filePath(QStringLiteral("nec2c-slow"));
+    ASSERT_TRUE(standIn(program, "sleep 0.3"));
+    const EngineRuns engines(program);
+    const QString deck = fortyFootDeck();
+    const int cores = QThread::idealThreadCount();
+    std::atomic<int> running = 0;
+    std::atomic<int> most = 0;
+    QMutex mutex;
+    std::vector<int> started;  // the items in the order they started; the first run's is -1
+    const auto work = [&](int item, const NecEngine& engine) {
+        {
+            const QMutexLocker lock(&mutex);
+            started.push_back(item);
+        }
+        const int now = ++running;
+        for (int seen = most; now > seen && !most.compare_exchange_weak(seen, now);) {
+        }
+        EXPECT_THROW(engine.run(deck, 1), NecError);
+        --running;
+        return item;
+    };
+    const int count = 3 * cores;
+    QFuture<int> sweep = engines.map<int>(count, work);
+    QFuture<int> first = engines.map<int>(
+        1, [&](int, const NecEngine& engine) { return work(-1, engine); }, EngineRuns::Turn::First);
+    std::vector<int> indices(static_cast<std::size_t>(count));
+    std::iota(indices.begin(), indices.end(), 0);
+    EXPECT_EQ(waited(sweep), indices);
+    EXPECT_EQ(waited(first), std::vector<int>{-1});
+    EXPECT_LE(most, cores);
+    const auto turn = std::find(started.begin(), started.end(), -1) - started.begin();
+    EXPECT_LE(turn, cores);
+}
+
 TEST_F(EngineFolders, TheEnvironmentNamesTheEngine) {
     const QByteArray saved = qgetenv("QUERLIN_NEC2C");
     qputenv("QUERLIN_NEC2C", "/nonexistent/nec2c-elsewhere");
-    EXPECT_EQ(NecEngine().program(), u"/nonexistent/nec2c-elsewhere"_qs);
-    EXPECT_THROW(NecEngine().run(fortyFootDeck(), 1), NecError);
-    qputenv("QUERLIN_NEC2C", saved);
-    if (saved.isEmpty()) {
-        qunsetenv("QUERLIN_NEC2C");
+    const EngineRuns elsewhere;
+    qunsetenv("QUERLIN_NEC2C");
+    EXPECT_EQ(elsewhere.program(), u"/nonexistent/nec2c-elsewhere"_qs);
+    EXPECT_THROW(elsewhere.engine().run(fortyFootDeck(), 1), NecError);
+    EXPECT_EQ(EngineRuns().program(), u"nec2c"_qs);
+    if (!saved.isEmpty()) {
+        qputenv("QUERLIN_NEC2C", saved);
     }
-    EXPECT_EQ(NecEngine().program(), u"nec2c"_qs);
 }
 
 }  // namespace

@@ -60,23 +60,13 @@ wait_for() {
     done
 }
 
-# Asks the window to close, as a desktop's close button does, until the
-# condition holds: on a busy machine the program now and then does not act on
-# the first request, and a person whose click went unheard clicks again.
-close_until() {
+# Asks the window to close, once, as a desktop's close button does, and waits
+# for the condition that shows it heard: a request that goes unheard fails.
+close_window() {
     local window=$1 what=$2
     shift 2
-    next_request=$SECONDS
-    closed_or_asked() {
-        "$@" && return 0
-        if [ "$SECONDS" -ge "$next_request" ]; then
-            # The window may have gone meanwhile, and the request with it.
-            $x_window delete "$window" 2>/dev/null || true
-            next_request=$((SECONDS + 5))
-        fi
-        return 1
-    }
-    wait_for "$patience" "$what" closed_or_asked "$@"
+    $x_window delete "$window" || fail "the delete-window message for $what could not be sent"
+    wait_for "$patience" "$what" "$@"
 }
 
 # The desktop opens an address with the first xdg-open on the PATH: this one
@@ -319,8 +309,8 @@ check)
     # program ends without leaving nec2c running.
     # One after the other, as a person closes them: the second close waits
     # until the first window is gone from the screen.
-    close_until "$check" "the check window to close" windows_are 1
-    close_until "$main" "the program to end after its last window closed" gone
+    close_window "$check" "the check window to close" windows_are 1
+    close_window "$main" "the program to end after its last window closed" gone
     ends_well
     ;;
 link)
@@ -346,10 +336,10 @@ close)
     coil=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" --name '^COILS$' |
         head -n 1) || fail "DESIGN COIL opened no coil window"
     closed() { [ "$(windows)" -le 1 ]; }
-    close_until "$main" "the main window to close" closed
+    close_window "$main" "the main window to close" closed
     kill -0 "$pid" 2>/dev/null || fail "closing the main window ended the program"
     windows_are 1 || fail "closing the main window left $(windows) windows"
-    close_until "$coil" "the program to end after its last window closed" gone
+    close_window "$coil" "the program to end after its last window closed" gone
     ends_well
     echo "ok: the program ended when its last window closed"
     ;;

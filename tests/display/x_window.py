@@ -34,10 +34,16 @@ elif command == "watch":
         changes += now != shown
         shown = now
 elif command == "delete":
+    refused = []
+    server.set_error_handler(lambda error, request: refused.append(error))
     window.send_event(protocol.event.ClientMessage(
         window=window, client_type=server.intern_atom("WM_PROTOCOLS"),
         data=(32, [server.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])),
         event_mask=X.NoEventMask)
-    server.flush()
+    # A round trip: once it is back, the server has delivered the message, or
+    # reported why it could not (a window gone), which fails the command.
+    server.sync()
+    if refused:
+        sys.exit(f"the server refused the delete-window message: {refused[0]}")
 else:
     sys.exit(f"no command {command}")

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "antenna/dipole_check.h"
+#include "antenna/engine_runs.h"
 #include "support/qstring_printer.h"
 
 namespace querlin::measurement {
@@ -33,13 +34,14 @@ LoadedDipole built(double tips, double coils) {
 std::vector<antenna::FeedPoint> measuredByEngine(const LoadedDipole& dipole,
                                                  const antenna::ModelOptions& options = {},
                                                  const antenna::Sweep& sweep = kSweep) {
-    return antenna::NecEngine().run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}},
-                                                     {}, antenna::Currents::LeftOut),
-                                    sweep.count);
+    return antenna::EngineRuns().engine().run(
+        antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
+                         antenna::Currents::LeftOut),
+        sweep.count);
 }
 
 double resonance(const LoadedDipole& dipole) {
-    return antenna::resonanceOf(dipole, {}, antenna::NecEngine());
+    return antenna::resonanceOf(dipole, {}, antenna::EngineRuns().engine());
 }
 
 // How a file writes the sweep: its option line or header row, the unit of its
@@ -125,8 +127,8 @@ TEST(Measured, OneRoundOfTheAdviceTunesTheAntennaAsBuilt) {
         const LoadedDipole antenna = built(c.tips, c.coils);
         const OnePort sweep =
             readTouchstone(written(measuredByEngine(antenna), kFlavours[0]).toStdString());
-        const TuningAdvice advice =
-            tuningAdvice(kFortyFoot, {}, measuredFigures(sweep, 50, 7.1), antenna::NecEngine());
+        const TuningAdvice advice = tuningAdvice(kFortyFoot, {}, measuredFigures(sweep, 50, 7.1),
+                                                 antenna::EngineRuns().engine());
         LoadedDipole tips = antenna;
         tips.length += 2 * advice.tipChange;
         LoadedDipole coils = antenna;
@@ -154,7 +156,8 @@ TEST(Measured, TheLossEstimateFindsTheCoilsQ) {
         const OnePort sweep =
             readTouchstone(written(measuredByEngine(antenna, lossy), kFlavours[0]).toStdString());
         const MeasuredFigures measured = measuredFigures(sweep, 50, 7.1);
-        const TuningAdvice advice = tuningAdvice(kFortyFoot, {}, measured, antenna::NecEngine());
+        const TuningAdvice advice =
+            tuningAdvice(kFortyFoot, {}, measured, antenna::EngineRuns().engine());
         const double efficiency =
             measuredByEngine(antenna, lossy, {measured.resonance, 0, 1}).front().efficiency * 100;
         EXPECT_NEAR(advice.coilQ / 150, 1, c.within) << c.tips << " " << c.coils;

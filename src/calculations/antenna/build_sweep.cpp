@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "antenna/engine_map.h"
-
 namespace querlin {
 
 antenna::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
@@ -13,39 +11,25 @@ antenna::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
     return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
 }
 
-QFuture<RowBuild> buildRows(std::vector<DesignRow> rows, double feedline, antenna::CoilLoss loss,
-                            antenna::Bandwidth bandwidth, QString program) {
+QFuture<RowBuild> buildRows(const antenna::EngineRuns& engines, std::vector<DesignRow> rows,
+                            double feedline, antenna::CoilLoss loss, antenna::Bandwidth bandwidth) {
     const int count = static_cast<int>(rows.size());
-    return mapOnEngines<RowBuild>(count, std::move(program),
-                                  [rows = std::move(rows), feedline, loss = std::move(loss),
-                                   bandwidth](int i, const antenna::NecEngine& engine) {
-                                      const DesignRow& row = rows[static_cast<std::size_t>(i)];
-                                      RowBuild built;
-                                      try {
-                                          built.build = antenna::buildDipole(
-                                              row.design.dipole, row.options, feedline, loss,
-                                              bandwidth, engine);
-                                      } catch (const antenna::NecError&) {
-                                          throw;
-                                      } catch (const Fault& fault) {
-                                          // The coils of one design that cannot be wound leave the
-                                          // other designs' builds standing.
-                                          built.fault = fault;
-                                      }
-                                      return built;
-                                  });
-}
-
-std::vector<RowBuild> buildAll(const std::vector<DesignRow>& rows, double feedline,
-                               const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth,
-                               const QString& program) {
-    QFuture<RowBuild> builds = buildRows(rows, feedline, loss, bandwidth, program);
-    builds.waitForFinished();
-    std::vector<RowBuild> built;
-    for (int i = 0; i < builds.resultCount(); ++i) {
-        built.push_back(builds.resultAt(i));
-    }
-    return built;
+    return engines.map<RowBuild>(count, [rows = std::move(rows), feedline, loss = std::move(loss),
+                                         bandwidth](int i, const antenna::NecEngine& engine) {
+        const DesignRow& row = rows[static_cast<std::size_t>(i)];
+        RowBuild built;
+        try {
+            built.build = antenna::buildDipole(row.design.dipole, row.options, feedline, loss,
+                                               bandwidth, engine);
+        } catch (const antenna::NecError&) {
+            throw;
+        } catch (const Fault& fault) {
+            // The coils of one design that cannot be wound leave the
+            // other designs' builds standing.
+            built.fault = fault;
+        }
+        return built;
+    });
 }
 
 std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,

@@ -21,18 +21,13 @@ struct RowBuild {
     std::optional<Fault> fault;
 };
 
-// Builds each row's design with the engine (the program named) for the line
-// of that impedance, on the engines' pool as checkRows checks them: the
-// future gives each build at its row's index, reports its progress in rows
-// and stops the engines when cancelled. A fault of the engine ends it, and
-// waiting for it throws that Fault.
-QFuture<RowBuild> buildRows(std::vector<DesignRow> rows, double feedline, antenna::CoilLoss loss,
-                            antenna::Bandwidth bandwidth, QString program);
-
-// The same, waited for.
-std::vector<RowBuild> buildAll(const std::vector<DesignRow>& rows, double feedline,
-                               const antenna::CoilLoss& loss, antenna::Bandwidth bandwidth,
-                               const QString& program);
+// Builds each row's design with the engines' runner for the line of that
+// impedance, as checkRows checks them: the future gives each build at its
+// row's index, reports its progress in rows and stops the engines when
+// cancelled. A fault of the engine ends it, and waiting for it throws that
+// Fault.
+QFuture<RowBuild> buildRows(const antenna::EngineRuns& engines, std::vector<DesignRow> rows,
+                            double feedline, antenna::CoilLoss loss, antenna::Bandwidth bandwidth);
 
 // The efficiency of positions near the best is within this of it, in dB.
 inline constexpr double kNearBest = 0.2;

@@ -6,9 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSemaphore>
 #include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <cmath>
 
@@ -23,13 +21,6 @@ constexpr int kLongestRunMs = 10 * 60 * 1000;
 // How often a running engine is asked whether to stop: quick enough that a
 // person's Cancel seems immediate.
 constexpr int kCancelCheckMs = 50;
-
-// Never more engines at once than the machine has cores, whichever pool or
-// thread asks: each run holds one of these while its engine runs.
-QSemaphore& engineSlots() {
-    static QSemaphore free(QThread::idealThreadCount());
-    return free;
-}
 
 // How much more than the input power the far field's coarse average may
 // seem to radiate before its figure is taken for a fault.
@@ -153,11 +144,6 @@ void NecEngine::stopIfCancelled() const {
     }
 }
 
-QString NecEngine::defaultProgram() {
-    const QString chosen = qEnvironmentVariable("QUERLIN_NEC2C");
-    return chosen.isEmpty() ? QStringLiteral("nec2c") : chosen;
-}
-
 std::vector<FeedPoint> feedPointsIn(const QString& output) {
     static const QString kInputParameters = QStringLiteral("ANTENNA INPUT PARAMETERS");
     std::vector<FeedPoint> points;
@@ -216,11 +202,6 @@ std::vector<FeedPoint> NecEngine::run(const QString& deck, int expectedPoints) c
     }
     input.close();
 
-    // Waiting for a free core, a run asked to stop stops.
-    while (!engineSlots().tryAcquire(1, kCancelCheckMs)) {
-        stopIfCancelled();
-    }
-    const QSemaphoreReleaser slot(engineSlots());
     QProcess process;
     process.setWorkingDirectory(folder.path());
     process.setProcessChannelMode(QProcess::MergedChannels);

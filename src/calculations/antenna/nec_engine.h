@@ -40,16 +40,15 @@ struct NecCancelled : QException {
     NecCancelled* clone() const override { return new NecCancelled(*this); }
 };
 
-// The NEC-2 engine: the Debian package nec2c's program, or the one the
-// environment variable QUERLIN_NEC2C names. A window's check asks, while the
-// engine runs, whether to go on; a run asked to stop ends the engine at once.
+// The NEC-2 engine, the program named (EngineRuns chooses it). A window's
+// check asks, while the engine runs, whether to go on; a run asked to stop
+// ends the engine at once.
 class NecEngine {
   public:
     using Cancelled = std::function<bool()>;
 
-    explicit NecEngine(QString program = defaultProgram(), Cancelled cancelled = {});
+    explicit NecEngine(QString program, Cancelled cancelled = {});
 
-    static QString defaultProgram();
     const QString& program() const { return program_; }
 
     // Runs the deck in a private temporary folder, which is removed again,

@@ -3,21 +3,10 @@
 #include <QCoreApplication>
 
 #include "antenna/check_figures.h"
-#include "antenna/engine_map.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
 
 namespace querlin {
-
-QThreadPool& enginePool() {
-    static QThreadPool pool;
-    return pool;
-}
-
-QThreadPool& waitingPool() {
-    static QThreadPool pool;
-    return pool;
-}
 
 DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale) {
     DesignRow row{coilPercentage(antenna.slider),
@@ -59,24 +48,15 @@ Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLoca
     return sweep;
 }
 
-QFuture<antenna::DipoleCheck> checkRows(std::vector<DesignRow> rows, double feedline,
-                                        QString program) {
+QFuture<antenna::DipoleCheck> checkRows(const antenna::EngineRuns& engines,
+                                        std::vector<DesignRow> rows, double feedline) {
     const int count = static_cast<int>(rows.size());
-    return mapOnEngines<antenna::DipoleCheck>(
-        count, std::move(program),
-        [rows = std::move(rows), feedline](int i, const antenna::NecEngine& engine) {
+    return engines.map<antenna::DipoleCheck>(
+        count, [rows = std::move(rows), feedline](int i, const antenna::NecEngine& engine) {
             const DesignRow& row = rows[static_cast<std::size_t>(i)];
             return checkDipole(row.design.dipole, row.options, feedline, row.design.matchingCoil,
                                engine);
         });
-}
-
-void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& program) {
-    QFuture<antenna::DipoleCheck> checks = checkRows(rows, feedline, program);
-    checks.waitForFinished();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].check = checks.resultAt(static_cast<int>(i));
-    }
 }
 
 QString plotTitle(const Antenna& antenna) {

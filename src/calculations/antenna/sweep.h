@@ -9,6 +9,7 @@
 #include "antenna/build.h"
 #include "antenna/designs.h"
 #include "antenna/dipole_check.h"
+#include "antenna/engine_runs.h"
 #include "antenna/nec_model.h"
 #include "coil/wound_coil.h"
 #include "fault.h"
@@ -65,17 +66,13 @@ struct Sweep {
 };
 Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale);
 
-// Checks each row's design with the engine (the program named), fed from the
-// line of that impedance. The checks run on Qt's thread pools, never more
-// engines at once than the machine has cores; the future gives each check at
-// its row's index as it ends, reports its progress in rows, and stops the
-// engines at once when cancelled. A fault of the engine ends it, and waiting
-// for it throws that Fault.
-QFuture<antenna::DipoleCheck> checkRows(std::vector<DesignRow> rows, double feedline,
-                                        QString program);
-
-// The same, waited for: the rows with their checks.
-void checkAll(std::vector<DesignRow>& rows, double feedline, const QString& program);
+// Checks each row's design with the engines' runner, fed from the line of
+// that impedance: the future gives each check at its row's index as it ends,
+// reports its progress in rows, and stops the engines at once when
+// cancelled. A fault of the engine ends it, and waiting for it throws that
+// Fault.
+QFuture<antenna::DipoleCheck> checkRows(const antenna::EngineRuns& engines,
+                                        std::vector<DesignRow> rows, double feedline);
 
 // The plot's title for the design: "Loaded dipole for 7.1 MHz, 40 ft long,
 // element 0.08 in", the numbers as typed.

@@ -1,9 +1,6 @@
 #include "measurement/comparison.h"
 
 #include <QCoreApplication>
-
-#include <QPromise>
-#include <QtConcurrent>
 #include <cmath>
 #include <numbers>
 
@@ -27,15 +24,6 @@ OnePort samplesOf(const antenna::Sweep& sweep, const std::vector<antenna::FeedPo
 
 std::optional<double> qOption(double q) {
     return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
-}
-
-// Comparisons run in a pool of their own: beside the check's engines, which
-// hold the engines' pool until its whole sweep is done, so that a comparison
-// asked for while a check runs starts at once. Its engine waits for a free
-// core as every engine does.
-QThreadPool& comparingPool() {
-    static QThreadPool pool;
-    return pool;
 }
 
 std::vector<FrequencyPoint> pointsOf(const OnePort& sweep, double feedline) {
@@ -105,19 +93,13 @@ Comparison compareFile(const QString& path, const ComparedDesign& design,
     return comparison;
 }
 
-QFuture<Comparison> comparing(QString path, ComparedDesign design, QString program) {
-    return QtConcurrent::run(
-        &comparingPool(),
-        [](QPromise<Comparison>& promise, const QString& path, const ComparedDesign& design,
-           const QString& program) {
-            const antenna::NecEngine engine(program, [&promise] { return promise.isCanceled(); });
-            try {
-                promise.addResult(compareFile(path, design, engine));
-            } catch (const antenna::NecCancelled&) {
-                // The one who cancelled wants nothing more.
-            }
-        },
-        std::move(path), std::move(design), std::move(program));
+QFuture<Comparison> comparing(const antenna::EngineRuns& engines, QString path,
+                              ComparedDesign design) {
+    return engines.map<Comparison>(
+        1,
+        [path = std::move(path), design = std::move(design)](
+            int, const antenna::NecEngine& engine) { return compareFile(path, design, engine); },
+        antenna::EngineRuns::Turn::First);
 }
 
 FrequencyPlot comparisonPlot(const QString& title, const OnePort& measured, const OnePort& modelled,

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "antenna/build.h"
+#include "antenna/engine_runs.h"
 #include "antenna/nec_engine.h"
 #include "antenna/nec_model.h"
 #include "measurement/measured.h"
@@ -57,10 +58,12 @@ struct Comparison {
 Comparison compareFile(const QString& path, const ComparedDesign& design,
                        const antenna::NecEngine& engine);
 
-// The same on a thread of its own, the engine named by its program, so that
-// it runs one engine beside a window's check; cancelling stops it at once
-// and gives no result. Waiting for it throws the fault that ended it.
-QFuture<Comparison> comparing(QString path, ComparedDesign design, QString program);
+// The same on the engines' runner, ahead of the items waiting there, so that
+// it starts beside a window's check as soon as one of the check's engines
+// ends; cancelling stops it at once and gives no result. Waiting for it
+// throws the fault that ended it.
+QFuture<Comparison> comparing(const antenna::EngineRuns& engines, QString path,
+                              ComparedDesign design);
 
 // The measured sweep against frequency and, where there is one, the
 // model's: the SWR on the line of that impedance and, with the impedance,

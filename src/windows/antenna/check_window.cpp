@@ -15,7 +15,6 @@
 
 #include "antenna/check_figures.h"
 #include "antenna/check_labels.h"
-#include "antenna/nec_engine.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
 #include "plot.h"
@@ -201,7 +200,7 @@ void CheckWindow::start() {
     // The design's build first, so that it takes one engine while the
     // checks take the other.
     startBuilds();
-    checks_.setFuture(checkRows(rows_, ohms, antenna::NecEngine::defaultProgram()));
+    checks_.setFuture(checkRows(engines_, rows_, ohms));
 }
 
 void CheckWindow::checked(int index) {

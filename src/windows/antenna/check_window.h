@@ -8,6 +8,7 @@
 
 #include "antenna/build_sweep.h"
 #include "antenna/dipole_check.h"
+#include "antenna/engine_runs.h"
 #include "antenna/sweep.h"
 #include "dipole/last_calculation.h"
 #include "fault.h"
@@ -117,6 +118,8 @@ class CheckWindow : public QWidget {
     // Empties the comparison, and shows the note in its column; none hides it.
     void clearComparison(const QString& note);
 
+    // The engine's program, chosen once for the window's life.
+    const antenna::EngineRuns engines_;
     LastCalculation shown_;
     bool complete_ = false;  // whether the shown calculation's check ended well
     // Whether its check or builds are at work: from their start until they

@@ -16,7 +16,6 @@
 
 #include "antenna/build_figures.h"
 #include "antenna/check_labels.h"
-#include "antenna/nec_engine.h"
 
 // The check window's panel of what to build instead: the design's build,
 // the coils' Q, and with a Q every position's build for the plot.
@@ -92,8 +91,8 @@ void CheckWindow::startBuilds() {
     clearRows(buildRows_);
     noteBuild(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
     designCoilButton_->setEnabled(false);
-    builds_.setFuture(buildRows({rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found,
-                                antenna::NecEngine::defaultProgram()));
+    builds_.setFuture(
+        buildRows(engines_, {rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found));
 }
 
 void CheckWindow::built(int index) {
@@ -177,8 +176,8 @@ void CheckWindow::completeIfDone() {
                 "querlin::CheckWindow",
                 "Building every coil position with coils of Q %1 for the plot…")
                 .arg(QLocale().toString(*q_)));
-        builds_.setFuture(buildRows(sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut,
-                                    antenna::NecEngine::defaultProgram()));
+        builds_.setFuture(
+            buildRows(engines_, sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut));
         return;
     }
     complete_ = true;

@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include "antenna/check_labels.h"
-#include "antenna/nec_engine.h"
 #include "measurement/advice_text.h"
 #include "plot.h"
 
@@ -95,9 +94,8 @@ void CheckWindow::compare(const QString& path) {
                                                 "Comparing %1 with the design, with nec2c…")
                         .arg(measurementName_));
     const DesignRow& design = rows_.front();
-    comparisons_.setFuture(measurement::comparing(path,
-                                                  {design.design.dipole, design.options, feedline_},
-                                                  antenna::NecEngine::defaultProgram()));
+    comparisons_.setFuture(
+        measurement::comparing(engines_, path, {design.design.dipole, design.options, feedline_}));
 }
 
 void CheckWindow::compared() {
