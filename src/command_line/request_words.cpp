@@ -104,8 +104,9 @@ QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& pars
     }
     const bool coil = std::holds_alternative<CoilRequest>(command.request);
     const auto* row =
-        std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions),
-                     [&](const FieldOption& f) { return fault.where == f.field.caption; });
+        std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions), [&](const FieldOption& f) {
+            return fault.where == QCoreApplication::translate(f.field.context, f.field.caption);
+        });
     const char* name = row == std::end(kFieldOptions) ? nullptr : coil ? row->coil : row->other;
     if (name == nullptr || !parser.isSet(QLatin1String(name))) {
         return {};

@@ -17,6 +17,8 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 DESIGN = ["--frequency", "7.1", "--length", "40", "--element", "0.08", "--position", "50"]
+NOT_A_NUMBER = ('--%1: "%2" is not a number (a decimal point, or --locale for the user\'s '
+                'decimal comma).')
 FAULTY = ["dipole", "--frequency", "x", "--length", "40", "--element", "0.08", "--position", "50"]
 
 
@@ -59,8 +61,8 @@ def main():
         summary = said[("querlin-calc", "The operating frequency, in MHz.")]
         expect(summary in help_text.stdout, f"{language}: check --help lacks {summary!r}")
 
-        caption = said[("Form1", "INPUT FREQUENCY")]
-        fault = said[("Fault", '"%1" does not hold a number.')].replace("%1", caption)
+        # A number that does not read is named by its option, in every language.
+        fault = said[("querlin-calc", NOT_A_NUMBER)].replace("%1", "frequency").replace("%2", "x")
         faulty = run(calc, language, FAULTY)
         expect(faulty.returncode == 1 and faulty.stderr == fault + "\n",
                f"{language}: the fault reads {faulty.stderr!r}, not {fault!r}")
@@ -80,7 +82,8 @@ def main():
     expect(german.startswith("Aufruf: querlin-calc check"), f"German help: {german[:40]!r}")
     expect("Die Betriebsfrequenz in MHz." in german, "German help lacks its --frequency")
     faulty = run(calc, "de", FAULTY)
-    expect(faulty.stderr == "„FREQUENZ EINGEBEN“ enthält keine Zahl.\n",
+    expect(faulty.stderr == "--frequency: „x“ ist keine Zahl (ein Dezimalpunkt, oder --locale für "
+           "das Dezimalkomma des Benutzers).\n",
            f"German fault: {faulty.stderr!r}")
     # LANG alone, as a German desktop sets it, with no LANGUAGE.
     environment = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL")}
