@@ -1712,6 +1712,30 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <source>--%1 takes copper, not &apos;%2&apos;.</source>
         <translation>--%1 nimmt copper, nicht „%2“.</translation>
     </message>
+    <message>
+        <source>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [the model and coil options of check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</source>
+        <translation>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [die Modell- und Spulenoptionen von check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</translation>
+    </message>
+    <message>
+        <source>querlin-calc COMMAND [OPTIONS]
+querlin-calc help COMMAND
+querlin-calc --batch [--locale] &lt; commands</source>
+        <translation>querlin-calc BEFEHL [OPTIONEN]
+querlin-calc help BEFEHL
+querlin-calc --batch [--locale] &lt; befehle</translation>
+    </message>
+    <message>
+        <source>querlin-calc --batch &lt; commands</source>
+        <translation>querlin-calc --batch &lt; befehle</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

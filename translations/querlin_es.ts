@@ -1712,6 +1712,30 @@ SINTONIZARSE CON CONDENSADORES VARIABLES.
         <source>--plot draws the table instead of printing it: leave out --json.</source>
         <translation>--plot dibuja la tabla en lugar de mostrarla: omita --json.</translation>
     </message>
+    <message>
+        <source>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [the model and coil options of check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</source>
+        <translation>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [las opciones de modelo y de bobina de check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</translation>
+    </message>
+    <message>
+        <source>querlin-calc COMMAND [OPTIONS]
+querlin-calc help COMMAND
+querlin-calc --batch [--locale] &lt; commands</source>
+        <translation>querlin-calc COMANDO [OPCIONES]
+querlin-calc help COMANDO
+querlin-calc --batch [--locale] &lt; comandos</translation>
+    </message>
+    <message>
+        <source>querlin-calc --batch &lt; commands</source>
+        <translation>querlin-calc --batch &lt; comandos</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The antenna&apos;s resistance at resonance, %1 ohms, is at or above the line&apos;s %2 ohms: no coil across the feed point can match it. The loading coils resonate it; the SWR that remains is %3.</source>
-        <translation>La résistance de l&apos;antenne à la résonance, %1 ohms, est égale ou supérieure aux %2 ohms de la ligne : aucune bobine au point d&apos;alimentation ne peut l&apos;adapter. Les bobines de charge la mettent à la résonance ; il reste un ROS de %3.</translation>
+        <translation>La résistance de l&apos;antenne à la résonance, %1 ohms, est égale ou supérieure aux %2 ohms de la ligne&#x202f;: aucune bobine au point d&apos;alimentation ne peut l&apos;adapter. Les bobines de charge la mettent à la résonance&#x202f;; il reste un ROS de %3.</translation>
     </message>
     <message>
         <source>No loading coil brings the antenna to resonance at %1 MHz.</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Segments near the coils or the source are shorter than %1 wire radii, where NEC-2&apos;s thin-wire kernel errs by more than 1 %: take the figures as rough.</source>
-        <translation>Des segments proches des bobines ou de la source sont plus courts que %1 rayons du fil ; là, le noyau fil mince de NEC-2 se trompe de plus de 1 % : ne prenez ces valeurs que comme approximatives.</translation>
+        <translation>Des segments proches des bobines ou de la source sont plus courts que %1 rayons du fil&#x202f;; là, le noyau fil mince de NEC-2 se trompe de plus de 1 %&#x202f;: ne prenez ces valeurs que comme approximatives.</translation>
     </message>
     <message>
         <source>nec2c wrote &apos;%1&apos; where a number belongs.</source>
-        <translation>nec2c a écrit « %1 » là où un nombre est attendu.</translation>
+        <translation>nec2c a écrit «&#x202f;%1&#x202f;» là où un nombre est attendu.</translation>
     </message>
     <message>
         <source>nec2c&apos;s output holds no %1.</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>nec2c&apos;s currents table holds &apos;%1&apos; where a segment&apos;s line belongs.</source>
-        <translation>Le tableau des courants de nec2c contient « %1 » là où la ligne d&apos;un segment est attendue.</translation>
+        <translation>Le tableau des courants de nec2c contient «&#x202f;%1&#x202f;» là où la ligne d&apos;un segment est attendue.</translation>
     </message>
     <message>
         <source>nec2c&apos;s output holds a currents table without a current.</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>nec2c&apos;s power budget does not add up: %1 W radiated of %2 W put in.</source>
-        <translation>Le bilan de puissance de nec2c ne tombe pas juste : %1 W rayonnés pour %2 W fournis.</translation>
+        <translation>Le bilan de puissance de nec2c ne tombe pas juste&#x202f;: %1 W rayonnés pour %2 W fournis.</translation>
     </message>
     <message>
         <source>nec2c&apos;s average gain gives %1 of the input power radiated, not a share of it.</source>
@@ -76,39 +76,39 @@
     </message>
     <message>
         <source>No temporary folder for nec2c: %1</source>
-        <translation>Aucun dossier temporaire pour nec2c : %1</translation>
+        <translation>Aucun dossier temporaire pour nec2c&#x202f;: %1</translation>
     </message>
     <message>
         <source>Could not write the deck for nec2c: %1</source>
-        <translation>Impossible d&apos;écrire le jeu de cartes pour nec2c : %1</translation>
+        <translation>Impossible d&apos;écrire le jeu de cartes pour nec2c&#x202f;: %1</translation>
     </message>
     <message>
         <source>The NEC-2 engine &apos;%1&apos; could not be started (%2): install the Debian package nec2c, or name the program in QUERLIN_NEC2C.</source>
-        <translation>Le moteur NEC-2 « %1 » n&apos;a pas pu être lancé (%2) : installez le paquet Debian nec2c, ou indiquez le programme dans QUERLIN_NEC2C.</translation>
+        <translation>Le moteur NEC-2 «&#x202f;%1&#x202f;» n&apos;a pas pu être lancé (%2)&#x202f;: installez le paquet Debian nec2c, ou indiquez le programme dans QUERLIN_NEC2C.</translation>
     </message>
     <message>
         <source>The NEC-2 engine &apos;%1&apos; did not finish.</source>
-        <translation>Le moteur NEC-2 « %1 » n&apos;a pas terminé.</translation>
+        <translation>Le moteur NEC-2 «&#x202f;%1&#x202f;» n&apos;a pas terminé.</translation>
     </message>
     <message>
         <source>The NEC-2 engine &apos;%1&apos; failed (exit status %2)%3</source>
-        <translation>Le moteur NEC-2 « %1 » a échoué (code de sortie %2)%3</translation>
+        <translation>Le moteur NEC-2 «&#x202f;%1&#x202f;» a échoué (code de sortie %2)%3</translation>
     </message>
     <message>
         <source>The NEC-2 engine &apos;%1&apos; wrote no output.</source>
-        <translation>Le moteur NEC-2 « %1 » n&apos;a rien écrit.</translation>
+        <translation>Le moteur NEC-2 «&#x202f;%1&#x202f;» n&apos;a rien écrit.</translation>
     </message>
     <message>
         <source>The output of the NEC-2 engine &apos;%1&apos; holds %2 feed-point impedances where %3 were asked for.</source>
-        <translation>La sortie du moteur NEC-2 « %1 » contient %2 impédances au point d&apos;alimentation là où %3 étaient demandées.</translation>
+        <translation>La sortie du moteur NEC-2 «&#x202f;%1&#x202f;» contient %2 impédances au point d&apos;alimentation là où %3 étaient demandées.</translation>
     </message>
     <message>
         <source>The design cannot be modelled: it needs a positive frequency, length and element.</source>
-        <translation>L&apos;antenne calculée ne peut pas être modélisée : il lui faut une fréquence, une longueur et un élément positifs.</translation>
+        <translation>L&apos;antenne calculée ne peut pas être modélisée&#x202f;: il lui faut une fréquence, une longueur et un élément positifs.</translation>
     </message>
     <message>
         <source>The design cannot be modelled: the coils must sit inside the antenna.</source>
-        <translation>L&apos;antenne calculée ne peut pas être modélisée : les bobines doivent se trouver sur l&apos;antenne.</translation>
+        <translation>L&apos;antenne calculée ne peut pas être modélisée&#x202f;: les bobines doivent se trouver sur l&apos;antenne.</translation>
     </message>
     <message>
         <source>The model takes %1 to %2 segments, not %3.</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
-        <translation>À %1 MHz, elle dépasse le tiers de sa résonance propre d&apos;environ %2 MHz ; son Q y est douteux.</translation>
+        <translation>À %1 MHz, elle dépasse le tiers de sa résonance propre d&apos;environ %2 MHz&#x202f;; son Q y est douteux.</translation>
     </message>
 </context>
 <context>
@@ -266,11 +266,11 @@
     </message>
     <message>
         <source>At %1 MHz the coil is above its self-resonance of about %2 MHz, no longer an inductor.</source>
-        <translation>À %1 MHz, la bobine est au-dessus de sa résonance propre d&apos;environ %2 MHz : ce n&apos;est plus une inductance.</translation>
+        <translation>À %1 MHz, la bobine est au-dessus de sa résonance propre d&apos;environ %2 MHz&#x202f;: ce n&apos;est plus une inductance.</translation>
     </message>
     <message>
         <source>At %1 MHz the skin depth of copper, %2 inches, is more than a fifth of the wire: the Q estimate needs a thicker wire or a higher frequency.</source>
-        <translation>À %1 MHz, l&apos;épaisseur de peau du cuivre, %2 pouces, dépasse le cinquième du fil : l&apos;estimation du Q demande un fil plus gros ou une fréquence plus haute.</translation>
+        <translation>À %1 MHz, l&apos;épaisseur de peau du cuivre, %2 pouces, dépasse le cinquième du fil&#x202f;: l&apos;estimation du Q demande un fil plus gros ou une fréquence plus haute.</translation>
     </message>
     <message>
         <source>The coil&apos;s Q lies beyond what the calculation can hold.</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>The winding does not fit: %1 turns of %2-inch wire need %3 inches, more than the coil length of %4 inches.</source>
-        <translation>Le bobinage ne tient pas : %1 spires de fil de %2 pouce demandent %3 pouces, plus que la longueur de bobine de %4 pouces.</translation>
+        <translation>Le bobinage ne tient pas&#x202f;: %1 spires de fil de %2 pouce demandent %3 pouces, plus que la longueur de bobine de %4 pouces.</translation>
     </message>
     <message>
         <source>A wire as thick as the coil diameter winds no coil.</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>At %1 MHz the loading coil is above a third of its self-resonance of about %2 MHz: it acts as more inductance than its winding&apos;s, with less Q, so the check cannot take its Q.</source>
-        <translation>À %1 MHz, la bobine de charge dépasse le tiers de sa résonance propre d&apos;environ %2 MHz : elle agit comme une inductance plus grande que celle de son bobinage, avec un Q plus faible, si bien que la vérification ne peut pas reprendre son Q.</translation>
+        <translation>À %1 MHz, la bobine de charge dépasse le tiers de sa résonance propre d&apos;environ %2 MHz&#x202f;: elle agit comme une inductance plus grande que celle de son bobinage, avec un Q plus faible, si bien que la vérification ne peut pas reprendre son Q.</translation>
     </message>
 </context>
 <context>
@@ -321,11 +321,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; does not hold a number.</source>
-        <translation>« %1 » ne contient pas de nombre.</translation>
+        <translation>«&#x202f;%1&#x202f;» ne contient pas de nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large.</source>
-        <translation>« %1 » est trop grand.</translation>
+        <translation>«&#x202f;%1&#x202f;» est trop grand.</translation>
     </message>
     <message>
         <source>An overflow occurred while calculating %1.</source>
@@ -524,7 +524,7 @@
     <message>
         <source>SLIDE TO SET DISTANCE FROM CENTER TO START OF COIL<byte value="xd"/>
 </source>
-        <translation>GLISSEZ : DISTANCE DU CENTRE AU DÉBUT DE LA BOBINE
+        <translation>GLISSEZ&#x202f;: DISTANCE DU CENTRE AU DÉBUT DE LA BOBINE
 </translation>
     </message>
     <message>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Loading coils will be</source>
-        <translation>Bobines de charge :</translation>
+        <translation>Bobines de charge&#x202f;:</translation>
     </message>
     <message>
         <source>mHYs</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Antenna Impedance is approximately</source>
-        <translation>Impédance de l&apos;antenne : environ</translation>
+        <translation>Impédance de l&apos;antenne&#x202f;: environ</translation>
     </message>
     <message>
         <source>OHMS</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Matching coil is</source>
-        <translation>Bobine d&apos;adaptation :</translation>
+        <translation>Bobine d&apos;adaptation&#x202f;:</translation>
     </message>
     <message>
         <source>WEBSITE</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>The dipole, fed at its centre; the coil symbols show where the loading coils sit along each half.</source>
-        <translation>Le dipôle, alimenté en son centre ; les symboles de bobine montrent où se trouvent les bobines de charge sur chaque moitié.</translation>
+        <translation>Le dipôle, alimenté en son centre&#x202f;; les symboles de bobine montrent où se trouvent les bobines de charge sur chaque moitié.</translation>
     </message>
     <message>
         <source>Left loading coil</source>
@@ -815,7 +815,7 @@ FRACTION   DÉCIMAL    CM
     </message>
     <message>
         <source>one gauge a line: its number, its diameter in inches and in millimetres</source>
-        <translation>un calibre par ligne : son numéro, son diamètre en pouces et en millimètres</translation>
+        <translation>un calibre par ligne&#x202f;: son numéro, son diamètre en pouces et en millimètres</translation>
     </message>
     <message>
         <source>Instructions</source>
@@ -827,7 +827,7 @@ FRACTION   DÉCIMAL    CM
     </message>
     <message>
         <source>one size a line: the diameter as a fraction of an inch, in decimal inches and in centimetres</source>
-        <translation>une taille par ligne : le diamètre en fraction de pouce, en pouces décimaux et en centimètres</translation>
+        <translation>une taille par ligne&#x202f;: le diamètre en fraction de pouce, en pouces décimaux et en centimètres</translation>
     </message>
     <message>
         <source>inches</source>
@@ -864,7 +864,7 @@ FRACTION   DÉCIMAL    CM
 1   RENDEMENT INFÉRIEUR À CELUI D&apos;UN DIPÔLE PLEINE TAILLE
 2   BANDE PASSANTE PLUS ÉTROITE
 3   LES BOBINES SONT AU MIEUX VERS 50 % DU CHEMIN DEPUIS
-     LE CENTRE. TROP PRÈS LIMITE LE COURANT ; TROP LOIN LIMITE
+     LE CENTRE. TROP PRÈS LIMITE LE COURANT&#x202f;; TROP LOIN LIMITE
      LA TENSION ET DEMANDE DES BOBINES BIEN PLUS GROSSES.
 4  LES OBJETS PROCHES ALLONGENT L&apos;ANTENNE PAR EFFET CAPACITIF,
     MAIS MIEUX VAUT LA FAIRE PLUS LONGUE QUE CALCULÉ ET
@@ -919,11 +919,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The model of the design resonates nowhere near %1 MHz: nothing to compare with.</source>
-        <translation>Le modèle de l&apos;antenne calculée ne résonne nulle part près de %1 MHz : rien à comparer.</translation>
+        <translation>Le modèle de l&apos;antenne calculée ne résonne nulle part près de %1 MHz&#x202f;: rien à comparer.</translation>
     </message>
     <message>
         <source>Each tip: %1 %2 to bring the resonance to %3 MHz.</source>
-        <translation>Chaque extrémité : %1 %2 pour amener la résonance à %3 MHz.</translation>
+        <translation>Chaque extrémité&#x202f;: %1 %2 pour amener la résonance à %3 MHz.</translation>
     </message>
     <message>
         <source>fold back</source>
@@ -935,11 +935,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Each tip: the model finds no length that brings the resonance to %1 MHz.</source>
-        <translation>Chaque extrémité : le modèle ne trouve aucune longueur qui amène la résonance à %1 MHz.</translation>
+        <translation>Chaque extrémité&#x202f;: le modèle ne trouve aucune longueur qui amène la résonance à %1 MHz.</translation>
     </message>
     <message>
         <source>Or each coil: %1 %2 uH (%3 to %4 uH).</source>
-        <translation>Ou chaque bobine : %1 %2 uH (de %3 à %4 uH).</translation>
+        <translation>Ou chaque bobine&#x202f;: %1 %2 uH (de %3 à %4 uH).</translation>
     </message>
     <message>
         <source>take off</source>
@@ -951,7 +951,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>On that former: %1 %2 turns (%3 to %4 turns)%5.</source>
-        <translation>Sur ce mandrin : %1 %2 spires (de %3 à %4 spires)%5.</translation>
+        <translation>Sur ce mandrin&#x202f;: %1 %2 spires (de %3 à %4 spires)%5.</translation>
     </message>
     <message>
         <source>unwind</source>
@@ -967,15 +967,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Or each coil: the model finds no inductance that does.</source>
-        <translation>Ou chaque bobine : le modèle ne trouve aucune inductance qui y parvienne.</translation>
+        <translation>Ou chaque bobine&#x202f;: le modèle ne trouve aucune inductance qui y parvienne.</translation>
     </message>
     <message>
         <source>An estimate: the resonance is as sharp as the model&apos;s with coils of Q %1, with which it radiates %2 % of the power put in.</source>
-        <translation>Une estimation : la résonance est aussi pointue que celle du modèle avec des bobines de Q %1, avec lesquelles il rayonne %2 % de la puissance fournie.</translation>
+        <translation>Une estimation&#x202f;: la résonance est aussi pointue que celle du modèle avec des bobines de Q %1, avec lesquelles il rayonne %2 % de la puissance fournie.</translation>
     </message>
     <message>
         <source>In the model %1 more on each tip %2 the resonance by %3 kHz; the rule for full-size dipoles says %4 kHz.</source>
-        <translation>Dans le modèle, %1 de plus à chaque extrémité %2 la résonance de %3 kHz ; la règle des dipôles pleine taille donne %4 kHz.</translation>
+        <translation>Dans le modèle, %1 de plus à chaque extrémité %2 la résonance de %3 kHz&#x202f;; la règle des dipôles pleine taille donne %4 kHz.</translation>
     </message>
     <message>
         <source>1 cm</source>
@@ -1007,7 +1007,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>: measured, and the design as NEC-2 models it</source>
-        <translation> : mesuré, et l&apos;antenne calculée telle que NEC-2 la modélise</translation>
+        <translation>&#x202f;: mesuré, et l&apos;antenne calculée telle que NEC-2 la modélise</translation>
     </message>
     <message>
         <source>The design, by NEC-2</source>
@@ -1015,11 +1015,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>the reactance does not rise through zero anywhere from %1 to %2 MHz: the sweep holds no resonance; sweep more widely around it.</source>
-        <translation>la réactance ne passe nulle part par zéro en montant entre %1 et %2 MHz : le balayage ne contient aucune résonance ; balayez plus largement autour.</translation>
+        <translation>la réactance ne passe nulle part par zéro en montant entre %1 et %2 MHz&#x202f;: le balayage ne contient aucune résonance&#x202f;; balayez plus largement autour.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>the frequency must be a positive number that a sweep can hold, not %1 MHz.</source>
@@ -1031,7 +1031,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>the frequency %1 MHz does not rise above the %2 MHz before it: a sweep&apos;s frequencies must rise.</source>
-        <translation>la fréquence %1 MHz n&apos;est pas au-dessus des %2 MHz qui la précèdent : les fréquences d&apos;un balayage doivent croître.</translation>
+        <translation>la fréquence %1 MHz n&apos;est pas au-dessus des %2 MHz qui la précèdent&#x202f;: les fréquences d&apos;un balayage doivent croître.</translation>
     </message>
     <message>
         <source>more than %1 frequencies, more than any analyser sweeps.</source>
@@ -1039,15 +1039,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>no sweep: the file holds no line of data.</source>
-        <translation>aucun balayage : le fichier ne contient aucune ligne de données.</translation>
+        <translation>aucun balayage&#x202f;: le fichier ne contient aucune ligne de données.</translation>
     </message>
     <message>
         <source>one frequency only: a sweep needs at least two to find anything.</source>
-        <translation>une seule fréquence : un balayage en demande au moins deux pour trouver quoi que ce soit.</translation>
+        <translation>une seule fréquence&#x202f;: un balayage en demande au moins deux pour trouver quoi que ce soit.</translation>
     </message>
     <message>
         <source>a zero byte: this is no text file (a file saved as UTF-16 must be saved as plain text or UTF-8).</source>
-        <translation>un octet nul : ce n&apos;est pas un fichier texte (un fichier enregistré en UTF-16 doit être enregistré en texte brut ou en UTF-8).</translation>
+        <translation>un octet nul&#x202f;: ce n&apos;est pas un fichier texte (un fichier enregistré en UTF-16 doit être enregistré en texte brut ou en UTF-8).</translation>
     </message>
     <message>
         <source>no such file.</source>
@@ -1059,7 +1059,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>a file of %1 ports; an antenna&apos;s feed point is measured as one port, a .s1p file.</source>
-        <translation>un fichier à %1 ports ; le point d&apos;alimentation d&apos;une antenne se mesure comme un seul port, un fichier .s1p.</translation>
+        <translation>un fichier à %1 ports&#x202f;; le point d&apos;alimentation d&apos;une antenne se mesure comme un seul port, un fichier .s1p.</translation>
     </message>
     <message>
         <source>larger than %1 MB, more than any analyser&apos;s sweep.</source>
@@ -1067,7 +1067,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>cannot be read: %1.</source>
-        <translation>lecture impossible : %1.</translation>
+        <translation>lecture impossible&#x202f;: %1.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
@@ -1075,7 +1075,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>no column is named as the frequency; a CSV measurement begins with a header row such as %1.</source>
-        <translation>aucune colonne n&apos;est nommée comme la fréquence ; une mesure CSV commence par une ligne d&apos;en-tête telle que %1.</translation>
+        <translation>aucune colonne n&apos;est nommée comme la fréquence&#x202f;; une mesure CSV commence par une ligne d&apos;en-tête telle que %1.</translation>
     </message>
     <message>
         <source>no columns are named as the reflection coefficient&apos;s real and imaginary parts or as the resistance and reactance, as in %1.</source>
@@ -1083,7 +1083,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>&apos;%1&apos; in the column &apos;%2&apos; is not a number.</source>
-        <translation>« %1 » dans la colonne « %2 » n&apos;est pas un nombre.</translation>
+        <translation>«&#x202f;%1&#x202f;» dans la colonne «&#x202f;%2&#x202f;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>%1 fields where the columns read need %2.</source>
@@ -1099,7 +1099,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>%1 parameters describe two ports; an antenna&apos;s feed point is one: S, Y or Z.</source>
-        <translation>Les paramètres %1 décrivent deux ports ; le point d&apos;alimentation d&apos;une antenne n&apos;en est qu&apos;un : S, Y ou Z.</translation>
+        <translation>Les paramètres %1 décrivent deux ports&#x202f;; le point d&apos;alimentation d&apos;une antenne n&apos;en est qu&apos;un&#x202f;: S, Y ou Z.</translation>
     </message>
     <message>
         <source>%1 is no part of an option line, which reads %2.</source>
@@ -1107,15 +1107,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>%1 is a keyword of Touchstone version 2; save the measurement as version 1.</source>
-        <translation>%1 est un mot-clé de Touchstone version 2 ; enregistrez la mesure en version 1.</translation>
+        <translation>%1 est un mot-clé de Touchstone version 2&#x202f;; enregistrez la mesure en version 1.</translation>
     </message>
     <message>
         <source>data before the option line: a Touchstone file says first what its numbers are, as in %1.</source>
-        <translation>des données avant la ligne d&apos;options : un fichier Touchstone dit d&apos;abord ce que sont ses nombres, comme dans %1.</translation>
+        <translation>des données avant la ligne d&apos;options&#x202f;: un fichier Touchstone dit d&apos;abord ce que sont ses nombres, comme dans %1.</translation>
     </message>
     <message>
         <source>%1 numbers where one port&apos;s line holds three: the frequency and two for the parameter.</source>
-        <translation>%1 nombres là où la ligne d&apos;un port en contient trois : la fréquence et deux pour le paramètre.</translation>
+        <translation>%1 nombres là où la ligne d&apos;un port en contient trois&#x202f;: la fréquence et deux pour le paramètre.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -1123,7 +1123,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
-        <translation>ni ligne d&apos;options ni données : un fichier Touchstone contient une ligne d&apos;options telle que %1 et une ligne par fréquence.</translation>
+        <translation>ni ligne d&apos;options ni données&#x202f;: un fichier Touchstone contient une ligne d&apos;options telle que %1 et une ligne par fréquence.</translation>
     </message>
 </context>
 <context>
@@ -1244,15 +1244,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
-        <translation>L&apos;antenne est aussi longue qu&apos;un dipôle résonant sur %1 MHz, ou plus longue : elle n&apos;a donc besoin d&apos;aucune bobine de charge (la formule donne %2 µH).</translation>
+        <translation>L&apos;antenne est aussi longue qu&apos;un dipôle résonant sur %1 MHz, ou plus longue&#x202f;: elle n&apos;a donc besoin d&apos;aucune bobine de charge (la formule donne %2 µH).</translation>
     </message>
     <message>
         <source>With %1 the length is in metres and the element in millimetres: if they are in feet and inches, leave out %1.</source>
-        <translation>Avec %1, la longueur est en mètres et l&apos;élément en millimètres : s&apos;ils sont en pieds et en pouces, omettez %1.</translation>
+        <translation>Avec %1, la longueur est en mètres et l&apos;élément en millimètres&#x202f;: s&apos;ils sont en pieds et en pouces, omettez %1.</translation>
     </message>
     <message>
         <source>Without %1 the length is in feet and the element in inches: if they are in metres and millimetres, give %1.</source>
-        <translation>Sans %1, la longueur est en pieds et l&apos;élément en pouces : s&apos;ils sont en mètres et en millimètres, ajoutez %1.</translation>
+        <translation>Sans %1, la longueur est en pieds et l&apos;élément en pouces&#x202f;: s&apos;ils sont en mètres et en millimètres, ajoutez %1.</translation>
     </message>
 </context>
 <context>
@@ -1263,43 +1263,43 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>winding inductance: %1 uH, by Nagaoka&apos;s coefficient and Rosa&apos;s round-wire corrections</source>
-        <translation>inductance du bobinage : %1 uH, par le coefficient de Nagaoka et les corrections de Rosa pour fil rond</translation>
+        <translation>inductance du bobinage&#x202f;: %1 uH, par le coefficient de Nagaoka et les corrections de Rosa pour fil rond</translation>
     </message>
     <message>
         <source>difference from the wanted inductance: %1 %</source>
-        <translation>écart par rapport à l&apos;inductance voulue : %1 %</translation>
+        <translation>écart par rapport à l&apos;inductance voulue&#x202f;: %1 %</translation>
     </message>
     <message>
         <source>turns as wound for the wanted inductance: %1, close-wound %2 inches, which fit</source>
-        <translation>spires telles que bobinées pour l&apos;inductance voulue : %1, à spires jointives %2 pouces, qui tiennent</translation>
+        <translation>spires telles que bobinées pour l&apos;inductance voulue&#x202f;: %1, à spires jointives %2 pouces, qui tiennent</translation>
     </message>
     <message>
         <source>turns as wound for the wanted inductance: %1, close-wound %2 inches, more than the coil length of %3 inches</source>
-        <translation>spires telles que bobinées pour l&apos;inductance voulue : %1, à spires jointives %2 pouces, plus que la longueur de bobine de %3 pouces</translation>
+        <translation>spires telles que bobinées pour l&apos;inductance voulue&#x202f;: %1, à spires jointives %2 pouces, plus que la longueur de bobine de %3 pouces</translation>
     </message>
     <message>
         <source>wire length: %1 inches (%2 m)</source>
-        <translation>longueur de fil : %1 pouces (%2 m)</translation>
+        <translation>longueur de fil&#x202f;: %1 pouces (%2 m)</translation>
     </message>
     <message>
         <source>Q at %2 MHz: %1</source>
-        <translation>Q à %2 MHz : %1</translation>
+        <translation>Q à %2 MHz&#x202f;: %1</translation>
     </message>
     <message>
         <source>self-resonance: about %1 MHz</source>
-        <translation>résonance propre : environ %1 MHz</translation>
+        <translation>résonance propre&#x202f;: environ %1 MHz</translation>
     </message>
     <message>
         <source>reactance at %2 MHz: %1 ohms</source>
-        <translation>réactance à %2 MHz : %1 ohms</translation>
+        <translation>réactance à %2 MHz&#x202f;: %1 ohms</translation>
     </message>
     <message>
         <source>warning: %1 MHz is above a third of the self-resonance, where the coil acts as more inductance than its winding&apos;s, with less Q</source>
-        <translation>attention : %1 MHz dépasse le tiers de la résonance propre, où la bobine agit comme une inductance plus grande que celle de son bobinage, avec un Q plus faible</translation>
+        <translation>attention&#x202f;: %1 MHz dépasse le tiers de la résonance propre, où la bobine agit comme une inductance plus grande que celle de son bobinage, avec un Q plus faible</translation>
     </message>
     <message>
         <source>--frequency takes a number of MHz, not &apos;%1&apos;.</source>
-        <translation>--frequency prend un nombre de MHz, pas « %1 ».</translation>
+        <translation>--frequency prend un nombre de MHz, pas «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--%1 cannot be a line of a batch.</source>
@@ -1307,7 +1307,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;.</source>
-        <translation>Commande inconnue « %1 ».</translation>
+        <translation>Commande inconnue «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--batch takes its commands from standard input, not --%1.</source>
@@ -1315,11 +1315,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--batch takes its commands from standard input, not &apos;%1&apos;.</source>
-        <translation>--batch lit ses commandes sur l&apos;entrée standard, pas « %1 ».</translation>
+        <translation>--batch lit ses commandes sur l&apos;entrée standard, pas «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
-        <translation>Essayez « %1 --help » pour en savoir plus.</translation>
+        <translation>Essayez «&#x202f;%1 --help&#x202f;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>where the two loading coils go and how large they are</source>
@@ -1327,7 +1327,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The main window&apos;s upper CALCULATE: prints the distance from the centre to each loading coil (feet, or metres with --metric), the inductance of each coil in microhenries and the approximate feed-point impedance in ohms. --sweep tabulates every position as CSV, from 1 % (coils next to the feed point) to 99 % (near the tips); --check adds what the NEC-2 engine says of each, and --plot draws the table as a picture in place of printing it.</source>
-        <translation>Le CALCULER du haut de la fenêtre principale : affiche la distance du centre à chaque bobine de charge (en pieds, ou en mètres avec --metric), l&apos;inductance de chaque bobine en microhenrys et l&apos;impédance approximative au point d&apos;alimentation en ohms. --sweep donne chaque position en tableau CSV, de 1 % (bobines près du point d&apos;alimentation) à 99 % (près des extrémités) ; --check y ajoute ce que le moteur NEC-2 dit de chacune, et --plot dessine le tableau en image au lieu de l&apos;afficher.</translation>
+        <translation>Le CALCULER du haut de la fenêtre principale&#x202f;: affiche la distance du centre à chaque bobine de charge (en pieds, ou en mètres avec --metric), l&apos;inductance de chaque bobine en microhenrys et l&apos;impédance approximative au point d&apos;alimentation en ohms. --sweep donne chaque position en tableau CSV, de 1 % (bobines près du point d&apos;alimentation) à 99 % (près des extrémités)&#x202f;; --check y ajoute ce que le moteur NEC-2 dit de chacune, et --plot dessine le tableau en image au lieu de l&apos;afficher.</translation>
     </message>
     <message>
         <source>the same, and the matching coil across the feed point</source>
@@ -1335,7 +1335,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The main window&apos;s lower CALCULATE: prints what dipole prints, then the inductance of the shunt coil across the feed point that matches the antenna to the feed line, in microhenries.</source>
-        <translation>Le CALCULER du bas de la fenêtre principale : affiche ce qu&apos;affiche dipole, puis l&apos;inductance en microhenrys de la bobine en parallèle au point d&apos;alimentation qui adapte l&apos;antenne à la ligne d&apos;alimentation.</translation>
+        <translation>Le CALCULER du bas de la fenêtre principale&#x202f;: affiche ce qu&apos;affiche dipole, puis l&apos;inductance en microhenrys de la bobine en parallèle au point d&apos;alimentation qui adapte l&apos;antenne à la ligne d&apos;alimentation.</translation>
     </message>
     <message>
         <source>the turns of a loading coil, and the coil as wound</source>
@@ -1343,7 +1343,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The coil window&apos;s CALCULATE: prints the number of turns of a single-layer air-core coil for the wanted inductance and the fit message, which begins with a blank as the coil window shows it. --details adds the coil as wound, its turns spread evenly over the coil length, one figure and its unit a line: its inductance by Nagaoka&apos;s coefficient less Rosa&apos;s round-wire corrections, how far that is from the wanted inductance, the turns that give the wanted inductance as wound and whether they fit, and the wire length; with --frequency, its Q, its self-resonance and its reactance there, and a warning above a third of the self-resonance.</source>
-        <translation>Le CALCULER de la fenêtre des bobines : affiche le nombre de spires d&apos;une bobine à air à une seule couche pour l&apos;inductance voulue et le message d&apos;ajustement, qui commence par un espace comme dans la fenêtre des bobines. --details y ajoute la bobine telle que bobinée, ses spires réparties régulièrement sur la longueur de la bobine, une valeur et son unité par ligne : son inductance par le coefficient de Nagaoka moins les corrections de Rosa pour fil rond, son écart par rapport à l&apos;inductance voulue, les spires qui donnent l&apos;inductance voulue telle que bobinée et si elles tiennent, et la longueur de fil ; avec --frequency, son Q, sa résonance propre et sa réactance à cette fréquence, et un avertissement au-dessus du tiers de la résonance propre.</translation>
+        <translation>Le CALCULER de la fenêtre des bobines&#x202f;: affiche le nombre de spires d&apos;une bobine à air à une seule couche pour l&apos;inductance voulue et le message d&apos;ajustement, qui commence par un espace comme dans la fenêtre des bobines. --details y ajoute la bobine telle que bobinée, ses spires réparties régulièrement sur la longueur de la bobine, une valeur et son unité par ligne&#x202f;: son inductance par le coefficient de Nagaoka moins les corrections de Rosa pour fil rond, son écart par rapport à l&apos;inductance voulue, les spires qui donnent l&apos;inductance voulue telle que bobinée et si elles tiennent, et la longueur de fil&#x202f;; avec --frequency, son Q, sa résonance propre et sa réactance à cette fréquence, et un avertissement au-dessus du tiers de la résonance propre.</translation>
     </message>
     <message>
         <source>the design as a NEC-2 card deck</source>
@@ -1351,23 +1351,23 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a segment of its own at the centre, each loading coil of the computed inductance a wire of its own, 1/81 of the antenna long (shorter near the centre or a tip), centred at the computed distance, and a sweep from 10 % below to 10 % above the design frequency, with comment cards naming the design.</source>
-        <translation>Écrit l&apos;antenne calculée en jeu de cartes NEC-2 : le fil droit alimenté au centre, la source sur son propre segment au centre, chaque bobine de charge de l&apos;inductance calculée comme un fil à part, long de 1/81 de l&apos;antenne (plus court près du centre ou d&apos;une extrémité), centré à la distance calculée, et un balayage de 10 % au-dessous à 10 % au-dessus de la fréquence de calcul, avec des cartes de commentaire qui nomment l&apos;antenne calculée.</translation>
+        <translation>Écrit l&apos;antenne calculée en jeu de cartes NEC-2&#x202f;: le fil droit alimenté au centre, la source sur son propre segment au centre, chaque bobine de charge de l&apos;inductance calculée comme un fil à part, long de 1/81 de l&apos;antenne (plus court près du centre ou d&apos;une extrémité), centré à la distance calculée, et un balayage de 10 % au-dessous à 10 % au-dessus de la fréquence de calcul, avec des cartes de commentaire qui nomment l&apos;antenne calculée.</translation>
     </message>
     <message>
         <source>the design modelled in nec2c: its resonance, impedance and SWR</source>
-        <translation>l&apos;antenne calculée modélisée par nec2c : résonance, impédance et ROS</translation>
+        <translation>l&apos;antenne calculée modélisée par nec2c&#x202f;: résonance, impédance et ROS</translation>
     </message>
     <message>
         <source>Runs the design&apos;s deck in the NEC-2 engine nec2c and prints the design&apos;s texts, then what the engine says, each after its key: where the antenna resonates and how far that is from the design frequency, the feed impedance there, the inductance each coil needs for resonance there, the SWR without and with the matching coil, the 2:1 bandwidth and, with --conductor copper, --coil-q, a coil to wind or --height, the efficiency: the share of the power put in that is radiated, over ground into the upper half of space, with coils of the resonant inductance. A last line, note, says when segments shorter than 8 wire radii make the figures rough. --coil-diameter, --coil-length and --coil-wire wind each loading coil as coil --details does and model it with the Q that gives, and add the turns that give its inductance as wound.</source>
-        <translation>Fait tourner le jeu de cartes de l&apos;antenne calculée dans le moteur NEC-2 nec2c et affiche les textes de l&apos;antenne calculée, puis ce que dit le moteur, chaque valeur après sa clé : où l&apos;antenne résonne et son écart à la fréquence de calcul, l&apos;impédance au point d&apos;alimentation à cette fréquence, l&apos;inductance qu&apos;il faut à chaque bobine pour y résonner, le ROS sans et avec la bobine d&apos;adaptation, la bande passante à 2:1 et, avec --conductor copper, --coil-q, une bobine à bobiner ou --height, le rendement : la part de la puissance fournie qui est rayonnée, au-dessus du sol dans le demi-espace supérieur, avec des bobines de l&apos;inductance de résonance. Une dernière ligne, note, signale quand des segments plus courts que 8 rayons du fil rendent les valeurs approximatives. --coil-diameter, --coil-length et --coil-wire bobinent chaque bobine de charge comme le fait coil --details, la modélisent avec le Q obtenu, et ajoutent les spires qui donnent son inductance telle que bobinée.</translation>
+        <translation>Fait tourner le jeu de cartes de l&apos;antenne calculée dans le moteur NEC-2 nec2c et affiche les textes de l&apos;antenne calculée, puis ce que dit le moteur, chaque valeur après sa clé&#x202f;: où l&apos;antenne résonne et son écart à la fréquence de calcul, l&apos;impédance au point d&apos;alimentation à cette fréquence, l&apos;inductance qu&apos;il faut à chaque bobine pour y résonner, le ROS sans et avec la bobine d&apos;adaptation, la bande passante à 2:1 et, avec --conductor copper, --coil-q, une bobine à bobiner ou --height, le rendement&#x202f;: la part de la puissance fournie qui est rayonnée, au-dessus du sol dans le demi-espace supérieur, avec des bobines de l&apos;inductance de résonance. Une dernière ligne, note, signale quand des segments plus courts que 8 rayons du fil rendent les valeurs approximatives. --coil-diameter, --coil-length et --coil-wire bobinent chaque bobine de charge comme le fait coil --details, la modélisent avec le Q obtenu, et ajoutent les spires qui donnent son inductance telle que bobinée.</translation>
     </message>
     <message>
         <source>what to build instead: the coils that match the feed line</source>
-        <translation>ce qu&apos;il faut construire à la place : bobines adaptées à la ligne</translation>
+        <translation>ce qu&apos;il faut construire à la place&#x202f;: bobines adaptées à la ligne</translation>
     </message>
     <message>
         <source>Prints the design&apos;s texts, then what to build instead, found by nec2c with the coils&apos; loss in the model: each loading coil and the matching coil across the feed point with which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with them, or in words why no coil across the feed point can match, and what to cut for each half: the wire to the coil, the coil and the wire to the tip. With a coil to wind it gives each coil&apos;s turns and Q; --position best builds every position and prints the one of highest efficiency, and --sweep every position, a row each, which --plot draws as a picture in place of printing it. --touchstone writes the build&apos;s feed point for an analyser&apos;s program, as check&apos;s does.</source>
-        <translation>Affiche les textes de l&apos;antenne calculée, puis ce qu&apos;il faut construire à la place, trouvé par nec2c avec les pertes des bobines dans le modèle : chaque bobine de charge et la bobine d&apos;adaptation au point d&apos;alimentation avec lesquelles la ligne d&apos;alimentation voit un ROS de 1, et le ROS, la bande passante et l&apos;impédance au point d&apos;alimentation avec elles, ou en toutes lettres pourquoi aucune bobine au point d&apos;alimentation ne peut adapter, et ce qu&apos;il faut couper pour chaque moitié : le fil jusqu&apos;à la bobine, la bobine et le fil jusqu&apos;à l&apos;extrémité. Avec une bobine à bobiner, il donne les spires et le Q de chaque bobine ; --position best construit chaque position et affiche celle du meilleur rendement, et --sweep chaque position, une ligne chacune, que --plot dessine en image au lieu de l&apos;afficher. --touchstone écrit le point d&apos;alimentation de la réalisation pour le logiciel d&apos;un analyseur, comme pour check.</translation>
+        <translation>Affiche les textes de l&apos;antenne calculée, puis ce qu&apos;il faut construire à la place, trouvé par nec2c avec les pertes des bobines dans le modèle&#x202f;: chaque bobine de charge et la bobine d&apos;adaptation au point d&apos;alimentation avec lesquelles la ligne d&apos;alimentation voit un ROS de 1, et le ROS, la bande passante et l&apos;impédance au point d&apos;alimentation avec elles, ou en toutes lettres pourquoi aucune bobine au point d&apos;alimentation ne peut adapter, et ce qu&apos;il faut couper pour chaque moitié&#x202f;: le fil jusqu&apos;à la bobine, la bobine et le fil jusqu&apos;à l&apos;extrémité. Avec une bobine à bobiner, il donne les spires et le Q de chaque bobine&#x202f;; --position best construit chaque position et affiche celle du meilleur rendement, et --sweep chaque position, une ligne chacune, que --plot dessine en image au lieu de l&apos;afficher. --touchstone écrit le point d&apos;alimentation de la réalisation pour le logiciel d&apos;un analyseur, comme pour check.</translation>
     </message>
     <message>
         <source>an analyser&apos;s sweep of the antenna, and how to tune it</source>
@@ -1375,7 +1375,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Reads an antenna analyser&apos;s sweep of the feed point, a Touchstone version 1 .s1p file or a CSV file, and prints the resonance, the resistance there, the lowest SWR on the feed line and the 2:1 bandwidth. Given the design, it also says how much to change each tip, or instead each coil, to bring the resonance to the design frequency, found with nec2c, and estimates the coils&apos; Q and the efficiency from the resonance&apos;s sharpness; with the former the coils are wound on, the turns to wind on or unwind. --plot draws the sweep&apos;s SWR, resistance and reactance against frequency, with the design the model&apos;s beside them.</source>
-        <translation>Lit le balayage du point d&apos;alimentation fait par un analyseur d&apos;antenne, un fichier Touchstone version 1 .s1p ou un fichier CSV, et affiche la résonance, la résistance à cette fréquence, le ROS minimal sur la ligne d&apos;alimentation et la bande passante à 2:1. Avec l&apos;antenne calculée, il indique aussi de combien modifier chaque extrémité, ou plutôt chaque bobine, pour amener la résonance sur la fréquence de calcul, trouvé avec nec2c, et estime le Q des bobines et le rendement d&apos;après l&apos;acuité de la résonance ; avec le mandrin sur lequel les bobines sont bobinées, les spires à ajouter ou à enlever. --plot dessine le ROS, la résistance et la réactance du balayage en fonction de la fréquence, avec l&apos;antenne calculée ceux du modèle à côté.</translation>
+        <translation>Lit le balayage du point d&apos;alimentation fait par un analyseur d&apos;antenne, un fichier Touchstone version 1 .s1p ou un fichier CSV, et affiche la résonance, la résistance à cette fréquence, le ROS minimal sur la ligne d&apos;alimentation et la bande passante à 2:1. Avec l&apos;antenne calculée, il indique aussi de combien modifier chaque extrémité, ou plutôt chaque bobine, pour amener la résonance sur la fréquence de calcul, trouvé avec nec2c, et estime le Q des bobines et le rendement d&apos;après l&apos;acuité de la résonance&#x202f;; avec le mandrin sur lequel les bobines sont bobinées, les spires à ajouter ou à enlever. --plot dessine le ROS, la résistance et la réactance du balayage en fonction de la fréquence, avec l&apos;antenne calculée ceux du modèle à côté.</translation>
     </message>
     <message>
         <source>The operating frequency, in MHz.</source>
@@ -1383,7 +1383,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The design frequency, in MHz: the resonance nearest it is read (without it, the one nearest the lowest SWR).</source>
-        <translation>La fréquence de calcul, en MHz : on lit la résonance la plus proche d&apos;elle (sans elle, la plus proche du ROS minimal).</translation>
+        <translation>La fréquence de calcul, en MHz&#x202f;: on lit la résonance la plus proche d&apos;elle (sans elle, la plus proche du ROS minimal).</translation>
     </message>
     <message>
         <source>The total length of the antenna, tip to tip, in feet (metres with --metric).</source>
@@ -1391,7 +1391,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The design&apos;s total length, in feet (metres with --metric); with --frequency, --element and --position.</source>
-        <translation>La longueur totale de l&apos;antenne calculée, en pieds (en mètres avec --metric) ; avec --frequency, --element et --position.</translation>
+        <translation>La longueur totale de l&apos;antenne calculée, en pieds (en mètres avec --metric)&#x202f;; avec --frequency, --element et --position.</translation>
     </message>
     <message>
         <source>The element diameter, in inches (millimetres with --metric).</source>
@@ -1403,15 +1403,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The distance from the centre to each coil as a percentage of half the antenna, the window&apos;s % box: a whole number from 1 to 99.</source>
-        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, le champ % de la fenêtre : un nombre entier de 1 à 99.</translation>
+        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, le champ % de la fenêtre&#x202f;: un nombre entier de 1 à 99.</translation>
     </message>
     <message>
         <source>The distance from the centre to each coil as a percentage of half the antenna, the window&apos;s % box: a whole number from 1 to 99. With --sweep only with --plot, which marks it.</source>
-        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, le champ % de la fenêtre : un nombre entier de 1 à 99. Avec --sweep, seulement avec --plot, qui la marque.</translation>
+        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, le champ % de la fenêtre&#x202f;: un nombre entier de 1 à 99. Avec --sweep, seulement avec --plot, qui la marque.</translation>
     </message>
     <message>
         <source>The distance from the centre to each coil as a percentage of half the antenna, a whole number from 1 to 99; or best, the position of highest efficiency, which needs the coils&apos; loss. With --sweep only with --plot, which marks it.</source>
-        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, un nombre entier de 1 à 99 ; ou best, la position du meilleur rendement, qui demande les pertes des bobines. Avec --sweep, seulement avec --plot, qui la marque.</translation>
+        <translation>La distance du centre à chaque bobine en pourcentage de la demi-antenne, un nombre entier de 1 à 99&#x202f;; ou best, la position du meilleur rendement, qui demande les pertes des bobines. Avec --sweep, seulement avec --plot, qui la marque.</translation>
     </message>
     <message>
         <source>The design&apos;s coil position, per cent, 1 to 99.</source>
@@ -1419,11 +1419,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The length is in metres and the element diameter in millimetres; the coil distance is printed in metres.</source>
-        <translation>La longueur est en mètres et le diamètre de l&apos;élément en millimètres ; la distance des bobines est affichée en mètres.</translation>
+        <translation>La longueur est en mètres et le diamètre de l&apos;élément en millimètres&#x202f;; la distance des bobines est affichée en mètres.</translation>
     </message>
     <message>
         <source>The design&apos;s length is in metres and its element diameter in millimetres; the tip change is printed in metres.</source>
-        <translation>La longueur de l&apos;antenne calculée est en mètres et le diamètre de son élément en millimètres ; la modification des extrémités est affichée en mètres.</translation>
+        <translation>La longueur de l&apos;antenne calculée est en mètres et le diamètre de son élément en millimètres&#x202f;; la modification des extrémités est affichée en mètres.</translation>
     </message>
     <message>
         <source>The feed line&apos;s impedance, in ohms.</source>
@@ -1435,7 +1435,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The coil diameter, in inches, from wire centre to wire centre: a former&apos;s diameter plus one wire diameter.</source>
-        <translation>Le diamètre de la bobine, en pouces, d&apos;axe de fil à axe de fil : le diamètre du mandrin plus un diamètre de fil.</translation>
+        <translation>Le diamètre de la bobine, en pouces, d&apos;axe de fil à axe de fil&#x202f;: le diamètre du mandrin plus un diamètre de fil.</translation>
     </message>
     <message>
         <source>The coil length, in inches.</source>
@@ -1447,35 +1447,35 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The coil as wound too: its inductance, its difference from the wanted inductance in per cent, the turns that give the wanted inductance as wound and whether they fit, and the wire length, in inches and metres.</source>
-        <translation>La bobine telle que bobinée aussi : son inductance, son écart par rapport à l&apos;inductance voulue en pour cent, les spires qui donnent l&apos;inductance voulue telle que bobinée et si elles tiennent, et la longueur de fil, en pouces et en mètres.</translation>
+        <translation>La bobine telle que bobinée aussi&#x202f;: son inductance, son écart par rapport à l&apos;inductance voulue en pour cent, les spires qui donnent l&apos;inductance voulue telle que bobinée et si elles tiennent, et la longueur de fil, en pouces et en mètres.</translation>
     </message>
     <message>
         <source>With --details: the frequency the coil works at, in MHz, for its Q, self-resonance and reactance.</source>
-        <translation>Avec --details : la fréquence de travail de la bobine, en MHz, pour son Q, sa résonance propre et sa réactance.</translation>
+        <translation>Avec --details&#x202f;: la fréquence de travail de la bobine, en MHz, pour son Q, sa résonance propre et sa réactance.</translation>
     </message>
     <message>
         <source>Every position from 1 to 99, as CSV with the header row position,distance,inductance,impedance (with --json, one object per position); without --position.</source>
-        <translation>Chaque position de 1 à 99, en CSV avec la ligne d&apos;en-tête position,distance,inductance,impedance (avec --json, un objet par position) ; sans --position.</translation>
+        <translation>Chaque position de 1 à 99, en CSV avec la ligne d&apos;en-tête position,distance,inductance,impedance (avec --json, un objet par position)&#x202f;; sans --position.</translation>
     </message>
     <message>
         <source>Build every position, a row each, as CSV; without --position.</source>
-        <translation>Construire chaque position, une ligne chacune, en CSV ; sans --position.</translation>
+        <translation>Construire chaque position, une ligne chacune, en CSV&#x202f;; sans --position.</translation>
     </message>
     <message>
         <source>With --sweep: the check&apos;s figures of every position too, as further columns; takes the model and coil options of check.</source>
-        <translation>Avec --sweep : les valeurs de la vérification pour chaque position aussi, en colonnes supplémentaires ; accepte les options de modèle et de bobine de check.</translation>
+        <translation>Avec --sweep&#x202f;: les valeurs de la vérification pour chaque position aussi, en colonnes supplémentaires&#x202f;; accepte les options de modèle et de bobine de check.</translation>
     </message>
     <message>
         <source>With --sweep: draw the table in FILE instead of printing it, a PNG or SVG picture by the name&apos;s ending (.png or .svg).</source>
-        <translation>Avec --sweep : dessiner le tableau dans FILE au lieu de l&apos;afficher, une image PNG ou SVG selon l&apos;extension du nom (.png ou .svg).</translation>
+        <translation>Avec --sweep&#x202f;: dessiner le tableau dans FILE au lieu de l&apos;afficher, une image PNG ou SVG selon l&apos;extension du nom (.png ou .svg).</translation>
     </message>
     <message>
         <source>The feed line&apos;s impedance, in ohms; 50 unless given.</source>
-        <translation>L&apos;impédance de la ligne d&apos;alimentation, en ohms ; 50 si elle n&apos;est pas donnée.</translation>
+        <translation>L&apos;impédance de la ligne d&apos;alimentation, en ohms&#x202f;; 50 si elle n&apos;est pas donnée.</translation>
     </message>
     <message>
         <source>With --sweep --check: the feed line&apos;s impedance, in ohms; 50 unless given.</source>
-        <translation>Avec --sweep --check : l&apos;impédance de la ligne d&apos;alimentation, en ohms ; 50 si elle n&apos;est pas donnée.</translation>
+        <translation>Avec --sweep --check&#x202f;: l&apos;impédance de la ligne d&apos;alimentation, en ohms&#x202f;; 50 si elle n&apos;est pas donnée.</translation>
     </message>
     <message>
         <source>The inductance of each coil as built, in microhenries, in place of the design&apos;s.</source>
@@ -1483,39 +1483,39 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>No segment of the model is longer than the antenna over N, and those at the source and the coils are shorter where they must be; 9 to 2001, 81 unless given.</source>
-        <translation>Aucun segment du modèle n&apos;est plus long que l&apos;antenne divisée par N, et ceux de la source et des bobines sont plus courts là où il le faut ; de 9 à 2001, 81 si N n&apos;est pas donné.</translation>
+        <translation>Aucun segment du modèle n&apos;est plus long que l&apos;antenne divisée par N, et ceux de la source et des bobines sont plus courts là où il le faut&#x202f;; de 9 à 2001, 81 si N n&apos;est pas donné.</translation>
     </message>
     <message>
         <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>La hauteur de l&apos;antenne au-dessus d&apos;un sol moyen (permittivité relative 13, 0,005 S/m), en pieds (en mètres avec --metric) ; espace libre si elle n&apos;est pas donnée.</translation>
+        <translation>La hauteur de l&apos;antenne au-dessus d&apos;un sol moyen (permittivité relative 13, 0,005 S/m), en pieds (en mètres avec --metric)&#x202f;; espace libre si elle n&apos;est pas donnée.</translation>
     </message>
     <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
-        <translation>Ajoute au modèle les pertes du fil de cuivre ; sans cela, le fil est sans pertes.</translation>
+        <translation>Ajoute au modèle les pertes du fil de cuivre&#x202f;; sans cela, le fil est sans pertes.</translation>
     </message>
     <message>
         <source>The old spelling of --conductor; coil&apos;s --wire is the wire&apos;s diameter.</source>
-        <translation>L&apos;ancienne orthographe de --conductor ; pour coil, --wire est le diamètre du fil.</translation>
+        <translation>L&apos;ancienne orthographe de --conductor&#x202f;; pour coil, --wire est le diamètre du fil.</translation>
     </message>
     <message>
         <source>The coils&apos; Q, for their loss: a series resistance of their reactance over Q at the design frequency; lossless unless given.</source>
-        <translation>Le Q des bobines, pour leurs pertes : une résistance série égale à leur réactance divisée par Q à la fréquence de calcul ; sans pertes s&apos;il n&apos;est pas donné.</translation>
+        <translation>Le Q des bobines, pour leurs pertes&#x202f;: une résistance série égale à leur réactance divisée par Q à la fréquence de calcul&#x202f;; sans pertes s&apos;il n&apos;est pas donné.</translation>
     </message>
     <message>
         <source>The Q of every coil, the matching coil&apos;s too, for their loss; lossless unless given.</source>
-        <translation>Le Q de chaque bobine, y compris la bobine d&apos;adaptation, pour leurs pertes ; sans pertes s&apos;il n&apos;est pas donné.</translation>
+        <translation>Le Q de chaque bobine, y compris la bobine d&apos;adaptation, pour leurs pertes&#x202f;; sans pertes s&apos;il n&apos;est pas donné.</translation>
     </message>
     <message>
         <source>Wind each loading coil on this diameter, in inches from wire centre to wire centre, as the coil window designs it, and take its Q for the coils&apos; loss; with --coil-length and --coil-wire, without --coil-q.</source>
-        <translation>Bobiner chaque bobine de charge sur ce diamètre, en pouces d&apos;axe de fil à axe de fil, comme la fenêtre des bobines la calcule, et prendre son Q pour les pertes des bobines ; avec --coil-length et --coil-wire, sans --coil-q.</translation>
+        <translation>Bobiner chaque bobine de charge sur ce diamètre, en pouces d&apos;axe de fil à axe de fil, comme la fenêtre des bobines la calcule, et prendre son Q pour les pertes des bobines&#x202f;; avec --coil-length et --coil-wire, sans --coil-q.</translation>
     </message>
     <message>
         <source>Wind the loading coils and the matching coil on this diameter, in inches from wire centre to wire centre, by Nagaoka&apos;s coefficient, each with its own Q; with --coil-length and --coil-wire, without --coil-q.</source>
-        <translation>Bobiner les bobines de charge et la bobine d&apos;adaptation sur ce diamètre, en pouces d&apos;axe de fil à axe de fil, par le coefficient de Nagaoka, chacune avec son propre Q ; avec --coil-length et --coil-wire, sans --coil-q.</translation>
+        <translation>Bobiner les bobines de charge et la bobine d&apos;adaptation sur ce diamètre, en pouces d&apos;axe de fil à axe de fil, par le coefficient de Nagaoka, chacune avec son propre Q&#x202f;; avec --coil-length et --coil-wire, sans --coil-q.</translation>
     </message>
     <message>
         <source>With the design: the diameter, in inches from wire centre to wire centre, of the former the coils are wound on, for the turns of the advised change; with --coil-length and --coil-wire.</source>
-        <translation>Avec l&apos;antenne calculée : le diamètre, en pouces d&apos;axe de fil à axe de fil, du mandrin sur lequel les bobines sont bobinées, pour les spires de la modification conseillée ; avec --coil-length et --coil-wire.</translation>
+        <translation>Avec l&apos;antenne calculée&#x202f;: le diamètre, en pouces d&apos;axe de fil à axe de fil, du mandrin sur lequel les bobines sont bobinées, pour les spires de la modification conseillée&#x202f;; avec --coil-length et --coil-wire.</translation>
     </message>
     <message>
         <source>The length of that coil, in inches.</source>
@@ -1535,11 +1535,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Also write the build&apos;s feed point, its loading coils as built with their Q and the matching coil across it, from a tenth below to a tenth above the design frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed line; without --sweep.</source>
-        <translation>Écrire aussi le point d&apos;alimentation de la réalisation, ses bobines de charge telles que construites avec leur Q et la bobine d&apos;adaptation en parallèle, d&apos;un dixième au-dessous à un dixième au-dessus de la fréquence de calcul, en 201 pas, dans FILE, un fichier Touchstone .s1p sur la ligne d&apos;alimentation ; sans --sweep.</translation>
+        <translation>Écrire aussi le point d&apos;alimentation de la réalisation, ses bobines de charge telles que construites avec leur Q et la bobine d&apos;adaptation en parallèle, d&apos;un dixième au-dessous à un dixième au-dessus de la fréquence de calcul, en 201 pas, dans FILE, un fichier Touchstone .s1p sur la ligne d&apos;alimentation&#x202f;; sans --sweep.</translation>
     </message>
     <message>
         <source>With --sweep: draw the builds in FILE instead of printing them, against the position: each loading coil by the formula and as built, the 2:1 bandwidth and, with loss in the model, the efficiency, the best position ringed; a PNG or SVG picture by the name&apos;s ending (.png or .svg).</source>
-        <translation>Avec --sweep : dessiner les réalisations dans FILE au lieu de les afficher, en fonction de la position : chaque bobine de charge selon la formule et telle que construite, la bande passante à 2:1 et, avec des pertes dans le modèle, le rendement, la meilleure position entourée ; une image PNG ou SVG selon l&apos;extension du nom (.png ou .svg).</translation>
+        <translation>Avec --sweep&#x202f;: dessiner les réalisations dans FILE au lieu de les afficher, en fonction de la position&#x202f;: chaque bobine de charge selon la formule et telle que construite, la bande passante à 2:1 et, avec des pertes dans le modèle, le rendement, la meilleure position entourée&#x202f;; une image PNG ou SVG selon l&apos;extension du nom (.png ou .svg).</translation>
     </message>
     <message>
         <source>Also draw the sweep&apos;s SWR, resistance and reactance against frequency in FILE, and with the design the model&apos;s beside them, a PNG or SVG picture by the name&apos;s ending (.png or .svg).</source>
@@ -1559,11 +1559,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>The calculations of QUERLIN&apos;s windows from the command line, for scripts and tables. Each command prints, one per line, the texts that the window&apos;s result fields would show; numbers are read as the windows read them, in the C locale unless --locale is given.</source>
-        <translation>Les calculs des fenêtres de QUERLIN en ligne de commande, pour les scripts et les tableaux. Chaque commande affiche, un par ligne, les textes que montreraient les champs de résultat de la fenêtre ; les nombres sont lus comme les fenêtres les lisent, selon les paramètres régionaux C sauf si --locale est donné.</translation>
+        <translation>Les calculs des fenêtres de QUERLIN en ligne de commande, pour les scripts et les tableaux. Chaque commande affiche, un par ligne, les textes que montreraient les champs de résultat de la fenêtre&#x202f;; les nombres sont lus comme les fenêtres les lisent, selon les paramètres régionaux C sauf si --locale est donné.</translation>
     </message>
     <message>
         <source>Run &apos;querlin-calc COMMAND --help&apos; or &apos;querlin-calc help COMMAND&apos; for a command&apos;s usage and options; the manual page, man querlin-calc, has them all, with the output keys and the exit statuses.</source>
-        <translation>« querlin-calc COMMANDE --help » ou « querlin-calc help COMMANDE » donne l&apos;usage et les options d&apos;une commande ; la page de manuel, man querlin-calc, les donne toutes, avec les clés de sortie et les codes de sortie.</translation>
+        <translation>«&#x202f;querlin-calc COMMANDE --help&#x202f;» ou «&#x202f;querlin-calc help COMMANDE&#x202f;» donne l&apos;usage et les options d&apos;une commande&#x202f;; la page de manuel, man querlin-calc, les donne toutes, avec les clés de sortie et les codes de sortie.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
@@ -1575,19 +1575,19 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Usage: </source>
-        <translation>Usage : </translation>
+        <translation>Usage&#x202f;: </translation>
     </message>
     <message>
         <source>  or:  </source>
-        <translation>   ou : </translation>
+        <translation>   ou&#x202f;: </translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation>Commandes :</translation>
+        <translation>Commandes&#x202f;:</translation>
     </message>
     <message>
         <source>The analyser&apos;s sweep: a Touchstone .s1p file or a CSV file.</source>
-        <translation>Le balayage de l&apos;analyseur : un fichier Touchstone .s1p ou un fichier CSV.</translation>
+        <translation>Le balayage de l&apos;analyseur&#x202f;: un fichier Touchstone .s1p ou un fichier CSV.</translation>
     </message>
     <message>
         <source>the Touchstone file</source>
@@ -1595,11 +1595,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--%1 takes a positive number, not &apos;%2&apos;.</source>
-        <translation>--%1 prend un nombre positif, pas « %2 ».</translation>
+        <translation>--%1 prend un nombre positif, pas «&#x202f;%2&#x202f;».</translation>
     </message>
     <message>
         <source>--segments takes a whole number from %1 to %2, not &apos;%3&apos;.</source>
-        <translation>--segments prend un nombre entier de %1 à %2, pas « %3 ».</translation>
+        <translation>--segments prend un nombre entier de %1 à %2, pas «&#x202f;%3&#x202f;».</translation>
     </message>
     <message>
         <source>the deck</source>
@@ -1607,7 +1607,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Could not write %1 to %2: %3</source>
-        <translation>Impossible d&apos;écrire %1 dans %2 : %3</translation>
+        <translation>Impossible d&apos;écrire %1 dans %2&#x202f;: %3</translation>
     </message>
     <message>
         <source>No command given.</source>
@@ -1615,15 +1615,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>measured needs the file of the sweep: measured FILE.</source>
-        <translation>measured demande le fichier du balayage : measured FILE.</translation>
+        <translation>measured demande le fichier du balayage&#x202f;: measured FILE.</translation>
     </message>
     <message>
         <source>--sweep takes every position: leave out --position.</source>
-        <translation>--sweep prend chaque position : omettez --position.</translation>
+        <translation>--sweep prend chaque position&#x202f;: omettez --position.</translation>
     </message>
     <message>
         <source>%1 takes no --%2.</source>
@@ -1635,7 +1635,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--check goes with --sweep; for one position, use check.</source>
-        <translation>--check va avec --sweep ; pour une seule position, utilisez check.</translation>
+        <translation>--check va avec --sweep&#x202f;; pour une seule position, utilisez check.</translation>
     </message>
     <message>
         <source>dipole takes --%1 only with --sweep --check.</source>
@@ -1643,11 +1643,11 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--touchstone writes one build&apos;s feed point: leave out --sweep.</source>
-        <translation>--touchstone écrit le point d&apos;alimentation d&apos;une seule réalisation : omettez --sweep.</translation>
+        <translation>--touchstone écrit le point d&apos;alimentation d&apos;une seule réalisation&#x202f;: omettez --sweep.</translation>
     </message>
     <message>
         <source>--position best needs the coils&apos; loss: --coil-q, or --coil-diameter, --coil-length and --coil-wire.</source>
-        <translation>--position best demande les pertes des bobines : --coil-q, ou --coil-diameter, --coil-length et --coil-wire.</translation>
+        <translation>--position best demande les pertes des bobines&#x202f;: --coil-q, ou --coil-diameter, --coil-length et --coil-wire.</translation>
     </message>
     <message>
         <source>measured compares with the design given all of --frequency, --length, --element and --position.</source>
@@ -1655,7 +1655,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>measured takes --%1 only with the design: --frequency, --length, --element and --position.</source>
-        <translation>measured n&apos;accepte --%1 qu&apos;avec l&apos;antenne calculée : --frequency, --length, --element et --position.</translation>
+        <translation>measured n&apos;accepte --%1 qu&apos;avec l&apos;antenne calculée&#x202f;: --frequency, --length, --element et --position.</translation>
     </message>
     <message>
         <source>coil takes --frequency with --details only.</source>
@@ -1663,23 +1663,23 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Did you mean --%1?</source>
-        <translation>Vouliez-vous dire --%1 ?</translation>
+        <translation>Vouliez-vous dire --%1&#x202f;?</translation>
     </message>
     <message>
         <source>--%1: &quot;%2&quot; is not a number in the user&apos;s locale, in which --locale reads it.</source>
-        <translation>--%1 : « %2 » n&apos;est pas un nombre selon les paramètres régionaux de l&apos;utilisateur, dans lesquels --locale le lit.</translation>
+        <translation>--%1&#x202f;: «&#x202f;%2&#x202f;» n&apos;est pas un nombre selon les paramètres régionaux de l&apos;utilisateur, dans lesquels --locale le lit.</translation>
     </message>
     <message>
         <source>--%1: &quot;%2&quot; is not a number (a decimal point, or --locale for the user&apos;s decimal comma).</source>
-        <translation>--%1 : « %2 » n&apos;est pas un nombre (un point décimal, ou --locale pour la virgule décimale de l&apos;utilisateur).</translation>
+        <translation>--%1&#x202f;: «&#x202f;%2&#x202f;» n&apos;est pas un nombre (un point décimal, ou --locale pour la virgule décimale de l&apos;utilisateur).</translation>
     </message>
     <message>
         <source>--%1: &quot;%2&quot; is too large.</source>
-        <translation>--%1 : « %2 » est trop grand.</translation>
+        <translation>--%1&#x202f;: «&#x202f;%2&#x202f;» est trop grand.</translation>
     </message>
     <message>
         <source>--position takes a whole percentage from %1 to %2, not &apos;%3&apos;.</source>
-        <translation>--position prend un pourcentage entier de %1 à %2, pas « %3 ».</translation>
+        <translation>--position prend un pourcentage entier de %1 à %2, pas «&#x202f;%3&#x202f;».</translation>
     </message>
     <message>
         <source>--%1 needs a value.</source>
@@ -1687,7 +1687,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--%1 takes copper, not &apos;%2&apos;.</source>
-        <translation>--%1 accepte copper, pas « %2 ».</translation>
+        <translation>--%1 accepte copper, pas «&#x202f;%2&#x202f;».</translation>
     </message>
     <message>
         <source>--coil-diameter, --coil-length and --coil-wire go together.</source>
@@ -1695,15 +1695,15 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--coil-q is the Q of a coil not wound here: give it or --coil-diameter, --coil-length and --coil-wire, not both.</source>
-        <translation>--coil-q est le Q d&apos;une bobine qui n&apos;est pas bobinée ici : donnez-le, ou bien --coil-diameter, --coil-length et --coil-wire, pas les deux.</translation>
+        <translation>--coil-q est le Q d&apos;une bobine qui n&apos;est pas bobinée ici&#x202f;: donnez-le, ou bien --coil-diameter, --coil-length et --coil-wire, pas les deux.</translation>
     </message>
     <message>
         <source>--plot writes a .png or .svg file, not &apos;%1&apos;.</source>
-        <translation>--plot écrit un fichier .png ou .svg, pas « %1 ».</translation>
+        <translation>--plot écrit un fichier .png ou .svg, pas «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--touchstone writes a .s1p file, not &apos;%1&apos;.</source>
-        <translation>--touchstone écrit un fichier .s1p, pas « %1 ».</translation>
+        <translation>--touchstone écrit un fichier .s1p, pas «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--plot draws a --sweep.</source>
@@ -1711,7 +1711,31 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>--plot draws the table instead of printing it: leave out --json.</source>
-        <translation>--plot dessine le tableau au lieu de l&apos;afficher : omettez --json.</translation>
+        <translation>--plot dessine le tableau au lieu de l&apos;afficher&#x202f;: omettez --json.</translation>
+    </message>
+    <message>
+        <source>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [the model and coil options of check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</source>
+        <translation>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [les options de modèle et de bobine de check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</translation>
+    </message>
+    <message>
+        <source>querlin-calc COMMAND [OPTIONS]
+querlin-calc help COMMAND
+querlin-calc --batch [--locale] &lt; commands</source>
+        <translation>querlin-calc COMMANDE [OPTIONS]
+querlin-calc help COMMANDE
+querlin-calc --batch [--locale] &lt; commandes</translation>
+    </message>
+    <message>
+        <source>querlin-calc --batch &lt; commands</source>
+        <translation>querlin-calc --batch &lt; commandes</translation>
     </message>
 </context>
 <context>
@@ -1734,7 +1758,7 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Cancelled. Check with NEC-2… on the main window&apos;s results starts it again.</source>
-        <translation>Annulé. « Vérifier avec NEC-2… » sur les résultats de la fenêtre principale la relance.</translation>
+        <translation>Annulé. «&#x202f;Vérifier avec NEC-2…&#x202f;» sur les résultats de la fenêtre principale la relance.</translation>
     </message>
     <message>
         <source>Plot of every coil position</source>
@@ -1742,20 +1766,20 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
     </message>
     <message>
         <source>Each coil&apos;s inductance by the formula and, once checked, the inductance that nec2c finds resonant, against the coil position; under it the frequency at which each design as built resonates and, with the coils&apos; Q, the efficiency of each position&apos;s build, the best ringed.</source>
-        <translation>L&apos;inductance de chaque bobine selon la formule et, une fois vérifiée, l&apos;inductance que nec2c trouve résonante, en fonction de la position des bobines ; en dessous, la fréquence à laquelle chaque antenne calculée résonne telle que construite et, avec le Q des bobines, le rendement de la réalisation de chaque position, la meilleure entourée.</translation>
+        <translation>L&apos;inductance de chaque bobine selon la formule et, une fois vérifiée, l&apos;inductance que nec2c trouve résonante, en fonction de la position des bobines&#x202f;; en dessous, la fréquence à laquelle chaque antenne calculée résonne telle que construite et, avec le Q des bobines, le rendement de la réalisation de chaque position, la meilleure entourée.</translation>
     </message>
     <message>
         <source>Nothing to check yet: type the frequency, the total length and the element size in the main window and press its upper CALCULATE. The check models the design it last calculated.</source>
-        <translation>Rien à vérifier pour l&apos;instant : entrez la fréquence, la longueur totale et la taille de l&apos;élément dans la fenêtre principale et appuyez sur son CALCULER du haut. La vérification modélise la dernière antenne calculée.</translation>
+        <translation>Rien à vérifier pour l&apos;instant&#x202f;: entrez la fréquence, la longueur totale et la taille de l&apos;élément dans la fenêtre principale et appuyez sur son CALCULER du haut. La vérification modélise la dernière antenne calculée.</translation>
     </message>
     <message>
         <source>The main window&apos;s last calculation ended in a fault: correct its inputs and press CALCULATE, then check again.</source>
-        <translation>Le dernier calcul de la fenêtre principale s&apos;est terminé par une erreur : corrigez ses entrées et appuyez sur CALCULER, puis vérifiez à nouveau.</translation>
+        <translation>Le dernier calcul de la fenêtre principale s&apos;est terminé par une erreur&#x202f;: corrigez ses entrées et appuyez sur CALCULER, puis vérifiez à nouveau.</translation>
     </message>
     <message>
         <source>%1, coils at %2 % of each half: %3 µH each.
 Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, bobines à %2 % de chaque moitié : %3 µH chacune.
+        <translation>%1, bobines à %2 % de chaque moitié&#x202f;: %3 µH chacune.
 Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alimenté par %5.</translation>
     </message>
     <message>
@@ -1772,7 +1796,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>Checking every coil position for the plot: %1 of %2…</source>
-        <translation>Vérification de chaque position des bobines pour le graphique : %1 sur %2…</translation>
+        <translation>Vérification de chaque position des bobines pour le graphique&#x202f;: %1 sur %2…</translation>
     </message>
     <message>
         <source>Checking every coil position for the plot…</source>
@@ -1792,7 +1816,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>Empty for lossless coils. Air-core loading coils have a Q of about 100 to 400; querlin-calc coil --details estimates one.</source>
-        <translation>Vide pour des bobines sans pertes. Les bobines de charge à air ont un Q d&apos;environ 100 à 400 ; querlin-calc coil --details en estime un.</translation>
+        <translation>Vide pour des bobines sans pertes. Les bobines de charge à air ont un Q d&apos;environ 100 à 400&#x202f;; querlin-calc coil --details en estime un.</translation>
     </message>
     <message>
         <source>Design the loading coil…</source>
@@ -1804,7 +1828,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>Coils&apos; Q:</source>
-        <translation>Q des bobines :</translation>
+        <translation>Q des bobines&#x202f;:</translation>
     </message>
     <message>
         <source>Building with nec2c…</source>
@@ -1820,7 +1844,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>The coils&apos; Q is a positive number, such as 300; empty for lossless coils.</source>
-        <translation>Le Q des bobines est un nombre positif, comme 300 ; vide pour des bobines sans pertes.</translation>
+        <translation>Le Q des bobines est un nombre positif, comme 300&#x202f;; vide pour des bobines sans pertes.</translation>
     </message>
     <message>
         <source>Compare with a measurement…</source>
@@ -1852,7 +1876,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>%1 against the design as nec2c models it, coils of %2 µH, on the %3-ohm line:</source>
-        <translation>%1 comparé à l&apos;antenne calculée telle que nec2c la modélise, bobines de %2 µH, sur la ligne de %3 ohms :</translation>
+        <translation>%1 comparé à l&apos;antenne calculée telle que nec2c la modélise, bobines de %2 µH, sur la ligne de %3 ohms&#x202f;:</translation>
     </message>
     <message>
         <source>lowest %1 at %2 MHz</source>
@@ -1860,7 +1884,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>The SWR on the %1-ohm line from %2 to %3 MHz, the design frequency marked: measured, %4; the design as nec2c models it, %5.</source>
-        <translation>Le ROS sur la ligne de %1 ohms de %2 à %3 MHz, la fréquence de calcul marquée : mesuré, %4 ; l&apos;antenne calculée telle que nec2c la modélise, %5.</translation>
+        <translation>Le ROS sur la ligne de %1 ohms de %2 à %3 MHz, la fréquence de calcul marquée&#x202f;: mesuré, %4&#x202f;; l&apos;antenne calculée telle que nec2c la modélise, %5.</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
@@ -1892,7 +1916,7 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
     <message>
         <source>The plot could not be saved as %1: %2</source>
-        <translation>Le graphique n&apos;a pas pu être enregistré en %1 : %2</translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré en %1&#x202f;: %2</translation>
     </message>
 </context>
 <context>

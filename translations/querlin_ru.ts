@@ -1711,6 +1711,30 @@ ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  <byte value="xd"/>
         <source>--plot draws the table instead of printing it: leave out --json.</source>
         <translation>--plot рисует таблицу вместо вывода: уберите --json.</translation>
     </message>
+    <message>
+        <source>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [the model and coil options of check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</source>
+        <translation>querlin-calc build --frequency MHZ --length L --element D --position PCT|best
+         [--metric] [--feedline OHMS] [параметры модели и катушек команды check]
+querlin-calc build --frequency MHZ --length L --element D --sweep [...]
+querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]
+querlin-calc build ... --touchstone FILE.s1p</translation>
+    </message>
+    <message>
+        <source>querlin-calc COMMAND [OPTIONS]
+querlin-calc help COMMAND
+querlin-calc --batch [--locale] &lt; commands</source>
+        <translation>querlin-calc КОМАНДА [ПАРАМЕТРЫ]
+querlin-calc help КОМАНДА
+querlin-calc --batch [--locale] &lt; команды</translation>
+    </message>
+    <message>
+        <source>querlin-calc --batch &lt; commands</source>
+        <translation>querlin-calc --batch &lt; команды</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

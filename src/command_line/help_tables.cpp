@@ -79,11 +79,14 @@ constexpr CommandText kCommandTexts[] = {
          "turns that give its inductance as wound.")},
     {"build",
      QT_TRANSLATE_NOOP("querlin-calc", "what to build instead: the coils that match the feed line"),
-     "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
-     "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
-     "querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
-     "querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]\n"
-     "querlin-calc build ... --touchstone FILE.s1p",
+     QT_TRANSLATE_NOOP(
+         "querlin-calc",
+         "querlin-calc build --frequency MHZ --length L --element D --position "
+         "PCT|best\n"
+         "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
+         "querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
+         "querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]\n"
+         "querlin-calc build ... --touchstone FILE.s1p"),
      QT_TRANSLATE_NOOP(
          "querlin-calc",
          "Prints the design's texts, then what to build instead, found by nec2c with the coils' "

@@ -12,10 +12,12 @@ namespace querlin::cli {
 
 namespace {
 
-const char* const kGeneralUsage =
-    "querlin-calc COMMAND [OPTIONS]\n"
-    "querlin-calc help COMMAND\n"
-    "querlin-calc --batch [--locale] < commands";
+// Usage lines are looked up for a translation too: those with words in them
+// are marked for the translators, the rest read the same in every language.
+const char* const kGeneralUsage = QT_TRANSLATE_NOOP("querlin-calc",
+                                                    "querlin-calc COMMAND [OPTIONS]\n"
+                                                    "querlin-calc help COMMAND\n"
+                                                    "querlin-calc --batch [--locale] < commands");
 
 const char* const kDescription = QT_TRANSLATE_NOOP(
     "querlin-calc",
@@ -107,7 +109,7 @@ QString usageBlock(const QStringList& lines) {
 }
 
 QStringList linesOf(const char* usage) {
-    return QString::fromLatin1(usage).split(u'\n');
+    return QCoreApplication::translate("querlin-calc", usage).split(u'\n');
 }
 
 // The parser's help with our usage block in place of its usage line, which
@@ -208,7 +210,7 @@ QString usage(const QString& command) {
     for (const CommandText& each : commandTexts()) {
         lines += linesOf(each.usage);
     }
-    lines += QStringLiteral("querlin-calc --batch < commands");
+    lines += QCoreApplication::translate("querlin-calc", "querlin-calc --batch < commands");
     return usageBlock(lines);
 }
 

@@ -58,6 +58,9 @@ def main():
         help_text = run(calc, language, ["check", "--help"])
         expect(help_text.stdout.startswith(usage + "querlin-calc check --frequency"),
                f"{language}: check --help does not begin with {usage!r}: {help_text.stdout[:80]!r}")
+        build_help = run(calc, language, ["build", "--help"]).stdout
+        expect("options of check]" not in build_help,
+               f"{language}: build --help keeps English words in its usage")
         summary = said[("querlin-calc", "The operating frequency, in MHz.")]
         expect(summary in help_text.stdout, f"{language}: check --help lacks {summary!r}")
 
