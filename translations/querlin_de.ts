@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>öffnet den Link zur Webseite des Autors</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>FUSS</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

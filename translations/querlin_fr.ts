@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>ouvre le lien vers la page web de l&apos;auteur</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>PIEDS</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>apre il link alla pagina web dell&apos;autore</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>PIEDI</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>открывает ссылку на веб-страницу автора</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>ФУТОВ</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
