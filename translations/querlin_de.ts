@@ -1922,6 +1922,11 @@ Von nec2c im freien Raum mit verlustfreiem Draht modelliert, %4 Segmente, gespei
         <source>The plot could not be saved as %1: %2</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>querlin::MainWindow</name>

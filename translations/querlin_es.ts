@@ -1922,6 +1922,11 @@ Modelado por nec2c en el espacio libre con alambre sin pérdidas, %4 segmentos, 
         <source>The plot could not be saved as %1: %2</source>
         <translation>No se pudo guardar la gráfica como %1: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>querlin::MainWindow</name>

@@ -1923,6 +1923,11 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
         <source>The plot could not be saved as %1: %2</source>
         <translation>Le graphique n&apos;a pas pu être enregistré en %1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1&#x202f;:</translation>
+    </message>
 </context>
 <context>
     <name>querlin::MainWindow</name>

@@ -1922,6 +1922,11 @@ Modellato da nec2c nello spazio libero con filo senza perdite, %4 segmenti, alim
         <source>The plot could not be saved as %1: %2</source>
         <translation>Impossibile salvare il grafico come %1: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>querlin::MainWindow</name>

@@ -1921,6 +1921,11 @@ Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</s
         <source>The plot could not be saved as %1: %2</source>
         <translation>Не удалось сохранить график как %1: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>querlin::MainWindow</name>
