@@ -699,8 +699,8 @@
         <source>The most efficient coils have a high Q factor.Use the largest wire possible with <byte value="xd"/>
 close winding. The coil should be no more than  twice as long as the diameter.<byte value="xd"/>
 </source>
-        <translation>Die effizientesten Spulen haben eine hohe Güte Q. Nehmen Sie den dicksten möglichen Draht,
-eng gewickelt. Die Spule sollte höchstens doppelt so lang wie ihr Durchmesser sein.
+        <translation>Die effizientesten Spulen haben eine hohe Güte Q. Nehmen Sie dicken Draht,
+eng gewickelt. Die Spule sollte höchstens doppelt so lang wie dick sein.
 </translation>
     </message>
     <message>
