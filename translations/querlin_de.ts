@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>öffnet den Link zur Webseite des Autors</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>FUSS</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -694,8 +699,8 @@
         <source>The most efficient coils have a high Q factor.Use the largest wire possible with <byte value="xd"/>
 close winding. The coil should be no more than  twice as long as the diameter.<byte value="xd"/>
 </source>
-        <translation>Die effizientesten Spulen haben eine hohe Güte Q. Nehmen Sie den dicksten möglichen Draht,
-eng gewickelt. Die Spule sollte höchstens doppelt so lang wie ihr Durchmesser sein.
+        <translation>Die effizientesten Spulen haben eine hohe Güte Q. Nehmen Sie dicken Draht,
+eng gewickelt. Die Spule sollte höchstens doppelt so lang wie dick sein.
 </translation>
     </message>
     <message>
@@ -1916,6 +1921,11 @@ Von nec2c im freien Raum mit verlustfreiem Draht modelliert, %4 Segmente, gespei
     <message>
         <source>The plot could not be saved as %1: %2</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>

@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>abre el enlace a la página web del autor</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>PIES</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1916,6 +1921,11 @@ Modelado por nec2c en el espacio libre con alambre sin pérdidas, %4 segmentos, 
     <message>
         <source>The plot could not be saved as %1: %2</source>
         <translation>No se pudo guardar la gráfica como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>

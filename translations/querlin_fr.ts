@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>ouvre le lien vers la page web de l&apos;auteur</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>PIEDS</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1917,6 +1922,11 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     <message>
         <source>The plot could not be saved as %1: %2</source>
         <translation>Le graphique n&apos;a pas pu être enregistré en %1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1&#x202f;:</translation>
     </message>
 </context>
 <context>

@@ -659,6 +659,11 @@
         <source>opens the link to the author&apos;s web page</source>
         <translation>открывает ссылку на веб-страницу автора</translation>
     </message>
+    <message>
+        <source>FEET</source>
+        <comment>the unit after a length: The coil will be 10 FEET</comment>
+        <translation>ФУТОВ</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1915,6 +1920,11 @@ Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</s
     <message>
         <source>The plot could not be saved as %1: %2</source>
         <translation>Не удалось сохранить график как %1: %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>

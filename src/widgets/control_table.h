@@ -103,6 +103,9 @@ struct ControlRow {
     const char* container = nullptr;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool scrollBar = false;  // a multi-line box with a vertical scroll bar when needed
+    // What tells the text apart, for the translators, from the same English
+    // text elsewhere in the window that another language words differently.
+    const char* disambiguation = nullptr;
 };
 
 // The window itself.

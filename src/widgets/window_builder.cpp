@@ -43,11 +43,11 @@ void paint(QWidget* widget, QPalette::ColorRole backgroundRole, QPalette::ColorR
     widget->setPalette(palette);
 }
 
-// A text of a table in the user's language. The tables hold their texts in
+// A row's text in the user's language. The tables hold their texts in
 // English, marked with the window's objectName as their translation context;
 // a number or a file name has no translation and stays as it is.
-QString translated(const QByteArray& context, const char* text) {
-    return QCoreApplication::translate(context.constData(), text);
+QString translated(const QByteArray& context, const ControlRow& row) {
+    return QCoreApplication::translate(context.constData(), row.text, row.disambiguation);
 }
 
 // The width a single-line box has for its text: its contents less the frame
@@ -87,7 +87,7 @@ Widget* create(const ControlRow& row, QWidget* parent) {
 
 QWidget* makeTextBox(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* box = create<QLineEdit>(row, parent);
-    box->setText(translated(context, row.text));
+    box->setText(translated(context, row));
     box->setFrame(row.look.border);
     paint(box, QPalette::Base, QPalette::Text, row.look);
     box->setAlignment(row.alignment);
@@ -97,7 +97,7 @@ QWidget* makeTextBox(const ControlRow& row, QWidget* parent, const QByteArray& c
 
 QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* box = create<QPlainTextEdit>(row, parent);
-    box->setPlainText(shownText(translated(context, row.text)));
+    box->setPlainText(shownText(translated(context, row)));
     box->setTabChangesFocus(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -113,7 +113,7 @@ QWidget* makeMultiLineTextBox(const ControlRow& row, QWidget* parent, const QByt
 
 QWidget* makeButton(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* button = create<EndsPressWhenBlocked<QPushButton>>(row, parent);
-    button->setText(translated(context, row.text));
+    button->setText(translated(context, row));
     // Enter and Esc press nothing: no button is a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -122,7 +122,7 @@ QWidget* makeButton(const ControlRow& row, QWidget* parent, const QByteArray& co
 
 QWidget* makeOptionButton(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* option = create<EndsPressWhenBlocked<QRadioButton>>(row, parent);
-    option->setText(translated(context, row.text));
+    option->setText(translated(context, row));
     paint(option, QPalette::Window, QPalette::WindowText, row.look);
     return option;
 }
@@ -156,7 +156,7 @@ QWidget* makeShape(const ControlRow& row, QWidget* parent) {
 template <typename Label>
 QWidget* makeLabel(const ControlRow& row, QWidget* parent, const QByteArray& context) {
     auto* label = create<Label>(row, parent);
-    label->setText(translated(context, row.text));
+    label->setText(translated(context, row));
     label->setAlignment(row.alignment);
     label->setWordWrap(true);
     paint(label, QPalette::Window, QPalette::WindowText, row.look);
@@ -340,7 +340,7 @@ void buildControls(QWidget* window, std::span<const ControlRow> table) {
         QWidget* control = makeControl(row, parent, context);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(placement(row, parent, row.container != nullptr));
-        if (translated(context, row.text) != QLatin1String(row.text)) {
+        if (translated(context, row) != QLatin1String(row.text)) {
             toFit.emplace_back(control, &row);
         }
         if (row.kind == ControlKind::Shape) {

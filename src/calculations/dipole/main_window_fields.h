@@ -38,6 +38,19 @@ inline constexpr const char* designCoil = "Command6";
 inline constexpr const char* readMeFirst = "Command2";
 inline constexpr const char* website = "Command4";
 
+// A translated text and what tells it apart from the same English text
+// elsewhere, as QT_TRANSLATE_NOOP3 marks them.
+struct Disambiguated {
+    const char* text;
+    const char* disambiguation;
+};
+
+// The unit after the coil distance and the total length, which in English
+// reads as the caption of the FEET option button but in some languages takes
+// another form after a number.
+inline constexpr Disambiguated feetAfterNumber =
+    QT_TRANSLATE_NOOP3("Form1", "FEET", "the unit after a length: The coil will be 10 FEET");
+
 inline constexpr const char* distanceUnit = "Text11";
 inline constexpr const char* diameterUnit = "Text15";
 inline constexpr const char* lengthUnit = "Text22";
@@ -50,11 +63,11 @@ inline constexpr std::array<InitialText, 12> initialTexts{{
     {totalLength.name, "00.0"},
     {elementSize.name, ".00"},
     {coilDistance, "00.0"},
-    {distanceUnit, QT_TRANSLATE_NOOP("Form1", "FEET")},
+    {distanceUnit, feetAfterNumber.text},
     {diameterUnit, QT_TRANSLATE_NOOP("Form1", "INCHES")},
     {loadingInductance, "00"},
     {impedance, "00"},
-    {lengthUnit, QT_TRANSLATE_NOOP("Form1", "FEET")},
+    {lengthUnit, feetAfterNumber.text},
     {matchingCoil, "00.0"},
     {feedlineImpedance.name, "00"},
 }};

@@ -9,9 +9,10 @@ namespace querlin {
 
 namespace {
 
-void writeUnits(Fields& fields, const char* length, const char* diameter) {
+void writeUnits(Fields& fields, const mainfields::Disambiguated& length, const char* diameter) {
     Calculation c(fields);
-    const QString lengthUnit = QCoreApplication::translate("Form1", length);
+    const QString lengthUnit =
+        QCoreApplication::translate("Form1", length.text, length.disambiguation);
     c.write(mainfields::distanceUnit, lengthUnit);
     c.write(mainfields::diameterUnit, QCoreApplication::translate("Form1", diameter));
     c.write(mainfields::lengthUnit, lengthUnit);
@@ -20,11 +21,12 @@ void writeUnits(Fields& fields, const char* length, const char* diameter) {
 }  // namespace
 
 void selectMetric(Fields& fields) {
-    writeUnits(fields, QT_TRANSLATE_NOOP("Form1", "METERS"), QT_TRANSLATE_NOOP("Form1", "MM"));
+    writeUnits(fields, {QT_TRANSLATE_NOOP("Form1", "METERS"), nullptr},
+               QT_TRANSLATE_NOOP("Form1", "MM"));
 }
 
 void selectFeet(Fields& fields) {
-    writeUnits(fields, QT_TRANSLATE_NOOP("Form1", "FEET"), QT_TRANSLATE_NOOP("Form1", "INCHES"));
+    writeUnits(fields, mainfields::feetAfterNumber, QT_TRANSLATE_NOOP("Form1", "INCHES"));
 }
 
 }  // namespace querlin

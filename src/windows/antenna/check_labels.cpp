@@ -1,5 +1,6 @@
 #include "antenna/check_labels.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 
@@ -13,11 +14,16 @@ QLabel* wrappedLabel(const char* name, QWidget* parent) {
     return label;
 }
 
+QString rowCaption(const QString& label) {
+    //: A figure's name before its value; French sets a narrow no-break space before the colon.
+    return QCoreApplication::translate("querlin::CheckWindow", "%1:").arg(label);
+}
+
 QLabel* figureLabel(const QString& text, const QString& name, const QString& label) {
     auto* value = new QLabel(text);
     value->setObjectName(name);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setAccessibleName(label + QStringLiteral(": ") + text);
+    value->setAccessibleName(rowCaption(label) + u' ' + text);
     return value;
 }
 

@@ -14,6 +14,9 @@ namespace querlin {
 // A label of words that wrap, which the user can select and copy.
 QLabel* wrappedLabel(const char* name, QWidget* parent);
 
+// A figure's name as its row's caption, the colon set as the language sets it.
+QString rowCaption(const QString& label);
+
 // A figure's label, named by what it is and its value.
 QLabel* figureLabel(const QString& text, const QString& name, const QString& label);
 

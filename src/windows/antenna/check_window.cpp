@@ -244,9 +244,10 @@ void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
     const QLocale locale;
     for (const antenna::FigureForm& form : antenna::figureForms(antenna::Loss::Lossless)) {
         const QString label = QCoreApplication::translate("Figures", form.label);
-        figureRows_->addRow(label + u':', figureLabel(antenna::figureText(form, check, locale,
-                                                                          antenna::UnitShown::With),
-                                                      QLatin1String(form.key), label));
+        figureRows_->addRow(
+            rowCaption(label),
+            figureLabel(antenna::figureText(form, check, locale, antenna::UnitShown::With),
+                        QLatin1String(form.key), label));
     }
     say(QCoreApplication::translate("querlin::CheckWindow",
                                     "Checking every coil position for the plot…"));

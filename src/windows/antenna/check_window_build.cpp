@@ -127,7 +127,7 @@ void CheckWindow::built(int index) {
         const antenna::BuildFigureForm& form = antenna::formOf(id);
         const QString label = QCoreApplication::translate("Figures", form.label);
         buildRows_->addRow(
-            label + u':',
+            rowCaption(label),
             figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
                         u"build_"_qs + QLatin1String(form.key), label));
     }
@@ -136,7 +136,7 @@ void CheckWindow::built(int index) {
     for (const antenna::CutPiece& piece :
          antenna::cutList(design.design.dipole, design.options, antenna_.metric)) {
         buildRows_->addRow(
-            piece.label + u':',
+            rowCaption(piece.label),
             figureLabel(antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, locale,
                                             antenna::UnitShown::With),
                         u"build_"_qs + QLatin1String(piece.key), piece.label));

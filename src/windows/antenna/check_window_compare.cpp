@@ -128,7 +128,7 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
         const QString label = QCoreApplication::translate("Figures", figure.label);
         order.push_back(figureLabel(measurement::figureText(figure, locale),
                                     u"compare_"_qs + QLatin1String(figure.key), label));
-        compareRows_->addRow(label + u':', order.back());
+        compareRows_->addRow(rowCaption(label), order.back());
     }
     for (const QString& line :
          measurement::adviceLines(comparison.advice, design, antenna_.metric, locale)) {

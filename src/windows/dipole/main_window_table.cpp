@@ -32,6 +32,12 @@ constexpr Look standard = looks::standard;
 
 constexpr WindowDescription kWindow{"Form1", "QUERLIN", 9180, 6720, false, false, kCyan};
 
+// A unit after a number, worded apart from the option button of the same English caption.
+constexpr ControlRow unitAfterNumber(ControlRow row) {
+    row.disambiguation = mainfields::feetAfterNumber.disambiguation;
+    return row;
+}
+
 // The percentage starts at 99, the position the slider's first value stands for.
 constexpr std::array<ControlRow, 43> kControls{{
     {"Picture1", PictureBox, {120, 840, 9015, 615}, "antenna.png", antenna, R8},
@@ -85,7 +91,7 @@ constexpr std::array<ControlRow, 43> kControls{{
      label,
      B10},
     {"Text10", TextBox, {2640, 3840, 855, 420}, initial("Text10"), field, B12},
-    {"Text11", TextBox, {3600, 3960, 975, 255}, initial("Text11"), label, B8},
+    unitAfterNumber({"Text11", TextBox, {3600, 3960, 975, 255}, initial("Text11"), label, B8}),
     {"Text12",
      TextBox,
      {4800, 3960, 1695, 375},
@@ -134,7 +140,7 @@ constexpr std::array<ControlRow, 43> kControls{{
      B10},
     {"Text20", TextBox, {7200, 4560, 855, 495}, initial("Text20"), field, B12},
     {"Text21", TextBox, {8160, 4680, 855, 285}, QT_TRANSLATE_NOOP("Form1", "OHMS"), label, B8},
-    {"Text22", TextBox, {7800, 2640, 975, 285}, initial("Text22"), label, B8},
+    unitAfterNumber({"Text22", TextBox, {7800, 2640, 975, 285}, initial("Text22"), label, B8}),
     {"Text23",
      TextBox,
      {1320, 6240, 1935, 405},
