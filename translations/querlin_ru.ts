@@ -507,11 +507,11 @@
     </message>
     <message>
         <source>INCHES</source>
-        <translation>ДЮЙМЫ</translation>
+        <translation>ДЮЙМ.</translation>
     </message>
     <message>
         <source>METERS</source>
-        <translation>МЕТРЫ</translation>
+        <translation>М</translation>
     </message>
     <message>
         <source>MM</source>
@@ -662,7 +662,7 @@
     <message>
         <source>FEET</source>
         <comment>the unit after a length: The coil will be 10 FEET</comment>
-        <translation>ФУТОВ</translation>
+        <translation>ФТ</translation>
     </message>
 </context>
 <context>
