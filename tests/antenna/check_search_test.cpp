@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Where the SWR of the lossless coils' feed reaches 2 from the design
 // frequency, going up (step > 1) or down, by a 0.01 % grid and bisection.
-double swrOfTwo(const Model& m, double coil, double step) {
+double closedFormEdge(const Model& m, double coil, double step) {
     const auto swrAt = [&](double f) {
         return swr(m.feed(f, Complex(0, kTwoPi * f * coil)), kFeedline);
     };
@@ -217,8 +217,8 @@ TEST(BuildSearch, BandwidthOfTheClosedForm) {
         EXPECT_LT(std::abs(feed.imag()), 0.1) << name;
         const double bandwidth = swr(feed, kFeedline) >= 2
                                      ? NAN
-                                     : (swrOfTwo(m, b.loadInductance, 1.0001) -
-                                        swrOfTwo(m, b.loadInductance, 1 / 1.0001)) *
+                                     : (closedFormEdge(m, b.loadInductance, 1.0001) -
+                                        closedFormEdge(m, b.loadInductance, 1 / 1.0001)) *
                                            1000;
         expectNearOrNone(b.bandwidth, bandwidth, 0.01 * bandwidth, name);
     }

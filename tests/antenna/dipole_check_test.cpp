@@ -14,6 +14,7 @@
 #include "antenna/designs.h"
 #include "antenna/engine_folders.h"
 #include "antenna/engine_runs.h"
+#include "antenna/feed_line.h"
 #include "antenna/resonance_search.h"
 #include "dipole/coil_position.h"
 #include "support/qstring_printer.h"

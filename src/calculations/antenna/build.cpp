@@ -9,6 +9,7 @@
 
 #include "antenna/bilinear.h"
 #include "antenna/dipole_check.h"
+#include "antenna/feed_line.h"
 #include "fault.h"
 
 namespace querlin::antenna {
@@ -37,23 +38,12 @@ bool same(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) <= kAgreement * std::abs(b);
 }
 
-std::optional<double> qOption(double q) {
-    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
-}
-
-// The coil across the feed point, of its inductance (µH) and its loss
-// resistance at the design frequency, at a frequency (MHz).
-Complex shuntImpedance(double frequency, double inductance, double resistance) {
-    return {resistance, 2 * std::numbers::pi * frequency * inductance};
-}
-
 // The loading coils and the matching coil that one bilinear function gives.
 struct Coils {
     double load = kNone;
     double loadQ = kNone;
-    double shunt = kNone;
+    ShuntCoil shunt{kNone, 0, 0};
     double shuntQ = kNone;
-    double shuntResistance = 0;
     bool matched = false;
     int rounds = 0;
 };
@@ -90,7 +80,7 @@ class Solver {
     // Each coil's load per microhenry, with that Q.
     Complex perMicrohenry(double q) const {
         ModelOptions coils = options_;
-        coils.coilQ = qOption(q);
+        coils.coilQ = coilQOption(q);
         return coilLoad(dipole_, coils, 1);
     }
 
@@ -101,7 +91,7 @@ class Solver {
         double q = loss_.q.value_or(kNone);
         for (coils.rounds = 1; coils.rounds <= kMostRounds; ++coils.rounds) {
             ModelOptions withQ = options_;
-            withQ.coilQ = qOption(q);
+            withQ.coilQ = coilQOption(q);
             const double load = resonantRoot(f, dipole_, withQ);
             if (!(load > 0)) {
                 return {};
@@ -126,29 +116,23 @@ class Solver {
         double loadQ = loss_.q.value_or(kNone);
         double shuntQ = loss_.q.value_or(kNone);
         double shuntConductance = 0;
-        const double omega = 2 * std::numbers::pi * dipole_.frequency;
         for (coils.rounds = 1; coils.rounds <= kMostRounds; ++coils.rounds) {
             const Complex k = perMicrohenry(loadQ);
             const double load = conductanceRoot(f, k, 1 / feedline_ - shuntConductance);
             if (!std::isfinite(load)) {
                 return resonance(f);
             }
-            // A coil of reactance X and resistance X / Q has the susceptance
-            // -1 / (X (1 + 1/Q^2)) and the conductance of its susceptance over Q.
-            const double susceptance = (1.0 / f(k * load)).imag();
-            const double loss = std::isfinite(shuntQ) ? 1 / shuntQ : 0;
-            const double reactance = 1 / (susceptance * (1 + loss * loss));
+            const ShuntCoil shunt = shuntCoilFor(f(k * load), dipole_.frequency, shuntQ);
             const double foundLoadQ = q(load, true);
-            const double foundShuntQ = q(reactance / omega, false);
-            const double conductance = susceptance * loss;
-            coils = {load, loadQ, reactance / omega, shuntQ, reactance * loss, true, coils.rounds};
+            const double foundShuntQ = q(shunt.inductance, false);
+            coils = {load, loadQ, shunt, shuntQ, true, coils.rounds};
             if (same(foundLoadQ, loadQ) && same(foundShuntQ, shuntQ) &&
-                same(conductance, shuntConductance)) {
+                same(shunt.conductance, shuntConductance)) {
                 break;
             }
             loadQ = foundLoadQ;
             shuntQ = foundShuntQ;
-            shuntConductance = conductance;
+            shuntConductance = shunt.conductance;
         }
         return coils;
     }
@@ -187,28 +171,7 @@ class Solver {
 // What the line sees: the antenna's feed impedance with the coils' matching
 // coil across it, at a frequency.
 Complex seen(Complex feed, const Coils& coils, double frequency) {
-    if (!coils.matched) {
-        return feed;
-    }
-    const Complex shunt = shuntImpedance(frequency, coils.shunt, coils.shuntResistance);
-    return feed * shunt / (feed + shunt);
-}
-
-// Where the SWR reaches 2 going from the centre one way (step -1 or +1),
-// interpolated; NaN when it does not within the points.
-double swrOfTwo(const std::vector<double>& frequencies, const std::vector<double>& swrs,
-                std::size_t centre, int step) {
-    for (std::size_t i = centre; i < swrs.size(); i += step) {
-        const std::size_t next = i + step;
-        if (next >= swrs.size()) {
-            break;
-        }
-        if (swrs[i] < 2 && swrs[next] >= 2) {
-            const double t = (2 - swrs[i]) / (swrs[next] - swrs[i]);
-            return frequencies[i] + t * (frequencies[next] - frequencies[i]);
-        }
-    }
-    return kNone;
+    return coils.matched ? withShuntCoil(feed, frequency, coils.shunt) : feed;
 }
 
 // The 2:1 SWR bandwidth on the line, in kHz, looked for around the design
@@ -224,24 +187,26 @@ double bandwidthOf(const LoadedDipole& dipole, const ModelOptions& options, cons
     for (int look = 0; look < kBandLooks; ++look) {
         const Sweep sweep{centre - width, 2 * width / (kBandCount - 1), kBandCount};
         const std::vector<FeedPoint> feeds =
-            engine.run(necDeck(dipole, options, {{coils.load, sweep, qOption(coils.loadQ)}}, {},
+            engine.run(necDeck(dipole, options, {{coils.load, sweep, coilQOption(coils.loadQ)}}, {},
                                Currents::LeftOut),
                        kBandCount);
         ++runs;
-        std::vector<double> frequencies;
-        std::vector<double> swrs;
+        std::vector<Sample> samples;
         for (int i = 0; i < kBandCount; ++i) {
-            frequencies.push_back(sweep.frequency(i));
-            swrs.push_back(standingWaveRatio(
-                seen(feeds[static_cast<std::size_t>(i)].impedance, coils, frequencies.back()),
-                feedline));
+            const double frequency = sweep.frequency(i);
+            samples.push_back(
+                {frequency, seen(feeds[static_cast<std::size_t>(i)].impedance, coils, frequency)});
         }
         constexpr std::size_t kCentre = kBandCount / 2;
-        if (!(swrs[kCentre] < 2)) {
+        if (!(standingWaveRatio(samples[kCentre].impedance, feedline) < 2)) {
             return kNone;
         }
-        const double low = swrOfTwo(frequencies, swrs, kCentre, -1);
-        const double high = swrOfTwo(frequencies, swrs, kCentre, 1);
+        const auto edge = [&](int step) {
+            return twoToOneEdge(samples, feedline, kCentre, samples[kCentre].frequency, step,
+                                Between::Straight);
+        };
+        const double low = edge(-1);
+        const double high = edge(1);
         if (std::isfinite(low) && std::isfinite(high)) {
             // Where the band fills less than a third of the look, the
             // broken line between points is too coarse: look closer.
@@ -306,10 +271,10 @@ DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, d
         const Coils resonant = coils.matched ? solver.resonance(*f) : coils;
         // Over ground the efficiency counts the ground's loss: the far field's
         // share radiated into the upper half of space.
-        std::vector<Run> checks{{coils.load, design, qOption(coils.loadQ),
+        std::vector<Run> checks{{coils.load, design, coilQOption(coils.loadQ),
                                  options.height ? Radiation::UpperHalf : Radiation::Budget}};
         if (coils.matched && std::isfinite(resonant.load)) {
-            checks.push_back({resonant.load, design, qOption(resonant.loadQ)});
+            checks.push_back({resonant.load, design, coilQOption(resonant.loadQ)});
         }
         const std::vector<FeedPoint> feeds =
             engine.run(necDeck(dipole, options, checks, {}, Currents::LeftOut),
@@ -320,7 +285,7 @@ DipoleBuild buildDipole(const LoadedDipole& dipole, const ModelOptions& given, d
         build.match = coils.matched ? DipoleBuild::Match::ShuntCoil : DipoleBuild::Match::Resonant;
         build.loadInductance = coils.load;
         build.loadQ = coils.loadQ;
-        build.shuntInductance = coils.matched ? coils.shunt : kNone;
+        build.shuntInductance = coils.matched ? coils.shunt.inductance : kNone;
         build.shuntQ = coils.matched ? coils.shuntQ : kNone;
         build.rounds = coils.rounds;
         build.impedance = built.impedance;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "antenna/bilinear.h"
+#include "antenna/feed_line.h"
 #include "antenna/resonance_search.h"
 
 namespace querlin::antenna {
@@ -48,17 +48,6 @@ Run radiationRun(const LoadedDipole& dipole, const ModelOptions& options, double
 
 }  // namespace
 
-double standingWaveRatio(std::complex<double> load, double line) {
-    const double reflection = std::abs((load - line) / (load + line));
-    return reflection < 1 ? (1 + reflection) / (1 - reflection)
-                          : std::numeric_limits<double>::infinity();
-}
-
-std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, double inductance) {
-    const std::complex<double> coil(0, 2 * std::numbers::pi * frequency * inductance);
-    return feed * coil / (feed + coil);
-}
-
 DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options, double feedline,
                         std::optional<double> matchingCoil, const NecEngine& engine) {
     const Feeds first = firstFeeds(dipole, options, engine);
@@ -70,8 +59,8 @@ DipoleCheck checkDipole(const LoadedDipole& dipole, const ModelOptions& options,
     check.swr = standingWaveRatio(atDesign.impedance, feedline);
     check.swrMatched =
         matchingCoil
-            ? standingWaveRatio(withShuntCoil(atDesign.impedance, dipole.frequency, *matchingCoil),
-                                feedline)
+            ? standingWaveRatio(
+                  withShuntCoil(atDesign.impedance, dipole.frequency, {*matchingCoil}), feedline)
             : kNotFound;
     check.resonance = kNotFound;
     check.bandwidth = kNotFound;

@@ -22,12 +22,6 @@ struct DipoleCheck {
     double efficiency = 0;           // per cent, made resonant by the resonant inductance
 };
 
-// The standing-wave ratio of a load on a line of that impedance.
-double standingWaveRatio(std::complex<double> load, double line);
-
-// The feed impedance with a shunt coil of that inductance (µH) across it.
-std::complex<double> withShuntCoil(std::complex<double> feed, double frequency, double inductance);
-
 // Runs the engine on the dipole as designed and finds the inductance that
 // makes it resonate at the design frequency (the design's, where its
 // reactance there is below kReactanceTolerance already). The matching coil

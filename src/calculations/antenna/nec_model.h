@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cmath>
 #include <complex>
 #include <optional>
 #include <vector>
@@ -133,6 +134,12 @@ struct Run {
         return sweep.count * (excitation == Excitation::Feed ? 1 : 1 + coilSegments);
     }
 };
+
+// A coil's Q as a run or the options take it: none for a lossless coil,
+// whose Q is NaN.
+inline std::optional<double> coilQOption(double q) {
+    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
+}
 
 // How many segments each coil of the model has.
 int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options);

@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+#include "antenna/feed_line.h"
+
 namespace querlin::antenna {
 
 namespace {
@@ -39,8 +41,6 @@ constexpr double kStepsAcrossBand = 1.6;
 // So many looks at the band found may follow the looks that widen.
 constexpr int kMostNarrowings = 2;
 constexpr int kCloseLooks = 4;
-// Halving an interval so many times leaves it below a double's resolution.
-constexpr int kHalvings = 60;
 
 double reactance(const Point& point) {
     return point.feed.impedance.imag();
@@ -166,59 +166,6 @@ std::optional<Crossing> coarseResonance(const LoadedDipole& dipole, const ModelO
     return risingZeroNearest(points, dipole.frequency);
 }
 
-// The feed impedance at f between the points below and below + 1, by the
-// cubic through the four points around them (at the ends, the nearest four).
-std::complex<double> between(const Points& sorted, std::size_t below, double f) {
-    const std::size_t count = std::min<std::size_t>(4, sorted.size());
-    const std::size_t first = std::min(below > 0 ? below - 1 : 0, sorted.size() - count);
-    std::complex<double> sum = 0;
-    for (std::size_t i = first; i < first + count; ++i) {
-        double weight = 1;
-        for (std::size_t j = first; j < first + count; ++j) {
-            if (j != i) {
-                weight *= (f - sorted[j].frequency) / (sorted[i].frequency - sorted[j].frequency);
-            }
-        }
-        sum += weight * sorted[i].feed.impedance;
-    }
-    return sum;
-}
-
-// Where between from and to the condition, which holds at one of them and
-// not at the other, turns, by halving.
-template <typename Condition>
-double turning(double from, double to, Condition holds) {
-    const bool atTo = holds(to);
-    for (int i = 0; i < kHalvings; ++i) {
-        const double middle = (from + to) / 2;
-        (holds(middle) == atTo ? to : from) = middle;
-    }
-    return (from + to) / 2;
-}
-
-// Where the SWR against that line reaches 2 going from the resonance, which
-// lies between the points below and below + 1, one way (step -1 or +1), on
-// the cubic between the points; NaN when it does not within them.
-double swrOfTwo(const Points& sorted, std::size_t below, double resonance, int step, double line) {
-    const auto reached = [&](std::size_t segment) {
-        return [&sorted, segment, line](double f) {
-            return standingWaveRatio(between(sorted, segment, f), line) >= 2;
-        };
-    };
-    double from = resonance;
-    const auto last = static_cast<std::ptrdiff_t>(sorted.size()) - 2;
-    for (auto segment = static_cast<std::ptrdiff_t>(below); segment >= 0 && segment <= last;
-         segment += step) {
-        const auto at = static_cast<std::size_t>(segment);
-        const double to = sorted[step > 0 ? at + 1 : at].frequency;
-        if (reached(at)(to)) {
-            return turning(from, to, reached(at));
-        }
-        from = to;
-    }
-    return kNotFound;
-}
-
 // The resonance and its 2:1 bandwidth from a close look around the coarse
 // zero, widened at most so many times; whether it found both. The extra
 // runs go into the first look's deck, and their feed points into extra.
@@ -247,13 +194,19 @@ bool closeLook(const LoadedDipole& dipole, const ModelOptions& options, const Ne
         sortByFrequency(points);
         const auto zero = risingZeroNearest(points, centre);
         if (zero) {
+            std::vector<Sample> samples;
+            for (const Point& point : points) {
+                samples.push_back({point.frequency, point.feed.impedance});
+            }
             const std::size_t below = zero->below;
-            centre = turning(points[below].frequency, points[below + 1].frequency,
-                             [&](double f) { return between(points, below, f).imag() >= 0; });
+            centre = resonanceBetween(samples, below);
             check.resonance = centre;
-            const double resistance = between(points, below, centre).real();
-            const double low = swrOfTwo(points, below, centre, -1, resistance);
-            const double high = swrOfTwo(points, below, centre, 1, resistance);
+            const double resistance = cubicBetween(samples, below, centre).real();
+            const auto edge = [&](int step) {
+                return twoToOneEdge(samples, resistance, below, centre, step, Between::Cubic);
+            };
+            const double low = edge(-1);
+            const double high = edge(1);
             if (std::isfinite(low) && std::isfinite(high)) {
                 check.bandwidth = (high - low) * 1000;
                 found = true;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "antenna/dipole_check.h"
+#include "antenna/feed_line.h"
 
 namespace querlin::measurement {
 
@@ -20,10 +20,6 @@ OnePort samplesOf(const antenna::Sweep& sweep, const std::vector<antenna::FeedPo
                            feeds[static_cast<std::size_t>(i)].impedance});
     }
     return samples;
-}
-
-std::optional<double> qOption(double q) {
-    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
 }
 
 std::vector<FrequencyPoint> pointsOf(const OnePort& sweep, double feedline) {
@@ -52,20 +48,21 @@ OnePort builtSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOpti
     antenna::ModelOptions lossless = options;
     lossless.coilQ.reset();
     OnePort samples = samplesOf(
-        sweep, engine.run(antenna::necDeck(dipole, lossless,
-                                           {{build.loadInductance, sweep, qOption(build.loadQ)}},
-                                           {}, antenna::Currents::LeftOut),
+        sweep, engine.run(antenna::necDeck(
+                              dipole, lossless,
+                              {{build.loadInductance, sweep, antenna::coilQOption(build.loadQ)}},
+                              {}, antenna::Currents::LeftOut),
                           sweep.count));
     if (build.match == antenna::DipoleBuild::Match::ShuntCoil) {
         // The matching coil's loss resistance is its reactance at the design
         // frequency over its Q, as the build takes it.
-        const double loss = std::isfinite(build.shuntQ) ? 2 * std::numbers::pi * dipole.frequency *
-                                                              build.shuntInductance / build.shuntQ
-                                                        : 0;
+        const antenna::ShuntCoil shunt{
+            build.shuntInductance,
+            std::isfinite(build.shuntQ)
+                ? 2 * std::numbers::pi * dipole.frequency * build.shuntInductance / build.shuntQ
+                : 0};
         for (Sample& sample : samples) {
-            const std::complex<double> shunt{
-                loss, 2 * std::numbers::pi * sample.frequency * build.shuntInductance};
-            sample.impedance = sample.impedance * shunt / (sample.impedance + shunt);
+            sample.impedance = antenna::withShuntCoil(sample.impedance, sample.frequency, shunt);
         }
     }
     return samples;

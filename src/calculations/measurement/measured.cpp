@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "antenna/dipole_check.h"
+#include "antenna/feed_line.h"
 
 namespace querlin::measurement {
 
@@ -34,24 +35,6 @@ constexpr double kSharpnessStep = 1e-3;
 constexpr double kLeastCoilQ = 3;
 constexpr double kMostCoilQ = 3000;
 constexpr double kCoilQResolution = 1.001;
-
-double swrOf(const Sample& sample, double line) {
-    return antenna::standingWaveRatio(sample.impedance, line);
-}
-
-// Where the SWR reaches 2 going from the sample at start one way (step -1 or
-// +1), interpolated; NaN when it does not within the sweep.
-double swrOfTwo(const OnePort& sweep, std::size_t start, int step, double line) {
-    for (std::size_t i = start; i + step < sweep.size(); i += step) {
-        const double here = swrOf(sweep[i], line);
-        const double there = swrOf(sweep[i + step], line);
-        if (here < 2 && there >= 2) {
-            const double t = std::isfinite(there) ? (2 - here) / (there - here) : 0;
-            return std::lerp(sweep[i].frequency, sweep[i + step].frequency, t);
-        }
-    }
-    return kNotFound;
-}
 
 // How the model's resonance (MHz) follows one change x to the antenna: as
 // designed at no change, and its slope by the central difference over a step
@@ -151,7 +134,8 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                                 std::optional<double> design) {
     std::size_t lowest = 0;
     for (std::size_t i = 1; i < sweep.size(); ++i) {
-        if (swrOf(sweep[i], feedline) < swrOf(sweep[lowest], feedline)) {
+        if (antenna::standingWaveRatio(sweep[i].impedance, feedline) <
+            antenna::standingWaveRatio(sweep[lowest].impedance, feedline)) {
             lowest = i;
         }
     }
@@ -183,14 +167,18 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                 .arg(sweep.back().frequency, 0, 'g', 8));
     }
     MeasuredFigures figures = *found;
-    figures.minSwr = swrOf(sweep[lowest], feedline);
+    figures.minSwr = antenna::standingWaveRatio(sweep[lowest].impedance, feedline);
     figures.minSwrFrequency = sweep[lowest].frequency;
     figures.bandwidth = kNotFound;
     if (!std::isfinite(figures.minSwr)) {
         figures.minSwr = kNotFound;
     } else if (figures.minSwr < 2) {
-        const double low = swrOfTwo(sweep, lowest, -1, feedline);
-        const double high = swrOfTwo(sweep, lowest, 1, feedline);
+        const auto edge = [&](int step) {
+            return antenna::twoToOneEdge(sweep, feedline, lowest, sweep[lowest].frequency, step,
+                                         antenna::Between::Straight);
+        };
+        const double low = edge(-1);
+        const double high = edge(1);
         figures.bandwidth = (high - low) * 1000;
     }
     return figures;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "antenna/feed_line.h"
 #include "fault.h"
 
 namespace querlin::measurement {
@@ -22,10 +23,7 @@ inline constexpr int kMostFrequencies = 100'000;
 inline constexpr double kCsvReference = 50;
 
 // The feed point measured at one frequency.
-struct Sample {
-    double frequency = 0;            // MHz
-    std::complex<double> impedance;  // ohms
-};
+using Sample = antenna::Sample;
 
 // A one-port sweep: at least two samples, the frequencies rising, every
 // number finite.

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "antenna/check_labels.h"
+#include "antenna/feed_line.h"
 #include "measurement/advice_text.h"
 #include "plot.h"
 
