@@ -424,5 +424,18 @@ TEST_F(Engine, ChecksADesignAFewPerCentOffInTwoRuns) {
     }
 }
 
+// Only an antenna shorter than resonant needs a loading coil: a design of no
+// inductance, zero included, is refused before anything is modelled.
+TEST(LoadingCoil, NoneOrLessIsNotModelled) {
+    const querlin::Antenna antenna{u"7.1"_qs, u"40"_qs, u"0.08"_qs, sliderValueFor(50)};
+    ModelDesign design = designForModel(antenna, {}, QLocale::c());
+    EXPECT_NO_THROW(requireLoadingCoil(antenna, design, QLocale::c(), u"--metric"_qs));
+    for (const double inductance : {0.0, -42.6}) {
+        design.dipole.inductance = inductance;
+        EXPECT_THROW(requireLoadingCoil(antenna, design, QLocale::c(), u"--metric"_qs), Fault)
+            << inductance;
+    }
+}
+
 }  // namespace
 }  // namespace querlin::antenna
