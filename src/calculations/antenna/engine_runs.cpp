@@ -1,6 +1,5 @@
 #include "antenna/engine_runs.h"
 
-#include <QThread>
 #include <QThreadPool>
 
 namespace querlin::antenna {
@@ -12,14 +11,10 @@ QString programFromEnvironment() {
     return named.isEmpty() ? QStringLiteral("nec2c") : named;
 }
 
-// One thread a core, each running one engine at a time.
-class EnginePool : public QThreadPool {
-  public:
-    EnginePool() { setMaxThreadCount(QThread::idealThreadCount()); }
-};
-
+// One thread a core, as a pool has by default, each running one engine at a
+// time: never more engines than cores, whoever asks.
 QThreadPool& enginePool() {
-    static EnginePool pool;
+    static QThreadPool pool;
     return pool;
 }
 
