@@ -3,19 +3,19 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "antenna/build_figures.h"
-#include "antenna/build_sweep.h"
-#include "antenna/nec_engine.h"
+#include "build/build_figures.h"
 #include "command_line.h"
 #include "commands.h"
 #include "measurement/comparison.h"
 #include "model_commands.h"
+#include "nec/nec_engine.h"
+#include "positions/position_builds.h"
 
 namespace querlin::cli {
 
 namespace {
 
-using antenna::DipoleBuild;
+using build::DipoleBuild;
 
 // What every build of a request takes: the design's inputs, the line and the
 // coils' loss. The build winds its own coils, for the inductance it finds,
@@ -23,8 +23,8 @@ using antenna::DipoleBuild;
 struct BuildInputs {
     ModelInputs inputs;
     double feedline = 0;
-    antenna::CoilLoss loss;
-    antenna::Loss kind = antenna::Loss::Lossless;
+    build::CoilLoss loss;
+    check::Loss kind = check::Loss::Lossless;
     bool wound = false;
     bool metric = false;  // the cut list in metres, not feet
 };
@@ -43,22 +43,22 @@ BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
         build.inputs.loadingCoil.reset();
         build.wound = true;
     }
-    build.kind = build.loss.q || build.loss.former ? antenna::Loss::Lossy
-                                                   : antenna::lossOf(build.inputs.options);
+    build.kind = build.loss.q || build.loss.former ? check::Loss::Lossy
+                                                   : check::lossOf(build.inputs.options);
     return build;
 }
 
 // Before the engine runs: a former on which no coil winds ends the build.
 void requireWindable(const BuildInputs& build, const DesignRow& row) {
     if (build.loss.former) {
-        antenna::woundFor(*build.loss.former, row.design.dipole.inductance,
-                          row.design.dipole.frequency);
+        build::woundFor(*build.loss.former, row.design.dipole.inductance,
+                        row.design.dipole.frequency);
     }
 }
 
 DipoleBuild buildOf(const DesignRow& row, const BuildInputs& build) {
-    return antenna::buildDipole(row.design.dipole, row.options, build.feedline, build.loss,
-                                antenna::Bandwidth::Found, engineRuns().engine());
+    return build::buildDipole(row.design.dipole, row.options, build.feedline, build.loss,
+                              build::Bandwidth::Found, engineRuns().engine());
 }
 
 // A line of the command: its JSON key, then its text.
@@ -67,7 +67,7 @@ void keyed(const Output& output, const char* key, const QString& text) {
 }
 
 QString number(double value, int decimals, const char* unit, const QLocale& locale) {
-    return antenna::figureText(value, decimals, unit, locale, antenna::UnitShown::With);
+    return check::figureText(value, decimals, unit, locale, check::UnitShown::With);
 }
 
 // The build's figures, its coils as wound, where no shunt coil matches why,
@@ -75,44 +75,44 @@ QString number(double value, int decimals, const char* unit, const QLocale& loca
 void printBuild(const Output& output, const DipoleBuild& build, const BuildInputs& inputs,
                 const DesignRow& row) {
     const double frequency = row.design.dipole.frequency;
-    for (const antenna::BuildFigureForm& form : antenna::buildFigureForms(inputs.kind)) {
+    for (const build::BuildFigureForm& form : build::buildFigureForms(inputs.kind)) {
         keyed(output, form.key,
-              antenna::figureText(form, build, output.locale, antenna::UnitShown::With));
+              check::figureText(form, build, output.locale, check::UnitShown::With));
     }
     if (inputs.wound) {
-        for (const antenna::WoundFigureForm& form : antenna::woundFigureForms()) {
+        for (const build::WoundFigureForm& form : build::woundFigureForms()) {
             keyed(output, form.key,
-                  antenna::figureText(form, build, output.locale, antenna::UnitShown::With));
+                  check::figureText(form, build, output.locale, check::UnitShown::With));
         }
-        for (const antenna::FitForm& form : antenna::fitForms()) {
-            keyed(output, form.key, antenna::fitText(form, build));
+        for (const build::FitForm& form : build::fitForms()) {
+            keyed(output, form.key, build::fitText(form, build));
         }
     }
-    for (const antenna::CutPiece& piece :
-         antenna::cutList(row.design.dipole, row.options, inputs.metric)) {
+    for (const build::CutPiece& piece :
+         build::cutList(row.design.dipole, row.options, inputs.metric)) {
         keyed(output, piece.key,
-              antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, output.locale,
-                                  antenna::UnitShown::With));
+              check::figureText(piece.length, build::kCutDecimals, piece.unit, output.locale,
+                                check::UnitShown::With));
     }
-    const QString why = antenna::noMatchText(build, inputs.feedline, frequency, output.locale);
+    const QString why = build::noMatchText(build, inputs.feedline, frequency, output.locale);
     if (!why.isEmpty()) {
-        keyed(output, antenna::kNoMatch, why);
+        keyed(output, build::kNoMatch, why);
     }
     printNote(output.out, row);
 }
 
 QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
     QJsonObject object = jsonOf(row.design.results());
-    antenna::insertBuild(object, build, inputs.kind, inputs.wound);
-    for (const antenna::CutPiece& piece :
-         antenna::cutList(row.design.dipole, row.options, inputs.metric)) {
-        antenna::insertFigure(object, piece.key,
-                              rounded(piece.length, antenna::kCutDecimals, QLocale::c()).value);
+    build::insertBuild(object, build, inputs.kind, inputs.wound);
+    for (const build::CutPiece& piece :
+         build::cutList(row.design.dipole, row.options, inputs.metric)) {
+        check::insertFigure(object, piece.key,
+                            rounded(piece.length, build::kCutDecimals, QLocale::c()).value);
     }
     const QString why =
-        antenna::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());
+        build::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());
     if (!why.isEmpty()) {
-        object.insert(QLatin1String(antenna::kNoMatch), why);
+        object.insert(QLatin1String(build::kNoMatch), why);
     }
     insertNote(object, row);
     return object;
@@ -126,7 +126,7 @@ void saveBuild(const QString& file, const DesignRow& row, const DipoleBuild& bui
     if (file.isEmpty()) {
         return;
     }
-    const antenna::LoadedDipole& dipole = row.design.dipole;
+    const nec::LoadedDipole& dipole = row.design.dipole;
     QString coils = QStringLiteral("loading coils of %1 uH %2 m from the centre")
                         .arg(build.loadInductance, 0, 'g', 8)
                         .arg(dipole.coilDistance, 0, 'g', 8);
@@ -161,7 +161,7 @@ void drawBuilds(const BuildRequest& request, const BuildInputs& inputs,
                 const QLocale& locale) {
     SweepPlot plot = sweepPlot(request.antenna, rows, request.worked, {}, locale);
     plotBuilds(plot, rows, builds);
-    if (inputs.kind == antenna::Loss::Lossy) {
+    if (inputs.kind == check::Loss::Lossy) {
         plotEfficiency(plot, rows, builds, inputs.feedline);
     }
     savePlot(request.plot, plot);
@@ -174,15 +174,15 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
     const bool drawn = !request.plot.isEmpty();
     if (!output.json && !drawn) {
         writeLine(output.out, (u"position,distance,inductance,impedance,"_qs +
-                               antenna::buildKeys(inputs.kind, inputs.wound).join(u','))
+                               build::buildKeys(inputs.kind, inputs.wound).join(u','))
                                   .toUtf8());
     }
-    Sweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
+    PositionSweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
     if (!sweep.rows.empty()) {
         requireWindable(inputs, sweep.rows.front());
     }
-    const std::vector<RowBuild> builds = antenna::waited(buildRows(
-        engineRuns(), sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::Found));
+    const std::vector<RowBuild> builds = nec::waited(
+        buildRows(engineRuns(), sweep.rows, inputs.feedline, inputs.loss, build::Bandwidth::Found));
     if (drawn && !sweep.rows.empty()) {
         drawBuilds(request, inputs, sweep.rows, builds, output.locale);
     }
@@ -204,17 +204,17 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
         }
         QStringList fields{QString::number(row.position), csvField(row.design.distance),
                            csvField(row.design.inductance), csvField(row.design.impedance)};
-        for (const antenna::BuildFigureForm& form : antenna::buildFigureForms(inputs.kind)) {
+        for (const build::BuildFigureForm& form : build::buildFigureForms(inputs.kind)) {
             fields << csvField(
-                antenna::figureText(form, build, output.locale, antenna::UnitShown::Without));
+                check::figureText(form, build, output.locale, check::UnitShown::Without));
         }
         if (inputs.wound) {
-            for (const antenna::WoundFigureForm& form : antenna::woundFigureForms()) {
+            for (const build::WoundFigureForm& form : build::woundFigureForms()) {
                 fields << csvField(
-                    antenna::figureText(form, build, output.locale, antenna::UnitShown::Without));
+                    check::figureText(form, build, output.locale, check::UnitShown::Without));
             }
-            for (const antenna::FitForm& form : antenna::fitForms()) {
-                fields << antenna::fitText(form, build);
+            for (const build::FitForm& form : build::fitForms()) {
+                fields << build::fitText(form, build);
             }
         }
         writeLine(output.out, fields.join(u',').toUtf8());
@@ -229,12 +229,12 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
 // the position, its design and build, the positions near it and the one
 // whose own resistance at resonance comes closest to the line's.
 int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Output& output) {
-    Sweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
+    PositionSweep sweep = designSweep(request.antenna, inputs.inputs, output.locale);
     if (!sweep.rows.empty()) {
         requireWindable(inputs, sweep.rows.front());
     }
-    const std::vector<RowBuild> builds = antenna::waited(buildRows(
-        engineRuns(), sweep.rows, inputs.feedline, inputs.loss, antenna::Bandwidth::LeftOut));
+    const std::vector<RowBuild> builds = nec::waited(buildRows(
+        engineRuns(), sweep.rows, inputs.feedline, inputs.loss, build::Bandwidth::LeftOut));
     const auto best = bestPosition(sweep.rows, builds, inputs.feedline);
     if (!best) {
         throw builds.empty() || !builds.front().fault
@@ -272,7 +272,7 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
         QJsonObject object = buildJson(row, build, inputs);
         object.insert(QLatin1String("position"), row.position);
         for (const Extra& extra : extras) {
-            antenna::insertFigure(object, extra.key, extra.value);
+            check::insertFigure(object, extra.key, extra.value);
         }
         writeJson(output.out, object);
         return kSuccess;

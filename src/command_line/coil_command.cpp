@@ -4,10 +4,10 @@
 #include <cmath>
 #include <variant>
 
-#include "antenna/build.h"
-#include "coil/wound_coil.h"
+#include "build/build.h"
 #include "command_line.h"
 #include "commands.h"
+#include "design/wound_coil.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
@@ -72,8 +72,8 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     // The turns whose winding has the wanted inductance, as build winds them:
     // the window's long-coil turns give what the difference above says.
     const Winding& winding = wound.winding;
-    const antenna::CoilWound asWound =
-        antenna::turnsFor({winding.diameter, winding.length, winding.wire}, wanted);
+    const build::CoilWound asWound =
+        build::turnsFor({winding.diameter, winding.length, winding.wire}, wanted);
     const QString closeWound = locale.toString(asWound.turns * winding.wire, 'g', 4);
     const QString length = locale.toString(winding.length, 'g', 4);
     report.add("wound_turns", rounded(asWound.turns, 2, locale),

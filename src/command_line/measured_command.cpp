@@ -5,13 +5,13 @@
 #include <QJsonValue>
 #include <cmath>
 
-#include "antenna/build_sweep.h"
-#include "antenna/nec_engine.h"
 #include "command_line.h"
 #include "commands.h"
 #include "measurement/advice_text.h"
 #include "measurement/comparison.h"
 #include "model_commands.h"
+#include "nec/nec_engine.h"
+#include "positions/position_builds.h"
 
 namespace querlin::cli {
 
@@ -23,7 +23,7 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     const double feedline = positiveOption(u"feedline"_qs, request.feedline, locale);
     std::optional<double> frequency;
     std::optional<double> built;
-    antenna::ModelOptions options;
+    nec::ModelOptions options;
     if (request.antenna) {
         options = modelOptions(request.model, request.antenna->metric, locale);
         if (!request.loadInductance.isEmpty()) {
@@ -32,11 +32,11 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     } else if (request.frequency) {
         frequency = positiveOption(u"frequency"_qs, *request.frequency, locale);
     }
-    std::optional<antenna::Former> former;
+    std::optional<build::Former> former;
     if (request.coil) {
         former = formerOf(*request.coil, locale);
     }
-    std::optional<antenna::LoadedDipole> design;
+    std::optional<nec::LoadedDipole> design;
     if (request.antenna) {
         const ModelDesign formula = designForModel(*request.antenna, {}, locale);
         requireLoadingCoil(*request.antenna, formula, locale, ModelInputs{}.metricSwitch);
@@ -45,7 +45,7 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
         frequency = design->frequency;
         if (former) {
             // A former on which no coil winds ends the command before the engine runs.
-            antenna::woundFor(*former, design->inductance, design->frequency);
+            build::woundFor(*former, design->inductance, design->frequency);
         }
     }
     const measurement::OnePort sweep = measurement::readMeasurementFile(request.file);
@@ -105,7 +105,7 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
 }
 
 void saveModelSweep(const QString& file, const DesignRow& row, double feedline) {
-    const antenna::LoadedDipole& dipole = row.design.dipole;
+    const nec::LoadedDipole& dipole = row.design.dipole;
     saveTouchstone(file,
                    measurement::modelledSweep(dipole, row.options,
                                               measurement::referenceSweep(dipole.frequency),
@@ -119,7 +119,7 @@ void saveModelSweep(const QString& file, const DesignRow& row, double feedline) 
 
 void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
                     const QString& coils, const DesignRow& row) {
-    const antenna::LoadedDipole& dipole = row.design.dipole;
+    const nec::LoadedDipole& dipole = row.design.dipole;
     const QStringList comments{
         QStringLiteral("QUERLIN's model of the loaded dipole for %1 MHz, %2 m long, %3")
             .arg(dipole.frequency, 0, 'g', 8)

@@ -4,16 +4,16 @@
 
 #include <cmath>
 
-#include "antenna/check_figures.h"
-#include "antenna/nec_engine.h"
+#include "check/check_figures.h"
 #include "command_line.h"
 #include "commands.h"
+#include "nec/nec_engine.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
 
-const antenna::EngineRuns& engineRuns() {
-    static const antenna::EngineRuns engines;
+const nec::EngineRuns& engineRuns() {
+    static const nec::EngineRuns engines;
     return engines;
 }
 
@@ -28,17 +28,17 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
     return number;
 }
 
-antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale) {
-    antenna::ModelOptions options;
+nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale) {
+    nec::ModelOptions options;
     if (!words.segments.isEmpty()) {
         bool whole = false;
         options.segments = words.segments.toInt(&whole);
-        if (!whole || options.segments < antenna::kFewestSegments ||
-            options.segments > antenna::kMostSegments) {
+        if (!whole || options.segments < nec::kFewestSegments ||
+            options.segments > nec::kMostSegments) {
             misused(QCoreApplication::translate(
                         "querlin-calc", "--segments takes a whole number from %1 to %2, not '%3'.")
-                        .arg(antenna::kFewestSegments)
-                        .arg(antenna::kMostSegments)
+                        .arg(nec::kFewestSegments)
+                        .arg(nec::kMostSegments)
                         .arg(words.segments));
         }
     }
@@ -54,8 +54,8 @@ antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const Q
 }
 
 QString deckOf(const Antenna& antenna, const ModelDesign& design,
-               const antenna::ModelOptions& options) {
-    const antenna::LoadedDipole& d = design.dipole;
+               const nec::ModelOptions& options) {
+    const nec::LoadedDipole& d = design.dipole;
     const QString unit = antenna.metric ? u"metres"_qs : u"feet"_qs;
     const QString element = antenna.metric ? u"millimetres"_qs : u"inches"_qs;
     QStringList comments{
@@ -70,21 +70,20 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
     };
     comments << (options.height ? QStringLiteral("Over average ground (relative permittivity %1, "
                                                  "%2 S/m), %3 m high.")
-                                      .arg(antenna::kGroundPermittivity)
-                                      .arg(antenna::kGroundConductivity)
+                                      .arg(nec::kGroundPermittivity)
+                                      .arg(nec::kGroundConductivity)
                                       .arg(*options.height, 0, 'g', 8)
                                 : QStringLiteral("Free space."));
     if (options.copper) {
-        comments << QStringLiteral("Copper wire, %1 S/m.").arg(antenna::kCopperConductivity);
+        comments << QStringLiteral("Copper wire, %1 S/m.").arg(nec::kCopperConductivity);
     }
     if (options.coilQ) {
         comments << QStringLiteral("Coil Q %1: a series resistance of X / Q at %2 MHz.")
                         .arg(*options.coilQ)
                         .arg(d.frequency);
     }
-    const antenna::Sweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21};
-    return antenna::necDeck(d, options, {{d.inductance, sweep}}, comments,
-                            antenna::Currents::Printed);
+    const nec::FrequencySweep sweep{d.frequency * 0.9, d.frequency * 0.01, 21};
+    return nec::necDeck(d, options, {{d.inductance, sweep}}, comments, nec::Currents::Printed);
 }
 
 ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale) {
@@ -107,22 +106,20 @@ QJsonObject modelJson(const DesignRow& row, const Results& texts) {
         object.insert(QLatin1String(kCoilQ), row.coil->q.value);
     }
     if (row.check) {
-        antenna::insertFigures(object, *row.check, antenna::lossOf(row.options));
+        check::insertFigures(object, *row.check, check::lossOf(row.options));
         insertNote(object, row);
     }
     return object;
 }
 
 void printNote(std::ostream& out, const DesignRow& row) {
-    if (const QString note = antenna::accuracyNote(row.design.dipole, row.options);
-        !note.isEmpty()) {
+    if (const QString note = check::accuracyNote(row.design.dipole, row.options); !note.isEmpty()) {
         writeLine(out, (QLatin1String(kNote) + u' ' + note).toUtf8());
     }
 }
 
 void insertNote(QJsonObject& object, const DesignRow& row) {
-    if (const QString note = antenna::accuracyNote(row.design.dipole, row.options);
-        !note.isEmpty()) {
+    if (const QString note = check::accuracyNote(row.design.dipole, row.options); !note.isEmpty()) {
         object.insert(QLatin1String(kNote), note);
     }
 }
@@ -151,12 +148,12 @@ int runCheck(const CheckRequest& request, const Output& output) {
     const ModelInputs inputs = modelInputs(request.check, request.antenna.metric, output.locale);
     const double feedline = positiveOption(u"feedline"_qs, inputs.feedline, output.locale);
     DesignRow row = designRow(request.antenna, inputs, output.locale);
-    row.check = antenna::checkDipole(row.design.dipole, row.options, feedline,
-                                     row.design.matchingCoil, engineRuns().engine());
+    row.check = check::checkDipole(row.design.dipole, row.options, feedline,
+                                   row.design.matchingCoil, engineRuns().engine());
     if (!request.touchstone.isEmpty()) {
         saveModelSweep(request.touchstone, row, feedline);
     }
-    const std::optional<antenna::CoilWound>& wound = row.coilAsWound;
+    const std::optional<build::CoilWound>& wound = row.coilAsWound;
     if (output.json) {
         QJsonObject object = modelJson(row, row.design.results());
         if (wound) {
@@ -170,16 +167,16 @@ int runCheck(const CheckRequest& request, const Output& output) {
     // Each text and figure on a line of its own, after its JSON key.
     Results texts = modelTexts(row, row.design.results());
     if (wound) {
-        texts.push_back({kCoilWoundTurns, antenna::figureText(wound->turns, 2, "", output.locale,
-                                                              antenna::UnitShown::Without)});
+        texts.push_back({kCoilWoundTurns, check::figureText(wound->turns, 2, "", output.locale,
+                                                            check::UnitShown::Without)});
         texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
     }
     for (const Result& result : texts) {
         writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
     }
-    for (const antenna::FigureForm& form : antenna::figureForms(antenna::lossOf(row.options))) {
+    for (const check::FigureForm& form : check::figureForms(check::lossOf(row.options))) {
         const QString text =
-            antenna::figureText(form, *row.check, output.locale, antenna::UnitShown::With);
+            check::figureText(form, *row.check, output.locale, check::UnitShown::With);
         writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
     }
     printNote(output.out, row);

@@ -7,11 +7,11 @@
 #include <QJsonObject>
 #include <ostream>
 
-#include "antenna/designs.h"
-#include "antenna/engine_runs.h"
-#include "antenna/nec_model.h"
-#include "antenna/sweep.h"
+#include "design/designs.h"
+#include "nec/engine_runs.h"
+#include "nec/nec_model.h"
 #include "output.h"
+#include "positions/position_sweep.h"
 
 namespace querlin::cli {
 
@@ -25,11 +25,11 @@ struct ModelWords {
 };
 
 // The engine every command runs, its program chosen once for the process.
-const antenna::EngineRuns& engineRuns();
+const nec::EngineRuns& engineRuns();
 
 // The options the words make, the height in feet unless metric; a usage
 // error for one that does not read.
-antenna::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale);
+nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale);
 
 // The positive number given to the option of that name; a usage error otherwise.
 double positiveOption(const QString& name, const QString& text, const QLocale& locale);
@@ -37,8 +37,7 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
 // The deck of the nec command: the design's comments, its geometry and loads,
 // and a sweep of the design frequency and 10 % either way. The Antenna gives
 // the texts as typed, for the comments.
-QString deckOf(const Antenna& antenna, const ModelDesign& design,
-               const antenna::ModelOptions& options);
+QString deckOf(const Antenna& antenna, const ModelDesign& design, const nec::ModelOptions& options);
 
 // A check's model, feed line and loading coil as the model takes them; a
 // usage error for an option that does not read.

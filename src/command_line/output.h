@@ -6,7 +6,7 @@
 #include <QString>
 #include <iosfwd>
 
-#include "antenna/designs.h"
+#include "design/designs.h"
 
 namespace querlin::cli {
 

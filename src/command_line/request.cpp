@@ -180,7 +180,7 @@ MeasuredRequest measuredRequest(const Words& words, const QString& file) {
                             plotFile(words),
                             loadingCoilOf(words)};
     if (request.feedline.isEmpty()) {
-        request.feedline = antenna::kDefaultFeedline;
+        request.feedline = check::kDefaultFeedline;
     }
     const QStringList design{u"length"_qs, u"element"_qs, u"position"_qs};
     const auto given = std::count_if(design.begin(), design.end(),

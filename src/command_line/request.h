@@ -5,9 +5,9 @@
 #include <optional>
 #include <variant>
 
-#include "antenna/designs.h"
-#include "antenna/sweep.h"
+#include "design/designs.h"
 #include "model_commands.h"
+#include "positions/position_sweep.h"
 
 namespace querlin::cli {
 

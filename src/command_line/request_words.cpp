@@ -185,7 +185,7 @@ CheckWords checkWords(const Words& words) {
             "--coil-diameter, --coil-length and --coil-wire, not both."));
     }
     if (check.feedline.isEmpty()) {
-        check.feedline = antenna::kDefaultFeedline;
+        check.feedline = check::kDefaultFeedline;
     }
     return check;
 }

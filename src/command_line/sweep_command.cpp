@@ -1,10 +1,10 @@
 #include <QStringList>
 
-#include "antenna/check_figures.h"
-#include "antenna/nec_engine.h"
+#include "check/check_figures.h"
 #include "command_line.h"
 #include "commands.h"
 #include "model_commands.h"
+#include "nec/nec_engine.h"
 
 namespace querlin::cli {
 
@@ -12,7 +12,7 @@ namespace {
 
 // A row of the table: the upper CALCULATE's three texts, the wound coil's
 // and the check's figures.
-void printRow(const DesignRow& row, antenna::Loss loss, const Output& output) {
+void printRow(const DesignRow& row, check::Loss loss, const Output& output) {
     const Results upper{{"distance", row.design.distance},
                         {"inductance", row.design.inductance},
                         {"impedance", row.design.impedance}};
@@ -27,9 +27,9 @@ void printRow(const DesignRow& row, antenna::Loss loss, const Output& output) {
         fields << csvField(result.text);
     }
     if (row.check) {
-        for (const antenna::FigureForm& form : antenna::figureForms(loss)) {
+        for (const check::FigureForm& form : check::figureForms(loss)) {
             fields << csvField(
-                antenna::figureText(form, *row.check, output.locale, antenna::UnitShown::Without));
+                check::figureText(form, *row.check, output.locale, check::UnitShown::Without));
         }
     }
     writeLine(output.out, fields.join(u',').toUtf8());
@@ -49,8 +49,8 @@ int runSweep(const SweepRequest& request, const Output& output) {
     }
     const double feedline =
         request.check ? positiveOption(u"feedline"_qs, inputs.feedline, output.locale) : 0;
-    const antenna::Loss loss =
-        inputs.loadingCoil ? antenna::Loss::Lossy : antenna::lossOf(inputs.options);
+    const check::Loss loss =
+        inputs.loadingCoil ? check::Loss::Lossy : check::lossOf(inputs.options);
     const bool drawn = !request.plot.isEmpty();
     if (!output.json && !drawn) {
         QStringList header{u"position,distance,inductance,impedance"_qs};
@@ -58,14 +58,14 @@ int runSweep(const SweepRequest& request, const Output& output) {
             header << QLatin1String(kCoilTurns) << QLatin1String(kCoilQ);
         }
         if (request.check) {
-            header << antenna::figureKeys(loss);
+            header << check::figureKeys(loss);
         }
         writeLine(output.out, header.join(u',').toUtf8());
     }
-    Sweep sweep = designSweep(request.antenna, inputs, output.locale);
+    PositionSweep sweep = designSweep(request.antenna, inputs, output.locale);
     if (request.check) {
-        const std::vector<antenna::DipoleCheck> checks =
-            antenna::waited(checkRows(engineRuns(), sweep.rows, feedline));
+        const std::vector<check::DipoleCheck> checks =
+            nec::waited(checkRows(engineRuns(), sweep.rows, feedline));
         for (std::size_t i = 0; i < checks.size(); ++i) {
             sweep.rows[i].check = checks[i];
         }

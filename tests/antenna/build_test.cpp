@@ -1,4 +1,4 @@
-#include "antenna/build.h"
+#include "build/build.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "antenna/build_sweep.h"
-#include "antenna/designs.h"
-#include "antenna/engine_runs.h"
 #include "coil/coil_winding.h"
+#include "design/designs.h"
+#include "nec/engine_runs.h"
+#include "positions/position_builds.h"
 
-namespace querlin::antenna {
+namespace querlin::build {
 namespace {
 
 using std::numbers::pi;
@@ -22,7 +22,7 @@ constexpr double kAwg14 = 0.0641;        // inches
 constexpr double kTubing = 0.5;
 
 // The main window's design, from which a build starts.
-LoadedDipole designed(double mhz, double shareOfHalfWave, double element, int position) {
+nec::LoadedDipole designed(double mhz, double shareOfHalfWave, double element, int position) {
     const Antenna antenna{QString::number(mhz),
                           QString::number(shareOfHalfWave * kHalfWaveFeet / mhz),
                           QString::number(element), sliderValueFor(position), false};
@@ -33,24 +33,24 @@ LoadedDipole designed(double mhz, double shareOfHalfWave, double element, int po
 // resistance and inductance, from a deck written here card by card (the
 // NEC-2 user's guide: GW wire, GE, EX 0 voltage source, LD 0 series R L
 // spread over the coil's segments, FR, XQ) and the real nec2c.
-Complex feedWith(const LoadedDipole& d, double microhenries, double ohms) {
+Complex feedWith(const nec::LoadedDipole& d, double microhenries, double ohms) {
     const auto n = [](double value) { return QString::number(value, 'g', 12); };
     QString deck = u"CE\n"_qs;
     int coilSegments = 0;
-    for (const Wire& w : wiresOf(d, {})) {
-        coilSegments = w.tag == kLeftCoilTag ? w.segments : coilSegments;
+    for (const nec::Wire& w : nec::wiresOf(d, {})) {
+        coilSegments = w.tag == nec::kLeftCoilTag ? w.segments : coilSegments;
         deck += u"GW %1 %2 0 %3 0 0 %4 0 %5\n"_qs.arg(w.tag)
                     .arg(w.segments)
                     .arg(n(w.from), n(w.to), n(d.diameter / 2));
     }
     deck += u"GE 0\nEX 0 1 1 0 1 0\n"_qs;
-    for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
+    for (const int tag : {nec::kLeftCoilTag, nec::kRightCoilTag}) {
         deck += u"LD 0 %1 1 %2 %3 %4 0\n"_qs.arg(tag)
                     .arg(coilSegments)
                     .arg(n(ohms / coilSegments), n(microhenries * 1e-6 / coilSegments));
     }
     deck += u"FR 0 1 0 0 %1 0\nXQ\nEN\n"_qs.arg(n(d.frequency));
-    return EngineRuns().engine().run(deck, 1).front().impedance;
+    return nec::EngineRuns().engine().run(deck, 1).front().impedance;
 }
 
 double swrOf(Complex z, double line) {
@@ -87,9 +87,9 @@ TEST(Build, TheLineSeesWhatTheBuildPromises) {
         {28.5, 0.8, kTubing, 90, {}, 50, M::Resonant},
     };
     for (const Case& c : cases) {
-        const LoadedDipole d = designed(c.mhz, c.share, c.element, c.position);
+        const nec::LoadedDipole d = designed(c.mhz, c.share, c.element, c.position);
         const DipoleBuild b =
-            buildDipole(d, {}, c.line, {c.q, {}}, Bandwidth::LeftOut, EngineRuns().engine());
+            buildDipole(d, {}, c.line, {c.q, {}}, Bandwidth::LeftOut, nec::EngineRuns().engine());
         const auto lossOf = [&](double microhenries) {
             return c.q ? 2 * pi * c.mhz * microhenries / *c.q : 0;
         };
@@ -111,9 +111,10 @@ TEST(Build, TheLineSeesWhatTheBuildPromises) {
 // no frequency near it brings the SWR down to 2: the 40-foot example, about
 // 33.8 ohms, has no 2:1 band on a 12-ohm line and one on a 25-ohm line.
 TEST(Build, NoTwoToOneBandWhereTheLineNeverSeesIt) {
-    const LoadedDipole d = designed(7.1, 40 * 7.1 / kHalfWaveFeet, 0.08, 50);
+    const nec::LoadedDipole d = designed(7.1, 40 * 7.1 / kHalfWaveFeet, 0.08, 50);
     for (const double line : {12.0, 25.0}) {
-        const DipoleBuild b = buildDipole(d, {}, line, {}, Bandwidth::Found, EngineRuns().engine());
+        const DipoleBuild b =
+            buildDipole(d, {}, line, {}, Bandwidth::Found, nec::EngineRuns().engine());
         ASSERT_EQ(b.match, DipoleBuild::Match::Resonant) << line;
         EXPECT_EQ(b.swr > 2, std::isnan(b.bandwidth)) << line << " ohms: SWR " << b.swr;
     }
@@ -159,11 +160,11 @@ TEST(Build, TurnsWoundByNagaokasCoefficient) {
 // the coils near the centre and near the tips.
 TEST(Build, ALowerQNeverRaisesTheEfficiency) {
     for (const int position : {20, 80}) {
-        const LoadedDipole d = designed(7.1, 0.5, kAwg14, position);
+        const nec::LoadedDipole d = designed(7.1, 0.5, kAwg14, position);
         double last = 100;
         for (const double q : {1000.0, 300.0, 100.0, 30.0}) {
             const double efficiency =
-                buildDipole(d, {}, 50, {q, {}}, Bandwidth::LeftOut, EngineRuns().engine())
+                buildDipole(d, {}, 50, {q, {}}, Bandwidth::LeftOut, nec::EngineRuns().engine())
                     .efficiency;
             EXPECT_LT(efficiency, last) << position << " %, Q " << q;
             last = efficiency;
@@ -175,7 +176,7 @@ TEST(Build, ALowerQNeverRaisesTheEfficiency) {
 // build --position best builds them, and the best of them.
 constexpr double kQ = 300;
 struct BuiltPositions {
-    querlin::Sweep sweep;
+    querlin::PositionSweep sweep;
     std::vector<RowBuild> builds;
     std::optional<BestPosition> best;
 
@@ -185,13 +186,13 @@ struct BuiltPositions {
     }
 };
 BuiltPositions builtPositions(double mhz, double feet, double element) {
-    ModelOptions options;
+    nec::ModelOptions options;
     options.coilQ = kQ;
     const Antenna antenna{QString::number(mhz), QString::number(feet), QString::number(element),
                           kSliderMinimum, false};
     BuiltPositions built{designSweep(antenna, {options, {}, {}}, QLocale::c()), {}, {}};
-    built.builds =
-        waited(buildRows(EngineRuns(), built.sweep.rows, 50, {kQ, {}}, Bandwidth::LeftOut));
+    built.builds = nec::waited(
+        buildRows(nec::EngineRuns(), built.sweep.rows, 50, {kQ, {}}, Bandwidth::LeftOut));
     built.best = bestPosition(built.sweep.rows, built.builds, 50);
     return built;
 }
@@ -230,11 +231,13 @@ TEST(Build, TheBestPositionAgreesWithAScanOfTheCheck) {
             for (int p = std::max(from, 1); p <= std::min(to, 99); p += step) {
                 rows.push_back(built.sweep.rows.at(static_cast<std::size_t>(p - 1)));
             }
-            const std::vector<DipoleCheck> checks = waited(checkRows(EngineRuns(), rows, 50));
-            const auto most = std::max_element(checks.begin(), checks.end(),
-                                               [](const DipoleCheck& a, const DipoleCheck& b) {
-                                                   return a.efficiency < b.efficiency;
-                                               });
+            const std::vector<check::DipoleCheck> checks =
+                nec::waited(checkRows(nec::EngineRuns(), rows, 50));
+            const auto most =
+                std::max_element(checks.begin(), checks.end(),
+                                 [](const check::DipoleCheck& a, const check::DipoleCheck& b) {
+                                     return a.efficiency < b.efficiency;
+                                 });
             return std::pair(rows[static_cast<std::size_t>(most - checks.begin())].position,
                              10 * std::log10(most->efficiency / checks[0].efficiency));
         };
@@ -265,4 +268,4 @@ TEST(Build, TheBestPositionIsWhereHansenFindsTheOptimum) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::build

@@ -5,11 +5,11 @@
 #include <numbers>
 #include <ostream>
 
-#include "antenna/bilinear.h"
-#include "antenna/build.h"
-#include "antenna/dipole_check.h"
+#include "build/build.h"
+#include "check/dipole_check.h"
+#include "nec/bilinear.h"
 
-namespace querlin::antenna {
+namespace querlin::check {
 namespace {
 
 using Complex = std::complex<double>;
@@ -17,7 +17,7 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // The 40-foot example's wires, its coils of 10 uH at 7.1 MHz: the stand-in
 // engine reads only their loads, from which the feed follows in closed form.
-constexpr LoadedDipole kDesign{7.1, 12.192, 0.002032, 3.048, 10};
+constexpr nec::LoadedDipole kDesign{7.1, 12.192, 0.002032, 3.048, 10};
 constexpr double kFeedline = 50;
 constexpr double kMatchingCoil = 1.5;  // uH
 
@@ -58,11 +58,11 @@ void PrintTo(const SearchCase& c, std::ostream* out) {
 class Search : public ::testing::TestWithParam<SearchCase> {};
 
 // The stand-in engine, its feed the model's.
-NecEngine standIn(const Model& m) {
+nec::NecEngine standIn(const Model& m) {
     qputenv("QUERLIN_STAND_IN", QString::asprintf("%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
                                                   m.r, m.l0, m.c0, m.k, m.b, m.rp, m.fp, m.qp)
                                     .toLatin1());
-    return NecEngine(QStringLiteral(QUERLIN_TESTS_DIR "/antenna/stand_in_nec2c.py"));
+    return nec::NecEngine(QStringLiteral(QUERLIN_TESTS_DIR "/antenna/stand_in_nec2c.py"));
 }
 
 // The rising zero of the model's reactance nearest the design frequency, between a
@@ -117,11 +117,11 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
     if (c.seriesResonance > 0) {
         m.c0 = 1e6 / (std::pow(kTwoPi * c.seriesResonance, 2) * inductance);
     }
-    const ModelOptions options{kDefaultSegments, {}, false, c.coilQ, {}};
+    const nec::ModelOptions options{nec::kDefaultSegments, {}, false, c.coilQ, {}};
     DipoleCheck check;
     try {
         check = checkDipole(kDesign, options, kFeedline, kMatchingCoil, standIn(m));
-    } catch (const NecError& error) {
+    } catch (const nec::NecError& error) {
         FAIL() << error.message.toStdString();
     }
 
@@ -209,9 +209,10 @@ TEST(BuildSearch, BandwidthOfTheClosedForm) {
         {"dips beside", {0, 0, c0, 0.5, 0, 120, 7.1, 8.9}},
     };
     for (const auto& [name, m] : cases) {
-        const DipoleBuild b = buildDipole(kDesign, {kDefaultSegments, {}, false, {}, {}}, kFeedline,
-                                          {}, Bandwidth::Found, standIn(m));
-        ASSERT_EQ(b.match, DipoleBuild::Match::Resonant) << name;
+        const build::DipoleBuild b =
+            build::buildDipole(kDesign, {nec::kDefaultSegments, {}, false, {}, {}}, kFeedline, {},
+                               build::Bandwidth::Found, standIn(m));
+        ASSERT_EQ(b.match, build::DipoleBuild::Match::Resonant) << name;
         const double f = kDesign.frequency;
         const Complex feed = m.feed(f, Complex(0, kTwoPi * f * b.loadInductance));
         EXPECT_LT(std::abs(feed.imag()), 0.1) << name;
@@ -229,12 +230,12 @@ TEST(BuildSearch, BandwidthOfTheClosedForm) {
 // every load gives the same feed, they determine none, and say so (the
 // values are whole ohms, so that the determinant comes out exactly zero).
 TEST(Bilinear, ThreeLoadsGiveTheFunctionOrNone) {
-    const Bilinear f{{2, 1}, {30, -20}, {0.01, 0.002}};
-    const auto at = [&](Complex z) { return LoadAndFeed{0, z, f(z)}; };
-    const auto constant = [](Complex z) { return LoadAndFeed{0, z, {40, -5}}; };
+    const nec::Bilinear f{{2, 1}, {30, -20}, {0.01, 0.002}};
+    const auto at = [&](Complex z) { return nec::LoadAndFeed{0, z, f(z)}; };
+    const auto constant = [](Complex z) { return nec::LoadAndFeed{0, z, {40, -5}}; };
     struct Case {
         const char* name;
-        LoadAndFeed p, q, r;
+        nec::LoadAndFeed p, q, r;
         bool determined;
     };
     const Case cases[] = {
@@ -248,7 +249,7 @@ TEST(Bilinear, ThreeLoadsGiveTheFunctionOrNone) {
          false},
     };
     for (const Case& c : cases) {
-        const std::optional<Bilinear> g = bilinearThrough(c.p, c.q, c.r);
+        const std::optional<nec::Bilinear> g = nec::bilinearThrough(c.p, c.q, c.r);
         ASSERT_EQ(g.has_value(), c.determined) << c.name;
         if (g) {
             const Complex fourth(10, 300);
@@ -258,4 +259,4 @@ TEST(Bilinear, ThreeLoadsGiveTheFunctionOrNone) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::check

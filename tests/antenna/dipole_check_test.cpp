@@ -1,4 +1,4 @@
-#include "antenna/dipole_check.h"
+#include "check/dipole_check.h"
 
 #include <gtest/gtest.h>
 
@@ -11,30 +11,30 @@
 #include <numbers>
 #include <utility>
 
-#include "antenna/designs.h"
 #include "antenna/engine_folders.h"
-#include "antenna/engine_runs.h"
-#include "antenna/feed_line.h"
-#include "antenna/resonance_search.h"
+#include "check/feed_line.h"
+#include "check/resonance_search.h"
+#include "design/designs.h"
 #include "dipole/coil_position.h"
+#include "nec/engine_runs.h"
 #include "support/qstring_printer.h"
 
-namespace querlin::antenna {
+namespace querlin::check {
 namespace {
 
 constexpr double kLight = 299.792458;  // m/us: the free-space wavelength in m is this / MHz
 
 // The 40-foot example in metres: 7.1 MHz, 40 ft of wire 0.08 in thick, the
 // coils 10 ft out.
-constexpr LoadedDipole kFortyFoot{7.1, 12.192, 0.002032, 3.048, 14.74};
+constexpr nec::LoadedDipole kFortyFoot{7.1, 12.192, 0.002032, 3.048, 14.74};
 // Cebik's test dipole below: 34.39 ft.
 constexpr double kCebikLength = 34.39 * 0.3048;
 
-class Engine : public EngineFolders {
+class Engine : public nec::EngineFolders {
   protected:
     // The 40-foot example as the main window designs it with the coils at
     // that position, per cent of the half.
-    static LoadedDipole fortyFootAt(int position) {
+    static nec::LoadedDipole fortyFootAt(int position) {
         return designForModel({u"7.1"_qs, u"40"_qs, u"0.08"_qs, sliderValueFor(position)}, {},
                               QLocale::c())
             .dipole;
@@ -56,10 +56,10 @@ class Engine : public EngineFolders {
     }
 
     // The feed reactance at the design frequency with that inductance.
-    static double reactanceWith(const LoadedDipole& dipole, double inductance) {
-        const QString deck =
-            necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {}, Currents::LeftOut);
-        return EngineRuns().engine().run(deck, 1).front().impedance.imag();
+    static double reactanceWith(const nec::LoadedDipole& dipole, double inductance) {
+        const QString deck = nec::necDeck(dipole, {}, {{inductance, {dipole.frequency, 0, 1}}}, {},
+                                          nec::Currents::LeftOut);
+        return nec::EngineRuns().engine().run(deck, 1).front().impedance.imag();
     }
 };
 
@@ -83,8 +83,8 @@ TEST_F(Engine, WithoutCoilsResonatesAsAPlainHalfWaveDipole) {
     };
     for (const Case& c : cases) {
         const double length = kLight / c.frequency / 2;
-        const LoadedDipole plain{c.frequency, length, c.diameter, length / 4, 0};
-        const DipoleCheck check = checkDipole(plain, {}, 50, {}, EngineRuns().engine());
+        const nec::LoadedDipole plain{c.frequency, length, c.diameter, length / 4, 0};
+        const DipoleCheck check = checkDipole(plain, {}, 50, {}, nec::EngineRuns().engine());
         EXPECT_NEAR(check.resonance / c.frequency / c.k, 1, 0.002)
             << c.frequency << " MHz, " << c.diameter << " m";
     }
@@ -98,7 +98,7 @@ TEST_F(Engine, WithoutCoilsResonatesAsAPlainHalfWaveDipole) {
 // from the centre over half the length (his 44.62 % of the length a misprint
 // of 34.62), and the reactance each side needs.
 TEST_F(Engine, LoadsNeedTheReactanceCebikFound) {
-    ModelOptions options;
+    nec::ModelOptions options;
     options.coilLength = kCebikLength / 91;
     struct Case {
         double position;
@@ -109,11 +109,12 @@ TEST_F(Engine, LoadsNeedTheReactanceCebikFound) {
                           {0.3076, 586},  {0.1978, 510},  {0.1098, 465}};
     for (const Case& c : cases) {
         const double inductance = c.reactance / (2 * std::numbers::pi * 7.15);
-        const LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254,
-                                  c.position * kCebikLength / 2, inductance};
-        EXPECT_NEAR(checkDipole(dipole, options, 50, {}, EngineRuns().engine()).resonantInductance /
-                        inductance,
-                    1, 0.01)
+        const nec::LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254,
+                                       c.position * kCebikLength / 2, inductance};
+        EXPECT_NEAR(
+            checkDipole(dipole, options, 50, {}, nec::EngineRuns().engine()).resonantInductance /
+                inductance,
+            1, 0.01)
             << c.position;
     }
 }
@@ -122,11 +123,13 @@ TEST_F(Engine, LoadsNeedTheReactanceCebikFound) {
 // 1.91 to 0.08 dBi and the feed resistance rises from 37.7 to 57.4 ohms, an
 // efficiency of 65.6 % either way, for the antenna made resonant.
 TEST_F(Engine, EfficiencyOfCebiksLoadsOfQ300) {
-    ModelOptions options;
+    nec::ModelOptions options;
     options.coilQ = 300;
     options.coilLength = kCebikLength / 91;
-    const LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254, 0.901 * kCebikLength / 2, 60};
-    EXPECT_NEAR(checkDipole(dipole, options, 50, {}, EngineRuns().engine()).efficiency, 65.6, 0.66);
+    const nec::LoadedDipole dipole{7.15, kCebikLength, 0.1285 * 0.0254, 0.901 * kCebikLength / 2,
+                                   60};
+    EXPECT_NEAR(checkDipole(dipole, options, 50, {}, nec::EngineRuns().engine()).efficiency, 65.6,
+                0.66);
 }
 
 // Over average ground the efficiency is the power radiated into the upper half
@@ -138,12 +141,12 @@ TEST_F(Engine, EfficiencyOfCebiksLoadsOfQ300) {
 TEST_F(Engine, EfficiencyOverGroundIsThePowerRadiatedUpwards) {
     const double step = kFortyFoot.length / 81;
     for (const double height : {9.144, 3.048}) {
-        ModelOptions options;
+        nec::ModelOptions options;
         options.height = height;
         options.coilQ = 300;
-        LoadedDipole dipole = kFortyFoot;
+        nec::LoadedDipole dipole = kFortyFoot;
         dipole.coilDistance = 20 * step;
-        const DipoleCheck check = checkDipole(dipole, options, 50, {}, EngineRuns().engine());
+        const DipoleCheck check = checkDipole(dipole, options, 50, {}, nec::EngineRuns().engine());
         const double reactance = 2 * std::numbers::pi * 7.1 * check.resonantInductance;
         const QString deck = QStringLiteral(
                                  "CE\nGW 1 81 0 %1 %2 0 %3 %2 %4\nGE 1\nGN 2 0 0 0 13 0.005\n"
@@ -186,14 +189,14 @@ TEST_F(Engine, EfficiencyOverGroundIsThePowerRadiatedUpwards) {
 // frequency vanish, for coils near the centre, half-way and far out, on
 // antennas at 40 to 80 % of a half wavelength, of wire and of tubing.
 TEST_F(Engine, ResonantInductanceZeroesTheReactance) {
-    const LoadedDipole cases[] = {
+    const nec::LoadedDipole cases[] = {
         kFortyFoot,
         {7.1, 0.4 * kLight / 7.1 / 2, 0.001628, 0.9 * 0.4 * kLight / 7.1 / 4, 90},
         {3.6, 0.8 * kLight / 3.6 / 2, 0.001628, 0.1 * 0.8 * kLight / 3.6 / 4, 20},
         {28.5, 0.6 * kLight / 28.5 / 2, 0.0127, 0.3 * 0.6 * kLight / 28.5 / 4, 1},
     };
-    for (const LoadedDipole& dipole : cases) {
-        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, EngineRuns().engine());
+    for (const nec::LoadedDipole& dipole : cases) {
+        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, nec::EngineRuns().engine());
         ASSERT_TRUE(std::isfinite(check.resonantInductance)) << dipole.frequency;
         EXPECT_LT(std::abs(reactanceWith(dipole, check.resonantInductance)), 1)
             << dipole.frequency << " MHz, " << check.resonantInductance << " uH";
@@ -203,9 +206,10 @@ TEST_F(Engine, ResonantInductanceZeroesTheReactance) {
 TEST_F(Engine, MoreInductanceLowersTheResonance) {
     double last = INFINITY;
     for (const double inductance : {5.0, 10.0, 15.0, 25.0}) {
-        LoadedDipole dipole = kFortyFoot;
+        nec::LoadedDipole dipole = kFortyFoot;
         dipole.inductance = inductance;
-        const double resonance = checkDipole(dipole, {}, 50, {}, EngineRuns().engine()).resonance;
+        const double resonance =
+            checkDipole(dipole, {}, 50, {}, nec::EngineRuns().engine()).resonance;
         EXPECT_LT(resonance, last) << inductance << " uH";
         last = resonance;
     }
@@ -221,11 +225,11 @@ TEST_F(Engine, MoreInductanceLowersTheResonance) {
 // swing keeps its sign and has 40 to 100 % of that size.
 TEST_F(Engine, HeightSwingsTheResistanceAsOverGround) {
     const double wavelength = kLight / 7.1;
-    const LoadedDipole plain{7.1, 0.975 * wavelength / 2, 0.001628, wavelength / 8, 0};
+    const nec::LoadedDipole plain{7.1, 0.975 * wavelength / 2, 0.001628, wavelength / 8, 0};
     for (const auto& [height, perfectGround] : {std::pair{0.3, 96.0}, std::pair{0.6, 58.0}}) {
-        ModelOptions options;
+        nec::ModelOptions options;
         options.height = height * wavelength;
-        const DipoleCheck check = checkDipole(plain, options, 50, {}, EngineRuns().engine());
+        const DipoleCheck check = checkDipole(plain, options, 50, {}, nec::EngineRuns().engine());
         const double share = (check.impedance.real() - 73) / (perfectGround - 73);
         EXPECT_TRUE(share >= 0.4 && share <= 1)
             << height << " wavelength: " << check.impedance.real() << " ohms";
@@ -240,10 +244,10 @@ TEST_F(Engine, LowerCoilQLowersTheEfficiency) {
     double last = 100;
     double lossTimesQ = NAN;
     for (const double q : {1000.0, 300.0, 100.0, 30.0}) {
-        ModelOptions options;
+        nec::ModelOptions options;
         options.coilQ = q;
         const double efficiency =
-            checkDipole(kFortyFoot, options, 50, {}, EngineRuns().engine()).efficiency;
+            checkDipole(kFortyFoot, options, 50, {}, nec::EngineRuns().engine()).efficiency;
         EXPECT_LT(efficiency, last) << "Q " << q;
         last = efficiency;
         const double product = (100 / efficiency - 1) * q;
@@ -265,10 +269,10 @@ TEST_F(Engine, CopperWireLosesWhatItsSkinResistanceGives) {
     for (const auto& [frequency, diameter] : {std::pair{3.6, 0.0005}, std::pair{28.5, 0.0001}}) {
         const double length = 0.975 * kLight / frequency / 2;
         const double loss = std::sqrt(4e-7 * frequency * 1e6 / 5.8e7) / diameter * length / 2;
-        ModelOptions options;
+        nec::ModelOptions options;
         options.copper = true;
         const double efficiency = checkDipole({frequency, length, diameter, length / 4, 0}, options,
-                                              50, {}, EngineRuns().engine())
+                                              50, {}, nec::EngineRuns().engine())
                                       .efficiency;
         EXPECT_TRUE(efficiency > 100 * 65 / (65 + loss) && efficiency < 100 * 73.1 / (73.1 + loss))
             << frequency << " MHz: " << efficiency << " %, " << loss << " ohms lost";
@@ -280,12 +284,12 @@ TEST_F(Engine, CopperWireLosesWhatItsSkinResistanceGives) {
 // with the coils near the centre, half-way and near the tips, each position
 // with the formula's coils.
 TEST_F(Engine, DoublingTheSegmentsMovesTheFiguresLittle) {
-    ModelOptions doubled;
-    doubled.segments = 2 * kDefaultSegments;
+    nec::ModelOptions doubled;
+    doubled.segments = 2 * nec::kDefaultSegments;
     for (const int position : {3, 50, 97}) {
-        const LoadedDipole dipole = fortyFootAt(position);
-        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, EngineRuns().engine());
-        const DipoleCheck finer = checkDipole(dipole, doubled, 50, {}, EngineRuns().engine());
+        const nec::LoadedDipole dipole = fortyFootAt(position);
+        const DipoleCheck check = checkDipole(dipole, {}, 50, {}, nec::EngineRuns().engine());
+        const DipoleCheck finer = checkDipole(dipole, doubled, 50, {}, nec::EngineRuns().engine());
         EXPECT_NEAR(finer.resonance / check.resonance, 1, 0.003) << position;
         EXPECT_NEAR(finer.resonantInductance / check.resonantInductance, 1, 0.01) << position;
     }
@@ -301,7 +305,7 @@ TEST_F(Engine, FortyFootSweepRisesWithThePosition) {
     double inductance = 0;
     for (const int position : {1, 2, 3, 4, 5, 10, 20, 35, 50, 65, 80, 90, 95, 97, 98, 99}) {
         const DipoleCheck check =
-            checkDipole(fortyFootAt(position), {}, 50, {}, EngineRuns().engine());
+            checkDipole(fortyFootAt(position), {}, 50, {}, nec::EngineRuns().engine());
         EXPECT_GT(check.resonance, resonance) << position;
         EXPECT_GT(check.resonantInductance, inductance) << position;
         resonance = check.resonance;
@@ -317,7 +321,7 @@ TEST_F(Engine, FortyFootSweepRisesWithThePosition) {
 // at again over the band, and of an 80-foot one for 3.6 MHz.
 TEST_F(Engine, ResonanceAndBandwidthAgreeWithAFineSweep) {
     struct Case {
-        LoadedDipole dipole;
+        nec::LoadedDipole dipole;
         const char* name;
     };
     const auto eightyFootAt = [](int position) {
@@ -330,14 +334,14 @@ TEST_F(Engine, ResonanceAndBandwidthAgreeWithAFineSweep) {
                           {fortyFootAt(97), "40 ft, 97 %"},
                           {eightyFootAt(95), "80 ft, 95 %"}};
     for (const Case& c : cases) {
-        const DipoleCheck check = checkDipole(c.dipole, {}, 50, {}, EngineRuns().engine());
+        const DipoleCheck check = checkDipole(c.dipole, {}, 50, {}, nec::EngineRuns().engine());
         ASSERT_TRUE(std::isfinite(check.bandwidth)) << c.name;
         constexpr int kCount = 301;
         const double first = check.resonance - 1.5 * check.bandwidth / 1000;
         const double step = 3 * check.bandwidth / 1000 / (kCount - 1);
-        const std::vector<FeedPoint> sweep = EngineRuns().engine().run(
-            necDeck(c.dipole, {}, {{c.dipole.inductance, {first, step, kCount}}}, {},
-                    Currents::LeftOut),
+        const std::vector<nec::FeedPoint> sweep = nec::EngineRuns().engine().run(
+            nec::necDeck(c.dipole, {}, {{c.dipole.inductance, {first, step, kCount}}}, {},
+                         nec::Currents::LeftOut),
             kCount);
         // The rising zero of the reactance, its resistance, and where the SWR
         // against that resistance falls through 2 below it and rises through 2
@@ -378,19 +382,20 @@ TEST_F(Engine, ResonanceAndBandwidthAgreeWithAFineSweep) {
 // coils couple closely, their combination loses about one more. Coils of one
 // segment at 50 %, of two and three at 5 % and 95 %.
 TEST_F(Engine, PortsGiveTheFeedTheEngineGivesForOtherLoads) {
-    ModelOptions lossy;
+    nec::ModelOptions lossy;
     lossy.coilQ = 150;
     for (const int position : {5, 50, 95}) {
-        const LoadedDipole dipole = fortyFootAt(position);
-        const CoilPorts ports =
-            firstFeeds(dipole, lossy, EngineRuns().engine()).ports.at(kFirstSide);
+        const nec::LoadedDipole dipole = fortyFootAt(position);
+        const nec::CoilPorts ports =
+            firstFeeds(dipole, lossy, nec::EngineRuns().engine()).ports.at(kFirstSide);
         for (const double factor : {0.6, 1.5}) {
             const double inductance = factor * dipole.inductance;
-            const QString deck = necDeck(dipole, lossy, {{inductance, {dipole.frequency, 0, 1}}},
-                                         {}, Currents::LeftOut);
+            const QString deck =
+                nec::necDeck(dipole, lossy, {{inductance, {dipole.frequency, 0, 1}}}, {},
+                             nec::Currents::LeftOut);
             const std::complex<double> engine =
-                EngineRuns().engine().run(deck, 1).front().impedance;
-            const std::complex<double> load = coilLoad(dipole, lossy, inductance);
+                nec::EngineRuns().engine().run(deck, 1).front().impedance;
+            const std::complex<double> load = nec::coilLoad(dipole, lossy, inductance);
             EXPECT_LT(std::abs(ports.feed(load) / engine - 1.0), 1e-3)
                 << position << " %, " << inductance << " uH";
         }
@@ -406,16 +411,18 @@ TEST_F(Engine, ChecksADesignAFewPerCentOffInTwoRuns) {
     QTemporaryDir folder;
     const QString runs = folder.filePath(QStringLiteral("runs"));
     const QString program = folder.filePath(QStringLiteral("nec2c"));
-    ASSERT_TRUE(standIn(program, "echo run >> '" + runs.toLocal8Bit() + "'\nexec nec2c \"$@\""));
+    ASSERT_TRUE(
+        nec::standIn(program, "echo run >> '" + runs.toLocal8Bit() + "'\nexec nec2c \"$@\""));
     // The resonances 4.6 % and 1.9 % low, 1.4 % and 13 % high; with lossy
     // coils the run for the efficiency rides in the close look's deck.
-    ModelOptions lossy;
+    nec::ModelOptions lossy;
     lossy.coilQ = 300;
-    for (const auto& [position, options] : {std::pair{5, ModelOptions{}}, std::pair{20, lossy},
-                                            std::pair{50, ModelOptions{}}, std::pair{90, lossy}}) {
+    for (const auto& [position, options] :
+         {std::pair{5, nec::ModelOptions{}}, std::pair{20, lossy},
+          std::pair{50, nec::ModelOptions{}}, std::pair{90, lossy}}) {
         QFile::remove(runs);
         const DipoleCheck check =
-            checkDipole(fortyFootAt(position), options, 50, {}, NecEngine(program));
+            checkDipole(fortyFootAt(position), options, 50, {}, nec::NecEngine(program));
         EXPECT_TRUE(std::isfinite(check.bandwidth) && std::isfinite(check.resonantInductance) &&
                     std::isfinite(check.efficiency));
         QFile counted(runs);
@@ -438,4 +445,4 @@ TEST(LoadingCoil, NoneOrLessIsNotModelled) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::check

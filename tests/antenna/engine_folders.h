@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace querlin::antenna {
+namespace querlin::nec {
 
 // Every test runs the engine with the temporary folder pointed at one of its
 // own, which must be empty again at the end: the engine's folders go.
@@ -41,4 +41,4 @@ inline bool standIn(const QString& path, const QByteArray& lines) {
     return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-}  // namespace querlin::antenna
+}  // namespace querlin::nec

@@ -1,4 +1,4 @@
-#include "antenna/feed_line.h"
+#include "check/feed_line.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-namespace querlin::antenna {
+namespace querlin::check {
 namespace {
 
 using std::numbers::pi;
@@ -132,4 +132,4 @@ TEST(FeedLine, TwoToOneEdgesOfASeriesResonance) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::check

@@ -1,4 +1,4 @@
-#include "antenna/nec_engine.h"
+#include "nec/nec_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "antenna/engine_folders.h"
-#include "antenna/engine_runs.h"
-#include "antenna/nec_model.h"
+#include "nec/engine_runs.h"
+#include "nec/nec_model.h"
 #include "support/qstring_printer.h"
 
-namespace querlin::antenna {
+namespace querlin::nec {
 namespace {
 
 // The 40-foot example in metres: 7.1 MHz, 40 ft of wire 0.08 in thick, the
@@ -247,4 +247,4 @@ TEST_F(EngineFolders, TheEnvironmentNamesTheEngine) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::nec

@@ -1,4 +1,4 @@
-#include "antenna/nec_model.h"
+#include "nec/nec_model.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <numbers>
 #include <ostream>
 
-#include "antenna/check_figures.h"
+#include "check/check_figures.h"
 #include "support/qstring_printer.h"
 
-namespace querlin::antenna {
+namespace querlin::nec {
 namespace {
 
 struct Card {
@@ -133,7 +133,7 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnWiresOfTheirOwn) {
              cardsOf(necDeck(tubing, options, {{14.5, {7, 0.1, 3}}}, {}, Currents::LeftOut))) {
             shortest = card.name == u"GW" ? std::min(shortest, segmentLength(card)) : shortest;
         }
-        EXPECT_EQ(accuracyNote(tubing, options).isEmpty(), shortest >= 8 * diameter / 2)
+        EXPECT_EQ(check::accuracyNote(tubing, options).isEmpty(), shortest >= 8 * diameter / 2)
             << diameter;
     }
 }
@@ -170,4 +170,4 @@ TEST(Deck, RefusesWhatCannotBeModelled) {
 }
 
 }  // namespace
-}  // namespace querlin::antenna
+}  // namespace querlin::nec

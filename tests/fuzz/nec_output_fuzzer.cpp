@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "antenna/nec_engine.h"
-#include "antenna/nec_model.h"
 #include "fuzz_checks.h"
+#include "nec/nec_engine.h"
+#include "nec/nec_model.h"
 
-using namespace querlin::antenna;
+using namespace querlin::nec;
 using querlin::fuzzing::require;
 
 // Any bytes as the engine's output file, read as NecEngine reads it. The reader

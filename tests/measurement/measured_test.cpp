@@ -7,20 +7,20 @@
 #include <cmath>
 #include <numbers>
 
-#include "antenna/dipole_check.h"
-#include "antenna/engine_runs.h"
+#include "check/dipole_check.h"
+#include "nec/engine_runs.h"
 #include "support/qstring_printer.h"
 
 namespace querlin::measurement {
 namespace {
 
-using antenna::LoadedDipole;
+using nec::LoadedDipole;
 
 // The 40-foot example in metres, as designed: 7.1 MHz, 40 ft of wire 0.08 in
 // thick, coils of 14.74 uH 10 ft out.
 constexpr LoadedDipole kFortyFoot{7.1, 12.192, 0.002032, 3.048, 14.74};
 // An analyser's sweep of it: 6.4 to 7.8 MHz in 5 kHz steps.
-constexpr antenna::Sweep kSweep{6.4, 0.005, 281};
+constexpr nec::FrequencySweep kSweep{6.4, 0.005, 281};
 
 // The antenna as built: both tips longer by a share of the whole length (the
 // coils where designed) and the coils' inductance off by a share.
@@ -31,17 +31,16 @@ LoadedDipole built(double tips, double coils) {
     return dipole;
 }
 
-std::vector<antenna::FeedPoint> measuredByEngine(const LoadedDipole& dipole,
-                                                 const antenna::ModelOptions& options = {},
-                                                 const antenna::Sweep& sweep = kSweep) {
-    return antenna::EngineRuns().engine().run(
-        antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
-                         antenna::Currents::LeftOut),
+std::vector<nec::FeedPoint> measuredByEngine(const LoadedDipole& dipole,
+                                             const nec::ModelOptions& options = {},
+                                             const nec::FrequencySweep& sweep = kSweep) {
+    return nec::EngineRuns().engine().run(
+        nec::necDeck(dipole, options, {{dipole.inductance, sweep}}, {}, nec::Currents::LeftOut),
         sweep.count);
 }
 
 double resonance(const LoadedDipole& dipole) {
-    return antenna::resonanceOf(dipole, {}, antenna::EngineRuns().engine());
+    return check::resonanceOf(dipole, {}, nec::EngineRuns().engine());
 }
 
 // How a file writes the sweep: its option line or header row, the unit of its
@@ -67,7 +66,7 @@ const Flavour kFlavours[] = {
     {"Freq [MHz];SWR;R (Ohm);X (Ohm)", 1, 'Z', 'r', 1, ';'},
 };
 
-QByteArray written(const std::vector<antenna::FeedPoint>& feeds, const Flavour& f) {
+QByteArray written(const std::vector<nec::FeedPoint>& feeds, const Flavour& f) {
     QByteArray text = QByteArray(f.header) + '\n';
     const auto number = [&](double value) {
         QByteArray digits = QByteArray::number(value, 'g', 12);
@@ -97,7 +96,7 @@ QByteArray written(const std::vector<antenna::FeedPoint>& feeds, const Flavour& 
 // resonance that the engine's own search finds, within the sweep's step.
 TEST(Measured, ReadsEachFlavourAsTheEngineComputedIt) {
     const LoadedDipole antenna = built(0.03, -0.02);
-    const std::vector<antenna::FeedPoint> feeds = measuredByEngine(antenna);
+    const std::vector<nec::FeedPoint> feeds = measuredByEngine(antenna);
     const double truth = resonance(antenna);
     for (const Flavour& flavour : kFlavours) {
         const QByteArray text = written(feeds, flavour);
@@ -128,7 +127,7 @@ TEST(Measured, OneRoundOfTheAdviceTunesTheAntennaAsBuilt) {
         const OnePort sweep =
             readTouchstone(written(measuredByEngine(antenna), kFlavours[0]).toStdString());
         const TuningAdvice advice = tuningAdvice(kFortyFoot, {}, measuredFigures(sweep, 50, 7.1),
-                                                 antenna::EngineRuns().engine());
+                                                 nec::EngineRuns().engine());
         LoadedDipole tips = antenna;
         tips.length += 2 * advice.tipChange;
         LoadedDipole coils = antenna;
@@ -149,7 +148,7 @@ TEST(Measured, TheLossEstimateFindsTheCoilsQ) {
         double coils;
         double within;
     };
-    antenna::ModelOptions lossy;
+    nec::ModelOptions lossy;
     lossy.coilQ = 150;
     for (const Case c : {Case{0.03, 0, 0.03}, Case{0.02, -0.03, 0.25}, Case{-0.02, 0.03, 0.25}}) {
         const LoadedDipole antenna = built(c.tips, c.coils);
@@ -157,7 +156,7 @@ TEST(Measured, TheLossEstimateFindsTheCoilsQ) {
             readTouchstone(written(measuredByEngine(antenna, lossy), kFlavours[0]).toStdString());
         const MeasuredFigures measured = measuredFigures(sweep, 50, 7.1);
         const TuningAdvice advice =
-            tuningAdvice(kFortyFoot, {}, measured, antenna::EngineRuns().engine());
+            tuningAdvice(kFortyFoot, {}, measured, nec::EngineRuns().engine());
         const double efficiency =
             measuredByEngine(antenna, lossy, {measured.resonance, 0, 1}).front().efficiency * 100;
         EXPECT_NEAR(advice.coilQ / 150, 1, c.within) << c.tips << " " << c.coils;

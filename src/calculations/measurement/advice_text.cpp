@@ -32,16 +32,14 @@ QString tipText(double metres, bool metric, const QLocale& locale) {
 
 }  // namespace
 
-std::optional<TurnsChange> turnsChange(const TuningAdvice& advice,
-                                       const antenna::LoadedDipole& design,
-                                       const antenna::Former& former) {
-    const antenna::CoilWound before =
-        antenna::woundFor(former, design.inductance, design.frequency);
+std::optional<TurnsChange> turnsChange(const TuningAdvice& advice, const nec::LoadedDipole& design,
+                                       const build::Former& former) {
+    const build::CoilWound before = build::woundFor(former, design.inductance, design.frequency);
     if (!std::isfinite(advice.inductanceChange)) {
         return std::nullopt;
     }
-    const antenna::CoilWound after =
-        antenna::woundFor(former, design.inductance + advice.inductanceChange, design.frequency);
+    const build::CoilWound after =
+        build::woundFor(former, design.inductance + advice.inductanceChange, design.frequency);
     return TurnsChange{before.turns, after.turns, after.fits};
 }
 
@@ -86,9 +84,8 @@ TuningAdvice noAdvice() {
     return {kNone, kNone, kNone, kNone, kNone, kNone};
 }
 
-QStringList adviceLines(const TuningAdvice& advice, const antenna::LoadedDipole& design,
-                        bool metric, const QLocale& locale,
-                        const std::optional<TurnsChange>& turns) {
+QStringList adviceLines(const TuningAdvice& advice, const nec::LoadedDipole& design, bool metric,
+                        const QLocale& locale, const std::optional<TurnsChange>& turns) {
     const QString mhz = locale.toString(design.frequency);
     if (!std::isfinite(advice.modelResonance)) {
         return {QCoreApplication::translate(

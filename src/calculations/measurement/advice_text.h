@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "antenna/build.h"
-#include "antenna/nec_model.h"
+#include "build/build.h"
 #include "measurement/measured.h"
+#include "nec/nec_model.h"
 
 namespace querlin::measurement {
 
@@ -34,9 +34,8 @@ struct TurnsChange {
 // The same for the design's coils and that former, none where the advice
 // has no change of inductance. Throws the calculation's Fault of a former on
 // which no coil winds.
-std::optional<TurnsChange> turnsChange(const TuningAdvice& advice,
-                                       const antenna::LoadedDipole& design,
-                                       const antenna::Former& former);
+std::optional<TurnsChange> turnsChange(const TuningAdvice& advice, const nec::LoadedDipole& design,
+                                       const build::Former& former);
 
 // The measurement's figures, then the comparison's, in the order measured
 // prints them: the tip change in feet, or in metres when metric; last the
@@ -55,8 +54,8 @@ TuningAdvice noAdvice();
 // shorten), or instead the coils and, with their former, their turns, the
 // estimate of the coils' loss, and how the model's resonance follows the
 // tips against the rule for full-size dipoles.
-QStringList adviceLines(const TuningAdvice& advice, const antenna::LoadedDipole& design,
-                        bool metric, const QLocale& locale,
+QStringList adviceLines(const TuningAdvice& advice, const nec::LoadedDipole& design, bool metric,
+                        const QLocale& locale,
                         const std::optional<TurnsChange>& turns = std::nullopt);
 
 }  // namespace querlin::measurement

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "antenna/feed_line.h"
+#include "check/feed_line.h"
 
 namespace querlin::measurement {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr int kReferencePoints = 201;
 constexpr double kReferenceSpan = 0.1;
 
-OnePort samplesOf(const antenna::Sweep& sweep, const std::vector<antenna::FeedPoint>& feeds) {
+OnePort samplesOf(const nec::FrequencySweep& sweep, const std::vector<nec::FeedPoint>& feeds) {
     OnePort samples;
     for (int i = 0; i < sweep.count; ++i) {
         samples.push_back({std::round(sweep.frequency(i) * 1e6) / 1e6,
@@ -25,7 +25,7 @@ OnePort samplesOf(const antenna::Sweep& sweep, const std::vector<antenna::FeedPo
 std::vector<FrequencyPoint> pointsOf(const OnePort& sweep, double feedline) {
     std::vector<FrequencyPoint> points;
     for (const Sample& sample : sweep) {
-        points.push_back({sample.frequency, antenna::standingWaveRatio(sample.impedance, feedline),
+        points.push_back({sample.frequency, check::standingWaveRatio(sample.impedance, feedline),
                           sample.impedance.real(), sample.impedance.imag()});
     }
     return points;
@@ -33,53 +33,52 @@ std::vector<FrequencyPoint> pointsOf(const OnePort& sweep, double feedline) {
 
 }  // namespace
 
-OnePort modelledSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
-                      const antenna::Sweep& sweep, const antenna::NecEngine& engine) {
-    return samplesOf(sweep,
-                     engine.run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
-                                                 antenna::Currents::LeftOut),
-                                sweep.count));
+OnePort modelledSweep(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                      const nec::FrequencySweep& sweep, const nec::NecEngine& engine) {
+    return samplesOf(sweep, engine.run(nec::necDeck(dipole, options, {{dipole.inductance, sweep}},
+                                                    {}, nec::Currents::LeftOut),
+                                       sweep.count));
 }
 
-OnePort builtSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
-                   const antenna::DipoleBuild& build, const antenna::Sweep& sweep,
-                   const antenna::NecEngine& engine) {
+OnePort builtSweep(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                   const build::DipoleBuild& build, const nec::FrequencySweep& sweep,
+                   const nec::NecEngine& engine) {
     // Each coil carries its own Q, as the build modelled it.
-    antenna::ModelOptions lossless = options;
+    nec::ModelOptions lossless = options;
     lossless.coilQ.reset();
     OnePort samples = samplesOf(
-        sweep, engine.run(antenna::necDeck(
-                              dipole, lossless,
-                              {{build.loadInductance, sweep, antenna::coilQOption(build.loadQ)}},
-                              {}, antenna::Currents::LeftOut),
-                          sweep.count));
-    if (build.match == antenna::DipoleBuild::Match::ShuntCoil) {
+        sweep,
+        engine.run(nec::necDeck(dipole, lossless,
+                                {{build.loadInductance, sweep, nec::coilQOption(build.loadQ)}}, {},
+                                nec::Currents::LeftOut),
+                   sweep.count));
+    if (build.match == build::DipoleBuild::Match::ShuntCoil) {
         // The matching coil's loss resistance is its reactance at the design
         // frequency over its Q, as the build takes it.
-        const antenna::ShuntCoil shunt{
+        const check::ShuntCoil shunt{
             build.shuntInductance,
             std::isfinite(build.shuntQ)
                 ? 2 * std::numbers::pi * dipole.frequency * build.shuntInductance / build.shuntQ
                 : 0};
         for (Sample& sample : samples) {
-            sample.impedance = antenna::withShuntCoil(sample.impedance, sample.frequency, shunt);
+            sample.impedance = check::withShuntCoil(sample.impedance, sample.frequency, shunt);
         }
     }
     return samples;
 }
 
-antenna::Sweep referenceSweep(double frequency) {
+nec::FrequencySweep referenceSweep(double frequency) {
     return {frequency * (1 - kReferenceSpan),
             frequency * 2 * kReferenceSpan / (kReferencePoints - 1), kReferencePoints};
 }
 
-antenna::Sweep sweepOver(const OnePort& measured) {
+nec::FrequencySweep sweepOver(const OnePort& measured) {
     const double first = measured.front().frequency;
     return {first, (measured.back().frequency - first) / (kComparedPoints - 1), kComparedPoints};
 }
 
 Comparison compareFile(const QString& path, const ComparedDesign& design,
-                       const antenna::NecEngine& engine) {
+                       const nec::NecEngine& engine) {
     Comparison comparison;
     comparison.measured = readMeasurementFile(path);
     comparison.figures =
@@ -90,13 +89,13 @@ Comparison compareFile(const QString& path, const ComparedDesign& design,
     return comparison;
 }
 
-QFuture<Comparison> comparing(const antenna::EngineRuns& engines, QString path,
-                              ComparedDesign design) {
+QFuture<Comparison> comparing(const nec::EngineRuns& engines, QString path, ComparedDesign design) {
     return engines.map<Comparison>(
         1,
-        [path = std::move(path), design = std::move(design)](
-            int, const antenna::NecEngine& engine) { return compareFile(path, design, engine); },
-        antenna::EngineRuns::Turn::First);
+        [path = std::move(path), design = std::move(design)](int, const nec::NecEngine& engine) {
+            return compareFile(path, design, engine);
+        },
+        nec::EngineRuns::Turn::First);
 }
 
 FrequencyPlot comparisonPlot(const QString& title, const OnePort& measured, const OnePort& modelled,

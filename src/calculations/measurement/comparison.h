@@ -4,42 +4,42 @@
 #include <QString>
 #include <optional>
 
-#include "antenna/build.h"
-#include "antenna/engine_runs.h"
-#include "antenna/nec_engine.h"
-#include "antenna/nec_model.h"
+#include "build/build.h"
 #include "measurement/measured.h"
 #include "measurement/one_port.h"
+#include "nec/engine_runs.h"
+#include "nec/nec_engine.h"
+#include "nec/nec_model.h"
 #include "plot.h"
 
 namespace querlin::measurement {
 
 // The model's feed point over the sweep, as the engine computes it, each
 // frequency rounded to the hertz as an analyser's sweep steps.
-OnePort modelledSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
-                      const antenna::Sweep& sweep, const antenna::NecEngine& engine);
+OnePort modelledSweep(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                      const nec::FrequencySweep& sweep, const nec::NecEngine& engine);
 
 // The same of the build: its loading coils as built, each with its Q, and
 // its matching coil across the feed point.
-OnePort builtSweep(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
-                   const antenna::DipoleBuild& build, const antenna::Sweep& sweep,
-                   const antenna::NecEngine& engine);
+OnePort builtSweep(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                   const build::DipoleBuild& build, const nec::FrequencySweep& sweep,
+                   const nec::NecEngine& engine);
 
 // The sweep an analyser is given as the model's trace: the design frequency
 // and 10 % either way in steps of 0.1 %, fine enough to draw a resonance
 // whose 2:1 bandwidth is a per cent or two.
-antenna::Sweep referenceSweep(double frequency);
+nec::FrequencySweep referenceSweep(double frequency);
 
 // The model's sweep beside a measurement: from its first frequency to its
 // last in kComparedPoints, as one run of the engine.
 inline constexpr int kComparedPoints = 201;
-antenna::Sweep sweepOver(const OnePort& measured);
+nec::FrequencySweep sweepOver(const OnePort& measured);
 
 // The design a measurement is compared with: its model, the coils as built,
 // and the feed line the SWR is on.
 struct ComparedDesign {
-    antenna::LoadedDipole dipole;
-    antenna::ModelOptions options;
+    nec::LoadedDipole dipole;
+    nec::ModelOptions options;
     double feedline = 0;
 };
 
@@ -56,14 +56,13 @@ struct Comparison {
 // for a file that cannot be read or holds no resonance (its message begins
 // with the file's name), NecError when the engine fails.
 Comparison compareFile(const QString& path, const ComparedDesign& design,
-                       const antenna::NecEngine& engine);
+                       const nec::NecEngine& engine);
 
 // The same on the engines' runner, ahead of the items waiting there, so that
 // it starts beside a window's check as soon as one of the check's engines
 // ends; cancelling stops it at once and gives no result. Waiting for it
 // throws the fault that ended it.
-QFuture<Comparison> comparing(const antenna::EngineRuns& engines, QString path,
-                              ComparedDesign design);
+QFuture<Comparison> comparing(const nec::EngineRuns& engines, QString path, ComparedDesign design);
 
 // The measured sweep against frequency and, where there is one, the
 // model's: the SWR on the line of that impedance and, with the impedance,

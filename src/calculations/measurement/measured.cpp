@@ -6,8 +6,8 @@
 #include <functional>
 #include <limits>
 
-#include "antenna/dipole_check.h"
-#include "antenna/feed_line.h"
+#include "check/dipole_check.h"
+#include "check/feed_line.h"
 
 namespace querlin::measurement {
 
@@ -88,21 +88,21 @@ struct Sharpness {
     double q = 0;
     double efficiency = 0;
 };
-Sharpness sharpnessOf(const antenna::LoadedDipole& dipole, const antenna::ModelOptions& options,
-                      double frequency, const antenna::NecEngine& engine) {
-    const antenna::Sweep sweep{frequency * (1 - kSharpnessStep), frequency * kSharpnessStep, 3};
-    const std::vector<antenna::FeedPoint> feeds =
-        engine.run(antenna::necDeck(dipole, options, {{dipole.inductance, sweep}}, {},
-                                    antenna::Currents::LeftOut),
-                   sweep.count);
+Sharpness sharpnessOf(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                      double frequency, const nec::NecEngine& engine) {
+    const nec::FrequencySweep sweep{frequency * (1 - kSharpnessStep), frequency * kSharpnessStep,
+                                    3};
+    const std::vector<nec::FeedPoint> feeds = engine.run(
+        nec::necDeck(dipole, options, {{dipole.inductance, sweep}}, {}, nec::Currents::LeftOut),
+        sweep.count);
     const double slope = (feeds[2].impedance.imag() - feeds[0].impedance.imag()) / (2 * sweep.step);
     return {frequency / (2 * feeds[1].impedance.real()) * slope, feeds[1].efficiency * 100};
 }
 
 // The coils' Q with which the model is as sharp as the measurement, by
 // bisection on its logarithm: the model grows sharper as the coils' Q grows.
-Sharpness coilLoss(const antenna::LoadedDipole& dipole, antenna::ModelOptions options,
-                   double frequency, double measuredQ, const antenna::NecEngine& engine) {
+Sharpness coilLoss(const nec::LoadedDipole& dipole, nec::ModelOptions options, double frequency,
+                   double measuredQ, const nec::NecEngine& engine) {
     const auto withCoilQ = [&](std::optional<double> q) {
         options.coilQ = q;
         return sharpnessOf(dipole, options, frequency, engine);
@@ -134,8 +134,8 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                                 std::optional<double> design) {
     std::size_t lowest = 0;
     for (std::size_t i = 1; i < sweep.size(); ++i) {
-        if (antenna::standingWaveRatio(sweep[i].impedance, feedline) <
-            antenna::standingWaveRatio(sweep[lowest].impedance, feedline)) {
+        if (check::standingWaveRatio(sweep[i].impedance, feedline) <
+            check::standingWaveRatio(sweep[lowest].impedance, feedline)) {
             lowest = i;
         }
     }
@@ -167,15 +167,15 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                 .arg(sweep.back().frequency, 0, 'g', 8));
     }
     MeasuredFigures figures = *found;
-    figures.minSwr = antenna::standingWaveRatio(sweep[lowest].impedance, feedline);
+    figures.minSwr = check::standingWaveRatio(sweep[lowest].impedance, feedline);
     figures.minSwrFrequency = sweep[lowest].frequency;
     figures.bandwidth = kNotFound;
     if (!std::isfinite(figures.minSwr)) {
         figures.minSwr = kNotFound;
     } else if (figures.minSwr < 2) {
         const auto edge = [&](int step) {
-            return antenna::twoToOneEdge(sweep, feedline, lowest, sweep[lowest].frequency, step,
-                                         antenna::Between::Straight);
+            return check::twoToOneEdge(sweep, feedline, lowest, sweep[lowest].frequency, step,
+                                       check::Between::Straight);
         };
         const double low = edge(-1);
         const double high = edge(1);
@@ -193,16 +193,16 @@ MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double fee
     }
 }
 
-TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
-                          const MeasuredFigures& measured, const antenna::NecEngine& engine) {
+TuningAdvice tuningAdvice(const nec::LoadedDipole& design, const nec::ModelOptions& options,
+                          const MeasuredFigures& measured, const nec::NecEngine& engine) {
     const auto resonanceWith = [&](double tip, double inductance) {
-        antenna::LoadedDipole changed = design;
+        nec::LoadedDipole changed = design;
         changed.length += 2 * tip;
         changed.inductance = inductance;
         if (changed.length / 2 <= changed.coilDistance || inductance <= 0) {
             return kNotFound;
         }
-        return antenna::resonanceOf(changed, options, engine);
+        return check::resonanceOf(changed, options, engine);
     };
     TuningAdvice advice{
         resonanceWith(0, design.inductance), kNotFound, kNotFound, kNotFound, kNotFound, kNotFound};
@@ -220,7 +220,7 @@ TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::Mo
                    advice.modelResonance, kInductanceStep * design.inductance);
     advice.inductanceChange = changeBetween(coils, measured.resonance, design.frequency);
     if (std::isfinite(asMeasured)) {
-        antenna::LoadedDipole tipped = design;
+        nec::LoadedDipole tipped = design;
         tipped.length += 2 * asMeasured;
         const Sharpness loss = coilLoss(
             tipped, options, measured.resonance,

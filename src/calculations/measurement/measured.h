@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "antenna/nec_engine.h"
-#include "antenna/nec_model.h"
 #include "measurement/one_port.h"
+#include "nec/nec_engine.h"
+#include "nec/nec_model.h"
 
 namespace querlin::measurement {
 
@@ -57,7 +57,7 @@ struct TuningAdvice {
     double coilQ = 0;             // the estimate
     double efficiency = 0;        // per cent, with coils of that Q
 };
-TuningAdvice tuningAdvice(const antenna::LoadedDipole& design, const antenna::ModelOptions& options,
-                          const MeasuredFigures& measured, const antenna::NecEngine& engine);
+TuningAdvice tuningAdvice(const nec::LoadedDipole& design, const nec::ModelOptions& options,
+                          const MeasuredFigures& measured, const nec::NecEngine& engine);
 
 }  // namespace querlin::measurement

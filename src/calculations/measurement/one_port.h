@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "antenna/feed_line.h"
+#include "check/feed_line.h"
 #include "fault.h"
 
 namespace querlin::measurement {
@@ -23,7 +23,7 @@ inline constexpr int kMostFrequencies = 100'000;
 inline constexpr double kCsvReference = 50;
 
 // The feed point measured at one frequency.
-using Sample = antenna::Sample;
+using Sample = check::Sample;
 
 // A one-port sweep: at least two samples, the frequencies rising, every
 // number finite.

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "antenna/check_figures.h"
 #include "antenna/check_labels.h"
+#include "check/check_figures.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
 #include "plot.h"
@@ -98,7 +98,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent)
     layout->addStretch(1);
     sides->setSizeConstraint(QLayout::SetFixedSize);
 
-    using Watcher = QFutureWatcher<antenna::DipoleCheck>;
+    using Watcher = QFutureWatcher<check::DipoleCheck>;
     connect(&checks_, &Watcher::resultReadyAt, this, &CheckWindow::checked);
     connect(&checks_, &Watcher::progressValueChanged, progress_, &QProgressBar::setValue);
     connect(&checks_, &Watcher::finished, this, &CheckWindow::finished);
@@ -156,8 +156,8 @@ void CheckWindow::check(const LastCalculation& calculation) {
 void CheckWindow::start() {
     antenna_ = shown_.antenna;
     const bool matched = !shown_.feedline.isEmpty();
-    const QString feedline = matched ? shown_.feedline : antenna::kDefaultFeedline;
-    const double ohms = matched ? shown_.feedlineOhms : antenna::kDefaultFeedline.toDouble();
+    const QString feedline = matched ? shown_.feedline : check::kDefaultFeedline;
+    const double ohms = matched ? shown_.feedlineOhms : check::kDefaultFeedline.toDouble();
     const QLocale locale;
     const ModelInputs inputs{{}, feedline, {}, QStringLiteral("METRIC")};
     rows_.clear();
@@ -175,7 +175,7 @@ void CheckWindow::start() {
         return;
     }
     // The positions before the first that cannot be designed make the plot.
-    Sweep sweep = designSweep(antenna_, inputs, locale);
+    PositionSweep sweep = designSweep(antenna_, inputs, locale);
     std::move(sweep.rows.begin(), sweep.rows.end(), std::back_inserter(rows_));
     design_->setText(
         QCoreApplication::translate(
@@ -185,7 +185,7 @@ void CheckWindow::start() {
             .arg(plotTitle(antenna_))
             .arg(coilPercentage(antenna_.slider))
             .arg(rows_.front().design.inductance)
-            .arg(antenna::ModelOptions{}.segments)
+            .arg(nec::ModelOptions{}.segments)
             .arg(matched ? QCoreApplication::translate("querlin::CheckWindow",
                                                        "the %1-ohm line matched in the main window")
                                .arg(feedline)
@@ -239,14 +239,14 @@ void CheckWindow::stop() {
     stopRun(builds_);
 }
 
-void CheckWindow::showFigures(const antenna::DipoleCheck& check) {
+void CheckWindow::showFigures(const check::DipoleCheck& check) {
     figures_ = check;
     const QLocale locale;
-    for (const antenna::FigureForm& form : antenna::figureForms(antenna::Loss::Lossless)) {
+    for (const check::FigureForm& form : check::figureForms(check::Loss::Lossless)) {
         const QString label = QCoreApplication::translate("Figures", form.label);
         figureRows_->addRow(
             rowCaption(label),
-            figureLabel(antenna::figureText(form, check, locale, antenna::UnitShown::With),
+            figureLabel(check::figureText(form, check, locale, check::UnitShown::With),
                         QLatin1String(form.key), label));
     }
     say(QCoreApplication::translate("querlin::CheckWindow",

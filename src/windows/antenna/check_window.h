@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-#include "antenna/build_sweep.h"
-#include "antenna/dipole_check.h"
-#include "antenna/engine_runs.h"
-#include "antenna/sweep.h"
+#include "check/dipole_check.h"
 #include "dipole/last_calculation.h"
 #include "fault.h"
 #include "measurement/comparison.h"
+#include "nec/engine_runs.h"
 #include "plot.h"
+#include "positions/position_builds.h"
+#include "positions/position_sweep.h"
 
 class QFormLayout;
 class QGroupBox;
@@ -56,7 +56,7 @@ class CheckWindow : public QWidget {
     void start();
     void stop();
     void checked(int index);
-    void showFigures(const antenna::DipoleCheck& check);
+    void showFigures(const check::DipoleCheck& check);
     void showPlot();
     // The plot's context menu: save it as PNG or SVG, or copy it.
     void offerPlotMenu();
@@ -119,18 +119,18 @@ class CheckWindow : public QWidget {
     void clearComparison(const QString& note);
 
     // The engine's program, chosen once for the window's life.
-    const antenna::EngineRuns engines_;
+    const nec::EngineRuns engines_;
     LastCalculation shown_;
     bool complete_ = false;  // whether the shown calculation's check ended well
     // Whether its check or builds are at work: from their start until they
     // end or stop, which the news of may reach the window after their runs
     // have ended.
     bool underWay_ = false;
-    QFutureWatcher<antenna::DipoleCheck> checks_;
+    QFutureWatcher<check::DipoleCheck> checks_;
     Antenna antenna_;
     // The design first, then every position of the sweep, as they are checked.
     std::vector<DesignRow> rows_;
-    std::optional<antenna::DipoleCheck> figures_;
+    std::optional<check::DipoleCheck> figures_;
     bool checked_ = false;  // whether every row is checked
 
     DesignCoil designCoil_;
@@ -143,8 +143,8 @@ class CheckWindow : public QWidget {
     // the news of its result is still on its way; the positions' builds,
     // which replace the run watched, wait for it, or it would be lost.
     bool designShown_ = false;
-    std::optional<antenna::DipoleBuild> build_;  // the design's
-    std::vector<RowBuild> sweepBuilds_;          // every position's, with a Q
+    std::optional<build::DipoleBuild> build_;  // the design's
+    std::vector<RowBuild> sweepBuilds_;        // every position's, with a Q
 
     QLabel* design_;
     QLabel* status_;

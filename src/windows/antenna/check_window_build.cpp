@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "antenna/build_figures.h"
 #include "antenna/check_labels.h"
+#include "build/build_figures.h"
 
 // The check window's panel of what to build instead: the design's build,
 // the coils' Q, and with a Q every position's build for the plot.
@@ -26,9 +26,9 @@ namespace {
 
 // The build's figures the window shows: the coils, and what the line sees
 // with them.
-constexpr antenna::BuildFigureId kShownBuild[] = {
-    antenna::BuildFigureId::LoadInductance, antenna::BuildFigureId::ShuntInductance,
-    antenna::BuildFigureId::Swr, antenna::BuildFigureId::Bandwidth};
+constexpr build::BuildFigureId kShownBuild[] = {
+    build::BuildFigureId::LoadInductance, build::BuildFigureId::ShuntInductance,
+    build::BuildFigureId::Swr, build::BuildFigureId::Bandwidth};
 
 }  // namespace
 
@@ -92,7 +92,7 @@ void CheckWindow::startBuilds() {
     noteBuild(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
     designCoilButton_->setEnabled(false);
     builds_.setFuture(
-        buildRows(engines_, {rows_.front()}, feedline_, {q_, {}}, antenna::Bandwidth::Found));
+        buildRows(engines_, {rows_.front()}, feedline_, {q_, {}}, build::Bandwidth::Found));
 }
 
 void CheckWindow::built(int index) {
@@ -119,29 +119,29 @@ void CheckWindow::built(int index) {
     }
     build_ = *result.build;
     const QLocale locale;
-    std::vector<antenna::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
+    std::vector<build::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
     if (q_) {
-        shown.push_back(antenna::BuildFigureId::Efficiency);
+        shown.push_back(build::BuildFigureId::Efficiency);
     }
-    for (const antenna::BuildFigureId id : shown) {
-        const antenna::BuildFigureForm& form = antenna::formOf(id);
+    for (const build::BuildFigureId id : shown) {
+        const build::BuildFigureForm& form = formOf(id);
         const QString label = QCoreApplication::translate("Figures", form.label);
         buildRows_->addRow(
             rowCaption(label),
-            figureLabel(antenna::figureText(form, *build_, locale, antenna::UnitShown::With),
+            figureLabel(check::figureText(form, *build_, locale, check::UnitShown::With),
                         u"build_"_qs + QLatin1String(form.key), label));
     }
     // What to cut for each half, as the model has it.
     const DesignRow& design = rows_.front();
-    for (const antenna::CutPiece& piece :
-         antenna::cutList(design.design.dipole, design.options, antenna_.metric)) {
+    for (const build::CutPiece& piece :
+         build::cutList(design.design.dipole, design.options, antenna_.metric)) {
         buildRows_->addRow(
             rowCaption(piece.label),
-            figureLabel(antenna::figureText(piece.length, antenna::kCutDecimals, piece.unit, locale,
-                                            antenna::UnitShown::With),
+            figureLabel(check::figureText(piece.length, build::kCutDecimals, piece.unit, locale,
+                                          check::UnitShown::With),
                         u"build_"_qs + QLatin1String(piece.key), piece.label));
     }
-    noteBuild(antenna::noMatchText(*build_, feedline_, design.design.dipole.frequency, locale));
+    noteBuild(build::noMatchText(*build_, feedline_, design.design.dipole.frequency, locale));
     designCoilButton_->setEnabled(std::isfinite(build_->loadInductance));
 }
 
@@ -177,7 +177,7 @@ void CheckWindow::completeIfDone() {
                 "Building every coil position with coils of Q %1 for the plot…")
                 .arg(QLocale().toString(*q_)));
         builds_.setFuture(
-            buildRows(engines_, sweep, feedline_, {q_, {}}, antenna::Bandwidth::LeftOut));
+            buildRows(engines_, sweep, feedline_, {q_, {}}, build::Bandwidth::LeftOut));
         return;
     }
     complete_ = true;

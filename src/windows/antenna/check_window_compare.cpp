@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "antenna/check_labels.h"
-#include "antenna/feed_line.h"
+#include "check/feed_line.h"
 #include "measurement/advice_text.h"
 #include "plot.h"
 
@@ -114,7 +114,7 @@ void CheckWindow::compared() {
 
 void CheckWindow::showComparison(const measurement::Comparison& comparison) {
     const QLocale locale;
-    const antenna::LoadedDipole& design = rows_.front().design.dipole;
+    const nec::LoadedDipole& design = rows_.front().design.dipole;
     compareNote_->setText(
         QCoreApplication::translate(
             "querlin::CheckWindow",
@@ -141,7 +141,7 @@ void CheckWindow::showComparison(const measurement::Comparison& comparison) {
     }
     const auto lowest = [&](const measurement::OnePort& sweep) {
         const auto swr = [&](const measurement::Sample& sample) {
-            return antenna::standingWaveRatio(sample.impedance, feedline_);
+            return check::standingWaveRatio(sample.impedance, feedline_);
         };
         const auto at =
             std::min_element(sweep.begin(), sweep.end(),

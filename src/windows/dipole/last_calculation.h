@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "antenna/designs.h"
+#include "design/designs.h"
 
 namespace querlin {
 

@@ -1,0 +1,61 @@
+#include "design/wound_coil.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+#include "coil/coil_variables.h"
+#include "fault.h"
+
+namespace querlin {
+
+RoundedFigure rounded(double value, int decimals, const QLocale& locale) {
+    // A value that rounds to zero shows no sign: "-0.00 ohms" reads as a
+    // reactance that is there.
+    const double shown = QString::number(value, 'f', decimals).toDouble();
+    const double signless = shown == 0 ? 0.0 : value;
+    return {shown == 0 ? 0.0 : shown, locale.toString(signless, 'f', decimals)};
+}
+
+RoundedFigure significant(double value, int digits, const QLocale& locale) {
+    if (value == 0) {
+        return rounded(value, 0, locale);
+    }
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    const int decimals = digits - 1 - magnitude;
+    if (decimals >= 0) {
+        return rounded(value, decimals, locale);
+    }
+    const double scale = std::pow(10.0, -decimals);
+    return rounded(std::round(value / scale) * scale, 0, locale);
+}
+
+CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QLocale& locale) {
+    CoilVariables v;
+    Results results = designCoil(coil, locale, v);
+    const Winding winding{v.nt.value(), 2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
+    return {std::move(results), v.mh.value(), winding, windingDetails(winding, frequency)};
+}
+
+WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {
+    const CoilAsWound wound = windCoil(coil, frequency, locale);
+    if (const auto* why = std::get_if<QString>(&wound.outcome)) {
+        throw Fault(FaultStatus::Calculation, *why);
+    }
+    const WindingDetails& details = std::get<WindingDetails>(wound.outcome);
+    const WindingAtFrequency& at = *details.atFrequency;
+    if (at.nearSelfResonance) {
+        throw Fault(FaultStatus::Calculation,
+                    QCoreApplication::translate(
+                        "Coil",
+                        "At %1 MHz the loading coil is above a third of its "
+                        "self-resonance of about %2 MHz: it acts as more inductance "
+                        "than its winding's, with less Q, so the check cannot take "
+                        "its Q.")
+                        .arg(locale.toString(frequency),
+                             significant(*details.selfResonance, 2, locale).text));
+    }
+    return {wound.results.front().text, significant(at.q, 2, locale), wound.wanted, wound.winding};
+}
+
+}  // namespace querlin

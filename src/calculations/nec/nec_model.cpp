@@ -1,0 +1,376 @@
+#include "nec/nec_model.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace querlin::nec {
+
+namespace {
+
+// The plain wire's tags, from one tip to the other.
+constexpr int kFirstWireTag = 4;
+// Segments whose lengths differ by less than this share go on one wire.
+constexpr double kSameLength = 1e-9;
+// The most by which a segment is longer than its neighbour towards the source
+// or a coil, where the current changes fastest: well within the ratio of 2
+// between neighbours that NEC-2's modelling guidelines allow.
+constexpr double kGrowth = 1.5;
+// The wire between a coil and the source or the tip holds at least this many
+// segments in the default model.
+constexpr int kGapSegments = 4;
+// So many segments beside the source and each coil are as long as theirs.
+constexpr double kEvenSegments = 2;
+
+QString number(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+QString card(const char* name, const QStringList& fields) {
+    return QLatin1String(name) + u' ' + fields.join(u' ') + u'\n';
+}
+
+// The cards the model uses, each named for what it does. GW: a straight wire
+// along y at height z.
+QString wireCard(const Wire& wire, double z, double radius) {
+    return card(
+        "GW", {QString::number(wire.tag), QString::number(wire.segments), u"0"_qs,
+               number(wire.from), number(z), u"0"_qs, number(wire.to), number(z), number(radius)});
+}
+
+// GE: the end of the geometry; over ground, with the wire's image below it.
+QString geometryEndCard(bool overGround) {
+    return card("GE", {overGround ? u"1"_qs : u"0"_qs});
+}
+
+// GN 2: a finite ground by the Sommerfeld-Norton method, average ground.
+QString averageGroundCard() {
+    return card("GN", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(kGroundPermittivity),
+                       number(kGroundConductivity)});
+}
+
+// PT -1: no currents printed; PT 0 0 0 0: the current on every segment.
+QString currentsCard(Currents currents) {
+    return currents == Currents::LeftOut ? card("PT", {u"-1"_qs})
+                                         : card("PT", {u"0"_qs, u"0"_qs, u"0"_qs, u"0"_qs});
+}
+
+// PT 0 0: the currents on the segments from first to last, counted along
+// the whole model.
+QString currentsCard(int first, int last) {
+    return card("PT", {u"0"_qs, u"0"_qs, QString::number(first), QString::number(last)});
+}
+
+// EX 0: a voltage source of one volt on that segment of the tag.
+QString voltageSourceCard(int tag, int segment) {
+    return card(
+        "EX", {u"0"_qs, QString::number(tag), QString::number(segment), u"0"_qs, u"1"_qs, u"0"_qs});
+}
+
+// How many segments the wire of the tag has.
+int segmentsOf(const std::vector<Wire>& wires, int tag) {
+    return std::find_if(wires.begin(), wires.end(), [tag](const Wire& w) { return w.tag == tag; })
+        ->segments;
+}
+
+// The first segment of the tag, counted along the whole model.
+int firstSegmentOf(const std::vector<Wire>& wires, int tag) {
+    int segment = 1;
+    for (const Wire& wire : wires) {
+        if (wire.tag == tag) {
+            break;
+        }
+        segment += wire.segments;
+    }
+    return segment;
+}
+
+// LD -1: the loads of the run before are cleared.
+QString clearLoadsCard() {
+    return card("LD", {u"-1"_qs});
+}
+
+// LD 5: every wire of that conductivity, in S/m.
+QString wireConductivityCard(double conductivity) {
+    return card("LD", {u"5"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(conductivity)});
+}
+
+// LD 0: a series resistance (ohms) and inductance (henries) spread evenly
+// over the first segments of the tag.
+QString seriesLoadCard(int tag, int segments, double resistance, double inductance) {
+    return card("LD", {u"0"_qs, QString::number(tag), u"1"_qs, QString::number(segments),
+                       number(resistance / segments), number(inductance / segments), u"0"_qs});
+}
+
+// FR: the sweep's frequencies, added or multiplied steps.
+QString frequencyCard(const FrequencySweep& sweep) {
+    return card(
+        "FR", {sweep.steps == Steps::Multiplying ? u"1"_qs : u"0"_qs, QString::number(sweep.count),
+               u"0"_qs, u"0"_qs, number(sweep.first), number(sweep.step)});
+}
+
+// XQ 0: the run, the feed point at each frequency.
+QString executeCard() {
+    return card("XQ", {u"0"_qs});
+}
+
+// RP 0: the run with the far field too, 19 elevations from the zenith down to
+// the horizon in 5 degree steps and 25 azimuths round the whole circle in 15
+// degree steps; XNDA 0002 averages the power gain, which counts every loss,
+// over them and prints none of them.
+QString upperHalfGainCard() {
+    return card("RP",
+                {u"0"_qs, u"19"_qs, u"25"_qs, u"0002"_qs, u"0"_qs, u"0"_qs, u"5"_qs, u"15"_qs});
+}
+
+void requireModellable(const LoadedDipole& d, const ModelOptions& options) {
+    const int segments = options.segments;
+    const auto finite = [](double value) { return std::isfinite(value); };
+    if (!finite(d.frequency) || !finite(d.length) || !finite(d.diameter) ||
+        !finite(d.coilDistance) || !finite(d.inductance) || d.frequency <= 0 || d.length <= 0 ||
+        d.diameter <= 0) {
+        throw NecError{QCoreApplication::translate(
+            "Antenna",
+            "The design cannot be modelled: it needs a positive frequency, length and element.")};
+    }
+    if (d.coilDistance <= 0 || d.coilDistance >= d.length / 2) {
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "The design cannot be modelled: the coils must sit inside the antenna.")};
+    }
+    if (segments < kFewestSegments || segments > kMostSegments) {
+        throw NecError{
+            QCoreApplication::translate("Antenna", "The model takes %1 to %2 segments, not %3.")
+                .arg(kFewestSegments)
+                .arg(kMostSegments)
+                .arg(segments)};
+    }
+    if (options.coilLength && !(*options.coilLength > 0 && std::isfinite(*options.coilLength))) {
+        throw NecError{
+            QCoreApplication::translate("Antenna", "A coil's length must be a positive number.")};
+    }
+}
+
+// How long segments grow at that distance from one of that size: as long for
+// kEvenSegments of them, then longer by kGrowth a segment.
+double grownFrom(double size, double distance) {
+    return size + std::log(kGrowth) * std::max(0.0, distance - kEvenSegments * size);
+}
+
+// The lengths of the segments along a stretch of wire that begins next to a
+// segment of length first and ends next to one of length last (or at a tip,
+// when last is 0), grown from both up to longest.
+std::vector<double> gradedSegments(double length, double first, double last, double longest) {
+    const auto size = [&](double x) {
+        const double s = std::min(longest, grownFrom(first, x));
+        return last > 0 ? std::min(s, grownFrom(last, length - x)) : s;
+    };
+    // The number of segments up to each of many even steps along the stretch:
+    // the integral of one over the size.
+    constexpr int kSteps = 4096;
+    const double step = length / kSteps;
+    std::vector<double> count(kSteps + 1, 0.0);
+    for (int i = 0; i < kSteps; ++i) {
+        count[i + 1] = count[i] + step / size((i + 0.5) * step);
+    }
+    const int n = std::max(1, static_cast<int>(std::ceil(count.back() - 1e-9)));
+    std::vector<double> lengths;
+    double from = 0;
+    int i = 0;
+    for (int k = 1; k < n; ++k) {
+        const double wanted = count.back() * k / n;
+        while (count[i + 1] < wanted) {
+            ++i;
+        }
+        const double to = (i + (wanted - count[i]) / (count[i + 1] - count[i])) * step;
+        lengths.push_back(to - from);
+        from = to;
+    }
+    lengths.push_back(length - from);
+    return lengths;
+}
+
+// How long each coil is modelled: as the options say, shorter where it would
+// come closer to the source or a tip than its own length.
+double coilLength(const LoadedDipole& dipole, const ModelOptions& options) {
+    const double half = dipole.length / 2;
+    const double b = dipole.coilDistance;
+    return std::min(
+        {options.coilLength.value_or(dipole.length * kCoilShare), b / 2, (half - b) / 1.5});
+}
+
+}  // namespace
+
+HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options) {
+    const double coil = coilLength(dipole, options);
+    return {dipole.coilDistance - coil / 2, coil,
+            dipole.length / 2 - dipole.coilDistance - coil / 2};
+}
+
+bool losesPower(const ModelOptions& options) {
+    return options.copper || options.coilQ || options.height;
+}
+
+std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& options,
+                              double inductance) {
+    const double reactance = 2 * std::numbers::pi * dipole.frequency * inductance;
+    return {options.coilQ ? std::abs(reactance) / *options.coilQ : 0, reactance};
+}
+
+double FrequencySweep::frequency(int index) const {
+    return steps == Steps::Multiplying ? first * std::pow(step, index) : first + step * index;
+}
+
+std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& options) {
+    requireModellable(dipole, options);
+    const int segments = options.segments;
+    const double half = dipole.length / 2;
+    const double longest = dipole.length / segments;
+    const HalfLayout layout = halfLayout(dipole, options);
+    const double coil = layout.coil;
+    // The segments at the source and along the coils: short enough that the
+    // wire beside them, between the source and a coil or a coil and its tip,
+    // holds kGapSegments of them in the default model, proportionally more in
+    // a finer one, and never fewer than two.
+    const double share =
+        std::max(2.0, static_cast<double>(kGapSegments) * segments / kDefaultSegments);
+    const double inner = layout.innerWire;
+    const double outer = layout.outerWire;
+    const int coilSegments = std::max(
+        1, static_cast<int>(
+               std::ceil(coil / std::min({longest, inner / share, outer / share}) - 1e-9)));
+    const double onCoil = coil / coilSegments;
+    // No longer than the segments grown from the coil's reach it either.
+    const double atSource = std::min({longest, inner / share, grownFrom(onCoil, inner / 2)});
+
+    // The segments from the source out to the right tip, each with its tag (0
+    // for the plain wire); the left half mirrors them.
+    struct Piece {
+        int tag;
+        double length;
+    };
+    std::vector<Piece> right;
+    for (const double length : gradedSegments(inner - atSource / 2, atSource, onCoil, longest)) {
+        right.push_back({0, length});
+    }
+    right.insert(right.end(), coilSegments, Piece{kRightCoilTag, onCoil});
+    for (const double length : gradedSegments(outer, onCoil, 0, longest)) {
+        right.push_back({0, length});
+    }
+    std::vector<Piece> pieces;
+    for (auto piece = right.rbegin(); piece != right.rend(); ++piece) {
+        pieces.push_back({piece->tag == kRightCoilTag ? kLeftCoilTag : piece->tag, piece->length});
+    }
+    pieces.push_back({kSourceTag, atSource});
+    pieces.insert(pieces.end(), right.begin(), right.end());
+
+    // Neighbouring segments of one kind and length make one wire.
+    std::vector<Wire> wires;
+    int nextTag = kFirstWireTag;
+    double at = -half;
+    for (const Piece& piece : pieces) {
+        const double to = at + piece.length;
+        Wire* last = wires.empty() ? nullptr : &wires.back();
+        const bool sameKind =
+            last != nullptr && piece.tag != kSourceTag &&
+            (piece.tag == 0 ? last->tag >= kFirstWireTag : last->tag == piece.tag);
+        if (sameKind && std::abs((last->to - last->from) / last->segments - piece.length) <=
+                            kSameLength * piece.length) {
+            last->to = to;
+            ++last->segments;
+        } else {
+            wires.push_back({piece.tag == 0 ? nextTag++ : piece.tag, 1, at, to});
+        }
+        at = to;
+    }
+    wires.back().to = half;
+    return wires;
+}
+
+int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options) {
+    return segmentsOf(wiresOf(dipole, options), kLeftCoilTag);
+}
+
+double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options) {
+    double shortest = dipole.length;
+    for (const Wire& wire : wiresOf(dipole, options)) {
+        shortest = std::min(shortest, (wire.to - wire.from) / wire.segments);
+    }
+    return shortest;
+}
+
+QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
+                const std::vector<Run>& runs, const QStringList& comments, Currents currents) {
+    const std::vector<Wire> wires = wiresOf(dipole, options);
+    const int coilSegments = segmentsOf(wires, kLeftCoilTag);
+    if (options.height && !(*options.height > 0 && std::isfinite(*options.height))) {
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "The antenna must be above the ground to be modelled.")};
+    }
+    if (options.coilQ && !(*options.coilQ > 0 && std::isfinite(*options.coilQ))) {
+        throw NecError{
+            QCoreApplication::translate("Antenna", "A coil's Q must be a positive number.")};
+    }
+    QString deck;
+    for (const QString& comment : comments) {
+        deck += QStringLiteral("CM ") + comment + u'\n';
+    }
+    deck += QStringLiteral("CE\n");
+    const double z = options.height.value_or(0);
+    for (const Wire& wire : wires) {
+        deck += wireCard(wire, z, dipole.diameter / 2);
+    }
+    deck += geometryEndCard(options.height.has_value());
+    if (options.height) {
+        deck += averageGroundCard();
+    }
+    deck += voltageSourceCard(kSourceTag, 1);
+    if (currents == Currents::LeftOut) {
+        deck += currentsCard(currents);
+    }
+    bool first = true;
+    for (const Run& run : runs) {
+        if (!first) {
+            deck += clearLoadsCard();
+        }
+        first = false;
+        if (options.copper) {
+            deck += wireConductivityCard(kCopperConductivity);
+        }
+        ModelOptions coils = options;
+        if (run.coilQ) {
+            coils.coilQ = run.coilQ;
+        }
+        for (const int tag : {kLeftCoilTag, kRightCoilTag}) {
+            deck +=
+                seriesLoadCard(tag, coilSegments, coilLoad(dipole, coils, run.inductance).real(),
+                               run.inductance * 1e-6);
+        }
+        if (run.excitation == Excitation::Feed) {
+            deck += frequencyCard(run.sweep);
+            deck += run.radiation == Radiation::UpperHalf ? upperHalfGainCard() : executeCard();
+            continue;
+        }
+        // Each frequency on its own, so that the further excitations find
+        // the equations of its frequency solved; the currents from the left
+        // coil to the source printed after each. The left coil's segments
+        // count from its outer end, the right coil's from its inner one.
+        for (int i = 0; i < run.sweep.count; ++i) {
+            deck += frequencyCard({run.sweep.frequency(i), 0, 1});
+            deck += currentsCard(firstSegmentOf(wires, kLeftCoilTag),
+                                 firstSegmentOf(wires, kSourceTag));
+            deck += executeCard();
+            for (int segment = 1; segment <= coilSegments; ++segment) {
+                deck += voltageSourceCard(kLeftCoilTag, segment) +
+                        voltageSourceCard(kRightCoilTag, coilSegments + 1 - segment);
+                deck += executeCard();
+            }
+            deck += voltageSourceCard(kSourceTag, 1) + currentsCard(currents);
+        }
+    }
+    deck += QStringLiteral("EN\n");
+    return deck;
+}
+
+}  // namespace querlin::nec

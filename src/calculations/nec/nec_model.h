@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cmath>
+#include <complex>
+#include <optional>
+#include <vector>
+
+#include "fault.h"
+
+namespace querlin::nec {
+
+// The model's default number of segments: no segment is longer than the
+// antenna's length over it, and those at the source and the coils are shorter
+// where the coils come close to the centre or the tips.
+inline constexpr int kDefaultSegments = 81;
+// Each coil is modelled as a stretch of the antenna this share of its length
+// long (about 6 inches of 40 feet), its inductance spread evenly over it: a
+// coil has a length, and its model converges as that stretch is cut finer,
+// where a coil on one ever shorter segment does not.
+inline constexpr double kCoilShare = 1.0 / 81;
+inline constexpr int kFewestSegments = 9;
+// The NEC-2 user's guide (part III, section II.1): with the thin-wire kernel a
+// segment must be longer than about this many wire radii for errors of less
+// than 1 %.
+inline constexpr double kThinWireRadii = 8;
+inline constexpr int kMostSegments = 2001;
+
+// Average ground as radio amateurs model it, and copper wire.
+inline constexpr double kGroundPermittivity = 13;
+inline constexpr double kGroundConductivity = 0.005;  // S/m
+inline constexpr double kCopperConductivity = 5.8e7;  // S/m
+
+// A loaded dipole as built: straight, centre-fed, one coil on each half.
+struct LoadedDipole {
+    double frequency = 0;     // design frequency, MHz
+    double length = 0;        // tip to tip, metres
+    double diameter = 0;      // element diameter, metres
+    double coilDistance = 0;  // from the feed point to each coil, metres
+    double inductance = 0;    // of each coil, microhenries
+};
+
+// What the model adds to the bare antenna.
+struct ModelOptions {
+    int segments = kDefaultSegments;
+    std::optional<double> height;  // over average ground, metres; free space without
+    bool copper = false;           // the wire's loss
+    std::optional<double> coilQ;   // the coils' loss: a series resistance of X / Q
+    // Each coil's length along the wire, metres; kCoilShare of the antenna
+    // without.
+    std::optional<double> coilLength;
+};
+
+// Whether the model loses power other than by radiation: in the wire, in the
+// coils or in the ground.
+bool losesPower(const ModelOptions& options);
+
+// Why the model could not be made, run or read.
+struct NecError : Fault {
+    explicit NecError(QString message) : Fault(FaultStatus::Engine, std::move(message)) {}
+};
+
+// A straight wire of the model, along the y axis, in metres. The wires run in
+// order from one tip to the other, each beginning where the last one ends.
+struct Wire {
+    int tag = 0;
+    int segments = 0;
+    double from = 0;
+    double to = 0;
+};
+inline constexpr int kSourceTag = 1;  // one segment, centred on the feed point
+inline constexpr int kLeftCoilTag = 2;
+inline constexpr int kRightCoilTag = 3;  // each a wire of its own, centred on its coil
+
+// The dipole cut into wires of segments at most length / segments long, the
+// source on a segment of its own at the centre and each coil a wire of its
+// own centred at the coil distance, with wire on both sides of it. Near the
+// source and the coils the segments are shorter where the wire beside them is
+// short, and grow away from them by at most half again from one to the next.
+std::vector<Wire> wiresOf(const LoadedDipole& dipole, const ModelOptions& options);
+
+// One half of the dipole as the model lays it out, measured along the wire
+// from the feed point, metres: the wire to the coil, the coil's stretch and
+// the wire from the coil to the tip, which add up to the half.
+struct HalfLayout {
+    double innerWire = 0;
+    double coil = 0;
+    double outerWire = 0;
+};
+HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options);
+
+// The shortest segment of the model, metres.
+double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options);
+
+// Frequencies in MHz: first, then each step added (or, multiplying, each a
+// factor step above the last), count in all.
+enum class Steps { Adding, Multiplying };
+struct FrequencySweep {
+    double first = 0;
+    double step = 0;
+    int count = 1;
+    Steps steps = Steps::Adding;
+
+    double frequency(int index) const;
+};
+
+// What a run tells of the power radiated: the power budget's radiated over
+// input power, or, from the far field as well, the power gain averaged over
+// the upper half of space, which over ground counts the ground's loss too.
+enum class Radiation { Budget, UpperHalf };
+
+// What a run excites at each frequency: the feed point alone, or then each
+// segment of the coils in turn as well, both coils alike, with the feed point
+// shorted. Each further excitation solves the same equations again for
+// nothing but itself, and together they tell how the feed point and the
+// coils couple: the feed impedance for any load of the coils follows (see
+// CoilPorts).
+enum class Excitation { Feed, FeedThenCoils };
+
+// One execution of the engine: the coils' inductance in microhenries and the
+// frequencies at which the feed point is computed; a Q of their own, for
+// coils wound for that inductance, in place of the options' Q.
+struct Run {
+    double inductance = 0;
+    FrequencySweep sweep;
+    std::optional<double> coilQ = std::nullopt;
+    Radiation radiation = Radiation::Budget;
+    Excitation excitation = Excitation::Feed;
+
+    // How many solutions the engine reports for the run, with coils of so
+    // many segments.
+    int solutions(int coilSegments) const {
+        return sweep.count * (excitation == Excitation::Feed ? 1 : 1 + coilSegments);
+    }
+};
+
+// A coil's Q as a run or the options take it: none for a lossless coil,
+// whose Q is NaN.
+inline std::optional<double> coilQOption(double q) {
+    return std::isfinite(q) ? std::optional<double>(q) : std::nullopt;
+}
+
+// How many segments each coil of the model has.
+int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options);
+
+// The load impedance of each coil of that inductance (µH) at the design
+// frequency, in ohms: its reactance, and with a Q the loss resistance |X| / Q.
+std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& options,
+                              double inductance);
+
+// A NEC-2 card deck of the dipole: the comments first, then the geometry, the
+// source at the centre, and each run with its loads and frequencies. Throws NecError for a
+// design that cannot be modelled.
+// Whether the engine's output lists the currents on every segment, which
+// only a person reading it wants.
+enum class Currents { LeftOut, Printed };
+QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
+                const std::vector<Run>& runs, const QStringList& comments, Currents currents);
+
+}  // namespace querlin::nec

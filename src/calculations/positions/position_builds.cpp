@@ -1,0 +1,112 @@
+#include "positions/position_builds.h"
+
+#include <cmath>
+
+namespace querlin {
+
+build::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
+    CoilVariables v;
+    designCoil({u"1"_qs, coil.diameter, coil.length, coil.wire}, locale, v);
+    // The window halves the diameter in place.
+    return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
+}
+
+QFuture<RowBuild> buildRows(const nec::EngineRuns& engines, std::vector<DesignRow> rows,
+                            double feedline, build::CoilLoss loss, build::Bandwidth bandwidth) {
+    const int count = static_cast<int>(rows.size());
+    return engines.map<RowBuild>(count, [rows = std::move(rows), feedline, loss = std::move(loss),
+                                         bandwidth](int i, const nec::NecEngine& engine) {
+        const DesignRow& row = rows[static_cast<std::size_t>(i)];
+        RowBuild built;
+        try {
+            built.build = build::buildDipole(row.design.dipole, row.options, feedline, loss,
+                                             bandwidth, engine);
+        } catch (const nec::NecError&) {
+            throw;
+        } catch (const Fault& fault) {
+            // The coils of one design that cannot be wound leave the
+            // other designs' builds standing.
+            built.fault = fault;
+        }
+        return built;
+    });
+}
+
+std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
+                                         const std::vector<RowBuild>& builds, double feedline) {
+    const auto efficiency = [&](std::size_t i) {
+        return builds[i].build ? builds[i].build->efficiency : build::DipoleBuild::kNone;
+    };
+    std::optional<BestPosition> found;
+    int leftOut = 0;
+    for (std::size_t i = 0; i < builds.size(); ++i) {
+        leftOut += builds[i].build ? 0 : 1;
+        if (std::isfinite(efficiency(i)) && (!found || efficiency(i) > efficiency(found->best))) {
+            found = BestPosition{i, 0, 0, {}, 0};
+        }
+    }
+    if (!found) {
+        return found;
+    }
+    found->leftOut = leftOut;
+    // The rows run in ascending positions: outwards from the best while the
+    // efficiency stays near it.
+    const auto near = [&](std::size_t i) {
+        return 10 * std::log10(efficiency(found->best) / efficiency(i)) <= kNearBest;
+    };
+    std::size_t from = found->best;
+    while (from > 0 && near(from - 1)) {
+        --from;
+    }
+    std::size_t to = found->best;
+    while (to + 1 < builds.size() && near(to + 1)) {
+        ++to;
+    }
+    found->nearFrom = rows[from].position;
+    found->nearTo = rows[to].position;
+    for (std::size_t i = 0; i < builds.size(); ++i) {
+        const double resistance =
+            builds[i].build ? builds[i].build->resonantResistance : build::DipoleBuild::kNone;
+        if (std::isfinite(resistance) &&
+            (!found->closest ||
+             std::abs(resistance - feedline) <
+                 std::abs(builds[*found->closest].build->resonantResistance - feedline))) {
+            found->closest = i;
+        }
+    }
+    return found;
+}
+
+namespace {
+
+// Each row's figure of its build on the plot's point of its position.
+void plotFigure(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                const std::vector<RowBuild>& builds, double SweepPoint::*point,
+                double build::DipoleBuild::*figure) {
+    for (std::size_t i = 0; i < rows.size() && i < builds.size(); ++i) {
+        for (SweepPoint& p : plot.points) {
+            if (p.position == rows[i].position && builds[i].build) {
+                p.*point = (*builds[i].build).*figure;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void plotEfficiency(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                    const std::vector<RowBuild>& builds, double feedline) {
+    plotFigure(plot, rows, builds, &SweepPoint::efficiency, &build::DipoleBuild::efficiency);
+    if (const auto best = bestPosition(rows, builds, feedline)) {
+        plot.best = rows[best->best].position;
+    }
+}
+
+void plotBuilds(SweepPlot& plot, const std::vector<DesignRow>& rows,
+                const std::vector<RowBuild>& builds) {
+    plotFigure(plot, rows, builds, &SweepPoint::loadInductance,
+               &build::DipoleBuild::loadInductance);
+    plotFigure(plot, rows, builds, &SweepPoint::bandwidth, &build::DipoleBuild::bandwidth);
+}
+
+}  // namespace querlin

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "high/b.h"
+#include "low/a.h"
