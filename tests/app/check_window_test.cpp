@@ -532,6 +532,54 @@ class CheckWindowTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(running(pids), 0, kEngineMs);
     }
 
+    // Another design checked while the engines work on the last, at each
+    // stage they may be in: the window shows the new design's figures alone,
+    // once each, whatever the runs it stopped had still to say.
+    void anotherDesignReplacesTheRunsUnderWay_data() {
+        QTest::addColumn<QString>("stage");  // what the window says then; empty: at once
+        QTest::addColumn<QString>("coilQ");  // typed first; empty: none
+        QTest::newRow("the design checked") << QString() << QString();
+        QTest::newRow("the positions checked") << u" of "_qs << QString();
+        QTest::newRow("the positions built") << u"coils of Q 300"_qs << u"300"_qs;
+    }
+    void anotherDesignReplacesTheRunsUnderWay() {
+        QFETCH(QString, stage);
+        QFETCH(QString, coilQ);
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        if (!coilQ.isEmpty()) {
+            typeInto(check, "CoilQ", coilQ);
+            QTest::keyClick(check->windowHandle(), Qt::Key_Return);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(stage), kSweepMs);
+        QVERIFY(control<QPushButton>(check, "CheckCancel")->isEnabled());
+
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 30);
+        checkFromMenuOf(main(), mainfields::impedance);
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        QStringList words = kFortyFoot;
+        words[7] = u"30"_qs;
+        const QHash<QString, QString> checked = calcFigures(words);
+        if (!coilQ.isEmpty()) {
+            words << u"--coil-q"_qs << coilQ;
+        }
+        const QHash<QString, QString> built = calcFigures(words, u"build"_qs);
+        QStringList shown{u"resonance"_qs, u"swr"_qs};
+        QStringList expected{checked.value(u"resonance"_qs), checked.value(u"swr"_qs)};
+        for (const QString& name : {u"load_inductance"_qs, u"swr"_qs, u"efficiency"_qs}) {
+            if (built.contains(name)) {
+                shown << u"build_"_qs + name;
+                expected << built.value(name);
+            }
+        }
+        QCOMPARE(shown.contains(u"build_efficiency"_qs), !coilQ.isEmpty());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            QCOMPARE(check->findChildren<QLabel*>(shown[i]).size(), 1);
+            QCOMPARE(figure(check, shown[i].toLatin1()), expected[i]);
+        }
+    }
+
     // The README's sweep of the 40-foot example as built, opened from the
     // keyboard: the window shows what querlin-calc measured prints for it and
     // the design, each figure heard with its value, reached with Tab down to

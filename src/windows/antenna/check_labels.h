@@ -11,6 +11,10 @@ namespace querlin {
 // The labels the check window's panels share: the check's, the build's and
 // the comparison's.
 
+// The rows of figures a little closer than the style's, so that the window
+// with its comparison fits a laptop's screen.
+inline constexpr int kFigureSpacing = 4;
+
 // A label of words that wrap, which the user can select and copy.
 QLabel* wrappedLabel(const char* name, QWidget* parent);
 

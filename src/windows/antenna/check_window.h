@@ -1,49 +1,37 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QWidget>
-#include <functional>
 #include <optional>
-#include <vector>
 
-#include "check/dipole_check.h"
+#include "antenna/build_panel.h"
+#include "antenna/checked_design.h"
 #include "dipole/last_calculation.h"
-#include "fault.h"
-#include "measurement/comparison.h"
 #include "nec/engine_runs.h"
-#include "plot.h"
-#include "positions/position_builds.h"
-#include "positions/position_sweep.h"
 
-class QFormLayout;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QVBoxLayout;
 
 namespace querlin {
+
+class CheckPanel;
+class ComparisonPanel;
+class PositionPlot;
 
 // What the NEC-2 engine says of the design the main window last calculated:
 // the check's figures and beside them what to build instead, then the plot
 // of every coil position, each position checked too and, with the coils' Q,
 // built for its efficiency. Beside them, an analyser's sweep of the antenna
-// as built, compared with the design: its resonance, what to change, and its
-// SWR against the model's. The engine runs on Qt's thread pools, so that the
-// windows stay responsive; Cancel, another design or closing the window stops
-// the check; another design, another sweep or closing the window, the
-// comparison.
-// The rows of figures a little closer than the style's, so that the window
-// with its comparison fits a laptop's screen.
-inline constexpr int kFigureSpacing = 4;
-
+// as built, compared with the design. Each panel follows its own run of the
+// engines, which run off the main thread so that the windows stay
+// responsive; the window says how far they are and carries the check from
+// one stage to the next. Cancel, another design or closing the window stops
+// every run.
 class CheckWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Opens the coil window with an inductance, as its field reads it.
-    using DesignCoil = std::function<void(const QString& inductance)>;
+    using DesignCoil = BuildPanel::DesignCoil;
 
     explicit CheckWindow(DesignCoil designCoil = {}, QWidget* parent = nullptr);
     ~CheckWindow() override;
@@ -53,121 +41,41 @@ class CheckWindow : public QWidget {
     void check(const LastCalculation& calculation);
 
   private:
+    // Where the window's work on the design shown stands.
+    enum class Stage {
+        Stopped,   // nothing under way: nothing to check, cancelled, or ended by a fault
+        UnderWay,  // the design and its positions being checked and built
+        Done,      // everything the design and the coils' Q ask for shown
+    };
+
     void start();
-    void stop();
-    void checked(int index);
-    void showFigures(const check::DipoleCheck& check);
+    // The check's and the build's runs done so far carried to the next stage:
+    // once every position is checked and the design built, with a Q every
+    // position built too, for the plot's efficiency; then the window is done.
+    void carryOn();
+    void coilQChanged();
     void showPlot();
-    // The plot's context menu: save it as PNG or SVG, or copy it.
-    void offerPlotMenu();
-    void savePlot(const SweepPlot& plot, bool svg);
-    void finished();
-    // The panel of what to build instead, the coils' Q field and the button
-    // that opens the coil window.
-    QGroupBox* makeBuildBox();
-    void noteBuild(const QString& note);
-    // The build: the design's first, then with a Q every position's.
-    void startBuilds();
-    void built(int index);
-    void buildsFinished();
-    void qEdited();
-    void completeIfDone();
+    void stopEverything();
     void begin(const QString& status);
-    void finish(const QString& status);
+    // A fault of the check or the build: both stop, and it is said.
+    void fail(const QString& message);
+    void end(Stage stage, const QString& status);
     void say(const QString& status);
-    // Stops the run watched, if it runs, and lets nothing it computed or
-    // reported through, not even what is still on its way.
-    template <typename Result>
-    static void stopRun(QFutureWatcher<Result>& run) {
-        if (!run.isRunning()) {
-            return;
-        }
-        run.cancel();
-        try {
-            run.waitForFinished();
-        } catch (const Fault&) {
-            // Stopped, its fault tells nobody anything.
-        }
-        run.setFuture({});
-    }
-    // Whether the run watched has ended by itself: not the end of a run since
-    // replaced (the run now watched ends on its own), not stopped, and
-    // without a fault, which it says and which ends the window's work.
-    template <typename Result>
-    bool endedWell(QFutureWatcher<Result>& run) {
-        if (run.isRunning()) {
-            return false;
-        }
-        try {
-            run.waitForFinished();
-        } catch (const Fault& fault) {
-            finish(fault.message);
-            return false;
-        }
-        return !run.isCanceled();
-    }
-    // The button that asks for a measurement, and the comparison's column.
-    void makeComparison();
-    // The comparison with a measurement: the file asked for, then read and
-    // compared off the main thread.
-    void chooseMeasurement();
-    void compare(const QString& path);
-    void compared();
-    void showComparison(const measurement::Comparison& comparison);
-    void stopComparing();
-    // Empties the comparison, and shows the note in its column; none hides it.
-    void clearComparison(const QString& note);
 
     // The engine's program, chosen once for the window's life.
     const nec::EngineRuns engines_;
     LastCalculation shown_;
-    bool complete_ = false;  // whether the shown calculation's check ended well
-    // Whether its check or builds are at work: from their start until they
-    // end or stop, which the news of may reach the window after their runs
-    // have ended.
-    bool underWay_ = false;
-    QFutureWatcher<check::DipoleCheck> checks_;
-    Antenna antenna_;
-    // The design first, then every position of the sweep, as they are checked.
-    std::vector<DesignRow> rows_;
-    std::optional<check::DipoleCheck> figures_;
-    bool checked_ = false;  // whether every row is checked
+    Stage stage_ = Stage::Stopped;
+    std::optional<CheckedDesign> design_;  // none while there is nothing to check
 
-    DesignCoil designCoil_;
-    std::optional<double> q_;  // the coils' Q; none: lossless
-    double feedline_ = 0;
-    QFutureWatcher<RowBuild> builds_;
-    bool buildingSweep_ = false;
-    bool sweepBuilt_ = false;
-    // Whether the design's build has been shown. Its run may have ended while
-    // the news of its result is still on its way; the positions' builds,
-    // which replace the run watched, wait for it, or it would be lost.
-    bool designShown_ = false;
-    std::optional<build::DipoleBuild> build_;  // the design's
-    std::vector<RowBuild> sweepBuilds_;        // every position's, with a Q
-
-    QLabel* design_;
+    QLabel* designText_;
     QLabel* status_;
     QProgressBar* progress_;
     QPushButton* cancelButton_;
-    QFormLayout* figureRows_;
-    QFormLayout* buildRows_;
-    QLabel* buildNote_;
-    QLineEdit* coilQ_;
-    QPushButton* designCoilButton_;
-    QLabel* plot_;
-    std::optional<SweepPlot> plotShown_;  // what plot_ shows, none when empty
-    QString plotFolder_;                  // where the plot was last saved
-
-    QFutureWatcher<measurement::Comparison> comparisons_;
-    QString measurementFolder_;  // where the file dialog opens
-    QString measurementName_;    // the file compared
-    QPushButton* compareButton_;
-    QGroupBox* compareBox_;
-    QLabel* compareNote_;
-    QFormLayout* compareRows_;
-    QVBoxLayout* compareAdvice_;
-    QLabel* comparePlot_;
+    CheckPanel* checkPanel_;
+    BuildPanel* buildPanel_;
+    PositionPlot* plot_;
+    ComparisonPanel* comparisonPanel_;
 };
 
 }  // namespace querlin

@@ -1,0 +1,210 @@
+#include "antenna/build_panel.h"
+
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "antenna/check_labels.h"
+#include "build/build_figures.h"
+
+namespace querlin {
+
+namespace {
+
+// The build's figures the window shows: the coils, and what the line sees
+// with them.
+constexpr build::BuildFigureId kShownBuild[] = {
+    build::BuildFigureId::LoadInductance, build::BuildFigureId::ShuntInductance,
+    build::BuildFigureId::Swr, build::BuildFigureId::Bandwidth};
+
+}  // namespace
+
+BuildPanel::BuildPanel(const nec::EngineRuns& engines, DesignCoil designCoil, QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("querlin::CheckWindow", "What to build instead"),
+                parent),
+      engines_(engines),
+      designCoil_(std::move(designCoil)) {
+    setObjectName(QStringLiteral("BuildBox"));
+    auto* buildFigures = new QWidget(this);
+    buildRows_ = new QFormLayout(buildFigures);
+    buildRows_->setContentsMargins(0, 0, 0, 0);
+    buildRows_->setVerticalSpacing(kFigureSpacing);
+    note_ = wrappedLabel("BuildNote", this);
+    coilQField_ = new QLineEdit(this);
+    coilQField_->setObjectName(QStringLiteral("CoilQ"));
+    coilQField_->setPlaceholderText(
+        QCoreApplication::translate("querlin::CheckWindow", "lossless"));
+    coilQField_->setAccessibleName(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q"));
+    coilQField_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow",
+        "Empty for lossless coils. Air-core loading coils have a Q of about 100 "
+        "to 400; querlin-calc coil --details estimates one."));
+    connect(coilQField_, &QLineEdit::editingFinished, this, &BuildPanel::qEdited);
+    designCoilButton_ = new QPushButton(
+        QCoreApplication::translate("querlin::CheckWindow", "Design the loading coil…"), this);
+    designCoilButton_->setObjectName(QStringLiteral("DesignLoadingCoil"));
+    designCoilButton_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow", "Opens the coil window with the loading coil's inductance"));
+    designCoilButton_->setEnabled(false);
+    connect(designCoilButton_, &QPushButton::clicked, this, [this] {
+        if (designBuild_ && designCoil_) {
+            designCoil_(QLocale().toString(designBuild_->loadInductance, 'f', 2));
+        }
+    });
+    // The Q and the button share a line, so that the window with its cut
+    // list still fits a laptop's screen.
+    auto* qAndCoil = new QHBoxLayout;
+    qAndCoil->addWidget(coilQField_, 1);
+    qAndCoil->addWidget(designCoilButton_);
+    auto* qRow = new QFormLayout;
+    qRow->addRow(QCoreApplication::translate("querlin::CheckWindow", "Coils' Q:"), qAndCoil);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFigures);
+    layout->addWidget(note_);
+    layout->addLayout(qRow);
+    layout->addStretch(1);
+}
+
+void BuildPanel::build(const CheckedDesign& design) {
+    run_.stop();
+    design_ = design;
+    designBuild_.reset();
+    positionBuilds_.clear();
+    clearRows(buildRows_);
+    note(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
+    designCoilButton_->setEnabled(false);
+    stage_ = Stage::BuildingDesign;
+    run_.follow(buildRows(engines_, {design.design()}, design.feedline, {coilQ_, {}},
+                          build::Bandwidth::Found),
+                {.result = [this](int, const RowBuild& result) { showDesignBuild(result); },
+                 .done =
+                     [this] {
+                         stage_ = Stage::DesignBuilt;
+                         emit designBuilt();
+                     },
+                 .failed = [this](const Fault& fault) { fail(fault); }});
+}
+
+void BuildPanel::buildPositions() {
+    const std::vector<DesignRow> positions = design_->positions();
+    positionBuilds_.assign(positions.size(), {});
+    stage_ = Stage::BuildingPositions;
+    emit progressed(0, static_cast<int>(positions.size()));
+    emit said(
+        QCoreApplication::translate("querlin::CheckWindow",
+                                    "Building every coil position with coils of Q %1 for the plot…")
+            .arg(QLocale().toString(*coilQ_)));
+    run_.follow(
+        buildRows(engines_, positions, design_->feedline, {coilQ_, {}}, build::Bandwidth::LeftOut),
+        {.result = [this](int index, const RowBuild& result) { takePositionBuild(index, result); },
+         .done =
+             [this] {
+                 stage_ = Stage::PositionsBuilt;
+                 emit positionsBuilt();
+             },
+         .failed = [this](const Fault& fault) { fail(fault); }});
+}
+
+void BuildPanel::stop() {
+    run_.stop();
+    if (stage_ == Stage::BuildingDesign || stage_ == Stage::BuildingPositions) {
+        stage_ = Stage::Idle;
+    }
+}
+
+void BuildPanel::clear() {
+    stop();
+    stage_ = Stage::Idle;
+    design_.reset();
+    designBuild_.reset();
+    positionBuilds_.clear();
+    clearRows(buildRows_);
+    note({});
+    designCoilButton_->setEnabled(false);
+}
+
+const std::vector<RowBuild>* BuildPanel::positionBuilds() const {
+    return stage_ == Stage::PositionsBuilt ? &positionBuilds_ : nullptr;
+}
+
+void BuildPanel::showDesignBuild(const RowBuild& result) {
+    if (!result.build) {
+        note(result.fault ? result.fault->message : QString());
+        return;
+    }
+    designBuild_ = *result.build;
+    const QLocale locale;
+    std::vector<build::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
+    if (coilQ_) {
+        shown.push_back(build::BuildFigureId::Efficiency);
+    }
+    for (const build::BuildFigureId id : shown) {
+        const build::BuildFigureForm& form = formOf(id);
+        const QString label = QCoreApplication::translate("Figures", form.label);
+        buildRows_->addRow(
+            rowCaption(label),
+            figureLabel(check::figureText(form, *designBuild_, locale, check::UnitShown::With),
+                        u"build_"_qs + QLatin1String(form.key), label));
+    }
+    // What to cut for each half, as the model has it.
+    const DesignRow& design = design_->design();
+    for (const build::CutPiece& piece :
+         build::cutList(design.design.dipole, design.options, design_->antenna.metric)) {
+        buildRows_->addRow(
+            rowCaption(piece.label),
+            figureLabel(check::figureText(piece.length, build::kCutDecimals, piece.unit, locale,
+                                          check::UnitShown::With),
+                        u"build_"_qs + QLatin1String(piece.key), piece.label));
+    }
+    note(build::noMatchText(*designBuild_, design_->feedline, design.design.dipole.frequency,
+                            locale));
+    designCoilButton_->setEnabled(std::isfinite(designBuild_->loadInductance));
+}
+
+void BuildPanel::takePositionBuild(int index, const RowBuild& result) {
+    positionBuilds_[static_cast<std::size_t>(index)] = result;
+    const auto built = std::count_if(positionBuilds_.begin(), positionBuilds_.end(),
+                                     [](const RowBuild& row) { return row.build.has_value(); });
+    emit progressed(static_cast<int>(built), static_cast<int>(positionBuilds_.size()));
+}
+
+void BuildPanel::fail(const Fault& fault) {
+    stage_ = Stage::Idle;
+    emit failed(fault.message);
+}
+
+// The note under the build's figures, which takes no room when empty.
+void BuildPanel::note(const QString& text) {
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());
+}
+
+void BuildPanel::qEdited() {
+    const QString text = coilQField_->text().trimmed();
+    std::optional<double> q;
+    if (!text.isEmpty()) {
+        bool ok = false;
+        const double value = QLocale().toDouble(text, &ok);
+        if (!ok || !(value > 0) || !std::isfinite(value)) {
+            note(QCoreApplication::translate(
+                "querlin::CheckWindow",
+                "The coils' Q is a positive number, such as 300; empty for lossless coils."));
+            return;
+        }
+        q = value;
+    }
+    if (q == coilQ_) {
+        return;
+    }
+    coilQ_ = q;
+    emit coilQChanged();
+}
+
+}  // namespace querlin
