@@ -27,6 +27,27 @@ double turning(double from, double to, Condition holds) {
 
 }  // namespace
 
+std::optional<RisingZero> risingZeroNearest(std::span<const Sample> sorted, double target) {
+    std::optional<RisingZero> nearest;
+    for (std::size_t i = 0; i + 1 < sorted.size(); ++i) {
+        const std::complex<double> a = sorted[i].impedance;
+        const std::complex<double> b = sorted[i + 1].impedance;
+        if (!(a.imag() < 0 && b.imag() >= 0)) {
+            continue;
+        }
+        const double t = -a.imag() / (b.imag() - a.imag());
+        // std::lerp keeps the zero between the two samples, however they round.
+        const double frequency = std::lerp(sorted[i].frequency, sorted[i + 1].frequency, t);
+        if (nearest && std::abs(frequency - target) >= std::abs(nearest->frequency - target)) {
+            continue;
+        }
+        nearest =
+            RisingZero{i, frequency, std::lerp(a.real(), b.real(), t),
+                       (b.imag() - a.imag()) / (sorted[i + 1].frequency - sorted[i].frequency)};
+    }
+    return nearest;
+}
+
 double standingWaveRatio(std::complex<double> load, double line) {
     const double reflection = std::abs((load - line) / (load + line));
     return reflection < 1 ? (1 + reflection) / (1 - reflection)

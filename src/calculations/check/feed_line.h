@@ -2,6 +2,7 @@
 
 #include <complex>
 #include <cstddef>
+#include <optional>
 #include <span>
 
 namespace querlin::check {
@@ -36,6 +37,21 @@ ShuntCoil shuntCoilFor(std::complex<double> feed, double frequency, double q);
 // The feed with that coil across it, at a frequency.
 std::complex<double> withShuntCoil(std::complex<double> feed, double frequency,
                                    const ShuntCoil& coil);
+
+// Where the reactance rises through zero on the straight line between two
+// neighbouring samples: the sample before the zero, the frequency, the
+// resistance there and how steeply the reactance rises (ohms per MHz).
+struct RisingZero {
+    std::size_t below = 0;
+    double frequency = 0;
+    double resistance = 0;
+    double slope = 0;
+};
+
+// Of the rising zeros between the samples, sorted by frequency, the one
+// nearest the target (the lower of two as near); none where the reactance
+// nowhere rises through zero.
+std::optional<RisingZero> risingZeroNearest(std::span<const Sample> sorted, double target);
 
 // How the feed is read between two neighbouring samples.
 enum class Between {

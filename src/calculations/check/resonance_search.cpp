@@ -46,34 +46,16 @@ double reactance(const Point& point) {
     return point.feed.impedance.imag();
 }
 
-// Where the reactance rises through zero between two neighbouring points,
-// interpolated, and how steeply it rises there.
-struct Crossing {
-    std::size_t below = 0;  // the point before the zero
-    double frequency = 0;
-    double resistance = 0;
-    double slope = 0;  // ohms per MHz
-};
+using Crossing = RisingZero;
 
+// The rising zero of the points, sorted by frequency, nearest the target.
 std::optional<Crossing> risingZeroNearest(const Points& sorted, double target) {
-    std::optional<Crossing> nearest;
-    for (std::size_t i = 0; i + 1 < sorted.size(); ++i) {
-        const Point& a = sorted[i];
-        const Point& b = sorted[i + 1];
-        std::optional<Crossing> crossing;
-        if (reactance(a) < 0 && reactance(b) >= 0) {
-            const double t = -reactance(a) / (reactance(b) - reactance(a));
-            crossing = Crossing{
-                i, a.frequency + t * (b.frequency - a.frequency),
-                a.feed.impedance.real() + t * (b.feed.impedance.real() - a.feed.impedance.real()),
-                (reactance(b) - reactance(a)) / (b.frequency - a.frequency)};
-        }
-        if (crossing && (!nearest || std::abs(crossing->frequency - target) <
-                                         std::abs(nearest->frequency - target))) {
-            nearest = crossing;
-        }
+    std::vector<Sample> samples;
+    samples.reserve(sorted.size());
+    for (const Point& point : sorted) {
+        samples.push_back({point.frequency, point.feed.impedance});
     }
-    return nearest;
+    return check::risingZeroNearest(samples, target);
 }
 
 void sortByFrequency(Points& points) {

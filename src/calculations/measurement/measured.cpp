@@ -140,23 +140,7 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
         }
     }
     const double nearest = design.value_or(sweep[lowest].frequency);
-    std::optional<MeasuredFigures> found;
-    for (std::size_t i = 0; i + 1 < sweep.size(); ++i) {
-        const Sample& a = sweep[i];
-        const Sample& b = sweep[i + 1];
-        if (!(a.impedance.imag() < 0 && b.impedance.imag() >= 0)) {
-            continue;
-        }
-        const double t = -a.impedance.imag() / (b.impedance.imag() - a.impedance.imag());
-        // std::lerp keeps the zero between the two samples, however they round.
-        const double frequency = std::lerp(a.frequency, b.frequency, t);
-        if (found && std::abs(frequency - nearest) >= std::abs(found->resonance - nearest)) {
-            continue;
-        }
-        found = MeasuredFigures{
-            frequency, std::lerp(a.impedance.real(), b.impedance.real(), t),
-            (b.impedance.imag() - a.impedance.imag()) / (b.frequency - a.frequency)};
-    }
+    const std::optional<check::RisingZero> found = check::risingZeroNearest(sweep, nearest);
     if (!found) {
         throw MeasurementError(
             QCoreApplication::translate(
@@ -166,7 +150,7 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                 .arg(sweep.front().frequency, 0, 'g', 8)
                 .arg(sweep.back().frequency, 0, 'g', 8));
     }
-    MeasuredFigures figures = *found;
+    MeasuredFigures figures{found->frequency, found->resistance, found->slope};
     figures.minSwr = check::standingWaveRatio(sweep[lowest].impedance, feedline);
     figures.minSwrFrequency = sweep[lowest].frequency;
     figures.bandwidth = kNotFound;
