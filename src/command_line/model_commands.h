@@ -70,8 +70,17 @@ void insertNote(QJsonObject& object, const DesignRow& row);
 // a PNG otherwise.
 template <typename Plot>
 void savePlot(const QString& file, const Plot& plot) {
-    const bool svg = QFileInfo(file).suffix().toLower() == u"svg";
-    save(file, svg ? plotSvg(plot) : plotPng(plot), QStringLiteral("the plot"));
+    const QString what = QStringLiteral("the plot");
+    if (QFileInfo(file).suffix().toLower() != u"svg") {
+        save(file, plotPng(plot), what);
+        return;
+    }
+    QString why;
+    const QByteArray svg = plotSvg(plot, why);
+    if (svg.isEmpty()) {
+        unwritten(file, what, why);
+    }
+    save(file, svg, what);
 }
 
 }  // namespace querlin::cli

@@ -56,10 +56,14 @@ QString csvField(const QString& text) {
 void save(const QString& path, const QByteArray& bytes, const QString& what) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        throw Fault(FaultStatus::Engine,
-                    QCoreApplication::translate("querlin-calc", "Could not write %1 to %2: %3")
-                        .arg(what, path, file.errorString()));
+        unwritten(path, what, file.errorString());
     }
+}
+
+void unwritten(const QString& path, const QString& what, const QString& why) {
+    throw Fault(FaultStatus::Engine,
+                QCoreApplication::translate("querlin-calc", "Could not write %1 to %2: %3")
+                    .arg(what, path, why));
 }
 
 }  // namespace querlin::cli

@@ -37,5 +37,7 @@ QString csvField(const QString& text);
 // Writes a whole file or none; what could not be written has the engine's
 // status, as a deck the engine cannot read has.
 void save(const QString& path, const QByteArray& bytes, const QString& what);
+// Ends the command as a file that cannot be written does, and says why.
+[[noreturn]] void unwritten(const QString& path, const QString& what, const QString& why);
 
 }  // namespace querlin::cli

@@ -140,10 +140,11 @@ QImage plotImage(const SweepPlot& plot, double scale);
 QImage plotImage(const FrequencyPlot& plot, double scale);
 
 // The picture as a PNG file's bytes, or as an SVG file's. Drawing text needs
-// a QGuiApplication.
+// a QGuiApplication. The SVG is written by a module of its own, loaded the
+// first time: when it cannot be loaded, the bytes are empty and `why` says why.
 QByteArray plotPng(const SweepPlot& plot);
-QByteArray plotSvg(const SweepPlot& plot);
+QByteArray plotSvg(const SweepPlot& plot, QString& why);
 QByteArray plotPng(const FrequencyPlot& plot);
-QByteArray plotSvg(const FrequencyPlot& plot);
+QByteArray plotSvg(const FrequencyPlot& plot, QString& why);
 
 }  // namespace querlin

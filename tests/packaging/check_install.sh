@@ -46,6 +46,17 @@ else
     grep -q '^\.SH "EXIT STATUS"' <<<"$page" || fail "the manual page has no exit statuses"
 fi
 
+# The SVG writer, a module loaded only when a plot is saved as SVG, is
+# installed where the programs look for it: querlin-calc writes an SVG from
+# the installed tree alone.
+plot=$prefix/plot.svg
+if ! ASAN_OPTIONS=detect_leaks=0 "$prefix/bin/querlin-calc" dipole --frequency 7.1 \
+    --length 40 --element 0.08 --sweep --plot "$plot" >/dev/null; then
+    fail "the installed querlin-calc does not write an SVG plot"
+elif ! head -c 400 "$plot" | grep -q '<svg'; then
+    fail "the installed querlin-calc's SVG plot is $(file -b "$plot")"
+fi
+
 # Each bitmap icon lies in the folder of its own size.
 for size in 16 32 256; do
     icon=$icons/${size}x${size}/apps/$id.png

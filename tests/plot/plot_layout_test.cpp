@@ -234,7 +234,9 @@ TEST(PlotPicture, PutsEachPanelsTextsAndMarksWhereAReaderLooks) {
 // The SVG shows in a browser as big as the PNG: 1100 x 760 pixels at 96 to
 // the inch are 291.04 x 201.08 mm.
 TEST(PlotPicture, SvgIsAsBigAsThePng) {
-    const QByteArray svg = plotSvg(sweep(false, {4, 8, 12.5, 18, 25}));
+    QString why;
+    const QByteArray svg = plotSvg(sweep(false, {4, 8, 12.5, 18, 25}), why);
+    ASSERT_FALSE(svg.isEmpty()) << why.toStdString();
     const QByteArray width = svg.mid(svg.indexOf("width=\"") + 7, 12);
     const QByteArray height = svg.mid(svg.indexOf("height=\"") + 8, 12);
     EXPECT_NEAR(width.left(width.indexOf("mm")).toDouble(), 291.04, 0.01) << width.data();

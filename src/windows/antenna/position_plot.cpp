@@ -85,14 +85,16 @@ void PositionPlot::save(const SweepPlot& plot, bool svg) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this, plot, svg](const QString& path) {
         folder_ = QFileInfo(path).absolutePath();
+        QString why;
+        const QByteArray bytes = svg ? plotSvg(plot, why) : plotPng(plot);
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(svg ? plotSvg(plot) : plotPng(plot)) < 0 || !file.commit()) {
+        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 ||
+            !file.commit()) {
             QMessageBox::warning(
                 window(), window()->windowTitle(),
                 QCoreApplication::translate("querlin::CheckWindow",
                                             "The plot could not be saved as %1: %2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+                    .arg(QDir::toNativeSeparators(path), why.isEmpty() ? file.errorString() : why));
         }
     });
     dialog->open();
