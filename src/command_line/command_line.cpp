@@ -64,14 +64,11 @@ int runWords(const QCommandLineParser& parser, const Command& command, const Out
     }
 }
 
-// A command's fault as querlin-calc reports it: the HandlerFault of a
-// window's calculation is a calculation's Fault.
+// A command's fault as querlin-calc reports it.
 template <typename Work>
 int guarded(Work&& work, const std::function<int(const Fault&)>& report) {
     try {
         return work();
-    } catch (const HandlerFault& fault) {
-        return report(Fault(FaultStatus::Calculation, fault.message()));
     } catch (const Fault& fault) {
         return report(fault);
     }

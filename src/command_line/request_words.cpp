@@ -99,20 +99,21 @@ QString parseErrorText(const QCommandLineParser& parser) {
 
 QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
                        const Command& command) {
-    if (fault.step != 0) {
+    const FaultCause& cause = fault.cause();
+    if (cause.step != 0) {
         return {};
     }
     const bool coil = std::holds_alternative<CoilRequest>(command.request);
     const auto* row =
         std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions), [&](const FieldOption& f) {
-            return fault.where == QCoreApplication::translate(f.field.context, f.field.caption);
+            return cause.where == QCoreApplication::translate(f.field.context, f.field.caption);
         });
     const char* name = row == std::end(kFieldOptions) ? nullptr : coil ? row->coil : row->other;
     if (name == nullptr || !parser.isSet(QLatin1String(name))) {
         return {};
     }
     const QString text = parser.value(QLatin1String(name));
-    switch (fault.kind) {
+    switch (cause.kind) {
         case FaultKind::TypeMismatch:
             return (command.locale
                         ? QCoreApplication::translate(

@@ -37,9 +37,6 @@ Sweep designSweep(const Antenna& antenna, const ModelInputs& inputs, const QLoca
         position.slider = sliderValueFor(percentage);
         try {
             sweep.rows.push_back(designRow(position, inputs, locale));
-        } catch (const HandlerFault& fault) {
-            sweep.fault = Fault(FaultStatus::Calculation, fault.message());
-            break;
         } catch (const Fault& fault) {
             sweep.fault = fault;
             break;

@@ -167,9 +167,6 @@ void CheckWindow::start() {
     feedline_ = ohms;
     try {
         rows_.push_back(designRow(antenna_, inputs, locale));
-    } catch (const HandlerFault& fault) {
-        finish(fault.message());
-        return;
     } catch (const Fault& fault) {
         finish(fault.message);
         return;
