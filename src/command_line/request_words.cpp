@@ -98,12 +98,12 @@ QString parseErrorText(const QCommandLineParser& parser) {
 }
 
 QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
-                       const Command& command) {
+                       const ParsedCommand& command) {
     const FaultCause& cause = fault.cause();
     if (cause.step != 0) {
         return {};
     }
-    const bool coil = std::holds_alternative<CoilRequest>(command.request);
+    const bool coil = command.command->coilWindowFields;
     const auto* row =
         std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions), [&](const FieldOption& f) {
             return cause.where == QCoreApplication::translate(f.field.context, f.field.caption);
@@ -144,6 +144,15 @@ int position(const QString& text) {
                     .arg(text));
     }
     return sliderValueFor(percentage);
+}
+
+Antenna antennaOf(const Words& words, bool atPosition) {
+    Antenna antenna{words.value("frequency"), words.value("length"), words.value("element"),
+                    kSliderMinimum, words.isSet("metric")};
+    if (atPosition) {
+        antenna.slider = position(words.value("position"));
+    }
+    return antenna;
 }
 
 ModelWords modelWords(const Words& words) {

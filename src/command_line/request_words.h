@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "handler_fault.h"
+#include "model_commands.h"
 #include "request.h"
 
 namespace querlin::cli {
@@ -27,6 +28,8 @@ class Words {
     bool isSet(const QString& name) const { return parser_.isSet(name); }
     QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
     bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
+    // The word after the command's name, as measured's FILE.
+    QString argument() const { return parser_.positionalArguments().at(1); }
 
   private:
     const QCommandLineParser& parser_;
@@ -34,6 +37,10 @@ class Words {
 
 // The slider value of the position given as a whole percentage.
 int position(const QString& text);
+
+// The antenna the options give: at the position given, or at the first for
+// a command that takes every position or finds the best.
+Antenna antennaOf(const Words& words, bool atPosition);
 
 // The model's options: they go with nec, check and --sweep --check.
 ModelWords modelWords(const Words& words);
@@ -68,6 +75,6 @@ QString parseErrorText(const QCommandLineParser& parser);
 // option that gave its text and that text. Empty for a fault of no field an
 // option fills, which keeps the window's own words.
 QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
-                       const Command& command);
+                       const ParsedCommand& command);
 
 }  // namespace querlin::cli

@@ -3,8 +3,8 @@
 #include "antenna/check_figures.h"
 #include "antenna/nec_engine.h"
 #include "command_line.h"
-#include "commands.h"
 #include "model_commands.h"
+#include "sweep_command.h"
 
 namespace querlin::cli {
 
