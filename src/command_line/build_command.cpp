@@ -25,7 +25,7 @@ using antenna::DipoleBuild;
 struct BuildRequest {
     enum class Where { Given, Sweep, Best };
     Antenna antenna;
-    CheckWords check;
+    CheckInputs check;
     Where where = Where::Given;
     QString touchstone;         // the build's sweep as a Touchstone file; none when empty
     QString plot;               // the picture's file, for the sweep drawn
@@ -36,13 +36,8 @@ struct BuildRequest {
 const QString kBestPosition = QStringLiteral("best");
 
 BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
-    BuildInputs build{modelInputs(request.check, request.antenna.metric, locale),
-                      0,
-                      {},
-                      {},
-                      false,
+    BuildInputs build{request.check.inputs,  request.check.feedline, {}, {}, false,
                       request.antenna.metric};
-    build.feedline = positiveOption(u"feedline"_qs, build.inputs.feedline, locale);
     build.loss.q = build.inputs.options.coilQ;
     if (build.inputs.loadingCoil) {
         build.loss.former = formerOf(*build.inputs.loadingCoil, locale);
@@ -200,8 +195,8 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     return kSuccess;
 }
 
-// The options and the former are read first, then the formula runs, and
-// only then the engine.
+// The former is found first, then the formula runs, and only then the
+// engine.
 int runBuild(const BuildRequest& request, const Output& output) {
     const BuildInputs inputs = buildInputs(request, output.locale);
     switch (request.where) {
@@ -231,9 +226,10 @@ Work buildWork(const Words& words) {
     const bool best = words.value("position") == kBestPosition;
     const Antenna antenna = antennaOf(words, !words.isSet("sweep") && !best);
     const Drawing drawn = drawing(words, words.isSet("json"));
-    BuildRequest request{
-        antenna,    checkWords(words), BuildRequest::Where::Given, touchstoneFile(words),
-        drawn.file, drawn.worked};
+    const CheckWords check = checkWords(words);
+    const QString touchstone = touchstoneFile(words);
+    BuildRequest request{antenna,    {},         BuildRequest::Where::Given,
+                         touchstone, drawn.file, drawn.worked};
     if (words.isSet("sweep")) {
         if (!request.touchstone.isEmpty()) {
             misused(QCoreApplication::translate(
@@ -241,7 +237,7 @@ Work buildWork(const Words& words) {
         }
         request.where = BuildRequest::Where::Sweep;
     } else if (best) {
-        if (request.check.model.coilQ.isEmpty() && !request.check.loadingCoil) {
+        if (check.model.coilQ.isEmpty() && !check.loadingCoil) {
             misused(
                 QCoreApplication::translate("querlin-calc",
                                             "--position best needs the coils' loss: --coil-q, or "
@@ -249,6 +245,7 @@ Work buildWork(const Words& words) {
         }
         request.where = BuildRequest::Where::Best;
     }
+    request.check = checkInputs(check, antenna.metric, words.locale());
     return [request](const Output& output) { return runBuild(request, output); };
 }
 

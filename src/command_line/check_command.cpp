@@ -14,15 +14,14 @@ namespace {
 
 struct CheckRequest {
     Antenna antenna;
-    CheckWords check;
+    CheckInputs check;
     QString touchstone;  // the model's sweep as a Touchstone file; none when empty
 };
 
-// The options are read first, then the formula runs, then the coil is
-// wound, and only then the engine.
+// The formula runs first, then the coil is wound, and only then the engine.
 int runCheck(const CheckRequest& request, const Output& output) {
-    const ModelInputs inputs = modelInputs(request.check, request.antenna.metric, output.locale);
-    const double feedline = positiveOption(u"feedline"_qs, inputs.feedline, output.locale);
+    const ModelInputs& inputs = request.check.inputs;
+    const double feedline = request.check.feedline;
     DesignRow row = designRow(request.antenna, inputs, output.locale);
     row.check = antenna::checkDipole(row.design.dipole, row.options, feedline,
                                      row.design.matchingCoil, engineRuns().engine());
@@ -60,7 +59,11 @@ int runCheck(const CheckRequest& request, const Output& output) {
 }
 
 Work checkWork(const Words& words) {
-    const CheckRequest request{antennaOf(words, true), checkWords(words), touchstoneFile(words)};
+    const Antenna antenna = antennaOf(words, true);
+    const CheckWords check = checkWords(words);
+    const QString touchstone = touchstoneFile(words);
+    const CheckRequest request{antenna, checkInputs(check, antenna.metric, words.locale()),
+                               touchstone};
     return [request](const Output& output) { return runCheck(request, output); };
 }
 

@@ -19,7 +19,7 @@ namespace {
 struct CoilRequest {
     Coil coil;
     bool details = false;
-    std::optional<QString> frequency;  // of the coil's details
+    std::optional<double> frequency;  // of the coil's details, MHz
 };
 
 // The coil window's results and what its winding does as wound.
@@ -123,28 +123,12 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     return details;
 }
 
-// The frequency of a coil's details, read as the request's numbers are.
-std::optional<double> coilFrequency(const CoilRequest& request, const QLocale& locale) {
-    if (!request.frequency) {
-        return {};
-    }
-    bool number = false;
-    const double frequency = locale.toDouble(*request.frequency, &number);
-    if (!number) {
-        misused(QCoreApplication::translate("querlin-calc",
-                                            "--frequency takes a number of MHz, not '%1'.")
-                    .arg(*request.frequency));
-    }
-    return frequency;
-}
-
 int runCoil(const CoilRequest& request, const Output& output) {
     if (!request.details) {
         printResults(output, designCoil(request.coil, output.locale));
         return kSuccess;
     }
-    const CoilDetails details =
-        designCoilDetails(request.coil, coilFrequency(request, output.locale), output.locale);
+    const CoilDetails details = designCoilDetails(request.coil, request.frequency, output.locale);
     if (output.json) {
         QJsonObject object = jsonOf(details.results);
         for (auto figure = details.figures.begin(); figure != details.figures.end(); ++figure) {
@@ -176,7 +160,14 @@ Work coilWork(const Words& words) {
             misused(QCoreApplication::translate("querlin-calc",
                                                 "coil takes --frequency with --details only."));
         }
-        request.frequency = words.value("frequency");
+        bool number = false;
+        const QString text = words.value("frequency");
+        request.frequency = words.locale().toDouble(text, &number);
+        if (!number) {
+            misused(QCoreApplication::translate("querlin-calc",
+                                                "--frequency takes a number of MHz, not '%1'.")
+                        .arg(text));
+        }
     }
     return [request](const Output& output) { return runCoil(request, output); };
 }

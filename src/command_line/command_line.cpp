@@ -70,8 +70,7 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
                                 .arg(QLatin1String(whole)));
                 }
             }
-            ParsedCommand command = commandOf(parser);
-            command.locale = command.locale || userLocale;
+            const ParsedCommand command = commandOf(parser, userLocale);
             return runWords(parser, command, {printed, unsaid, localeFor(command.locale), true});
         },
         [&](const Fault& fault) {

@@ -37,7 +37,7 @@ Work dipoleWork(const Words& words) {
     }
     SweepRequest request{antenna, {}, drawn.file, drawn.worked};
     if (check) {
-        request.check = checkWords(words);
+        request.check = checkInputs(checkWords(words), antenna.metric, words.locale());
     }
     return [request](const Output& output) { return runSweep(request, output); };
 }

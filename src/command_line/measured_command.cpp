@@ -24,32 +24,23 @@ namespace {
 // A measured sweep, with or without the design to compare it with.
 struct MeasuredRequest {
     QString file;
-    QString feedline;
-    std::optional<QString> frequency;  // without the design: the resonance is the nearest
-    std::optional<Antenna> antenna;    // the design
-    ModelWords model;
-    QString loadInductance;           // of each coil as built, µH; the design's when empty
+    double feedline = 0;              // ohms
+    std::optional<double> frequency;  // without the design, MHz: the resonance nearest it
+    std::optional<Antenna> antenna;   // the design
+    antenna::ModelOptions options;    // the design's model
+    std::optional<double> built;      // each coil's inductance as built, µH; else the design's
     QString plot;                     // the picture's file, for the sweep drawn
     std::optional<LoadingCoil> coil;  // the former the coils are wound on, for their turns
 };
 
-// Every option is read first, then the formula runs for the design, then
-// the file is read and only then the engine runs; nothing is printed until
-// all is known.
+// The formula runs first for the design, then the file is read and only then the engine runs;
+// nothing is printed until all is known.
 int runMeasured(const MeasuredRequest& request, const Output& output) {
     const QLocale& locale = output.locale;
-    const double feedline = positiveOption(u"feedline"_qs, request.feedline, locale);
-    std::optional<double> frequency;
-    std::optional<double> built;
-    antenna::ModelOptions options;
-    if (request.antenna) {
-        options = modelOptions(request.model, request.antenna->metric, locale);
-        if (!request.loadInductance.isEmpty()) {
-            built = positiveOption(u"load-inductance"_qs, request.loadInductance, locale);
-        }
-    } else if (request.frequency) {
-        frequency = positiveOption(u"frequency"_qs, *request.frequency, locale);
-    }
+    const double feedline = request.feedline;
+    std::optional<double> frequency = request.frequency;
+    const std::optional<double> built = request.built;
+    const antenna::ModelOptions& options = request.options;
     std::optional<antenna::Former> former;
     if (request.coil) {
         former = formerOf(*request.coil, locale);
@@ -125,17 +116,15 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
 // measured: the file, and the design to compare with given whole or not at
 // all; the model's options only with the design.
 Work measuredWork(const Words& words) {
-    MeasuredRequest request{words.argument(),
-                            words.value("feedline"),
-                            {},
-                            {},
-                            modelWords(words),
-                            words.value("load-inductance"),
-                            plotFile(words),
+    QString feedline = words.value("feedline");
+    const ModelWords model = modelWords(words);
+    const QString built = words.value("load-inductance");
+    MeasuredRequest request{words.argument(),    0, {}, {}, {}, {}, plotFile(words),
                             loadingCoilOf(words)};
-    if (request.feedline.isEmpty()) {
-        request.feedline = antenna::kDefaultFeedline;
+    if (feedline.isEmpty()) {
+        feedline = antenna::kDefaultFeedline;
     }
+    const QLocale& locale = words.locale();
     const QStringList design{u"length"_qs, u"element"_qs, u"position"_qs};
     const auto given = std::count_if(design.begin(), design.end(),
                                      [&](const QString& name) { return words.isSet(name); });
@@ -143,9 +132,6 @@ Work measuredWork(const Words& words) {
         misused(QCoreApplication::translate("querlin-calc",
                                             "measured compares with the design given all of "
                                             "--frequency, --length, --element and --position."));
-    }
-    if (words.isSet("frequency")) {
-        request.frequency = words.value("frequency");
     }
     if (given == 0) {
         for (const QString& name :
@@ -158,11 +144,20 @@ Work measuredWork(const Words& words) {
                         .arg(name));
             }
         }
+        request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
+        if (words.isSet("frequency")) {
+            request.frequency = positiveOption(u"frequency"_qs, words.value("frequency"), locale);
+        }
         return [request](const Output& output) { return runMeasured(request, output); };
     }
     request.antenna =
         Antenna{words.value("frequency"), words.value("length"), words.value("element"),
                 position(words.value("position")), words.isSet("metric")};
+    request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
+    request.options = modelOptions(model, request.antenna->metric, locale);
+    if (!built.isEmpty()) {
+        request.built = positiveOption(u"load-inductance"_qs, built, locale);
+    }
     return [request](const Output& output) { return runMeasured(request, output); };
 }
 

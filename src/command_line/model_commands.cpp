@@ -57,6 +57,12 @@ ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& loc
     return {modelOptions(words.model, metric, locale), words.feedline, words.loadingCoil};
 }
 
+CheckInputs checkInputs(const CheckWords& words, bool metric, const QLocale& locale) {
+    CheckInputs check{modelInputs(words, metric, locale), 0};
+    check.feedline = positiveOption(u"feedline"_qs, check.inputs.feedline, locale);
+    return check;
+}
+
 Results modelTexts(const DesignRow& row, const Results& texts) {
     Results all = texts;
     if (row.coil) {

@@ -46,6 +46,14 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
 // usage error for an option that does not read.
 ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale);
 
+// A check's words read: the model's inputs and the feed line's impedance,
+// ohms. A usage error for an option that does not read.
+struct CheckInputs {
+    ModelInputs inputs;
+    double feedline = 0;
+};
+CheckInputs checkInputs(const CheckWords& words, bool metric, const QLocale& locale);
+
 // Runs the engine over the design's sweep and writes the feed point as a
 // Touchstone file, referred to the feed line: what check --touchstone writes.
 void saveModelSweep(const QString& file, const DesignRow& row, double feedline);

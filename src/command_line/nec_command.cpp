@@ -14,7 +14,7 @@ namespace {
 
 struct NecRequest {
     Antenna antenna;
-    ModelWords model;
+    antenna::ModelOptions options;
     QString output;  // the deck's file; standard output when empty
 };
 
@@ -57,8 +57,7 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
 }
 
 int runNec(const NecRequest& request, const Output& output) {
-    const ModelInputs inputs{
-        modelOptions(request.model, request.antenna.metric, output.locale), {}, {}};
+    const ModelInputs inputs{request.options, {}, {}};
     const DesignRow row = designRow(request.antenna, inputs, output.locale);
     const QString deck = deckOf(request.antenna, row.design, row.options);
     if (output.json) {
@@ -75,7 +74,10 @@ int runNec(const NecRequest& request, const Output& output) {
 }
 
 Work necWork(const Words& words) {
-    const NecRequest request{antennaOf(words, true), modelWords(words), words.value("output")};
+    const Antenna antenna = antennaOf(words, true);
+    const ModelWords model = modelWords(words);
+    const NecRequest request{antenna, modelOptions(model, antenna.metric, words.locale()),
+                             words.value("output")};
     return [request](const Output& output) { return runNec(request, output); };
 }
 

@@ -103,11 +103,12 @@ QStringList commandOptions(const QString& name) {
     return needed + output + taken;
 }
 
-ParsedCommand commandOf(const QCommandLineParser& parser) {
+ParsedCommand commandOf(const QCommandLineParser& parser, bool userLocale) {
     const Command& command = commandGiven(parser);
-    const Words words(parser);
+    const bool locale = userLocale || parser.isSet(QStringLiteral("locale"));
+    const Words words(parser, localeFor(locale));
     requireOptions(words, command);
-    return {&command, command.parse(words), words.isSet("json"), words.isSet("locale")};
+    return {&command, command.parse(words), words.isSet("json"), locale};
 }
 
 }  // namespace querlin::cli

@@ -24,9 +24,10 @@ QStringList commandNames();
 // --locale; none for a name that is no command.
 QStringList commandOptions(const QString& command);
 
-// The command the parsed words make. The switches --help, --version and
-// --batch are the caller's business; words that make no command throw a
-// usage Fault.
-ParsedCommand commandOf(const QCommandLineParser& parser);
+// The command the parsed words make, their numbers read in the user's locale
+// with --locale or where the batch reads its lines so. The switches --help,
+// --version and --batch are the caller's business; words that make no
+// command throw a usage Fault.
+ParsedCommand commandOf(const QCommandLineParser& parser, bool userLocale = false);
 
 }  // namespace querlin::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,19 +21,23 @@ inline const QStringList kModelOptions{"segments", "height", "conductor", "wire"
 // The loading coil to wind, which check and dipole --sweep --check take.
 inline const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 
-// The words as given, for the commands to read.
+// The words as given, for the commands to read, and the locale their
+// numbers are read in.
 class Words {
   public:
-    explicit Words(const QCommandLineParser& parser) : parser_(parser) {}
+    Words(const QCommandLineParser& parser, QLocale locale)
+        : parser_(parser), locale_(std::move(locale)) {}
 
     bool isSet(const QString& name) const { return parser_.isSet(name); }
     QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
     bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
     // The word after the command's name, as measured's FILE.
     QString argument() const { return parser_.positionalArguments().at(1); }
+    const QLocale& locale() const { return locale_; }
 
   private:
     const QCommandLineParser& parser_;
+    const QLocale locale_;
 };
 
 // The slider value of the position given as a whole percentage.

@@ -43,12 +43,11 @@ void printRow(const DesignRow& row, antenna::Loss loss, const Output& output) {
 int runSweep(const SweepRequest& request, const Output& output) {
     ModelInputs inputs;
     if (request.check) {
-        inputs = modelInputs(*request.check, request.antenna.metric, output.locale);
+        inputs = request.check->inputs;
     } else {
         inputs.modelled = false;
     }
-    const double feedline =
-        request.check ? positiveOption(u"feedline"_qs, inputs.feedline, output.locale) : 0;
+    const double feedline = request.check ? request.check->feedline : 0;
     const antenna::Loss loss =
         inputs.loadingCoil ? antenna::Loss::Lossy : antenna::lossOf(inputs.options);
     const bool drawn = !request.plot.isEmpty();
