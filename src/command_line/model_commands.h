@@ -16,8 +16,8 @@
 
 namespace querlin::cli {
 
-// The model's options as the words give them: texts, read in the request's
-// locale when the model is made, and the choice of copper wire.
+// The model's options as the words give them, checked but not yet read as
+// numbers, and the choice of copper wire.
 struct ModelWords {
     QString segments;
     QString height;
