@@ -4,12 +4,16 @@
 #include <cmath>
 
 #include "build/build_figures.h"
+#include "build_output.h"
+#include "command.h"
 #include "command_line.h"
-#include "commands.h"
 #include "measurement/comparison.h"
 #include "model_commands.h"
 #include "nec/nec_engine.h"
+#include "option_texts.h"
 #include "positions/position_builds.h"
+#include "request_words.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
@@ -17,26 +21,23 @@ namespace {
 
 using build::DipoleBuild;
 
-// What every build of a request takes: the design's inputs, the line and the
-// coils' loss. The build winds its own coils, for the inductance it finds,
-// not the formula's as check winds them.
-struct BuildInputs {
-    ModelInputs inputs;
-    double feedline = 0;
-    build::CoilLoss loss;
-    check::Loss kind = check::Loss::Lossless;
-    bool wound = false;
-    bool metric = false;  // the cut list in metres, not feet
+// What to build: at the position given, at every position, or at the best.
+struct BuildRequest {
+    enum class Where { Given, Sweep, Best };
+    Antenna antenna;
+    CheckInputs check;
+    Where where = Where::Given;
+    QString touchstone;         // the build's sweep as a Touchstone file; none when empty
+    QString plot;               // the picture's file, for the sweep drawn
+    std::optional<int> worked;  // the position it marks, per cent
 };
 
+// The position a build takes to mean the best one.
+const QString kBestPosition = QStringLiteral("best");
+
 BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
-    BuildInputs build{modelInputs(request.check, request.antenna.metric, locale),
-                      0,
-                      {},
-                      {},
-                      false,
+    BuildInputs build{request.check.inputs,  request.check.feedline, {}, {}, false,
                       request.antenna.metric};
-    build.feedline = positiveOption(u"feedline"_qs, build.inputs.feedline, locale);
     build.loss.q = build.inputs.options.coilQ;
     if (build.inputs.loadingCoil) {
         build.loss.former = formerOf(*build.inputs.loadingCoil, locale);
@@ -59,98 +60,6 @@ void requireWindable(const BuildInputs& build, const DesignRow& row) {
 DipoleBuild buildOf(const DesignRow& row, const BuildInputs& build) {
     return build::buildDipole(row.design.dipole, row.options, build.feedline, build.loss,
                               build::Bandwidth::Found, engineRuns().engine());
-}
-
-// A line of the command: its JSON key, then its text.
-void keyed(const Output& output, const char* key, const QString& text) {
-    writeLine(output.out, (QLatin1String(key) + u' ' + text).toUtf8());
-}
-
-QString number(double value, int decimals, const char* unit, const QLocale& locale) {
-    return check::figureText(value, decimals, unit, locale, check::UnitShown::With);
-}
-
-// The build's figures, its coils as wound, where no shunt coil matches why,
-// and where the model is rough why, each after its key.
-void printBuild(const Output& output, const DipoleBuild& build, const BuildInputs& inputs,
-                const DesignRow& row) {
-    const double frequency = row.design.dipole.frequency;
-    for (const build::BuildFigureForm& form : build::buildFigureForms(inputs.kind)) {
-        keyed(output, form.key,
-              check::figureText(form, build, output.locale, check::UnitShown::With));
-    }
-    if (inputs.wound) {
-        for (const build::WoundFigureForm& form : build::woundFigureForms()) {
-            keyed(output, form.key,
-                  check::figureText(form, build, output.locale, check::UnitShown::With));
-        }
-        for (const build::FitForm& form : build::fitForms()) {
-            keyed(output, form.key, build::fitText(form, build));
-        }
-    }
-    for (const build::CutPiece& piece :
-         build::cutList(row.design.dipole, row.options, inputs.metric)) {
-        keyed(output, piece.key,
-              check::figureText(piece.length, build::kCutDecimals, piece.unit, output.locale,
-                                check::UnitShown::With));
-    }
-    const QString why = build::noMatchText(build, inputs.feedline, frequency, output.locale);
-    if (!why.isEmpty()) {
-        keyed(output, build::kNoMatch, why);
-    }
-    printNote(output.out, row);
-}
-
-QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
-    QJsonObject object = jsonOf(row.design.results());
-    build::insertBuild(object, build, inputs.kind, inputs.wound);
-    for (const build::CutPiece& piece :
-         build::cutList(row.design.dipole, row.options, inputs.metric)) {
-        check::insertFigure(object, piece.key,
-                            rounded(piece.length, build::kCutDecimals, QLocale::c()).value);
-    }
-    const QString why =
-        build::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());
-    if (!why.isEmpty()) {
-        object.insert(QLatin1String(build::kNoMatch), why);
-    }
-    insertNote(object, row);
-    return object;
-}
-
-// The build's feed point for an analyser, as check --touchstone writes the
-// design's: the loading coils as built, the matching coil across the feed
-// point.
-void saveBuild(const QString& file, const DesignRow& row, const DipoleBuild& build,
-               const BuildInputs& inputs) {
-    if (file.isEmpty()) {
-        return;
-    }
-    const nec::LoadedDipole& dipole = row.design.dipole;
-    QString coils = QStringLiteral("loading coils of %1 uH %2 m from the centre")
-                        .arg(build.loadInductance, 0, 'g', 8)
-                        .arg(dipole.coilDistance, 0, 'g', 8);
-    if (std::isfinite(build.loadQ)) {
-        coils += QStringLiteral(" (Q %1)").arg(build.loadQ, 0, 'g', 6);
-    }
-    if (build.match == DipoleBuild::Match::ShuntCoil) {
-        coils += QStringLiteral(", a matching coil of %1 uH across the feed point")
-                     .arg(build.shuntInductance, 0, 'g', 8);
-        if (std::isfinite(build.shuntQ)) {
-            coils += QStringLiteral(" (Q %1)").arg(build.shuntQ, 0, 'g', 6);
-        }
-    }
-    saveTouchstone(file,
-                   measurement::builtSweep(dipole, row.options, build,
-                                           measurement::referenceSweep(dipole.frequency),
-                                           engineRuns().engine()),
-                   inputs.feedline, coils + u',', row);
-}
-
-void printDesign(const Output& output, const DesignRow& row) {
-    for (const Result& result : row.design.results()) {
-        keyed(output, result.name, result.text);
-    }
 }
 
 // The builds as a picture, in the file --plot names: each loading coil by
@@ -286,10 +195,8 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     return kSuccess;
 }
 
-}  // namespace
-
-// The options and the former are read first, then the formula runs, and
-// only then the engine.
+// The former is found first, then the formula runs, and only then the
+// engine.
 int runBuild(const BuildRequest& request, const Output& output) {
     const BuildInputs inputs = buildInputs(request, output.locale);
     switch (request.where) {
@@ -311,6 +218,110 @@ int runBuild(const BuildRequest& request, const Output& output) {
     printDesign(output, row);
     printBuild(output, build, inputs, row);
     return kSuccess;
+}
+
+// build at a position, at every one, or at the best, which needs the coils'
+// loss to tell the positions apart.
+Work buildWork(const Words& words) {
+    const bool best = words.value("position") == kBestPosition;
+    const Antenna antenna = antennaOf(words, !words.isSet("sweep") && !best);
+    const Drawing drawn = drawing(words, words.isSet("json"));
+    const CheckWords check = checkWords(words);
+    const QString touchstone = touchstoneFile(words);
+    BuildRequest request{antenna,    {},         BuildRequest::Where::Given,
+                         touchstone, drawn.file, drawn.worked};
+    if (words.isSet("sweep")) {
+        if (!request.touchstone.isEmpty()) {
+            misused(QCoreApplication::translate(
+                "querlin-calc", "--touchstone writes one build's feed point: leave out --sweep."));
+        }
+        request.where = BuildRequest::Where::Sweep;
+    } else if (best) {
+        if (check.model.coilQ.isEmpty() && !check.loadingCoil) {
+            misused(
+                QCoreApplication::translate("querlin-calc",
+                                            "--position best needs the coils' loss: --coil-q, or "
+                                            "--coil-diameter, --coil-length and --coil-wire."));
+        }
+        request.where = BuildRequest::Where::Best;
+    }
+    request.check = checkInputs(check, antenna.metric, words.locale());
+    return [request](const Output& output) { return runBuild(request, output); };
+}
+
+}  // namespace
+
+const Command& buildCommand() {
+    static const Command command{
+        "build",
+        QT_TRANSLATE_NOOP("querlin-calc",
+                          "what to build instead: the coils that match the feed line"),
+        QT_TRANSLATE_NOOP(
+            "querlin-calc",
+            "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
+            "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
+            "querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
+            "querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]\n"
+            "querlin-calc build ... --touchstone FILE.s1p"),
+        QT_TRANSLATE_NOOP(
+            "querlin-calc",
+            "Prints the design's texts, then what to build instead, found by nec2c with the coils' "
+            "loss in the model: each loading coil and the matching coil across the feed point with "
+            "which the feed line sees an SWR of 1, and the SWR, bandwidth and feed impedance with "
+            "them, or in words why no coil across the feed point can match, and what to cut for "
+            "each half: the wire to the coil, the coil and the wire to the tip. With a coil to "
+            "wind it gives each coil's turns and Q; --position best builds every position and "
+            "prints the one of highest efficiency, and --sweep every position, a row each, which "
+            "--plot draws as a picture in place of printing it. --touchstone writes the build's "
+            "feed point for an analyser's program, as check's does."),
+        {{option::kFrequency, true},
+         {option::kLength, true},
+         {option::kElement, true},
+         {{"position", "PCT",
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "The distance from the centre to each coil as a percentage of half the antenna, a "
+               "whole number from 1 to 99; or best, the position of highest efficiency, which "
+               "needs the coils' loss. With --sweep only with --plot, which marks it.")},
+          true},
+         {option::kMetric},
+         {{"sweep", nullptr,
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "Build every position, a row each, as CSV; without --position.")}},
+         {option::kFeedline},
+         {option::kSegments},
+         {option::kHeight},
+         {option::kConductor},
+         {option::kWire},
+         {{"coil-q", "Q",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The Q of every coil, the matching coil's too, for their loss; "
+                             "lossless unless given.")}},
+         {{"coil-diameter", "D",
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "Wind the loading coils and the matching coil on this diameter, in inches from wire "
+               "centre to wire centre, by Nagaoka's coefficient, each with its own Q; with "
+               "--coil-length and --coil-wire, without --coil-q.")}},
+         {option::kCoilLength},
+         {option::kCoilWire},
+         {{"touchstone", "FILE",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "Also write the build's feed point, its loading coils as built with "
+                             "their Q and the matching coil across it, from a tenth below to a "
+                             "tenth above the design frequency, in 201 steps, to FILE, a "
+                             "Touchstone .s1p file on the feed line; without --sweep.")}},
+         {{"plot", "FILE",
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "With --sweep: draw the builds in FILE instead of printing them, against the "
+               "position: each loading coil by the formula and as built, the 2:1 bandwidth and, "
+               "with loss in the model, the efficiency, the best position ringed; a PNG or SVG "
+               "picture by the name's ending (.png or .svg).")}},
+         {option::kJson},
+         {option::kLocale}},
+        buildWork};
+    return command;
 }
 
 }  // namespace querlin::cli

@@ -5,14 +5,22 @@
 #include <variant>
 
 #include "build/build.h"
+#include "command.h"
 #include "command_line.h"
-#include "commands.h"
 #include "design/wound_coil.h"
+#include "option_texts.h"
+#include "request_words.h"
 #include "usage_error.h"
 
 namespace querlin::cli {
 
 namespace {
+
+struct CoilRequest {
+    Coil coil;
+    bool details = false;
+    std::optional<double> frequency;  // of the coil's details, MHz
+};
 
 // The coil window's results and what its winding does as wound.
 struct CoilDetails {
@@ -58,10 +66,9 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     Report report(details, locale);
     const double wanted = wound.wanted;
     report.add("winding_inductance", significant(figures.inductance, 4, locale),
-               QCoreApplication::translate(
-                   "querlin-calc",
-                   "winding inductance: %1 uH, by Nagaoka's coefficient and Rosa's "
-                   "round-wire corrections"));
+               QCoreApplication::translate("querlin-calc",
+                                           "winding inductance: %1 uH, by Nagaoka's coefficient "
+                                           "and Rosa's round-wire corrections"));
     RoundedFigure difference = rounded((figures.inductance - wanted) / wanted * 100, 1, locale);
     if (difference.value > 0) {
         difference.text.prepend(u'+');
@@ -76,17 +83,18 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
         build::turnsFor({winding.diameter, winding.length, winding.wire}, wanted);
     const QString closeWound = locale.toString(asWound.turns * winding.wire, 'g', 4);
     const QString length = locale.toString(winding.length, 'g', 4);
-    report.add("wound_turns", rounded(asWound.turns, 2, locale),
-               asWound.fits
-                   ? QCoreApplication::translate("querlin-calc",
-                                                 "turns as wound for the wanted inductance: %1, "
-                                                 "close-wound %2 inches, which fit")
-                         .arg(u"%1", closeWound)
-                   : QCoreApplication::translate("querlin-calc",
-                                                 "turns as wound for the wanted inductance: %1, "
-                                                 "close-wound %2 inches, more than the coil "
-                                                 "length of %3 inches")
-                         .arg(u"%1", closeWound, length));
+    report.add(
+        "wound_turns", rounded(asWound.turns, 2, locale),
+        asWound.fits
+            ? QCoreApplication::translate(
+                  "querlin-calc",
+                  "turns as wound for the wanted inductance: %1, close-wound %2 inches, which fit")
+                  .arg(u"%1", closeWound)
+            : QCoreApplication::translate(
+                  "querlin-calc",
+                  "turns as wound for the wanted inductance: %1, close-wound %2 inches, more than "
+                  "the coil length of %3 inches")
+                  .arg(u"%1", closeWound, length));
     details.figures.insert(QLatin1String("wound_fits"), asWound.fits);
     const RoundedFigure metres = rounded(figures.wireLength * kMetresPerInch, 3, locale);
     report.add("wire_length", rounded(figures.wireLength, 1, locale),
@@ -115,30 +123,12 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     return details;
 }
 
-// The frequency of a coil's details, read as the request's numbers are.
-std::optional<double> coilFrequency(const CoilRequest& request, const QLocale& locale) {
-    if (!request.frequency) {
-        return {};
-    }
-    bool number = false;
-    const double frequency = locale.toDouble(*request.frequency, &number);
-    if (!number) {
-        misused(QCoreApplication::translate("querlin-calc",
-                                            "--frequency takes a number of MHz, not '%1'.")
-                    .arg(*request.frequency));
-    }
-    return frequency;
-}
-
-}  // namespace
-
 int runCoil(const CoilRequest& request, const Output& output) {
     if (!request.details) {
         printResults(output, designCoil(request.coil, output.locale));
         return kSuccess;
     }
-    const CoilDetails details =
-        designCoilDetails(request.coil, coilFrequency(request, output.locale), output.locale);
+    const CoilDetails details = designCoilDetails(request.coil, request.frequency, output.locale);
     if (output.json) {
         QJsonObject object = jsonOf(details.results);
         for (auto figure = details.figures.begin(); figure != details.figures.end(); ++figure) {
@@ -158,6 +148,74 @@ int runCoil(const CoilRequest& request, const Output& output) {
     // --json too; no_details stays for the JSON's reader.
     explain(output, details.whyNot);
     return kFault;
+}
+
+Work coilWork(const Words& words) {
+    CoilRequest request{{words.value("inductance"), words.value("diameter"), words.value("length"),
+                         words.value("wire")},
+                        words.isSet("details"),
+                        {}};
+    if (words.isSet("frequency")) {
+        if (!request.details) {
+            misused(QCoreApplication::translate("querlin-calc",
+                                                "coil takes --frequency with --details only."));
+        }
+        bool number = false;
+        const QString text = words.value("frequency");
+        request.frequency = words.locale().toDouble(text, &number);
+        if (!number) {
+            misused(QCoreApplication::translate("querlin-calc",
+                                                "--frequency takes a number of MHz, not '%1'.")
+                        .arg(text));
+        }
+    }
+    return [request](const Output& output) { return runCoil(request, output); };
+}
+
+}  // namespace
+
+const Command& coilCommand() {
+    static const Command command{
+        "coil",
+        QT_TRANSLATE_NOOP("querlin-calc", "the turns of a loading coil, and the coil as wound"),
+        "querlin-calc coil --inductance UH --diameter D --length L --wire W [--details "
+        "[--frequency MHZ]]",
+        QT_TRANSLATE_NOOP(
+            "querlin-calc",
+            "The coil window's CALCULATE: prints the number of turns of a single-layer air-core "
+            "coil for the wanted inductance and the fit message, which begins with a blank as the "
+            "coil window shows it. --details adds the coil as wound, its turns spread evenly over "
+            "the coil length, one figure and its unit a line: its inductance by Nagaoka's "
+            "coefficient less Rosa's round-wire corrections, how far that is from the wanted "
+            "inductance, the turns that give the wanted inductance as wound and whether they fit, "
+            "and the wire length; with --frequency, its Q, its self-resonance and its reactance "
+            "there, and a warning above a third of the self-resonance."),
+        {{{"inductance", "UH",
+           QT_TRANSLATE_NOOP("querlin-calc", "The wanted inductance, in microhenries.")},
+          true},
+         {{"diameter", "D",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The coil diameter, in inches, from wire centre to wire centre: a "
+                             "former's diameter plus one wire diameter.")},
+          true},
+         {{"length", "L", QT_TRANSLATE_NOOP("querlin-calc", "The coil length, in inches.")}, true},
+         {{"wire", "W", QT_TRANSLATE_NOOP("querlin-calc", "The wire diameter, in inches.")}, true},
+         {{"details", nullptr,
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "The coil as wound too: its inductance, its difference from the wanted inductance "
+               "in per cent, the turns that give the wanted inductance as wound and whether they "
+               "fit, and the wire length, in inches and metres.")}},
+         {{"frequency", "MHZ",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "With --details: the frequency the coil works at, in MHz, for its Q, "
+                             "self-resonance and reactance.")}},
+         {option::kJson},
+         {option::kLocale}},
+        coilWork,
+        {},
+        true};
+    return command;
 }
 
 }  // namespace querlin::cli

@@ -10,11 +10,10 @@
 #include <ostream>
 #include <sstream>
 #include <string>
-#include <variant>
 
-#include "commands.h"
 #include "handler_fault.h"
 #include "help_text.h"
+#include "request.h"
 #include "request_words.h"
 #include "usage_error.h"
 
@@ -27,35 +26,10 @@ const QString kProgram = QStringLiteral("querlin-calc");
 // A batch line's key for a fault, by its status.
 constexpr const char* kBatchKeys[] = {"", "fault", "usage", "engine"};
 
-int runCommand(const Command& command, const Output& output) {
-    return std::visit(
-        [&](const auto& request) {
-            using R = std::decay_t<decltype(request)>;
-            if constexpr (std::is_same_v<R, DipoleRequest>) {
-                return runDipole(request, output);
-            } else if constexpr (std::is_same_v<R, MatchRequest>) {
-                return runMatch(request, output);
-            } else if constexpr (std::is_same_v<R, CoilRequest>) {
-                return runCoil(request, output);
-            } else if constexpr (std::is_same_v<R, NecRequest>) {
-                return runNec(request, output);
-            } else if constexpr (std::is_same_v<R, CheckRequest>) {
-                return runCheck(request, output);
-            } else if constexpr (std::is_same_v<R, MeasuredRequest>) {
-                return runMeasured(request, output);
-            } else if constexpr (std::is_same_v<R, SweepRequest>) {
-                return runSweep(request, output);
-            } else {
-                return runBuild(request, output);
-            }
-        },
-        command.request);
-}
-
 // The command, a field that did not read named by the option that gave it.
-int runWords(const QCommandLineParser& parser, const Command& command, const Output& output) {
+int runWords(const QCommandLineParser& parser, const ParsedCommand& command, const Output& output) {
     try {
-        return runCommand(command, output);
+        return command.work(output);
     } catch (const HandlerFault& fault) {
         if (const QString text = fieldFaultText(fault, parser, command); !text.isEmpty()) {
             throw Fault(FaultStatus::Calculation, text);
@@ -64,14 +38,11 @@ int runWords(const QCommandLineParser& parser, const Command& command, const Out
     }
 }
 
-// A command's fault as querlin-calc reports it: the HandlerFault of a
-// window's calculation is a calculation's Fault.
+// A command's fault as querlin-calc reports it.
 template <typename Work>
 int guarded(Work&& work, const std::function<int(const Fault&)>& report) {
     try {
         return work();
-    } catch (const HandlerFault& fault) {
-        return report(Fault(FaultStatus::Calculation, fault.message()));
     } catch (const Fault& fault) {
         return report(fault);
     }
@@ -99,8 +70,7 @@ int batchLine(QCommandLineParser& parser, const std::string& line, bool userLoca
                                 .arg(QLatin1String(whole)));
                 }
             }
-            Command command = commandOf(parser);
-            command.locale = command.locale || userLocale;
+            const ParsedCommand command = commandOf(parser, userLocale);
             return runWords(parser, command, {printed, unsaid, localeFor(command.locale), true});
         },
         [&](const Fault& fault) {
@@ -182,7 +152,7 @@ int runParsed(QCommandLineParser& parser, const QStringList& arguments, std::ist
         }
         return batch(parser, parser.isSet(QStringLiteral("locale")), in, out);
     }
-    const Command command = commandOf(parser);
+    const ParsedCommand command = commandOf(parser);
     return runWords(parser, command, {out, err, localeFor(command.locale), command.json});
 }
 

@@ -5,7 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "help_tables.h"
+#include "command.h"
+#include "option_texts.h"
 #include "request.h"
 
 namespace querlin::cli {
@@ -31,7 +32,29 @@ const char* const kMore = QT_TRANSLATE_NOOP(
     "options; the manual page, man querlin-calc, has them all, with the output keys and the "
     "exit statuses.");
 
-// A text of the help tables in the user's language.
+// Every option the parser knows, in the order a command's words are looked
+// through for one it does not take. An option takes a value for every
+// command or for none.
+constexpr OptionText kParserOptions[] = {
+    {"frequency", "MHZ", ""},   {"length", "L", ""},           {"element", "D", ""},
+    {"position", "PCT", ""},    {"metric", nullptr, ""},       {"feedline", "OHMS", ""},
+    {"inductance", "UH", ""},   {"diameter", "D", ""},         {"wire", "W", ""},
+    {"details", nullptr, ""},   {"sweep", nullptr, ""},        {"check", nullptr, ""},
+    {"plot", "FILE", ""},       {"load-inductance", "UH", ""}, {"segments", "N", ""},
+    {"height", "H", ""},        {"conductor", "copper", ""},   {"coil-q", "Q", ""},
+    {"coil-diameter", "D", ""}, {"coil-length", "L", ""},      {"coil-wire", "W", ""},
+    {"output", "FILE", ""},     {"touchstone", "FILE", ""},    {"json", nullptr, ""},
+    {"locale", nullptr, ""},
+};
+
+// The option of no command: a batch's lines name their own.
+constexpr OptionText kBatch = {
+    "batch", nullptr,
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "Read one command per line from standard input and print one JSON line "
+                      "for each.")};
+
+// A text of the help in the user's language.
 QString translated(const char* text) {
     return QCoreApplication::translate("querlin-calc", text);
 }
@@ -39,18 +62,7 @@ QString translated(const char* text) {
 // A help's lines are at most as wide as the parser's table of options.
 constexpr qsizetype kWidth = 79;
 
-const CommandText* commandText(const QString& name) {
-    const std::span<const CommandText> texts = commandTexts();
-    const auto text =
-        std::ranges::find_if(texts, [&](const CommandText& c) { return name == c.name; });
-    return text == texts.end() ? nullptr : std::to_address(text);
-}
-
-bool appliesTo(const OptionText& text, const QString& command) {
-    return QString::fromLatin1(text.commands).split(u' ').contains(command);
-}
-
-QCommandLineOption option(const OptionText& text) {
+QCommandLineOption parserOption(const OptionText& text) {
     return QCommandLineOption(
         QString::fromLatin1(text.name), translated(text.description),
         text.valueName != nullptr ? QString::fromLatin1(text.valueName) : QString());
@@ -120,95 +132,69 @@ QString withUsage(const QCommandLineParser& parser, const QStringList& usage) {
     return help;
 }
 
-// The first row of an option.
-const OptionText* firstRow(const QString& name) {
-    return std::to_address(std::ranges::find_if(
-        optionTexts(), [&](const OptionText& row) { return name == QLatin1String(row.name); }));
-}
-
-// The first row of each option, in the order of the rows, --batch last.
-std::vector<const OptionText*> firstRows() {
-    std::vector<const OptionText*> rows;
-    for (const OptionText& row : optionTexts()) {
-        if (firstRow(QLatin1String(row.name)) == &row) {
-            rows.push_back(&row);
-        }
-    }
-    rows.push_back(&batchText());
-    return rows;
-}
-
 }  // namespace
 
 void describe(QCommandLineParser& parser) {
-    // An option takes a value for every command or for none: its first row
-    // tells which.
-    for (const OptionText* row : firstRows()) {
-        parser.addOption(option(*row));
+    for (const OptionText& text : kParserOptions) {
+        parser.addOption(parserOption(text));
     }
+    parser.addOption(parserOption(kBatch));
     parser.addOption(helpOption());
     parser.addOption(versionOption());
 }
 
 QStringList optionNames() {
     QStringList names;
-    for (const OptionText* row : firstRows()) {
-        names += QString::fromLatin1(row->name);
+    for (const OptionText& text : kParserOptions) {
+        names += QString::fromLatin1(text.name);
     }
+    names += QString::fromLatin1(kBatch.name);
     return names;
 }
 
 QString generalHelp() {
     QString description = wrapped(kDescription) + u"\n\n"_qs +
                           QCoreApplication::translate("querlin-calc", "Commands:") + u'\n';
-    for (const CommandText& command : commandTexts()) {
+    for (const Command* command : commands()) {
         description += QStringLiteral("  %1%2\n")
-                           .arg(QLatin1String(command.name), -10)
-                           .arg(translated(command.summary));
+                           .arg(QLatin1String(command->name), -10)
+                           .arg(translated(command->summary));
     }
     description += u'\n' + wrapped(kMore);
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
-    parser.addOption(option(batchText()));
-    parser.addOption(option(*firstRow(u"locale"_qs)));
+    parser.addOption(parserOption(kBatch));
+    parser.addOption(parserOption(option::kLocale));
     parser.addOption(helpOption());
     parser.addOption(versionOption());
     return withUsage(parser, linesOf(kGeneralUsage));
 }
 
-QString commandHelp(const QString& command) {
-    const CommandText* text = commandText(command);
-    if (text == nullptr) {
+QString commandHelp(const QString& name) {
+    const Command* command = commandNamed(name);
+    if (command == nullptr) {
         return {};
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(wrapped(text->paragraph));
-    if (command == u"measured") {
-        parser.addPositionalArgument(
-            QStringLiteral("FILE"),
-            translated(QT_TRANSLATE_NOOP("querlin-calc",
-                                         "The analyser's sweep: a Touchstone .s1p file or a "
-                                         "CSV file.")));
+    parser.setApplicationDescription(wrapped(command->paragraph));
+    if (command->argument) {
+        parser.addPositionalArgument(QString::fromLatin1(command->argument->name),
+                                     translated(command->argument->description));
     }
-    // The options the parser's table of commands gives the command; one
-    // without a row of its own here is left out, which the help's test finds.
-    const QStringList options = commandOptions(command);
-    for (const OptionText& row : optionTexts()) {
-        if (options.contains(QLatin1String(row.name)) && appliesTo(row, command)) {
-            parser.addOption(option(row));
-        }
+    for (const CommandOption& each : command->options) {
+        parser.addOption(parserOption(each.text));
     }
     parser.addOption(helpOption());
-    return withUsage(parser, linesOf(text->usage));
+    return withUsage(parser, linesOf(command->usage));
 }
 
 QString usage(const QString& command) {
-    if (const CommandText* text = commandText(command)) {
-        return usageBlock(linesOf(text->usage));
+    if (const Command* named = commandNamed(command)) {
+        return usageBlock(linesOf(named->usage));
     }
     QStringList lines;
-    for (const CommandText& each : commandTexts()) {
-        lines += linesOf(each.usage);
+    for (const Command* each : commands()) {
+        lines += linesOf(each->usage);
     }
     lines += QCoreApplication::translate("querlin-calc", "querlin-calc --batch < commands");
     return usageBlock(lines);

@@ -5,33 +5,42 @@
 #include <QJsonValue>
 #include <cmath>
 
+#include "command.h"
 #include "command_line.h"
-#include "commands.h"
+#include "dipole/coil_position.h"
 #include "measurement/advice_text.h"
 #include "measurement/comparison.h"
 #include "model_commands.h"
 #include "nec/nec_engine.h"
+#include "option_texts.h"
 #include "positions/position_builds.h"
+#include "request_words.h"
+#include "usage_error.h"
 
 namespace querlin::cli {
 
-// Every option is read first, then the formula runs for the design, then
-// the file is read and only then the engine runs; nothing is printed until
-// all is known.
+namespace {
+
+// A measured sweep, with or without the design to compare it with.
+struct MeasuredRequest {
+    QString file;
+    double feedline = 0;              // ohms
+    std::optional<double> frequency;  // without the design, MHz: the resonance nearest it
+    std::optional<Antenna> antenna;   // the design
+    nec::ModelOptions options;        // the design's model
+    std::optional<double> built;      // each coil's inductance as built, µH; else the design's
+    QString plot;                     // the picture's file, for the sweep drawn
+    std::optional<LoadingCoil> coil;  // the former the coils are wound on, for their turns
+};
+
+// The formula runs first for the design, then the file is read and only then the engine runs;
+// nothing is printed until all is known.
 int runMeasured(const MeasuredRequest& request, const Output& output) {
     const QLocale& locale = output.locale;
-    const double feedline = positiveOption(u"feedline"_qs, request.feedline, locale);
-    std::optional<double> frequency;
-    std::optional<double> built;
-    nec::ModelOptions options;
-    if (request.antenna) {
-        options = modelOptions(request.model, request.antenna->metric, locale);
-        if (!request.loadInductance.isEmpty()) {
-            built = positiveOption(u"load-inductance"_qs, request.loadInductance, locale);
-        }
-    } else if (request.frequency) {
-        frequency = positiveOption(u"frequency"_qs, *request.frequency, locale);
-    }
+    const double feedline = request.feedline;
+    std::optional<double> frequency = request.frequency;
+    const std::optional<double> built = request.built;
+    const nec::ModelOptions& options = request.options;
     std::optional<build::Former> former;
     if (request.coil) {
         former = formerOf(*request.coil, locale);
@@ -104,34 +113,126 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     return kSuccess;
 }
 
-void saveModelSweep(const QString& file, const DesignRow& row, double feedline) {
-    const nec::LoadedDipole& dipole = row.design.dipole;
-    saveTouchstone(file,
-                   measurement::modelledSweep(dipole, row.options,
-                                              measurement::referenceSweep(dipole.frequency),
-                                              engineRuns().engine()),
-                   feedline,
-                   QStringLiteral("coils of %1 uH %2 m from the centre,")
-                       .arg(dipole.inductance, 0, 'g', 8)
-                       .arg(dipole.coilDistance, 0, 'g', 8),
-                   row);
+// measured: the file, and the design to compare with given whole or not at
+// all; the model's options only with the design.
+Work measuredWork(const Words& words) {
+    QString feedline = words.value("feedline");
+    const ModelWords model = modelWords(words);
+    const QString built = words.value("load-inductance");
+    MeasuredRequest request{words.argument(),    0, {}, {}, {}, {}, plotFile(words),
+                            loadingCoilOf(words)};
+    if (feedline.isEmpty()) {
+        feedline = check::kDefaultFeedline;
+    }
+    const QLocale& locale = words.locale();
+    const QStringList design{u"length"_qs, u"element"_qs, u"position"_qs};
+    const auto given = std::count_if(design.begin(), design.end(),
+                                     [&](const QString& name) { return words.isSet(name); });
+    if (given > 0 && (given < design.size() || !words.isSet("frequency"))) {
+        misused(QCoreApplication::translate("querlin-calc",
+                                            "measured compares with the design given all of "
+                                            "--frequency, --length, --element and --position."));
+    }
+    if (given == 0) {
+        for (const QString& name :
+             kModelOptions + kCoilOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
+            if (words.isSet(name)) {
+                misused(
+                    QCoreApplication::translate("querlin-calc",
+                                                "measured takes --%1 only with the design: "
+                                                "--frequency, --length, --element and --position.")
+                        .arg(name));
+            }
+        }
+        request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
+        if (words.isSet("frequency")) {
+            request.frequency = positiveOption(u"frequency"_qs, words.value("frequency"), locale);
+        }
+        return [request](const Output& output) { return runMeasured(request, output); };
+    }
+    request.antenna =
+        Antenna{words.value("frequency"), words.value("length"), words.value("element"),
+                position(words.value("position")), words.isSet("metric")};
+    request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
+    request.options = modelOptions(model, request.antenna->metric, locale);
+    if (!built.isEmpty()) {
+        request.built = positiveOption(u"load-inductance"_qs, built, locale);
+    }
+    return [request](const Output& output) { return runMeasured(request, output); };
 }
 
-void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
-                    const QString& coils, const DesignRow& row) {
-    const nec::LoadedDipole& dipole = row.design.dipole;
-    const QStringList comments{
-        QStringLiteral("QUERLIN's model of the loaded dipole for %1 MHz, %2 m long, %3")
-            .arg(dipole.frequency, 0, 'g', 8)
-            .arg(dipole.length, 0, 'g', 8)
-            .arg(coils),
-        QStringLiteral("as the NEC-2 engine nec2c computes its feed point; %1.")
-            .arg(row.options.height
-                     ? QStringLiteral("%1 m over average ground").arg(*row.options.height)
-                     : u"free space"_qs),
-    };
-    save(file, measurement::touchstoneOf(sweep, feedline, comments),
-         QCoreApplication::translate("querlin-calc", "the Touchstone file"));
+}  // namespace
+
+const Command& measuredCommand() {
+    static const Command command{
+        "measured",
+        QT_TRANSLATE_NOOP("querlin-calc", "an analyser's sweep of the antenna, and how to tune it"),
+        "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
+        "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
+        "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
+        "         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire "
+        "W]\n"
+        "querlin-calc measured FILE ... --plot FILE.png|FILE.svg",
+        QT_TRANSLATE_NOOP(
+            "querlin-calc",
+            "Reads an antenna analyser's sweep of the feed point, a Touchstone version 1 .s1p file "
+            "or a CSV file, and prints the resonance, the resistance there, the lowest SWR on the "
+            "feed line and the 2:1 bandwidth. Given the design, it also says how much to change "
+            "each tip, or instead each coil, to bring the resonance to the design frequency, found "
+            "with nec2c, and estimates the coils' Q and the efficiency from the resonance's "
+            "sharpness; with the former the coils are wound on, the turns to wind on or unwind. "
+            "--plot draws the sweep's SWR, resistance and reactance against frequency, with the "
+            "design the model's beside them."),
+        {{{"frequency", "MHZ",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The design frequency, in MHz: the resonance nearest it is read "
+                             "(without it, the one nearest the lowest SWR).")}},
+         {{"length", "L",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The design's total length, in feet (metres with --metric); with "
+                             "--frequency, --element and --position.")}},
+         {{"element", "D",
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "The design's element diameter, in inches (millimetres with --metric).")}},
+         {{"position", "PCT",
+           QT_TRANSLATE_NOOP("querlin-calc", "The design's coil position, per cent, 1 to 99.")}},
+         {{"metric", nullptr,
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The design's length is in metres and its element diameter in "
+                             "millimetres; the tip change is printed in metres.")}},
+         {option::kFeedline},
+         {{"load-inductance", "UH",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "The inductance of each coil as built, in microhenries, in place of "
+                             "the design's.")}},
+         {option::kSegments},
+         {option::kHeight},
+         {option::kConductor},
+         {option::kWire},
+         {option::kCoilQ},
+         {{"coil-diameter", "D",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "With the design: the diameter, in inches from wire centre to wire "
+                             "centre, of the former the coils are wound on, for the turns of the "
+                             "advised change; with --coil-length and --coil-wire.")}},
+         {option::kCoilLength},
+         {option::kCoilWire},
+         {{"plot", "FILE",
+           QT_TRANSLATE_NOOP("querlin-calc",
+                             "Also draw the sweep's SWR, resistance and reactance against "
+                             "frequency in FILE, and with the design the model's beside them, a "
+                             "PNG or SVG picture by the name's ending (.png or .svg).")}},
+         {option::kJson},
+         {option::kLocale}},
+        measuredWork,
+        CommandArgument{
+            "FILE",
+            QT_TRANSLATE_NOOP("querlin-calc",
+                              "The analyser's sweep: a Touchstone .s1p file or a CSV file."),
+            QT_TRANSLATE_NOOP("querlin-calc",
+                              "measured needs the file of the sweep: measured FILE.")}};
+    return command;
 }
 
 }  // namespace querlin::cli

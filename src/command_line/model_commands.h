@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "design/designs.h"
+#include "measurement/one_port.h"
 #include "nec/engine_runs.h"
 #include "nec/nec_model.h"
 #include "output.h"
@@ -15,13 +16,20 @@
 
 namespace querlin::cli {
 
-// The model's options as the words give them: texts, read in the request's
-// locale when the model is made, and the choice of copper wire.
+// The model's options as the words give them, checked but not yet read as
+// numbers, and the choice of copper wire.
 struct ModelWords {
     QString segments;
     QString height;
     QString coilQ;
     bool copper = false;
+};
+
+// The model and the feed line of a check, and the loading coil to wind.
+struct CheckWords {
+    ModelWords model;
+    QString feedline;
+    std::optional<LoadingCoil> loadingCoil;
 };
 
 // The engine every command runs, its program chosen once for the process.
@@ -34,15 +42,28 @@ nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLoca
 // The positive number given to the option of that name; a usage error otherwise.
 double positiveOption(const QString& name, const QString& text, const QLocale& locale);
 
-// The deck of the nec command: the design's comments, its geometry and loads,
-// and a sweep of the design frequency and 10 % either way. The Antenna gives
-// the texts as typed, for the comments.
-QString deckOf(const Antenna& antenna, const ModelDesign& design, const nec::ModelOptions& options);
-
 // A check's model, feed line and loading coil as the model takes them; a
 // usage error for an option that does not read.
-struct CheckWords;
 ModelInputs modelInputs(const CheckWords& words, bool metric, const QLocale& locale);
+
+// A check's words read: the model's inputs and the feed line's impedance,
+// ohms. A usage error for an option that does not read.
+struct CheckInputs {
+    ModelInputs inputs;
+    double feedline = 0;
+};
+CheckInputs checkInputs(const CheckWords& words, bool metric, const QLocale& locale);
+
+// Runs the engine over the design's sweep and writes the feed point as a
+// Touchstone file, referred to the feed line: what check --touchstone writes.
+void saveModelSweep(const QString& file, const DesignRow& row, double feedline);
+
+// Writes a model's sweep of the row's design as a Touchstone file, referred
+// to the feed line, its comments saying what was modelled: the design, the
+// coils as the words give them ("coils of 14.74 uH 3.048 m from the centre,")
+// and where it stands.
+void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
+                    const QString& coils, const DesignRow& row);
 
 // The keys of the wound coil's turns and Q.
 inline constexpr const char* kCoilTurns = "coil_turns";

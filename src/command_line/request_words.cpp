@@ -98,21 +98,22 @@ QString parseErrorText(const QCommandLineParser& parser) {
 }
 
 QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
-                       const Command& command) {
-    if (fault.step != 0) {
+                       const ParsedCommand& command) {
+    const FaultCause& cause = fault.cause();
+    if (cause.step != 0) {
         return {};
     }
-    const bool coil = std::holds_alternative<CoilRequest>(command.request);
+    const bool coil = command.command->coilWindowFields;
     const auto* row =
         std::find_if(std::begin(kFieldOptions), std::end(kFieldOptions), [&](const FieldOption& f) {
-            return fault.where == QCoreApplication::translate(f.field.context, f.field.caption);
+            return cause.where == QCoreApplication::translate(f.field.context, f.field.caption);
         });
     const char* name = row == std::end(kFieldOptions) ? nullptr : coil ? row->coil : row->other;
     if (name == nullptr || !parser.isSet(QLatin1String(name))) {
         return {};
     }
     const QString text = parser.value(QLatin1String(name));
-    switch (fault.kind) {
+    switch (cause.kind) {
         case FaultKind::TypeMismatch:
             return (command.locale
                         ? QCoreApplication::translate(
@@ -143,6 +144,15 @@ int position(const QString& text) {
                     .arg(text));
     }
     return sliderValueFor(percentage);
+}
+
+Antenna antennaOf(const Words& words, bool atPosition) {
+    Antenna antenna{words.value("frequency"), words.value("length"), words.value("element"),
+                    kSliderMinimum, words.isSet("metric")};
+    if (atPosition) {
+        antenna.slider = position(words.value("position"));
+    }
+    return antenna;
 }
 
 ModelWords modelWords(const Words& words) {

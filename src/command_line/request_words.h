@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 #include "handler_fault.h"
+#include "model_commands.h"
 #include "request.h"
 
 namespace querlin::cli {
@@ -19,21 +21,31 @@ inline const QStringList kModelOptions{"segments", "height", "conductor", "wire"
 // The loading coil to wind, which check and dipole --sweep --check take.
 inline const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 
-// The words as given, for the commands to read.
+// The words as given, for the commands to read, and the locale their
+// numbers are read in.
 class Words {
   public:
-    explicit Words(const QCommandLineParser& parser) : parser_(parser) {}
+    Words(const QCommandLineParser& parser, QLocale locale)
+        : parser_(parser), locale_(std::move(locale)) {}
 
     bool isSet(const QString& name) const { return parser_.isSet(name); }
     QString value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
     bool isSet(const char* name) const { return isSet(QString::fromLatin1(name)); }
+    // The word after the command's name, as measured's FILE.
+    QString argument() const { return parser_.positionalArguments().at(1); }
+    const QLocale& locale() const { return locale_; }
 
   private:
     const QCommandLineParser& parser_;
+    const QLocale locale_;
 };
 
 // The slider value of the position given as a whole percentage.
 int position(const QString& text);
+
+// The antenna the options give: at the position given, or at the first for
+// a command that takes every position or finds the best.
+Antenna antennaOf(const Words& words, bool atPosition);
 
 // The model's options: they go with nec, check and --sweep --check.
 ModelWords modelWords(const Words& words);
@@ -68,6 +80,6 @@ QString parseErrorText(const QCommandLineParser& parser);
 // option that gave its text and that text. Empty for a fault of no field an
 // option fills, which keeps the window's own words.
 QString fieldFaultText(const HandlerFault& fault, const QCommandLineParser& parser,
-                       const Command& command);
+                       const ParsedCommand& command);
 
 }  // namespace querlin::cli

@@ -2,9 +2,9 @@
 
 #include "check/check_figures.h"
 #include "command_line.h"
-#include "commands.h"
 #include "model_commands.h"
 #include "nec/nec_engine.h"
+#include "sweep_command.h"
 
 namespace querlin::cli {
 
@@ -43,12 +43,11 @@ void printRow(const DesignRow& row, check::Loss loss, const Output& output) {
 int runSweep(const SweepRequest& request, const Output& output) {
     ModelInputs inputs;
     if (request.check) {
-        inputs = modelInputs(*request.check, request.antenna.metric, output.locale);
+        inputs = request.check->inputs;
     } else {
         inputs.modelled = false;
     }
-    const double feedline =
-        request.check ? positiveOption(u"feedline"_qs, inputs.feedline, output.locale) : 0;
+    const double feedline = request.check ? request.check->feedline : 0;
     const check::Loss loss =
         inputs.loadingCoil ? check::Loss::Lossy : check::lossOf(inputs.options);
     const bool drawn = !request.plot.isEmpty();

@@ -36,8 +36,7 @@ auto Calculation::atStep(Function&& run) const {
     try {
         return run();
     } catch (HandlerFault& fault) {
-        fault.step = step_;
-        fault.where = QCoreApplication::translate("Calculation", what_);
+        fault.locate(QCoreApplication::translate("Calculation", what_), step_);
         throw;
     }
 }
@@ -47,7 +46,7 @@ float Calculation::read(const Field& field) {
     try {
         return ReadSingle(text, locale_);
     } catch (HandlerFault& fault) {
-        fault.where = QCoreApplication::translate(field.context, field.caption);
+        fault.locate(QCoreApplication::translate(field.context, field.caption), 0);
         throw;
     }
 }
@@ -88,10 +87,10 @@ void Calculation::step(int number, const char* what) {
 void Calculation::check() const {
     const ConditionFlags flags = conditionFlags();
     if (flags.any()) {
-        throw HandlerFault{.kind = FaultKind::FloatingPoint,
-                           .flags = flags,
-                           .where = QCoreApplication::translate("Calculation", what_),
-                           .step = step_};
+        throw HandlerFault({.kind = FaultKind::FloatingPoint,
+                            .flags = flags,
+                            .where = QCoreApplication::translate("Calculation", what_),
+                            .step = step_});
     }
 }
 

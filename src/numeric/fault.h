@@ -10,8 +10,9 @@ namespace querlin {
 // a model the engine cannot run and a file that cannot be written.
 enum class FaultStatus { Calculation = 1, Usage = 2, Engine = 3 };
 
-// A fault with the words a person reads. It crosses threads as Qt's
-// concurrent runs carry exceptions.
+// A fault with the words a person reads: the one type every fault of the
+// program is, whatever raised it. It crosses threads as Qt's concurrent runs
+// carry exceptions.
 class Fault : public QException {
   public:
     Fault(FaultStatus status, QString message) : status(status), message(std::move(message)) {}
@@ -21,6 +22,18 @@ class Fault : public QException {
 
     FaultStatus status;
     QString message;
+};
+
+// A fault of a type of its own, which a concurrent run's future raises again
+// as that type: a catch of the type on the far side of a QFuture sees it, and
+// what the type holds beyond the message is kept.
+template <typename Type>
+class TypedFault : public Fault {
+  public:
+    using Fault::Fault;
+
+    void raise() const override { throw static_cast<const Type&>(*this); }
+    Fault* clone() const override { return new Type(static_cast<const Type&>(*this)); }
 };
 
 }  // namespace querlin

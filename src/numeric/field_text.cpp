@@ -12,7 +12,7 @@ namespace querlin {
 namespace {
 
 [[noreturn]] void fail(FaultKind kind) {
-    throw HandlerFault{.kind = kind};
+    throw HandlerFault({.kind = kind});
 }
 
 bool isDigit(QChar c) {

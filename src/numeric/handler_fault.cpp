@@ -29,9 +29,9 @@ QString capitalised(QString text) {
     return text;
 }
 
-}  // namespace
-
-QString HandlerFault::message() const {
+// The cause in plain words.
+QString said(const FaultCause& cause) {
+    const auto& [kind, flags, where, step, function] = cause;
     switch (kind) {
         case FaultKind::TypeMismatch:
             return QCoreApplication::translate("Fault", "\"%1\" does not hold a number.")
@@ -49,11 +49,22 @@ QString HandlerFault::message() const {
         case FaultKind::InvalidArgument:
             return QCoreApplication::translate(
                        "Fault", "An invalid argument was given to %1 while calculating %2.")
-                .arg(detail, where);
+                .arg(function, where);
         case FaultKind::ControlAccess:
             return QCoreApplication::translate("Fault", "%1 failed.").arg(capitalised(where));
     }
     return {};
+}
+
+}  // namespace
+
+HandlerFault::HandlerFault(FaultCause cause)
+    : TypedFault(FaultStatus::Calculation, said(cause)), cause_(std::move(cause)) {}
+
+void HandlerFault::locate(QString where, int step) {
+    cause_.where = std::move(where);
+    cause_.step = step;
+    message = said(cause_);
 }
 
 }  // namespace querlin

@@ -10,7 +10,7 @@ template <typename Map>
 auto& find(Map& map, const QString& control) {
     auto found = map.find(control);
     if (found == map.end()) {
-        throw HandlerFault{.kind = FaultKind::ControlAccess, .where = control};
+        throw HandlerFault({.kind = FaultKind::ControlAccess, .where = control});
     }
     return found->second;
 }

@@ -6,7 +6,7 @@
 namespace querlin {
 
 void reportFault(QWidget* window, const HandlerFault& fault) {
-    auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), fault.message(),
+    auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), fault.message,
                                 QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("faultReport"));
     box->setWindowModality(Qt::WindowModal);

@@ -16,9 +16,9 @@ namespace querlin {
 namespace {
 
 [[noreturn]] void accessFailed(const QString& name, const char* property) {
-    throw HandlerFault{.kind = FaultKind::ControlAccess,
-                       .where = QCoreApplication::translate("Fault", "access to %1.%2")
-                                    .arg(name, QLatin1String(property))};
+    throw HandlerFault({.kind = FaultKind::ControlAccess,
+                        .where = QCoreApplication::translate("Fault", "access to %1.%2")
+                                     .arg(name, QLatin1String(property))});
 }
 
 }  // namespace

@@ -38,14 +38,15 @@ TEST(Turns, TheMessageAndTheTurnsAfterAFault) {
     MemoryFields fields = coilWindowWith(u"10"_qs, u"1"_qs, u"2"_qs, u"3E38"_qs);
     fields.texts["Text15"] = kTooSmall;
     CoilVariables v;
-    EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).step, 14);
+    EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).cause().step, 14);
     EXPECT_EQ(fields.texts["Text14"], u"31.30495"_qs);
     EXPECT_EQ(fields.texts["Text15"], kTooSmall);
     EXPECT_TRUE(std::isinf(v.tl.value()));
 
     fields = coilWindowWith(u"10"_qs, u"1"_qs, u"two"_qs, u"0.05"_qs);
     v.cl = Single(5.0F);
-    EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).where, u"COIL LENGTH"_qs);
+    EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).cause().where,
+              u"COIL LENGTH"_qs);
     EXPECT_EQ(v.cd.value(), 1.0F);  // read, not yet halved
     EXPECT_EQ(v.cl.value(), 5.0F);
 
@@ -66,7 +67,7 @@ TEST(Turns, EachFaultAtItsStep) {
     for (const auto& [texts, step] : faults) {
         MemoryFields fields = coilWindowWith(texts[0], texts[1], texts[2], texts[3]);
         CoilVariables v;
-        EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).step, step);
+        EXPECT_EQ(testing::faultOf([&] { calculateTurns(fields, v); }).cause().step, step);
     }
 }
 

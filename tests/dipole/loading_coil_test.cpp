@@ -53,7 +53,7 @@ TEST(LoadingCoil, FaultsKeepWhatWasAssigned) {
     v.za = Single(31.5F);
     for (const auto& [texts, metric, step] : faults) {
         MemoryFields fields = mainWindowWith(texts[0], texts[1], texts[2], 50, metric);
-        EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).step, step);
+        EXPECT_EQ(testing::faultOf([&] { calculateLoadingCoil(fields, v); }).cause().step, step);
         EXPECT_TRUE(fields.written.isEmpty());
         EXPECT_EQ(v.za.value(), 31.5F);
     }

@@ -28,7 +28,8 @@ TEST(MatchingCoil, TakesTheFrequencyOfTheLastSliderChange) {
     fields.texts["Text5"] = u"14.2"_qs;
     fields.texts["Text6"] = u"x"_qs;
     fields.values["HScroll1"] = 99;
-    EXPECT_EQ(faultOf([&] { showCoilPosition(fields, v); }).where, u"INPUT TOTAL LENGTH"_qs);
+    EXPECT_EQ(faultOf([&] { showCoilPosition(fields, v); }).cause().where,
+              u"INPUT TOTAL LENGTH"_qs);
     EXPECT_EQ(fields.texts["Text1"], u"1"_qs);
     EXPECT_EQ(fields.lefts["Picture2"], 207.9F);
     EXPECT_EQ(fields.lefts["Picture3"], 312.1F);
@@ -43,16 +44,16 @@ TEST(MatchingCoil, TakesTheFrequencyOfTheLastSliderChange) {
     // root of a negative ratio; a tiny frequency overflows the inductance,
     // assigned before its check.
     fields.texts["Text27"] = QString::number(za, 'g', 9);
-    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).step, 3);
+    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).cause().step, 3);
     fields.texts["Text27"] = u"20"_qs;
-    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).step, 4);
+    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).cause().step, 4);
     fields.texts["Text5"] = u"1E-38"_qs;
     fields.texts["Text6"] = u"40"_qs;
     showCoilPosition(fields, v);
     fields.texts["Text27"] = u"50"_qs;
     const HandlerFault fault = faultOf([&] { calculateMatchingCoil(fields, v); });
-    EXPECT_EQ(fault.step, 6);
-    EXPECT_EQ(fault.flags, (ConditionFlags{.overflow = true}));
+    EXPECT_EQ(fault.cause().step, 6);
+    EXPECT_EQ(fault.cause().flags, (ConditionFlags{.overflow = true}));
     EXPECT_TRUE(std::isinf(v.match.value()));
 }
 
@@ -63,7 +64,7 @@ TEST(MatchingCoil, BeforeAnyCalculation) {
     MemoryFields fields = mainWindowWith(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 20);
     fields.texts["Text27"] = u"50"_qs;
     DipoleVariables v;
-    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).step, 6);
+    EXPECT_EQ(faultOf([&] { calculateMatchingCoil(fields, v); }).cause().step, 6);
     EXPECT_TRUE(std::isnan(v.match.value()));
     EXPECT_EQ(fields.texts["Text24"], u"00.0"_qs);
     showCoilPosition(fields, v);

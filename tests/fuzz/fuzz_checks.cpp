@@ -39,19 +39,20 @@ void violated(const char* invariant, const QString& detail) {
 }
 
 void requireListedFault(const HandlerFault& fault) {
-    switch (fault.kind) {
+    switch (fault.cause().kind) {
         case FaultKind::TypeMismatch:
         case FaultKind::Overflow:
         case FaultKind::InvalidArgument:
             break;
         case FaultKind::FloatingPoint:
-            require(fault.flags.any(), "a floating-point fault names its conditions",
-                    [&] { return fault.message(); });
+            require(fault.cause().flags.any(), "a floating-point fault names its conditions",
+                    [&] { return fault.message; });
             break;
         case FaultKind::ControlAccess:
-            violated("no handler faults on a control access", fault.message());
+            violated("no handler faults on a control access", fault.message);
     }
-    require(!fault.where.isEmpty(), "a fault says where it arose", [&] { return fault.message(); });
+    require(!fault.cause().where.isEmpty(), "a fault says where it arose",
+            [&] { return fault.message; });
 }
 
 QString readOutcome(QStringView text, const QLocale& locale) {
@@ -61,10 +62,11 @@ QString readOutcome(QStringView text, const QLocale& locale) {
                 [&] { return text.toString(); });
         return QString::asprintf("%a", static_cast<double>(value));
     } catch (const HandlerFault& fault) {
-        require(fault.kind == FaultKind::TypeMismatch || fault.kind == FaultKind::Overflow,
+        require(fault.cause().kind == FaultKind::TypeMismatch ||
+                    fault.cause().kind == FaultKind::Overflow,
                 "ReadSingle faults only with TypeMismatch or Overflow",
                 [&] { return text.toString(); });
-        return fault.kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
+        return fault.cause().kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
     }
 }
 

@@ -21,7 +21,7 @@ QString read(const QString& text, const QLocale& locale) {
     try {
         return QString::number(ReadSingle(text, locale), 'g', 9);
     } catch (const HandlerFault& fault) {
-        return fault.kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
+        return fault.cause().kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
     }
 }
 

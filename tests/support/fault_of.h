@@ -15,7 +15,7 @@ HandlerFault faultOf(Run run) {
         return fault;
     }
     ADD_FAILURE() << "the handler ended without a fault";
-    return {};
+    return HandlerFault({});
 }
 
 }  // namespace querlin::testing

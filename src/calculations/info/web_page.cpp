@@ -14,8 +14,8 @@ QUrl webPageUrl(const char* address) {
 
 void openWebPage(const UrlOpener& open, const char* address) {
     if (!open(webPageUrl(address))) {
-        throw HandlerFault{.kind = FaultKind::ControlAccess,
-                           .where = QCoreApplication::translate("Web", "opening the web page")};
+        throw HandlerFault({.kind = FaultKind::ControlAccess,
+                            .where = QCoreApplication::translate("Web", "opening the web page")});
     }
 }
 

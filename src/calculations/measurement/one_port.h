@@ -31,9 +31,9 @@ using OnePort = std::vector<Sample>;
 
 // Why a measurement cannot be read, in one line that names the line of the
 // file at fault. It ends the command as a calculation's fault does.
-struct MeasurementError : Fault {
+struct MeasurementError : TypedFault<MeasurementError> {
     explicit MeasurementError(QString message)
-        : Fault(FaultStatus::Calculation, std::move(message)) {}
+        : TypedFault(FaultStatus::Calculation, std::move(message)) {}
 };
 
 enum class Format { Touchstone, Csv };

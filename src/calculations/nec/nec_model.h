@@ -57,8 +57,8 @@ struct ModelOptions {
 bool losesPower(const ModelOptions& options);
 
 // Why the model could not be made, run or read.
-struct NecError : Fault {
-    explicit NecError(QString message) : Fault(FaultStatus::Engine, std::move(message)) {}
+struct NecError : TypedFault<NecError> {
+    explicit NecError(QString message) : TypedFault(FaultStatus::Engine, std::move(message)) {}
 };
 
 // A straight wire of the model, along the y axis, in metres. The wires run in

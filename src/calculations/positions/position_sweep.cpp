@@ -38,9 +38,6 @@ PositionSweep designSweep(const Antenna& antenna, const ModelInputs& inputs,
         position.slider = sliderValueFor(percentage);
         try {
             sweep.rows.push_back(designRow(position, inputs, locale));
-        } catch (const HandlerFault& fault) {
-            sweep.fault = Fault(FaultStatus::Calculation, fault.message());
-            break;
         } catch (const Fault& fault) {
             sweep.fault = fault;
             break;

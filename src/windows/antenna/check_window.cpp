@@ -141,9 +141,6 @@ void CheckWindow::start() {
         shown_.antenna, {}, matched ? shown_.feedlineOhms : check::kDefaultFeedline.toDouble()};
     try {
         design.rows.push_back(designRow(design.antenna, inputs, locale));
-    } catch (const HandlerFault& fault) {
-        fail(fault.message());
-        return;
     } catch (const Fault& fault) {
         fail(fault.message);
         return;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QLocale>
+#include <QString>
+
+#include "build/build.h"
+#include "check/check_figures.h"
+#include "model_commands.h"
+#include "output.h"
+
+namespace querlin::cli {
+
+// What every build of a request takes: the design's inputs, the line and the
+// coils' loss. The build winds its own coils, for the inductance it finds,
+// not the formula's as check winds them.
+struct BuildInputs {
+    ModelInputs inputs;
+    double feedline = 0;
+    build::CoilLoss loss;
+    check::Loss kind = check::Loss::Lossless;
+    bool wound = false;
+    bool metric = false;  // the cut list in metres, not feet
+};
+
+// A line of the command: its JSON key, then its text.
+void keyed(const Output& output, const char* key, const QString& text);
+
+// A figure with its decimals and unit, as the build's lines print it.
+QString number(double value, int decimals, const char* unit, const QLocale& locale);
+
+// The design's texts, each after its key.
+void printDesign(const Output& output, const DesignRow& row);
+
+// The build's figures, its coils as wound, where no shunt coil matches why,
+// and where the model is rough why, each after its key.
+void printBuild(const Output& output, const build::DipoleBuild& build, const BuildInputs& inputs,
+                const DesignRow& row);
+
+// The same as one JSON object, with the design's texts.
+QJsonObject buildJson(const DesignRow& row, const build::DipoleBuild& build,
+                      const BuildInputs& inputs);
+
+// The build's feed point for an analyser, as check --touchstone writes the
+// design's: the loading coils as built, the matching coil across the feed
+// point. Nothing for no file.
+void saveBuild(const QString& file, const DesignRow& row, const build::DipoleBuild& build,
+               const BuildInputs& inputs);
+
+}  // namespace querlin::cli

@@ -1,0 +1,118 @@
+#include <QStringList>
+
+#include "check/check_figures.h"
+#include "command.h"
+#include "command_line.h"
+#include "model_commands.h"
+#include "nec/nec_engine.h"
+#include "option_texts.h"
+#include "request_words.h"
+
+namespace querlin::cli {
+
+namespace {
+
+struct CheckRequest {
+    Antenna antenna;
+    CheckInputs check;
+    QString touchstone;  // the model's sweep as a Touchstone file; none when empty
+};
+
+// The formula runs first, then the coil is wound, and only then the engine.
+int runCheck(const CheckRequest& request, const Output& output) {
+    const ModelInputs& inputs = request.check.inputs;
+    const double feedline = request.check.feedline;
+    DesignRow row = designRow(request.antenna, inputs, output.locale);
+    row.check = check::checkDipole(row.design.dipole, row.options, feedline,
+                                   row.design.matchingCoil, engineRuns().engine());
+    if (!request.touchstone.isEmpty()) {
+        saveModelSweep(request.touchstone, row, feedline);
+    }
+    const std::optional<build::CoilWound>& wound = row.coilAsWound;
+    if (output.json) {
+        QJsonObject object = modelJson(row, row.design.results());
+        if (wound) {
+            object.insert(QLatin1String(kCoilWoundTurns),
+                          rounded(wound->turns, 2, QLocale::c()).value);
+            object.insert(QLatin1String(kCoilWoundFits), wound->fits);
+        }
+        writeJson(output.out, object);
+        return kSuccess;
+    }
+    // Each text and figure on a line of its own, after its JSON key.
+    Results texts = modelTexts(row, row.design.results());
+    if (wound) {
+        texts.push_back({kCoilWoundTurns, check::figureText(wound->turns, 2, "", output.locale,
+                                                            check::UnitShown::Without)});
+        texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
+    }
+    for (const Result& result : texts) {
+        writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
+    }
+    for (const check::FigureForm& form : check::figureForms(check::lossOf(row.options))) {
+        const QString text =
+            check::figureText(form, *row.check, output.locale, check::UnitShown::With);
+        writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
+    }
+    printNote(output.out, row);
+    return kSuccess;
+}
+
+Work checkWork(const Words& words) {
+    const Antenna antenna = antennaOf(words, true);
+    const CheckWords check = checkWords(words);
+    const QString touchstone = touchstoneFile(words);
+    const CheckRequest request{antenna, checkInputs(check, antenna.metric, words.locale()),
+                               touchstone};
+    return [request](const Output& output) { return runCheck(request, output); };
+}
+
+}  // namespace
+
+const Command& checkCommand() {
+    static const Command command{
+        "check",
+        QT_TRANSLATE_NOOP("querlin-calc",
+                          "the design modelled in nec2c: its resonance, impedance and SWR"),
+        "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
+        "         [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n"
+        "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
+        "querlin-calc check ... --touchstone FILE.s1p",
+        QT_TRANSLATE_NOOP(
+            "querlin-calc",
+            "Runs the design's deck in the NEC-2 engine nec2c and prints the design's texts, then "
+            "what the engine says, each after its key: where the antenna resonates and how far "
+            "that is from the design frequency, the feed impedance there, the inductance each coil "
+            "needs for resonance there, the SWR without and with the matching coil, the 2:1 "
+            "bandwidth and, with --conductor copper, --coil-q, a coil to wind or --height, the "
+            "efficiency: the share of the power put in that is radiated, over ground into the "
+            "upper half of space, with coils of the resonant inductance. A last line, note, says "
+            "when segments shorter than 8 wire radii make the figures rough. --coil-diameter, "
+            "--coil-length and --coil-wire wind each loading coil as coil --details does and model "
+            "it with the Q that gives, and add the turns that give its inductance as wound."),
+        {{option::kFrequency, true},
+         {option::kLength, true},
+         {option::kElement, true},
+         {option::kPosition, true},
+         {option::kMetric},
+         {option::kFeedline},
+         {option::kSegments},
+         {option::kHeight},
+         {option::kConductor},
+         {option::kWire},
+         {option::kCoilQ},
+         {option::kCoilDiameter},
+         {option::kCoilLength},
+         {option::kCoilWire},
+         {{"touchstone", "FILE",
+           QT_TRANSLATE_NOOP(
+               "querlin-calc",
+               "Also write the model's feed point from a tenth below to a tenth above the design "
+               "frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed line.")}},
+         {option::kJson},
+         {option::kLocale}},
+        checkWork};
+    return command;
+}
+
+}  // namespace querlin::cli

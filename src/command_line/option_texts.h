@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include "command.h"
+
+namespace querlin::cli::option {
+
+// The options that several commands take with one meaning, as their help
+// describes them; an option of one command is described in its file.
+
+inline constexpr OptionText kFrequency{
+    "frequency", "MHZ", QT_TRANSLATE_NOOP("querlin-calc", "The operating frequency, in MHz.")};
+inline constexpr OptionText kLength{
+    "length", "L",
+    QT_TRANSLATE_NOOP(
+        "querlin-calc",
+        "The total length of the antenna, tip to tip, in feet (metres with --metric).")};
+inline constexpr OptionText kElement{
+    "element", "D",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The element diameter, in inches (millimetres with --metric).")};
+inline constexpr OptionText kPosition{
+    "position", "PCT",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The distance from the centre to each coil as a percentage of half the "
+                      "antenna, the window's % box: a whole number from 1 to 99.")};
+inline constexpr OptionText kMetric{
+    "metric", nullptr,
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The length is in metres and the element diameter in millimetres; the coil "
+                      "distance is printed in metres.")};
+inline constexpr OptionText kFeedline{
+    "feedline", "OHMS",
+    QT_TRANSLATE_NOOP("querlin-calc", "The feed line's impedance, in ohms; 50 unless given.")};
+inline constexpr OptionText kSegments{
+    "segments", "N",
+    QT_TRANSLATE_NOOP(
+        "querlin-calc",
+        "No segment of the model is longer than the antenna over N, and those at the source and "
+        "the coils are shorter where they must be; 9 to 2001, 81 unless given.")};
+inline constexpr OptionText kHeight{
+    "height", "H",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The antenna's height over average ground (relative permittivity 13, 0.005 "
+                      "S/m), in feet (metres with --metric); free space unless given.")};
+inline constexpr OptionText kConductor{
+    "conductor", "copper",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "Adds the loss of copper wire to the model; without it the wire has none.")};
+inline constexpr OptionText kWire{
+    "wire", "copper",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The old spelling of --conductor; coil's --wire is the wire's diameter.")};
+inline constexpr OptionText kCoilQ{
+    "coil-q", "Q",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The coils' Q, for their loss: a series resistance of their reactance over Q "
+                      "at the design frequency; lossless unless given.")};
+inline constexpr OptionText kCoilDiameter{
+    "coil-diameter", "D",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "Wind each loading coil on this diameter, in inches from wire centre to wire "
+                      "centre, as the coil window designs it, and take its Q for the coils' loss; "
+                      "with --coil-length and --coil-wire, without --coil-q.")};
+inline constexpr OptionText kCoilLength{
+    "coil-length", "L", QT_TRANSLATE_NOOP("querlin-calc", "The length of that coil, in inches.")};
+inline constexpr OptionText kCoilWire{
+    "coil-wire", "W",
+    QT_TRANSLATE_NOOP("querlin-calc", "The wire diameter of that coil, in inches.")};
+inline constexpr OptionText kJson{
+    "json", nullptr,
+    QT_TRANSLATE_NOOP(
+        "querlin-calc",
+        "One compact JSON object per result, texts as strings and figures as numbers.")};
+inline constexpr OptionText kLocale{
+    "locale", nullptr,
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "Read and write numbers in the user's locale, as the windows do, instead of "
+                      "the C locale.")};
+
+}  // namespace querlin::cli::option
