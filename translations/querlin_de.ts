@@ -359,6 +359,18 @@
 <context>
     <name>Figures</name>
     <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Draht vom Speisepunkt zur Spule</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Spule, wie modelliert</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Draht von der Spule zum Ende</translation>
+    </message>
+    <message>
         <source>Each loading coil</source>
         <translation>Jede Verlängerungsspule</translation>
     </message>
@@ -1234,18 +1246,6 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
 </context>
 <context>
     <name>querlin</name>
-    <message>
-        <source>Wire from the feed point to the coil</source>
-        <translation>Draht vom Speisepunkt zur Spule</translation>
-    </message>
-    <message>
-        <source>Coil, as modelled</source>
-        <translation>Spule, wie modelliert</translation>
-    </message>
-    <message>
-        <source>Wire from the coil to the tip</source>
-        <translation>Draht von der Spule zum Ende</translation>
-    </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
         <translation>Die Antenne ist so lang wie ein resonanter Dipol bei %1 MHz oder länger und braucht daher keine Verlängerungsspule (die Formel ergibt %2 µH).</translation>

@@ -359,6 +359,18 @@
 <context>
     <name>Figures</name>
     <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Alambre del punto de alimentación a la bobina</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Bobina, según el modelo</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Alambre de la bobina al extremo</translation>
+    </message>
+    <message>
         <source>Each loading coil</source>
         <translation>Cada bobina de carga</translation>
     </message>
@@ -1234,18 +1246,6 @@ SINTONIZARSE CON CONDENSADORES VARIABLES.
 </context>
 <context>
     <name>querlin</name>
-    <message>
-        <source>Wire from the feed point to the coil</source>
-        <translation>Alambre del punto de alimentación a la bobina</translation>
-    </message>
-    <message>
-        <source>Coil, as modelled</source>
-        <translation>Bobina, según el modelo</translation>
-    </message>
-    <message>
-        <source>Wire from the coil to the tip</source>
-        <translation>Alambre de la bobina al extremo</translation>
-    </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
         <translation>La antena es tan larga como un dipolo resonante en %1 MHz, o más, así que no necesita bobina de carga (la fórmula da %2 µH).</translation>

@@ -359,6 +359,18 @@
 <context>
     <name>Figures</name>
     <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Fil du point d&apos;alimentation à la bobine</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Bobine, telle que modélisée</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Fil de la bobine à l&apos;extrémité</translation>
+    </message>
+    <message>
         <source>Each loading coil</source>
         <translation>Chaque bobine de charge</translation>
     </message>
@@ -1235,18 +1247,6 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
 </context>
 <context>
     <name>querlin</name>
-    <message>
-        <source>Wire from the feed point to the coil</source>
-        <translation>Fil du point d&apos;alimentation à la bobine</translation>
-    </message>
-    <message>
-        <source>Coil, as modelled</source>
-        <translation>Bobine, telle que modélisée</translation>
-    </message>
-    <message>
-        <source>Wire from the coil to the tip</source>
-        <translation>Fil de la bobine à l&apos;extrémité</translation>
-    </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
         <translation>L&apos;antenne est aussi longue qu&apos;un dipôle résonant sur %1 MHz, ou plus longue&#x202f;: elle n&apos;a donc besoin d&apos;aucune bobine de charge (la formule donne %2 µH).</translation>

@@ -359,6 +359,18 @@
 <context>
     <name>Figures</name>
     <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Filo dal punto di alimentazione alla bobina</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Bobina, come modellata</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Filo dalla bobina all&apos;estremità</translation>
+    </message>
+    <message>
         <source>Each loading coil</source>
         <translation>Ogni bobina di carico</translation>
     </message>
@@ -1234,18 +1246,6 @@ ACCORDARE CON CONDENSATORI VARIABILI.
 </context>
 <context>
     <name>querlin</name>
-    <message>
-        <source>Wire from the feed point to the coil</source>
-        <translation>Filo dal punto di alimentazione alla bobina</translation>
-    </message>
-    <message>
-        <source>Coil, as modelled</source>
-        <translation>Bobina, come modellata</translation>
-    </message>
-    <message>
-        <source>Wire from the coil to the tip</source>
-        <translation>Filo dalla bobina all&apos;estremità</translation>
-    </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
         <translation>L&apos;antenna è lunga quanto o più di un dipolo risonante a %1 MHz, quindi non richiede alcuna bobina di carico (la formula dà %2 µH).</translation>

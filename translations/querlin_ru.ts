@@ -359,6 +359,18 @@
 <context>
     <name>Figures</name>
     <message>
+        <source>Wire from the feed point to the coil</source>
+        <translation>Провод от точки питания до катушки</translation>
+    </message>
+    <message>
+        <source>Coil, as modelled</source>
+        <translation>Катушка, как в модели</translation>
+    </message>
+    <message>
+        <source>Wire from the coil to the tip</source>
+        <translation>Провод от катушки до конца</translation>
+    </message>
+    <message>
         <source>Each loading coil</source>
         <translation>Каждая удлиняющая катушка</translation>
     </message>
@@ -1233,18 +1245,6 @@ ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  <byte value="xd"/>
 </context>
 <context>
     <name>querlin</name>
-    <message>
-        <source>Wire from the feed point to the coil</source>
-        <translation>Провод от точки питания до катушки</translation>
-    </message>
-    <message>
-        <source>Coil, as modelled</source>
-        <translation>Катушка, как в модели</translation>
-    </message>
-    <message>
-        <source>Wire from the coil to the tip</source>
-        <translation>Провод от катушки до конца</translation>
-    </message>
     <message>
         <source>The antenna is as long as or longer than a resonant dipole at %1 MHz, so it needs no loading coil (the formula gives %2 µH).</source>
         <translation>Антенна не короче резонансного диполя на %1 МГц, поэтому удлиняющая катушка ей не нужна (формула даёт %2 мкГн).</translation>

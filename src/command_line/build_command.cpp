@@ -114,13 +114,11 @@ int buildSweep(const BuildRequest& request, const BuildInputs& inputs, const Out
         QStringList fields{QString::number(row.position), csvField(row.design.distance),
                            csvField(row.design.inductance), csvField(row.design.impedance)};
         for (const build::BuildFigureForm& form : build::buildFigureForms(inputs.kind)) {
-            fields << csvField(
-                check::figureText(form, build, output.locale, check::UnitShown::Without));
+            fields << csvField(figureText(form.of(build), output.locale, UnitShown::Without));
         }
         if (inputs.wound) {
             for (const build::WoundFigureForm& form : build::woundFigureForms()) {
-                fields << csvField(
-                    check::figureText(form, build, output.locale, check::UnitShown::Without));
+                fields << csvField(figureText(form.of(build), output.locale, UnitShown::Without));
             }
             for (const build::FitForm& form : build::fitForms()) {
                 fields << build::fitText(form, build);
@@ -159,29 +157,23 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
         best->closest ? builds[*best->closest].build : std::nullopt;
     const double closestPosition =
         best->closest ? sweep.rows[*best->closest].position : DipoleBuild::kNone;
-    // The closest position's figures, under their keys, with their decimals
-    // and units.
-    struct Extra {
-        const char* key;
-        double value;
-        int decimals;
-        const char* unit;
-    };
-    const Extra extras[] = {
-        {"near_best_from", static_cast<double>(best->nearFrom), 0, "%"},
-        {"near_best_to", static_cast<double>(best->nearTo), 0, "%"},
-        {"closest_position", closestPosition, 0, "%"},
-        {"closest_inductance", closest ? closest->resonantInductance : DipoleBuild::kNone, 3, "uH"},
-        {"closest_resistance", closest ? closest->resonantResistance : DipoleBuild::kNone, 2,
-         "ohms"},
-        {"closest_swr", closest ? closest->resonantSwr : DipoleBuild::kNone, 2, ""},
-        {"left_out", static_cast<double>(best->leftOut), 0, ""},
+    // Where the best lies, and the closest position's figures.
+    const Figure extras[] = {
+        {{"near_best_from", 0, "%"}, static_cast<double>(best->nearFrom)},
+        {{"near_best_to", 0, "%"}, static_cast<double>(best->nearTo)},
+        {{"closest_position", 0, "%"}, closestPosition},
+        {{"closest_inductance", 3, "uH"},
+         closest ? closest->resonantInductance : DipoleBuild::kNone},
+        {{"closest_resistance", 2, "ohms"},
+         closest ? closest->resonantResistance : DipoleBuild::kNone},
+        {{"closest_swr", 2, ""}, closest ? closest->resonantSwr : DipoleBuild::kNone},
+        {{"left_out", 0, ""}, static_cast<double>(best->leftOut)},
     };
     if (output.json) {
         QJsonObject object = buildJson(row, build, inputs);
         object.insert(QLatin1String("position"), row.position);
-        for (const Extra& extra : extras) {
-            check::insertFigure(object, extra.key, extra.value);
+        for (const Figure& extra : extras) {
+            insertFigure(object, extra);
         }
         writeJson(output.out, object);
         return kSuccess;
@@ -189,8 +181,8 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
     keyed(output, "position", QString::number(row.position));
     printDesign(output, row);
     printBuild(output, build, inputs, row);
-    for (const Extra& extra : extras) {
-        keyed(output, extra.key, number(extra.value, extra.decimals, extra.unit, output.locale));
+    for (const Figure& extra : extras) {
+        keyed(output, extra.form.key, figureText(extra, output.locale, UnitShown::With));
     }
     return kSuccess;
 }

@@ -15,33 +15,24 @@ void keyed(const Output& output, const char* key, const QString& text) {
     writeLine(output.out, (QLatin1String(key) + u' ' + text).toUtf8());
 }
 
-QString number(double value, int decimals, const char* unit, const QLocale& locale) {
-    return check::figureText(value, decimals, unit, locale, check::UnitShown::With);
-}
-
 // The build's figures, its coils as wound, where no shunt coil matches why,
 // and where the model is rough why, each after its key.
 void printBuild(const Output& output, const DipoleBuild& build, const BuildInputs& inputs,
                 const DesignRow& row) {
     const double frequency = row.design.dipole.frequency;
     for (const build::BuildFigureForm& form : build::buildFigureForms(inputs.kind)) {
-        keyed(output, form.key,
-              check::figureText(form, build, output.locale, check::UnitShown::With));
+        keyed(output, form.key, figureText(form.of(build), output.locale, UnitShown::With));
     }
     if (inputs.wound) {
         for (const build::WoundFigureForm& form : build::woundFigureForms()) {
-            keyed(output, form.key,
-                  check::figureText(form, build, output.locale, check::UnitShown::With));
+            keyed(output, form.key, figureText(form.of(build), output.locale, UnitShown::With));
         }
         for (const build::FitForm& form : build::fitForms()) {
             keyed(output, form.key, build::fitText(form, build));
         }
     }
-    for (const build::CutPiece& piece :
-         build::cutList(row.design.dipole, row.options, inputs.metric)) {
-        keyed(output, piece.key,
-              check::figureText(piece.length, build::kCutDecimals, piece.unit, output.locale,
-                                check::UnitShown::With));
+    for (const Figure& piece : build::cutList(row.design.dipole, row.options, inputs.metric)) {
+        keyed(output, piece.form.key, figureText(piece, output.locale, UnitShown::With));
     }
     const QString why = build::noMatchText(build, inputs.feedline, frequency, output.locale);
     if (!why.isEmpty()) {
@@ -53,10 +44,10 @@ void printBuild(const Output& output, const DipoleBuild& build, const BuildInput
 QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
     QJsonObject object = jsonOf(row.design.results());
     build::insertBuild(object, build, inputs.kind, inputs.wound);
-    for (const build::CutPiece& piece :
-         build::cutList(row.design.dipole, row.options, inputs.metric)) {
-        check::insertFigure(object, piece.key,
-                            rounded(piece.length, build::kCutDecimals, QLocale::c()).value);
+    // To the millimetre or the hundredth of an inch, as a builder cuts.
+    for (const Figure& piece : build::cutList(row.design.dipole, row.options, inputs.metric)) {
+        insertFigure(object, piece.form.key,
+                     rounded(piece.value, piece.form.decimals, QLocale::c()).value);
     }
     const QString why =
         build::noMatchText(build, inputs.feedline, row.design.dipole.frequency, QLocale::c());

@@ -26,9 +26,6 @@ struct BuildInputs {
 // A line of the command: its JSON key, then its text.
 void keyed(const Output& output, const char* key, const QString& text);
 
-// A figure with its decimals and unit, as the build's lines print it.
-QString number(double value, int decimals, const char* unit, const QLocale& locale);
-
 // The design's texts, each after its key.
 void printDesign(const Output& output, const DesignRow& row);
 

@@ -42,16 +42,15 @@ int runCheck(const CheckRequest& request, const Output& output) {
     // Each text and figure on a line of its own, after its JSON key.
     Results texts = modelTexts(row, row.design.results());
     if (wound) {
-        texts.push_back({kCoilWoundTurns, check::figureText(wound->turns, 2, "", output.locale,
-                                                            check::UnitShown::Without)});
+        texts.push_back(
+            {kCoilWoundTurns, figureText(wound->turns, 2, "", output.locale, UnitShown::Without)});
         texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
     }
     for (const Result& result : texts) {
         writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
     }
     for (const check::FigureForm& form : check::figureForms(check::lossOf(row.options))) {
-        const QString text =
-            check::figureText(form, *row.check, output.locale, check::UnitShown::With);
+        const QString text = figureText(form.of(*row.check), output.locale, UnitShown::With);
         writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
     }
     printNote(output.out, row);

@@ -80,29 +80,31 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     if (former) {
         turns = measurement::turnsChange(advice, *design, *former);
     }
-    std::vector<measurement::MeasuredFigure> figures =
-        measurement::figureList(measured, advice, metric, turns);
+    std::vector<Figure> figures = measurement::measurementFigures(measured);
+    const std::vector<Figure> compared = measurement::comparisonFigures(advice, metric, turns);
     if (output.json) {
         QJsonObject object;
-        for (const measurement::MeasuredFigure& figure : figures) {
-            object.insert(QLatin1String(figure.key), std::isfinite(figure.value)
-                                                         ? QJsonValue(figure.value)
-                                                         : QJsonValue(QJsonValue::Null));
+        for (const std::vector<Figure>* list : {&std::as_const(figures), &compared}) {
+            for (const Figure& figure : *list) {
+                insertFigure(object, figure);
+            }
         }
         writeJson(output.out, object);
         return kSuccess;
     }
     // The lines of the measurement alone without the design; the turns only
     // with the former.
-    if (!design) {
-        figures.resize(5);
-    } else if (!former) {
-        figures.pop_back();
+    if (design) {
+        for (const Figure& figure : compared) {
+            if (former || qstrcmp(figure.form.key, measurement::kTurnsChange) != 0) {
+                figures.push_back(figure);
+            }
+        }
     }
-    for (const measurement::MeasuredFigure& figure : figures) {
-        writeLine(
-            output.out,
-            (QLatin1String(figure.key) + u' ' + measurement::figureText(figure, locale)).toUtf8());
+    for (const Figure& figure : figures) {
+        writeLine(output.out, (QLatin1String(figure.form.key) + u' ' +
+                               figureText(figure, locale, UnitShown::With))
+                                  .toUtf8());
     }
     if (design) {
         for (const QString& line :

@@ -28,8 +28,7 @@ void printRow(const DesignRow& row, check::Loss loss, const Output& output) {
     }
     if (row.check) {
         for (const check::FigureForm& form : check::figureForms(loss)) {
-            fields << csvField(
-                check::figureText(form, *row.check, output.locale, check::UnitShown::Without));
+            fields << csvField(figureText(form.of(*row.check), output.locale, UnitShown::Without));
         }
     }
     writeLine(output.out, fields.join(u',').toUtf8());

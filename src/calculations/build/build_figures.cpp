@@ -11,41 +11,56 @@ namespace querlin::build {
 namespace {
 
 constexpr BuildFigureForm kBuildForms[] = {
-    {BuildFigureId::LoadInductance, "load_inductance",
-     [](const DipoleBuild& b) { return b.loadInductance; }, 3, "uH",
-     QT_TRANSLATE_NOOP("Figures", "Each loading coil")},
-    {BuildFigureId::ShuntInductance, "shunt_inductance",
-     [](const DipoleBuild& b) { return b.shuntInductance; }, 3, "uH",
-     QT_TRANSLATE_NOOP("Figures", "Matching coil across the feed point")},
-    {BuildFigureId::Swr, "swr", [](const DipoleBuild& b) { return b.swr; }, 2, "",
-     QT_TRANSLATE_NOOP("Figures", "SWR with them")},
-    {BuildFigureId::Bandwidth, "bandwidth", [](const DipoleBuild& b) { return b.bandwidth; }, 1,
-     "kHz", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth with them")},
-    {BuildFigureId::Resistance, "resistance",
-     [](const DipoleBuild& b) { return b.impedance.real(); }, 2, "ohms",
-     QT_TRANSLATE_NOOP("Figures", "Feed resistance before the matching coil")},
-    {BuildFigureId::Reactance, "reactance", [](const DipoleBuild& b) { return b.impedance.imag(); },
-     2, "ohms", QT_TRANSLATE_NOOP("Figures", "Feed reactance before the matching coil")},
-    {BuildFigureId::Efficiency, "efficiency", [](const DipoleBuild& b) { return b.efficiency; }, 1,
-     "%", QT_TRANSLATE_NOOP("Figures", "Efficiency of the build")},
+    {{"load_inductance", 3, "uH", QT_TRANSLATE_NOOP("Figures", "Each loading coil")},
+     BuildFigureId::LoadInductance,
+     [](const DipoleBuild& built) { return built.loadInductance; }},
+    {{"shunt_inductance", 3, "uH",
+      QT_TRANSLATE_NOOP("Figures", "Matching coil across the feed point")},
+     BuildFigureId::ShuntInductance,
+     [](const DipoleBuild& built) { return built.shuntInductance; }},
+    {{"swr", 2, "", QT_TRANSLATE_NOOP("Figures", "SWR with them")},
+     BuildFigureId::Swr,
+     [](const DipoleBuild& built) { return built.swr; }},
+    {{"bandwidth", 1, "kHz", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth with them")},
+     BuildFigureId::Bandwidth,
+     [](const DipoleBuild& built) { return built.bandwidth; }},
+    {{"resistance", 2, "ohms",
+      QT_TRANSLATE_NOOP("Figures", "Feed resistance before the matching coil")},
+     BuildFigureId::Resistance,
+     [](const DipoleBuild& built) { return built.impedance.real(); }},
+    {{"reactance", 2, "ohms",
+      QT_TRANSLATE_NOOP("Figures", "Feed reactance before the matching coil")},
+     BuildFigureId::Reactance,
+     [](const DipoleBuild& built) { return built.impedance.imag(); }},
+    {{"efficiency", 1, "%", QT_TRANSLATE_NOOP("Figures", "Efficiency of the build")},
+     BuildFigureId::Efficiency,
+     [](const DipoleBuild& built) { return built.efficiency; }},
 };
 
 constexpr WoundFigureForm kWoundForms[] = {
-    {WoundFigureId::LoadTurns, "load_turns",
-     [](const DipoleBuild& b) { return b.loadCoil ? b.loadCoil->turns : DipoleBuild::kNone; }, 2,
-     "", QT_TRANSLATE_NOOP("Figures", "Turns of each loading coil")},
-    {WoundFigureId::LoadQ, "load_q",
-     [](const DipoleBuild& b) { return b.loadCoil ? b.loadCoil->q : DipoleBuild::kNone; }, 0, "",
-     QT_TRANSLATE_NOOP("Figures", "Q of each loading coil")},
-    {WoundFigureId::ShuntTurns, "shunt_turns",
-     [](const DipoleBuild& b) { return b.shuntCoil ? b.shuntCoil->turns : DipoleBuild::kNone; }, 2,
-     "", QT_TRANSLATE_NOOP("Figures", "Turns of the matching coil")},
-    {WoundFigureId::ShuntQ, "shunt_q",
-     [](const DipoleBuild& b) { return b.shuntCoil ? b.shuntCoil->q : DipoleBuild::kNone; }, 0, "",
-     QT_TRANSLATE_NOOP("Figures", "Q of the matching coil")},
-    {WoundFigureId::Rounds, "rounds",
-     [](const DipoleBuild& b) { return static_cast<double>(b.rounds); }, 0, "",
-     QT_TRANSLATE_NOOP("Figures", "Rounds until inductance and Q agree")},
+    {{"load_turns", 2, "", QT_TRANSLATE_NOOP("Figures", "Turns of each loading coil")},
+     WoundFigureId::LoadTurns,
+     [](const DipoleBuild& built) {
+         return built.loadCoil ? built.loadCoil->turns : DipoleBuild::kNone;
+     }},
+    {{"load_q", 0, "", QT_TRANSLATE_NOOP("Figures", "Q of each loading coil")},
+     WoundFigureId::LoadQ,
+     [](const DipoleBuild& built) {
+         return built.loadCoil ? built.loadCoil->q : DipoleBuild::kNone;
+     }},
+    {{"shunt_turns", 2, "", QT_TRANSLATE_NOOP("Figures", "Turns of the matching coil")},
+     WoundFigureId::ShuntTurns,
+     [](const DipoleBuild& built) {
+         return built.shuntCoil ? built.shuntCoil->turns : DipoleBuild::kNone;
+     }},
+    {{"shunt_q", 0, "", QT_TRANSLATE_NOOP("Figures", "Q of the matching coil")},
+     WoundFigureId::ShuntQ,
+     [](const DipoleBuild& built) {
+         return built.shuntCoil ? built.shuntCoil->q : DipoleBuild::kNone;
+     }},
+    {{"rounds", 0, "", QT_TRANSLATE_NOOP("Figures", "Rounds until inductance and Q agree")},
+     WoundFigureId::Rounds,
+     [](const DipoleBuild& built) { return static_cast<double>(built.rounds); }},
 };
 
 constexpr FitForm kFitForms[] = {
@@ -112,7 +127,7 @@ QStringList buildKeys(check::Loss loss, bool wound) {
 QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
                     const QLocale& locale) {
     const auto number = [&](double value, int decimals) {
-        return check::figureText(value, decimals, "", locale, check::UnitShown::Without);
+        return figureText(value, decimals, "", locale, UnitShown::Without);
     };
     switch (build.match) {
         case DipoleBuild::Match::ShuntCoil:
@@ -133,17 +148,19 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
         .arg(locale.toString(frequency));
 }
 
-std::vector<CutPiece> cutList(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
-                              bool metric) {
+std::vector<Figure> cutList(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                            bool metric) {
     const nec::HalfLayout half = nec::halfLayout(dipole, options);
     const double unit = metric ? 1 : kMetresPerFoot;
     const char* name = metric ? "m" : "ft";
-    return {{"inner_wire", half.innerWire / unit, name,
-             QCoreApplication::translate("querlin", "Wire from the feed point to the coil")},
-            {"coil_length", half.coil / unit, name,
-             QCoreApplication::translate("querlin", "Coil, as modelled")},
-            {"outer_wire", half.outerWire / unit, name,
-             QCoreApplication::translate("querlin", "Wire from the coil to the tip")}};
+    return {{{"inner_wire", kCutDecimals, name,
+              QT_TRANSLATE_NOOP("Figures", "Wire from the feed point to the coil")},
+             half.innerWire / unit},
+            {{"coil_length", kCutDecimals, name, QT_TRANSLATE_NOOP("Figures", "Coil, as modelled")},
+             half.coil / unit},
+            {{"outer_wire", kCutDecimals, name,
+              QT_TRANSLATE_NOOP("Figures", "Wire from the coil to the tip")},
+             half.outerWire / unit}};
 }
 
 void insertBuild(QJsonObject& object, const DipoleBuild& build, check::Loss loss, bool wound) {

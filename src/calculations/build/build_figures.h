@@ -54,14 +54,8 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
 // What to cut for each half, as the model lays it out, measured along the
 // wire from the feed point in the user's unit (feet, or metres): the wire to
 // the coil, the coil's stretch and the wire from the coil to the tip.
-struct CutPiece {
-    const char* key;
-    double length;
-    const char* unit;
-    QString label;
-};
-std::vector<CutPiece> cutList(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
-                              bool metric);
+std::vector<Figure> cutList(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                            bool metric);
 // The pieces' lengths to the millimetre, or to a hundredth of an inch.
 inline constexpr int kCutDecimals = 3;
 

@@ -11,26 +11,36 @@ namespace querlin::check {
 namespace {
 
 constexpr FigureForm kFigureForms[] = {
-    {FigureId::Resonance, "resonance", [](const DipoleCheck& c) { return c.resonance; }, 4, "MHz",
-     QT_TRANSLATE_NOOP("Figures", "Resonant frequency")},
-    {FigureId::ResonanceError, "resonance_error",
-     [](const DipoleCheck& c) { return c.resonanceError; }, 2, "%",
-     QT_TRANSLATE_NOOP("Figures", "Off the design frequency by")},
-    {FigureId::Resistance, "resistance", [](const DipoleCheck& c) { return c.impedance.real(); }, 2,
-     "ohms", QT_TRANSLATE_NOOP("Figures", "Feed resistance at the design frequency")},
-    {FigureId::Reactance, "reactance", [](const DipoleCheck& c) { return c.impedance.imag(); }, 2,
-     "ohms", QT_TRANSLATE_NOOP("Figures", "Feed reactance at the design frequency")},
-    {FigureId::ResonantInductance, "resonant_inductance",
-     [](const DipoleCheck& c) { return c.resonantInductance; }, 3, "uH",
-     QT_TRANSLATE_NOOP("Figures", "Each coil for resonance at the design frequency")},
-    {FigureId::Swr, "swr", [](const DipoleCheck& c) { return c.swr; }, 2, "",
-     QT_TRANSLATE_NOOP("Figures", "SWR at the design frequency")},
-    {FigureId::SwrMatched, "swr_matched", [](const DipoleCheck& c) { return c.swrMatched; }, 2, "",
-     QT_TRANSLATE_NOOP("Figures", "SWR with the matching coil")},
-    {FigureId::Bandwidth, "bandwidth", [](const DipoleCheck& c) { return c.bandwidth; }, 1, "kHz",
-     QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth")},
-    {FigureId::Efficiency, "efficiency", [](const DipoleCheck& c) { return c.efficiency; }, 1, "%",
-     QT_TRANSLATE_NOOP("Figures", "Efficiency, made resonant")},
+    {{"resonance", 4, "MHz", QT_TRANSLATE_NOOP("Figures", "Resonant frequency")},
+     FigureId::Resonance,
+     [](const DipoleCheck& checked) { return checked.resonance; }},
+    {{"resonance_error", 2, "%", QT_TRANSLATE_NOOP("Figures", "Off the design frequency by")},
+     FigureId::ResonanceError,
+     [](const DipoleCheck& checked) { return checked.resonanceError; }},
+    {{"resistance", 2, "ohms",
+      QT_TRANSLATE_NOOP("Figures", "Feed resistance at the design frequency")},
+     FigureId::Resistance,
+     [](const DipoleCheck& checked) { return checked.impedance.real(); }},
+    {{"reactance", 2, "ohms",
+      QT_TRANSLATE_NOOP("Figures", "Feed reactance at the design frequency")},
+     FigureId::Reactance,
+     [](const DipoleCheck& checked) { return checked.impedance.imag(); }},
+    {{"resonant_inductance", 3, "uH",
+      QT_TRANSLATE_NOOP("Figures", "Each coil for resonance at the design frequency")},
+     FigureId::ResonantInductance,
+     [](const DipoleCheck& checked) { return checked.resonantInductance; }},
+    {{"swr", 2, "", QT_TRANSLATE_NOOP("Figures", "SWR at the design frequency")},
+     FigureId::Swr,
+     [](const DipoleCheck& checked) { return checked.swr; }},
+    {{"swr_matched", 2, "", QT_TRANSLATE_NOOP("Figures", "SWR with the matching coil")},
+     FigureId::SwrMatched,
+     [](const DipoleCheck& checked) { return checked.swrMatched; }},
+    {{"bandwidth", 1, "kHz", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth")},
+     FigureId::Bandwidth,
+     [](const DipoleCheck& checked) { return checked.bandwidth; }},
+    {{"efficiency", 1, "%", QT_TRANSLATE_NOOP("Figures", "Efficiency, made resonant")},
+     FigureId::Efficiency,
+     [](const DipoleCheck& checked) { return checked.efficiency; }},
 };
 
 // Each form sits at its id's place, so that formOf needs no search.
@@ -78,25 +88,6 @@ QStringList figureKeys(Loss loss) {
         keys << QLatin1String(form.key);
     }
     return keys;
-}
-
-QString figureText(double value, int decimals, const char* unit, const QLocale& locale,
-                   UnitShown shown) {
-    if (!std::isfinite(value)) {
-        return QStringLiteral("none");
-    }
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = rounded(value, decimals, plain).text;
-    if (shown == UnitShown::With && *unit != '\0') {
-        text += u' ' + QLatin1String(unit);
-    }
-    return text;
-}
-
-void insertFigure(QJsonObject& object, const char* key, double value) {
-    object.insert(QLatin1String(key),
-                  std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null));
 }
 
 void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss) {

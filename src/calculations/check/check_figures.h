@@ -6,6 +6,7 @@
 #include <span>
 
 #include "check/dipole_check.h"
+#include "figures/figure.h"
 #include "nec/nec_model.h"
 
 namespace querlin::check {
@@ -23,16 +24,14 @@ enum class FigureId {
     Efficiency,  // only with loss in the model: the last
 };
 
-// How a figure is named, read off what the engine found and shown: the
+// A figure's form, and how it is read off what the engine found: the
 // check's figures, and the build's (build/build_figures.h).
 template <typename Figures, typename Id>
-struct FormOf {
+struct FormOf : FigureForm {
     Id id;
-    const char* key;  // its JSON key, and its name on a line of the command
-    double (*of)(const Figures&);
-    int decimals;
-    const char* unit;   // empty for a ratio
-    const char* label;  // what it is, in words for a person
+    double (*read)(const Figures&);
+
+    Figure of(const Figures& figures) const { return {*this, read(figures)}; }
 };
 using FigureForm = FormOf<DipoleCheck, FigureId>;
 
@@ -50,24 +49,12 @@ QString accuracyNote(const nec::LoadedDipole& dipole, const nec::ModelOptions& o
 std::span<const FigureForm> figureForms(Loss loss);
 QStringList figureKeys(Loss loss);
 
-// A figure as a line or a CSV field shows it, in that locale, with its unit
-// when one is asked for: "7.1968 MHz"; "none" where the check found none.
-enum class UnitShown { Without, With };
-QString figureText(double value, int decimals, const char* unit, const QLocale& locale,
-                   UnitShown shown);
-template <typename Figures, typename Id>
-QString figureText(const FormOf<Figures, Id>& form, const Figures& figures, const QLocale& locale,
-                   UnitShown unit) {
-    return figureText(form.of(figures), form.decimals, form.unit, locale, unit);
-}
-
-// A figure as a JSON number, null for none.
-void insertFigure(QJsonObject& object, const char* key, double value);
+// The figures as JSON numbers, null for none.
 template <typename Figures, typename Id>
 void insertFigures(QJsonObject& object, const Figures& figures,
                    std::span<const FormOf<Figures, Id>> forms) {
     for (const FormOf<Figures, Id>& form : forms) {
-        insertFigure(object, form.key, form.of(figures));
+        insertFigure(object, form.of(figures));
     }
 }
 

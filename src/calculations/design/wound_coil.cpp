@@ -9,27 +9,6 @@
 
 namespace querlin {
 
-RoundedFigure rounded(double value, int decimals, const QLocale& locale) {
-    // A value that rounds to zero shows no sign: "-0.00 ohms" reads as a
-    // reactance that is there.
-    const double shown = QString::number(value, 'f', decimals).toDouble();
-    const double signless = shown == 0 ? 0.0 : value;
-    return {shown == 0 ? 0.0 : shown, locale.toString(signless, 'f', decimals)};
-}
-
-RoundedFigure significant(double value, int digits, const QLocale& locale) {
-    if (value == 0) {
-        return rounded(value, 0, locale);
-    }
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
-    const int decimals = digits - 1 - magnitude;
-    if (decimals >= 0) {
-        return rounded(value, decimals, locale);
-    }
-    const double scale = std::pow(10.0, -decimals);
-    return rounded(std::round(value / scale) * scale, 0, locale);
-}
-
 CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QLocale& locale) {
     CoilVariables v;
     Results results = designCoil(coil, locale, v);

@@ -6,17 +6,9 @@
 
 #include "coil/coil_winding.h"
 #include "design/designs.h"
+#include "figures/figure.h"
 
 namespace querlin {
-
-// A figure rounded to what its formula stands behind: as a number, and as
-// shown in a locale.
-struct RoundedFigure {
-    double value = 0;
-    QString text;
-};
-RoundedFigure rounded(double value, int decimals, const QLocale& locale);
-RoundedFigure significant(double value, int digits, const QLocale& locale);
 
 // The coil window's CALCULATE, then its turns wound evenly over the coil
 // length: what the winding does, or why the formulas cannot tell. A fault of

@@ -43,41 +43,36 @@ std::optional<TurnsChange> turnsChange(const TuningAdvice& advice, const nec::Lo
     return TurnsChange{before.turns, after.turns, after.fits};
 }
 
-std::vector<MeasuredFigure> figureList(const MeasuredFigures& measured, const TuningAdvice& advice,
-                                       bool metric, const std::optional<TurnsChange>& turns) {
+std::vector<Figure> measurementFigures(const MeasuredFigures& measured) {
     return {
-        {"resonance", QT_TRANSLATE_NOOP("Figures", "Measured resonance"), measured.resonance, 4,
-         "MHz"},
-        {"resistance", QT_TRANSLATE_NOOP("Figures", "Resistance there"), measured.resistance, 2,
-         "ohms"},
-        {"min_swr", QT_TRANSLATE_NOOP("Figures", "Lowest SWR"), measured.minSwr, 2, ""},
-        {"min_swr_frequency", QT_TRANSLATE_NOOP("Figures", "Lowest SWR at"),
-         measured.minSwrFrequency, 4, "MHz"},
-        {"bandwidth", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth"), measured.bandwidth, 1,
-         "kHz"},
-        {"model_resonance", QT_TRANSLATE_NOOP("Figures", "The design's resonance, by NEC-2"),
-         advice.modelResonance, 4, "MHz"},
-        {"tip_change", QT_TRANSLATE_NOOP("Figures", "Change to each tip"),
-         advice.tipChange / (metric ? 1 : kMetresPerFoot), 3, metric ? "m" : "ft"},
-        {"inductance_change", QT_TRANSLATE_NOOP("Figures", "Or to each coil"),
-         advice.inductanceChange, 3, "uH"},
-        {"coil_q", QT_TRANSLATE_NOOP("Figures", "Coils' Q, an estimate"), advice.coilQ, 0, ""},
-        {"efficiency", QT_TRANSLATE_NOOP("Figures", "Efficiency, an estimate"), advice.efficiency,
-         1, "%"},
-        {"turns_change", QT_TRANSLATE_NOOP("Figures", "Or to each coil's turns"),
-         turns ? turns->after - turns->before : kNone, 2, "turns"},
+        {{"resonance", 4, "MHz", QT_TRANSLATE_NOOP("Figures", "Measured resonance")},
+         measured.resonance},
+        {{"resistance", 2, "ohms", QT_TRANSLATE_NOOP("Figures", "Resistance there")},
+         measured.resistance},
+        {{"min_swr", 2, "", QT_TRANSLATE_NOOP("Figures", "Lowest SWR")}, measured.minSwr},
+        {{"min_swr_frequency", 4, "MHz", QT_TRANSLATE_NOOP("Figures", "Lowest SWR at")},
+         measured.minSwrFrequency},
+        {{"bandwidth", 1, "kHz", QT_TRANSLATE_NOOP("Figures", "2:1 SWR bandwidth")},
+         measured.bandwidth},
     };
 }
 
-QString figureText(const MeasuredFigure& figure, const QLocale& locale) {
-    if (!std::isfinite(figure.value)) {
-        return QStringLiteral("none");
-    }
-    QString text = numberText(figure.value, figure.decimals, locale);
-    if (*figure.unit != '\0') {
-        text += u' ' + QLatin1String(figure.unit);
-    }
-    return text;
+std::vector<Figure> comparisonFigures(const TuningAdvice& advice, bool metric,
+                                      const std::optional<TurnsChange>& turns) {
+    return {
+        {{"model_resonance", 4, "MHz",
+          QT_TRANSLATE_NOOP("Figures", "The design's resonance, by NEC-2")},
+         advice.modelResonance},
+        {{"tip_change", 3, metric ? "m" : "ft", QT_TRANSLATE_NOOP("Figures", "Change to each tip")},
+         advice.tipChange / (metric ? 1 : kMetresPerFoot)},
+        {{"inductance_change", 3, "uH", QT_TRANSLATE_NOOP("Figures", "Or to each coil")},
+         advice.inductanceChange},
+        {{"coil_q", 0, "", QT_TRANSLATE_NOOP("Figures", "Coils' Q, an estimate")}, advice.coilQ},
+        {{"efficiency", 1, "%", QT_TRANSLATE_NOOP("Figures", "Efficiency, an estimate")},
+         advice.efficiency},
+        {{kTurnsChange, 2, "turns", QT_TRANSLATE_NOOP("Figures", "Or to each coil's turns")},
+         turns ? turns->after - turns->before : kNone},
+    };
 }
 
 TuningAdvice noAdvice() {

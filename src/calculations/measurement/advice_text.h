@@ -7,21 +7,11 @@
 #include <vector>
 
 #include "build/build.h"
+#include "figures/figure.h"
 #include "measurement/measured.h"
 #include "nec/nec_model.h"
 
 namespace querlin::measurement {
-
-// A figure of a measurement compared with the design: its key, as measured
-// --json writes it, what it is in words, its value (NaN for none), and how a
-// line shows it.
-struct MeasuredFigure {
-    const char* key;
-    const char* label;
-    double value;
-    int decimals;
-    const char* unit;
-};
 
 // Each coil wound on its former before and after the advised change of
 // inductance: its turns, and whether they fit the former's length after.
@@ -37,15 +27,15 @@ struct TurnsChange {
 std::optional<TurnsChange> turnsChange(const TuningAdvice& advice, const nec::LoadedDipole& design,
                                        const build::Former& former);
 
-// The measurement's figures, then the comparison's, in the order measured
-// prints them: the tip change in feet, or in metres when metric; last the
-// change of turns on the former, none without.
-std::vector<MeasuredFigure> figureList(const MeasuredFigures& measured, const TuningAdvice& advice,
-                                       bool metric,
-                                       const std::optional<TurnsChange>& turns = std::nullopt);
+// The measurement's figures, in the order measured prints them.
+std::vector<Figure> measurementFigures(const MeasuredFigures& measured);
 
-// Its number and unit, "none" where there is none.
-QString figureText(const MeasuredFigure& figure, const QLocale& locale);
+// The comparison's figures, in the order measured prints them after the
+// measurement's: the tip change in feet, or in metres when metric; last the
+// change of turns on the former (kTurnsChange), none without.
+inline constexpr const char* kTurnsChange = "turns_change";
+std::vector<Figure> comparisonFigures(const TuningAdvice& advice, bool metric,
+                                      const std::optional<TurnsChange>& turns = std::nullopt);
 
 // The advice of no comparison: every figure none.
 TuningAdvice noAdvice();

@@ -84,9 +84,10 @@ SweepPlot sweepPlot(const Antenna& antenna, const std::vector<DesignRow>& rows,
                 figures = &*check;
             }
             plot.workedResonance =
-                figures != nullptr ? check::figureText(check::formOf(check::FigureId::Resonance),
-                                                       *figures, locale, check::UnitShown::With)
-                                   : QStringLiteral("none");
+                figures != nullptr
+                    ? figureText(check::formOf(check::FigureId::Resonance).of(*figures), locale,
+                                 UnitShown::With)
+                    : QStringLiteral("none");
         }
     }
     return plot;

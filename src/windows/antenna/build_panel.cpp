@@ -147,21 +147,19 @@ void BuildPanel::showDesignBuild(const RowBuild& result) {
     }
     for (const build::BuildFigureId id : shown) {
         const build::BuildFigureForm& form = formOf(id);
-        const QString label = QCoreApplication::translate("Figures", form.label);
-        buildRows_->addRow(
-            rowCaption(label),
-            figureLabel(check::figureText(form, *designBuild_, locale, check::UnitShown::With),
-                        u"build_"_qs + QLatin1String(form.key), label));
+        const QString label = labelText(form);
+        buildRows_->addRow(rowCaption(label),
+                           figureLabel(figureText(form.of(*designBuild_), locale, UnitShown::With),
+                                       u"build_"_qs + QLatin1String(form.key), label));
     }
     // What to cut for each half, as the model has it.
     const DesignRow& design = design_->design();
-    for (const build::CutPiece& piece :
+    for (const Figure& piece :
          build::cutList(design.design.dipole, design.options, design_->antenna.metric)) {
-        buildRows_->addRow(
-            rowCaption(piece.label),
-            figureLabel(check::figureText(piece.length, build::kCutDecimals, piece.unit, locale,
-                                          check::UnitShown::With),
-                        u"build_"_qs + QLatin1String(piece.key), piece.label));
+        const QString label = labelText(piece.form);
+        buildRows_->addRow(rowCaption(label),
+                           figureLabel(figureText(piece, locale, UnitShown::With),
+                                       u"build_"_qs + QLatin1String(piece.form.key), label));
     }
     note(build::noMatchText(*designBuild_, design_->feedline, design.design.dipole.frequency,
                             locale));

@@ -79,11 +79,10 @@ void CheckPanel::take(int index, const check::DipoleCheck& check) {
 void CheckPanel::showFigures(const check::DipoleCheck& check) {
     const QLocale locale;
     for (const check::FigureForm& form : check::figureForms(check::Loss::Lossless)) {
-        const QString label = QCoreApplication::translate("Figures", form.label);
-        figureRows_->addRow(
-            rowCaption(label),
-            figureLabel(check::figureText(form, check, locale, check::UnitShown::With),
-                        QLatin1String(form.key), label));
+        const QString label = labelText(form);
+        figureRows_->addRow(rowCaption(label),
+                            figureLabel(figureText(form.of(check), locale, UnitShown::With),
+                                        QLatin1String(form.key), label));
     }
     emit said(QCoreApplication::translate("querlin::CheckWindow",
                                           "Checking every coil position for the plot…"));

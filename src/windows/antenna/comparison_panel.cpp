@@ -22,9 +22,9 @@ namespace {
 
 // The comparison's plot at a size that leaves the window on a laptop's screen.
 constexpr double kComparePlotScale = 0.5;
-// The comparison's figures shown as figures: the measurement's and the
+// The comparison's figures shown as figures: the measurement's, and the
 // model's resonance; what to change is said in words under them.
-constexpr std::size_t kComparedFigures = 6;
+constexpr const char* kModelResonance = "model_resonance";
 
 }  // namespace
 
@@ -133,13 +133,16 @@ void ComparisonPanel::showComparison(const measurement::Comparison& comparison) 
             "%3-ohm line:")
             .arg(measurementName_, design_->design().design.inductance, locale.toString(feedline)));
     std::vector<QWidget*> order{compareButton_, note_};
-    const std::vector<measurement::MeasuredFigure> figures =
-        measurement::figureList(comparison.figures, comparison.advice, antenna.metric);
-    for (std::size_t i = 0; i < kComparedFigures; ++i) {
-        const measurement::MeasuredFigure& figure = figures[i];
-        const QString label = QCoreApplication::translate("Figures", figure.label);
-        order.push_back(figureLabel(measurement::figureText(figure, locale),
-                                    u"compare_"_qs + QLatin1String(figure.key), label));
+    std::vector<Figure> figures = measurement::measurementFigures(comparison.figures);
+    for (const Figure& figure : measurement::comparisonFigures(comparison.advice, antenna.metric)) {
+        if (qstrcmp(figure.form.key, kModelResonance) == 0) {
+            figures.push_back(figure);
+        }
+    }
+    for (const Figure& figure : figures) {
+        const QString label = labelText(figure.form);
+        order.push_back(figureLabel(figureText(figure, locale, UnitShown::With),
+                                    u"compare_"_qs + QLatin1String(figure.form.key), label));
         figureRows_->addRow(rowCaption(label), order.back());
     }
     for (const QString& line :
