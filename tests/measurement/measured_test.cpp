@@ -66,7 +66,7 @@ const Flavour kFlavours[] = {
     {"Frequency (Hz),Re(S11),Im(S11),SWR", 1e-6, 'S', 'r', 50, ','},
     {"Freq [MHz];SWR;R (Ohm);X (Ohm)", 1, 'Z', 'r', 1, ';'},
     {"Frequency (GHz)\tGamma real\tGamma imag\tSWR", 1e3, 'S', 'r', 50, '\t'},
-    {"Frequency (kHz),Rs,Xs,SWR", 1e-3, 'Z', 'r', 1, ','},
+    {"Frequency (kHz),Rs (ohms),Xs (ohms),SWR", 1e-3, 'Z', 'r', 1, ','},
     // Without a unit, judged by the first row: from 1000 up Hz, below MHz.
     {"Frequency,Resistance,Reactance,SWR", 1e-6, 'Z', 'r', 1, ','},
     {"Freq,Re(Z),Im(Z),VSWR", 1, 'Z', 'r', 1, ','},
