@@ -141,15 +141,20 @@ TEST(Measured, ReadsTheFormatWhereTheNameDoesNotTellIt) {
          "\xEF\xBB\xBF! exported\n# MHz Z RI R 50\n7.0 1 0\n+7.1 +0.5E+00 -0.2\n"sv,
          {50, 0},
          {25, -10}},
-        // The reflection coefficient on 75 ohms: -0.2, 75 x 0.8 / 1.2; and 0.
-        {"analyser.dat", "\r\n  # GHz S MA R 75\n0.0070 0.2 180\n0.0071 0 0\n"sv, {50, 0}, {75, 0}},
+        // The reflection coefficient on 75 ohms: -0.2, 75 x 0.8 / 1.2; and 0,
+        // between tabs.
+        {"analyser.dat",
+         "\r\n  # GHz S MA R 75\n0.0070 0.2 180\n0.0071\t0\t0\n"sv,
+         {50, 0},
+         {75, 0}},
         {"analyser",
          "Freq (MHz),R,X\n7.0,50,0\n7.1,\"25,5\",\"-10,5\"\n"sv,
          {50, 0},
          {25.5, -10.5}},
-        // A CSV file may begin with a comment, its name in any case.
+        // A CSV file may begin with a comment, its name in any case, a blank
+        // after each comma.
         {"ANALYSER.CSV",
-         "# exported\nFreq (MHz),R,X\n7.0,50,0\n7.1,25.5,-10.5\n"sv,
+         "# exported\nFreq (MHz), R, X\n7.0, 50, 0\n7.1, 25.5, -10.5\n"sv,
          {50, 0},
          {25.5, -10.5}},
     };
