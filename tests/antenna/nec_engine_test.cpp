@@ -56,10 +56,16 @@ TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
         {"1.0000E+00", "5.0000E-01", "2.0900E+00", 0.5, 1, nullptr},
         {"1.0000E+00", "5.0000E-01", "2.1100E+00", 0, NAN, "not a share of it"},
     };
+    // The tables of several frequencies in one output, each read on its own.
+    QString tables;
+    std::vector<const Case*> read;
     for (const Case& c : cases) {
-        QString output = u"ANTENNA INPUT PARAMETERS\nh\nh\n 1 1 1 0 1 0 5.0E+01 2.0E+00\n"_qs +
-                         u"INPUT POWER   =  %1 Watts\nRADIATED POWER=  %2 Watts\n"_qs.arg(
-                             QLatin1String(c.input), QLatin1String(c.radiated));
+        // The source's line: tag, segment, voltage, current, impedance.
+        QString output =
+            u"ANTENNA INPUT PARAMETERS\nh\nh\n 1 1 1.0E+00 0.0E+00 2.0E-02 -1.0E-03 "
+            "5.0E+01 2.0E+00\n"_qs +
+            u"INPUT POWER   =  %1 Watts\nRADIATED POWER=  %2 Watts\n"_qs.arg(
+                QLatin1String(c.input), QLatin1String(c.radiated));
         if (c.average != nullptr) {
             output +=
                 u"AVERAGE POWER GAIN: %1 - SOLID ANGLE USED IN AVERAGING: (+2.0000)*PI "
@@ -68,6 +74,8 @@ TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
         try {
             const FeedPoint point = feedPointsIn(output).at(0);
             EXPECT_EQ(c.fault, nullptr) << c.radiated;
+            tables += output;
+            read.push_back(&c);
             EXPECT_NEAR(point.efficiency, c.efficiency, 1e-9) << c.radiated;
             EXPECT_EQ(std::isnan(point.radiatedOver), std::isnan(c.upwards)) << c.radiated;
             if (!std::isnan(c.upwards)) {
@@ -78,6 +86,14 @@ TEST(EngineOutput, ReadsThePowerBudgetWithinItsDigits) {
             EXPECT_TRUE(error.message.contains(QLatin1String(c.fault)))
                 << error.message.toStdString();
         }
+    }
+    const std::vector<FeedPoint> points = feedPointsIn(tables);
+    ASSERT_EQ(points.size(), read.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].impedance, std::complex<double>(50, 2)) << i;
+        EXPECT_EQ(points[i].current, std::complex<double>(0.02, -0.001)) << i;
+        EXPECT_NEAR(points[i].efficiency, read[i]->efficiency, 1e-9) << i;
+        EXPECT_EQ(std::isnan(points[i].radiatedOver), std::isnan(read[i]->upwards)) << i;
     }
 }
 

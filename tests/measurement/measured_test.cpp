@@ -64,6 +64,13 @@ const Flavour kFlavours[] = {
     {"#", 1e3, 'S', 'm', 50, ' '},  // GHz S MA R 50 when left out
     {"Frequency (Hz),Re(S11),Im(S11),SWR", 1e-6, 'S', 'r', 50, ','},
     {"Freq [MHz];SWR;R (Ohm);X (Ohm)", 1, 'Z', 'r', 1, ';'},
+    {"Frequency (GHz)\tGamma real\tGamma imag\tSWR", 1e3, 'S', 'r', 50, '\t'},
+    {"Frequency (kHz),Rs (ohms),Xs (ohms),SWR", 1e-3, 'Z', 'r', 1, ','},
+    // Without a unit, judged by the first row: from 1000 up Hz, below MHz.
+    {"Frequency,Resistance,Reactance,SWR", 1e-6, 'Z', 'r', 1, ','},
+    {"Freq,Re(Z),Im(Z),VSWR", 1, 'Z', 'r', 1, ','},
+    // Only the first option line counts (Touchstone 1.1 specification).
+    {"# Hz S RI R 50\n# GHz Z MA R 1", 1e-6, 'S', 'r', 50, ' '},
 };
 
 QByteArray written(const std::vector<nec::FeedPoint>& feeds, const Flavour& f) {
@@ -110,6 +117,64 @@ TEST(Measured, ReadsEachFlavourAsTheEngineComputedIt) {
         }
         EXPECT_NEAR(measuredFigures(sweep, 50, 7.1).resonance, truth, kSweep.step)
             << flavour.header;
+    }
+}
+
+// Files as analysers and spreadsheets write them, each worked by hand: two
+// frequencies, 7.0 and 7.1 MHz. Where the name does not tell the format, the
+// first line that is not blank does (a Touchstone 1.1 file begins with a
+// comment or its option line), a UTF-8 byte order mark left out. A number may
+// begin with a plus, as C's strtod reads it; a CSV field in double quotes may
+// hold the separator (RFC 4180, section 2.6), here in a decimal comma.
+TEST(Measured, ReadsTheFormatWhereTheNameDoesNotTellIt) {
+    using namespace std::string_view_literals;
+    struct Case {
+        const char* name;
+        std::string_view text;
+        std::complex<double> first;
+        std::complex<double> second;
+    };
+    const Case cases[] = {
+        // Z normalised to 50 ohms: 1 and 0.5 - 0.2j.
+        {"analyser.txt",
+         "\xEF\xBB\xBF! exported\n# MHz Z RI R 50\n7.0 1 0\n+7.1 +0.5E+00 -0.2\n"sv,
+         {50, 0},
+         {25, -10}},
+        // The reflection coefficient on 75 ohms: -0.2, 75 x 0.8 / 1.2; and 0,
+        // between tabs.
+        {"analyser.dat",
+         "\r\n  # GHz S MA R 75\n0.0070 0.2 180\n0.0071\t0\t0\n"sv,
+         {50, 0},
+         {75, 0}},
+        {"analyser",
+         "Freq (MHz),R,X\n7.0,50,0\n7.1,\"25,5\",\"-10,5\"\n"sv,
+         {50, 0},
+         {25.5, -10.5}},
+        // A CSV file may begin with a comment, its name in any case, a blank
+        // after each comma.
+        {"ANALYSER.CSV",
+         "# exported\nFreq (MHz), R, X\n7.0, 50, 0\n7.1, 25.5, -10.5\n"sv,
+         {50, 0},
+         {25.5, -10.5}},
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const Case& c : cases) {
+        const QString path = folder.filePath(QLatin1String(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.text.data(), static_cast<qint64>(c.text.size()));
+        file.close();
+        try {
+            const OnePort sweep = readMeasurementFile(path);
+            ASSERT_EQ(sweep.size(), 2U) << c.name;
+            EXPECT_NEAR(sweep[0].frequency, 7.0, 1e-12) << c.name;
+            EXPECT_NEAR(sweep[1].frequency, 7.1, 1e-12) << c.name;
+            EXPECT_LT(std::abs(sweep[0].impedance - c.first), 1e-9) << c.name;
+            EXPECT_LT(std::abs(sweep[1].impedance - c.second), 1e-9) << c.name;
+        } catch (const MeasurementError& error) {
+            ADD_FAILURE() << error.message.toStdString();
+        }
     }
 }
 
@@ -199,6 +264,8 @@ TEST(Measured, AFileThatCannotBeReadSaysWhy) {
         {"huge.s1p", "# GHz S RI R 50\n1e306 0 0\n", "line 2: the frequency must be a positive"},
         {"negative.s1p", "# MHz S RI R 50\n-7 0 0\n", "line 2: the frequency must be a positive"},
         {"one.s1p", "# MHz S RI R 50\n7.1 0 0\n", "one frequency only"},
+        {"options-only.s1p", "# MHz S RI R 50\n", "no sweep: the file holds no line of data"},
+        {"signs.s1p", "# MHz S RI R 50\n+-7.1 0 0\n", "line 2: '+-7.1' is not a number"},
         {"zero.s1p", "# MHz S RI R 50\n7.1 0 0\n\0\0"sv, "line 3: a zero byte"},
         {"many.s1p", many, "line 100002: more than 100000 frequencies"},
         {"no-resonance.s1p", "# MHz Z RI R 1\n7 30 -5\n7.2 30 -1\n",
@@ -207,6 +274,9 @@ TEST(Measured, AFileThatCannotBeReadSaysWhy) {
         {"no-pair.csv", "\nFreq (MHz),SWR,R\n7.1,1.2,50\n", "line 2: no columns are named as"},
         {"short.csv", "Freq (MHz),R,X\n7.1,50\n", "line 2: 2 fields where the columns read need 3"},
         {"word.csv", "Freq (MHz),R,X\n7.1,fifty,0\n", "line 2: 'fifty' in the column 'R' is not"},
+        // A quote in a quoted field is doubled (RFC 4180, section 2.7).
+        {"quote.csv", "Freq (MHz),R,X\n7.1,\"30 \"\"ohms\"\"\",0\n",
+         "line 2: '30 \"ohms\"' in the column 'R' is not"},
         {"two.s2p", "# MHz S RI R 50\n", "a file of 2 ports"},
     };
     QTemporaryDir folder;
