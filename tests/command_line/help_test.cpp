@@ -1,7 +1,8 @@
 // The help and the reference against the parser: every option the parser
 // takes for a command stands in that command's --help and in its section of
 // docs/reference.md, and no option it does not take; --help lists every
-// command.
+// command; the reference's usage and options of each command are what the
+// commands' descriptions make.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <sstream>
 
 #include "command_line.h"
+#include "reference_text.h"
 #include "request.h"
 #include "support/qstring_printer.h"
 
@@ -63,6 +65,12 @@ QSet<QString> setOf(const QStringList& names) {
     return {names.begin(), names.end()};
 }
 
+QString reference() {
+    QFile file(QStringLiteral(QUERLIN_REFERENCE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    return QString::fromUtf8(file.readAll());
+}
+
 TEST(Help, ListsEveryCommand) {
     EXPECT_EQ(named(blockOf(helpOf({u"--help"_qs}), u"Commands:"_qs, kBlankLine),
                     QRegularExpression(QStringLiteral("^  ([a-z]+) "))),
@@ -70,9 +78,7 @@ TEST(Help, ListsEveryCommand) {
 }
 
 TEST(Help, OfEachCommandAndTheReferenceNameItsOptions) {
-    QFile file(QStringLiteral(QUERLIN_REFERENCE));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString reference = QString::fromUtf8(file.readAll());
+    const QString text = reference();
     // An option's line of the help begins with it, its short name before it.
     const QRegularExpression helpOption(QStringLiteral("^  (?:-[a-z], )?--([a-z-]+)"));
     // The first cell of a row of the reference's option table names options.
@@ -88,10 +94,42 @@ TEST(Help, OfEachCommandAndTheReferenceNameItsOptions) {
                       taken + QSet<QString>{u"help"_qs});
         }
         QStringList cells;
-        for (const QString& line : blockOf(reference, u"## "_qs + command, kSection)) {
+        for (const QString& line : blockOf(text, u"## "_qs + command, kSection)) {
             cells += firstCell.match(line).captured(1);
         }
         EXPECT_EQ(named(cells, option), taken);
+    }
+}
+
+// A description changed since update_reference last wrote the reference
+// leaves it behind: the first line that differs names where.
+TEST(Reference, HoldsWhatTheCommandsDescriptionsMake) {
+    const QString text = reference();
+    const std::optional<QString> made = withCommandReferences(text);
+    ASSERT_TRUE(made.has_value()) << "a command's markers are missing from docs/reference.md";
+    const QStringList lines = text.split(u'\n');
+    const QStringList madeLines = made->split(u'\n');
+    const auto [line, madeLine] = std::ranges::mismatch(lines, madeLines);
+    const auto shown = [](const QStringList& all, QStringList::const_iterator at) {
+        return at == all.end() ? u"(the end of the file)"_qs : *at;
+    };
+    EXPECT_EQ(shown(lines, line), shown(madeLines, madeLine))
+        << "docs/reference.md, line " << (line - lines.begin() + 1)
+        << ", is not what the commands' descriptions make: "
+           "cmake --build build --target update_reference";
+}
+
+// A command whose markers are gone is not passed over silently: the
+// generator refuses the reference.
+TEST(Reference, NeedsEveryCommandsMarkers) {
+    const QString text = reference();
+    for (const QString& marker :
+         {u"<!-- End of the usage and options of dipole -->\n"_qs,
+          u"<!-- The usage and options of match, made from its description in src/command_line by "
+          "cmake --build build --target update_reference -->\n"_qs}) {
+        SCOPED_TRACE(marker.toStdString());
+        ASSERT_TRUE(text.contains(marker));
+        EXPECT_FALSE(withCommandReferences(QString(text).remove(marker)).has_value());
     }
 }
 
