@@ -20,9 +20,13 @@ namespace querlin {
 
 namespace {
 
-// The decimal number a window variable stands for, as the shortest text that
-// reads back as the same single gives it: 7.1, not 7.099999904632568.
-double widened(Single variable) {
+// The decimal a window variable stands for: the shortest decimal that reads
+// back as the same single, 7.1 and not the single's exact 7.099999904632568.
+// A plain widening to double would keep the single's binary error, and the
+// deck writes ten significant digits: the engine would model 7.099999905 MHz
+// where 7.1 was typed. std::to_chars is the standard library's shortest round
+// trip; its characters go no further than this function.
+double shortestDecimal(Single variable) {
     std::array<char, 32> text{};
     const auto written = std::to_chars(text.begin(), text.end(), variable.value());
     double value = 0;
@@ -75,9 +79,13 @@ ModelDesign designForModel(const Antenna& antenna, const QString& feedline, cons
     design.distance = textOf(fields, coilDistance);
     design.inductance = textOf(fields, loadingInductance);
     design.impedance = textOf(fields, impedance);
-    design.dipole = {widened(variables.freq), widened(variables.lth) * kMetresPerFoot,
-                     widened(variables.el) * kMetresPerInch, widened(variables.b) * kMetresPerFoot,
-                     widened(variables.mhy)};
+    // The formula's own variables as the handler left them: the frequency,
+    // the antenna's length, the element's diameter, the coils' distance from
+    // the feed point and their inductance.
+    design.dipole = {shortestDecimal(variables.freq),
+                     shortestDecimal(variables.lth) * kMetresPerFoot,
+                     shortestDecimal(variables.el) * kMetresPerInch,
+                     shortestDecimal(variables.b) * kMetresPerFoot, shortestDecimal(variables.mhy)};
     if (feedline.isEmpty()) {
         return design;
     }

@@ -10,10 +10,12 @@
 namespace querlin {
 
 CoilAsWound windCoil(const Coil& coil, std::optional<double> frequency, const QLocale& locale) {
-    CoilVariables v;
-    Results results = designCoil(coil, locale, v);
-    const Winding winding{v.nt.value(), 2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
-    return {std::move(results), v.mh.value(), winding, windingDetails(winding, frequency)};
+    CoilVariables variables;
+    Results results = designCoil(coil, locale, variables);
+    // The window halves the diameter in place: its variable ends as the radius.
+    const Winding winding{variables.nt.value(), 2.0 * variables.cd.value(), variables.cl.value(),
+                          variables.wd.value()};
+    return {std::move(results), variables.mh.value(), winding, windingDetails(winding, frequency)};
 }
 
 WoundCoil woundCoil(const Coil& coil, double frequency, const QLocale& locale) {

@@ -12,7 +12,8 @@ QString programFromEnvironment() {
 }
 
 // One thread a core, as a pool has by default, each running one engine at a
-// time: never more engines than cores, whoever asks.
+// time: never more engines than cores, however many checks, builds and
+// comparisons ask for them at once.
 QThreadPool& enginePool() {
     static QThreadPool pool;
     return pool;

@@ -18,7 +18,7 @@ namespace querlin::nec {
 // Every engine the program runs off its caller's thread runs here: on one
 // pool of as many threads as the machine has cores, each item of work on one
 // thread and each running one engine at a time, so that never more engines
-// run at once than there are cores, whoever asks. Each item is a task of its
+// run at once than there are cores, however many callers ask. Each item is a task of its
 // own in the pool's queue, and nothing on the pool waits for anything else on
 // it. The engine's program is chosen when the runner is made.
 class EngineRuns {

@@ -71,7 +71,8 @@ QString voltageSourceCard(int tag, int segment) {
 
 // How many segments the wire of the tag has.
 int segmentsOf(const std::vector<Wire>& wires, int tag) {
-    return std::find_if(wires.begin(), wires.end(), [tag](const Wire& w) { return w.tag == tag; })
+    return std::find_if(wires.begin(), wires.end(),
+                        [tag](const Wire& wire) { return wire.tag == tag; })
         ->segments;
 }
 
@@ -195,9 +196,9 @@ std::vector<double> gradedSegments(double length, double first, double last, dou
 // come closer to the source or a tip than its own length.
 double coilLength(const LoadedDipole& dipole, const ModelOptions& options) {
     const double half = dipole.length / 2;
-    const double b = dipole.coilDistance;
-    return std::min(
-        {options.coilLength.value_or(dipole.length * kCoilShare), b / 2, (half - b) / 1.5});
+    const double distance = dipole.coilDistance;
+    return std::min({options.coilLength.value_or(dipole.length * kCoilShare), distance / 2,
+                     (half - distance) / 1.5});
 }
 
 }  // namespace

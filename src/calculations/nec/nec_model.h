@@ -149,12 +149,14 @@ int coilSegmentsOf(const LoadedDipole& dipole, const ModelOptions& options);
 std::complex<double> coilLoad(const LoadedDipole& dipole, const ModelOptions& options,
                               double inductance);
 
-// A NEC-2 card deck of the dipole: the comments first, then the geometry, the
-// source at the centre, and each run with its loads and frequencies. Throws NecError for a
-// design that cannot be modelled.
-// Whether the engine's output lists the currents on every segment, which
-// only a person reading it wants.
+// Whether the engine's output lists the currents on every segment. The
+// program reads none of them, so only the deck that the nec command writes
+// for a person to run lists them.
 enum class Currents { LeftOut, Printed };
+
+// A NEC-2 card deck of the dipole: the comments first, then the geometry, the
+// source at the centre, and each run with its loads and frequencies. Throws
+// NecError for a design that cannot be modelled.
 QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
                 const std::vector<Run>& runs, const QStringList& comments, Currents currents);
 

@@ -2,13 +2,22 @@
 
 #include <cmath>
 
+#include "calculation.h"
+#include "coil/coil_window_fields.h"
+#include "coil/coil_window_in_memory.h"
+
 namespace querlin {
 
 build::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
-    CoilVariables v;
-    designCoil({u"1"_qs, coil.diameter, coil.length, coil.wire}, locale, v);
-    // The window halves the diameter in place.
-    return {2.0 * v.cd.value(), v.cl.value(), v.wd.value()};
+    // The coil window's own reading of each field, so that a text it cannot
+    // read fails with the fault the window names for that field. No
+    // inductance is wanted yet: the coils' turns come later, for each build.
+    MemoryFields fields = coilWindowWith({}, coil.diameter, coil.length, coil.wire, locale);
+    Calculation reading(fields);
+    const double diameter = reading.read(coilfields::coilDiameter);
+    const double length = reading.read(coilfields::coilLength);
+    const double wire = reading.read(coilfields::wireDiameter);
+    return {diameter, length, wire};
 }
 
 QFuture<RowBuild> buildRows(const nec::EngineRuns& engines, std::vector<DesignRow> rows,
@@ -84,9 +93,9 @@ void plotFigure(SweepPlot& plot, const std::vector<DesignRow>& rows,
                 const std::vector<RowBuild>& builds, double SweepPoint::*point,
                 double build::DipoleBuild::*figure) {
     for (std::size_t i = 0; i < rows.size() && i < builds.size(); ++i) {
-        for (SweepPoint& p : plot.points) {
-            if (p.position == rows[i].position && builds[i].build) {
-                p.*point = (*builds[i].build).*figure;
+        for (SweepPoint& plotted : plot.points) {
+            if (plotted.position == rows[i].position && builds[i].build) {
+                plotted.*point = (*builds[i].build).*figure;
             }
         }
     }

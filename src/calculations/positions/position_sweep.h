@@ -33,8 +33,9 @@ struct ModelInputs {
     std::optional<LoadingCoil> loadingCoil;
     // How the design's unit switch is named where the inputs were given.
     QString metricSwitch = QStringLiteral("--metric");
-    // Whether the design is to be modelled, which one that needs no loading
-    // coil cannot be; a table of the formula's designs alone takes any.
+    // Whether the design is to be modelled. A design that needs no loading
+    // coil cannot be modelled; a table of the formula's designs alone, with
+    // no model, takes any design.
     bool modelled = true;
 };
 
