@@ -299,6 +299,17 @@ class CheckWindowTest : public QObject {
         for (const char* name : {"resonance", "swr", "swr_matched"}) {
             QCOMPARE(figure(check, name), matched.value(QLatin1String(name)));
         }
+
+        // A design the model cannot take (40 feet need no coil at 14.2 MHz)
+        // leaves nothing of the last check or build beside its message.
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "build_swr").isEmpty(), kEngineMs);
+        calculate(u"14.2"_qs, u"40"_qs, u"0.08"_qs, 50);
+        dismissFaultReports(main());
+        checkFromMenuOf(main(), mainfields::impedance);
+        QTRY_VERIFY_WITH_TIMEOUT(status(check).contains(u"needs no loading coil"_qs), kEngineMs);
+        for (const char* name : {"resonance", "bandwidth", "build_swr", "build_inner_wire"}) {
+            QVERIFY2(figure(check, name).isEmpty(), name);
+        }
     }
 
     // Where the pointer rests on a result, it says that the result's menu
