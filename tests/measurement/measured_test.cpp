@@ -69,7 +69,7 @@ const Flavour kFlavours[] = {
     // Without a unit, judged by the first row: from 1000 up Hz, below MHz.
     {"Frequency,Resistance,Reactance,SWR", 1e-6, 'Z', 'r', 1, ','},
     {"Freq,Re(Z),Im(Z),VSWR", 1, 'Z', 'r', 1, ','},
-    // Only the first option line counts (Touchstone 1.1 specification).
+    // Only the first option line counts (the Touchstone 1.1 file format of the IBIS Open Forum).
     {"# Hz S RI R 50\n# GHz Z MA R 1", 1e-6, 'S', 'r', 50, ' '},
 };
 
