@@ -6,7 +6,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
@@ -217,6 +220,24 @@ TEST(Plot, DrawsTheBuildsPanels) {
             for (const char* title : {"Bandwidth (kHz)", "Efficiency (%)", "The best position, "}) {
                 EXPECT_TRUE(svg.contains(title)) << title;
             }
+            // The ring names the best position and its efficiency to a tenth,
+            // as the build's JSON line of that position has it.
+            const QRegularExpressionMatch ring =
+                QRegularExpression(u"(\\d+) %: (\\d+\\.\\d) %"_qs).match(QString::fromUtf8(svg));
+            ASSERT_TRUE(ring.hasMatch());
+            const auto [status, lines] =
+                calc(build.mid(0, build.size() - 1) + c.loss + QStringList{u"--json"_qs});
+            ASSERT_EQ(status, kSuccess);
+            bool named = false;
+            for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts)) {
+                const QJsonObject built = QJsonDocument::fromJson(line.toUtf8()).object();
+                if (built[u"position"_qs].toInt() == ring.captured(1).toInt()) {
+                    named = true;
+                    EXPECT_EQ(ring.captured(2),
+                              QString::number(built[u"efficiency"_qs].toDouble(), 'f', 1));
+                }
+            }
+            EXPECT_TRUE(named) << ring.captured(0).toStdString();
             QPainter painter(&image);
             QSvgRenderer(svg).render(&painter);
         } else {
