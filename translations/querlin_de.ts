@@ -494,6 +494,14 @@
         <source>Or to each coil&apos;s turns</source>
         <translation>Oder an den Windungen jeder Spule</translation>
     </message>
+    <message>
+        <source>Each loading coil on an LCR meter</source>
+        <translation>Jede Verlängerungsspule am LCR-Messgerät</translation>
+    </message>
+    <message>
+        <source>Matching coil on an LCR meter</source>
+        <translation>Anpassspule am LCR-Messgerät</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -494,6 +494,14 @@
         <source>Or to each coil&apos;s turns</source>
         <translation>O en las espiras de cada bobina</translation>
     </message>
+    <message>
+        <source>Each loading coil on an LCR meter</source>
+        <translation>Cada bobina de carga en un medidor LCR</translation>
+    </message>
+    <message>
+        <source>Matching coil on an LCR meter</source>
+        <translation>Bobina de adaptación en un medidor LCR</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -494,6 +494,14 @@
         <source>Or to each coil&apos;s turns</source>
         <translation>Ou aux spires de chaque bobine</translation>
     </message>
+    <message>
+        <source>Each loading coil on an LCR meter</source>
+        <translation>Chaque bobine de charge au pont LCR</translation>
+    </message>
+    <message>
+        <source>Matching coil on an LCR meter</source>
+        <translation>Bobine d&apos;adaptation au pont LCR</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

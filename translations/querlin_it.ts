@@ -494,6 +494,14 @@
         <source>Or to each coil&apos;s turns</source>
         <translation>Oppure alle spire di ogni bobina</translation>
     </message>
+    <message>
+        <source>Each loading coil on an LCR meter</source>
+        <translation>Ogni bobina di carico sul misuratore LCR</translation>
+    </message>
+    <message>
+        <source>Matching coil on an LCR meter</source>
+        <translation>Bobina di adattamento sul misuratore LCR</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

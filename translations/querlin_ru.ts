@@ -494,6 +494,14 @@
         <source>Or to each coil&apos;s turns</source>
         <translation>Или витков каждой катушки</translation>
     </message>
+    <message>
+        <source>Each loading coil on an LCR meter</source>
+        <translation>Каждая удлиняющая катушка на LCR-метре</translation>
+    </message>
+    <message>
+        <source>Matching coil on an LCR meter</source>
+        <translation>Согласующая катушка на LCR-метре</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

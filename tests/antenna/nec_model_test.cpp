@@ -151,6 +151,37 @@ std::vector<DeckCase> everyPosition() {
 }
 INSTANTIATE_TEST_SUITE_P(CoilPositions, Deck, ::testing::ValuesIn(everyPosition()));
 
+// A coil to wind is modelled as wound: from the coil distance, which the
+// design measures to the start of the coil, out for the coil's own length,
+// on a wire of its own; close to a tip it keeps room for the wire beyond it.
+TEST(Deck, ACoilToWindStartsAtTheCoilDistance) {
+    const double length = 12.192;
+    const double coil = 2.25 * 0.0254;
+    struct Case {
+        double position;  // per cent of half the length
+        double modelled;  // the coil's length in the model, metres
+    };
+    const Case cases[] = {{2, coil}, {50, coil}, {97, coil}, {99, 0.01 * length / 2 / 2.5}};
+    for (const Case& c : cases) {
+        const LoadedDipole dipole{7.1, length, 0.002, c.position * length / 200, 14.5};
+        ModelOptions options;
+        options.coilLength = coil;
+        options.coilFrom = ModelOptions::CoilFrom::InnerEnd;
+        const HalfLayout half = halfLayout(dipole, options);
+        EXPECT_NEAR(half.innerWire, dipole.coilDistance, 1e-12) << c.position;
+        EXPECT_NEAR(half.coil, c.modelled, 1e-12) << c.position;
+        EXPECT_NEAR(half.innerWire + half.coil + half.outerWire, length / 2, 1e-12) << c.position;
+        for (const Wire& wire : wiresOf(dipole, options)) {
+            if (wire.tag == kRightCoilTag) {
+                EXPECT_NEAR(wire.from, dipole.coilDistance, 1e-9) << c.position;
+                EXPECT_NEAR(wire.to, dipole.coilDistance + c.modelled, 1e-9) << c.position;
+            } else if (wire.tag == kLeftCoilTag) {
+                EXPECT_NEAR(wire.to, -dipole.coilDistance, 1e-9) << c.position;
+            }
+        }
+    }
+}
+
 TEST(Deck, RefusesWhatCannotBeModelled) {
     const LoadedDipole good{7.1, 12.192, 0.002, 3.048, 14.5};
     const std::vector<std::pair<LoadedDipole, ModelOptions>> cases{

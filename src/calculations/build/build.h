@@ -20,10 +20,13 @@ struct Former {
 };
 
 // A coil wound evenly on the former so that its winding's inductance by
-// Nagaoka's coefficient is the one wanted.
+// Nagaoka's coefficient is the one wanted, or, at a frequency, so that the
+// coil as wound acts as that inductance there.
 struct CoilWound {
     double turns = 0;
     bool fits = false;
+    // µH, the winding's own: what an LCR meter reads at a low frequency.
+    double windingInductance = std::numeric_limits<double>::quiet_NaN();
     // At the design frequency; NaN where it cannot be estimated (a winding
     // that does not fit, or one above a third of its self-resonance), and
     // then why.
@@ -36,7 +39,10 @@ struct CoilWound {
 // former on which no coil winds.
 CoilWound turnsFor(const Former& former, double inductance);
 
-// The same coil with its Q at that frequency (MHz).
+// The coil wound on the former that acts as that inductance (µH) at that
+// frequency (MHz), its self-capacitance across the winding, and its Q there
+// as wound. Where its Q cannot be estimated, the turns are the winding's for
+// that inductance, and why.
 CoilWound woundFor(const Former& former, double inductance, double frequency);
 
 // How lossy a build's coils are: without loss, one Q given for every coil,

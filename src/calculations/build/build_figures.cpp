@@ -43,6 +43,12 @@ constexpr WoundFigureForm kWoundForms[] = {
      [](const DipoleBuild& built) {
          return built.loadCoil ? built.loadCoil->turns : DipoleBuild::kNone;
      }},
+    {{"load_winding_inductance", 3, "uH",
+      QT_TRANSLATE_NOOP("Figures", "Each loading coil on an LCR meter")},
+     WoundFigureId::LoadWindingInductance,
+     [](const DipoleBuild& built) {
+         return built.loadCoil ? built.loadCoil->windingInductance : DipoleBuild::kNone;
+     }},
     {{"load_q", 0, "", QT_TRANSLATE_NOOP("Figures", "Q of each loading coil")},
      WoundFigureId::LoadQ,
      [](const DipoleBuild& built) {
@@ -52,6 +58,12 @@ constexpr WoundFigureForm kWoundForms[] = {
      WoundFigureId::ShuntTurns,
      [](const DipoleBuild& built) {
          return built.shuntCoil ? built.shuntCoil->turns : DipoleBuild::kNone;
+     }},
+    {{"shunt_winding_inductance", 3, "uH",
+      QT_TRANSLATE_NOOP("Figures", "Matching coil on an LCR meter")},
+     WoundFigureId::ShuntWindingInductance,
+     [](const DipoleBuild& built) {
+         return built.shuntCoil ? built.shuntCoil->windingInductance : DipoleBuild::kNone;
      }},
     {{"shunt_q", 0, "", QT_TRANSLATE_NOOP("Figures", "Q of the matching coil")},
      WoundFigureId::ShuntQ,

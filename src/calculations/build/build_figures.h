@@ -28,7 +28,15 @@ const BuildFigureForm& formOf(BuildFigureId id);
 std::span<const BuildFigureForm> buildFigureForms(check::Loss loss);
 
 // The figures of the coils as wound, in the order they are printed.
-enum class WoundFigureId { LoadTurns, LoadQ, ShuntTurns, ShuntQ, Rounds };
+enum class WoundFigureId {
+    LoadTurns,
+    LoadWindingInductance,
+    LoadQ,
+    ShuntTurns,
+    ShuntWindingInductance,
+    ShuntQ,
+    Rounds
+};
 using WoundFigureForm = check::FormOf<DipoleBuild, WoundFigureId>;
 std::span<const WoundFigureForm> woundFigureForms();
 

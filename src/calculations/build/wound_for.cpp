@@ -37,28 +37,50 @@ CoilWound turnsFor(const Former& former, double inductance) {
         }
         turns *= std::sqrt(inductance / details->inductance);
     }
-    return {turns, turns * former.wire <= former.length * (1 + 1e-6), DipoleBuild::kNone, {}};
+    return {turns,
+            turns * former.wire <= former.length * (1 + 1e-6),
+            inductance,
+            DipoleBuild::kNone,
+            {}};
 }
 
 CoilWound woundFor(const Former& former, double inductance, double frequency) {
+    // The antenna needs the coil's impedance at the design frequency, and a
+    // coil as wound acts there as more than its winding's inductance, its
+    // self-capacitance across it. The winding is brought down until the coil
+    // as wound acts as the inductance wanted: each round takes the error to a
+    // small fraction of what it was, the apparent inductance rising a little
+    // faster than the winding's.
     CoilWound coil = turnsFor(former, inductance);
-    const WindingOutcome wound =
-        windingDetails({coil.turns, former.diameter, former.length, former.wire}, frequency);
-    if (const auto* why = std::get_if<QString>(&wound)) {
-        coil.why = *why;
-        return coil;
+    double winding = inductance;
+    for (int round = 0; round < kTurnsRounds; ++round) {
+        const WindingOutcome wound =
+            windingDetails({coil.turns, former.diameter, former.length, former.wire}, frequency);
+        if (const auto* why = std::get_if<QString>(&wound)) {
+            coil.why = *why;
+            return coil;
+        }
+        const WindingDetails& details = std::get<WindingDetails>(wound);
+        const WindingAtFrequency& there = *details.atFrequency;
+        if (there.nearSelfResonance) {
+            coil.why = QCoreApplication::translate(
+                           "Antenna",
+                           "At %1 MHz it is above a third of its self-resonance of about %2 MHz, "
+                           "where its Q is in doubt.")
+                           .arg(frequency)
+                           .arg(*details.selfResonance, 0, 'g', 2);
+            return coil;
+        }
+        coil.windingInductance = details.inductance;
+        coil.q = there.apparentQ;
+        if (std::abs(there.apparentInductance / inductance - 1) < 1e-9) {
+            break;
+        }
+        winding *= inductance / there.apparentInductance;
+        const CoilWound fewer = turnsFor(former, winding);
+        coil.turns = fewer.turns;
+        coil.fits = fewer.fits;
     }
-    const WindingDetails& details = std::get<WindingDetails>(wound);
-    if (details.atFrequency->nearSelfResonance) {
-        coil.why = QCoreApplication::translate(
-                       "Antenna",
-                       "At %1 MHz it is above a third of its self-resonance of about %2 MHz, "
-                       "where its Q is in doubt.")
-                       .arg(frequency)
-                       .arg(*details.selfResonance, 0, 'g', 2);
-        return coil;
-    }
-    coil.q = details.atFrequency->q;
     return coil;
 }
 

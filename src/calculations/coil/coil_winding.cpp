@@ -93,15 +93,22 @@ double skinDepth(double frequency) {
     return std::sqrt(kCopperResistivity / (pi * frequency * 1e6 * kMu0));
 }
 
-// Medhurst's self-resonance: the winding's inductance with his self-capacitance.
-std::optional<double> selfResonance(const Winding& w, double inductance) {
+// Medhurst's self-capacitance in pF, for the shapes he measured.
+std::optional<double> selfCapacitance(const Winding& w) {
     const double shape = w.length / w.diameter;
     if (shape < kCapacitanceRatios.front() || shape > kCapacitanceRatios.back()) {
         return {};
     }
-    const double capacitance = interpolate(kCapacitanceRatios, kCapacitancePerCm, shape) *
-                               w.diameter * kMetresPerInch * 100 * 1e-12;
-    return 1 / (2 * pi * std::sqrt(inductance * 1e-6 * capacitance)) / 1e6;
+    return interpolate(kCapacitanceRatios, kCapacitancePerCm, shape) * w.diameter * kMetresPerInch *
+           100;
+}
+
+// Medhurst's self-resonance: the winding's inductance with his self-capacitance.
+std::optional<double> selfResonance(std::optional<double> capacitance, double inductance) {
+    if (!capacitance) {
+        return {};
+    }
+    return 1 / (2 * pi * std::sqrt(inductance * 1e-6 * *capacitance * 1e-12)) / 1e6;
 }
 
 WindingOutcome atFrequency(const Winding& w, WindingDetails details, double frequency) {
@@ -146,12 +153,33 @@ WindingOutcome atFrequency(const Winding& w, WindingDetails details, double freq
         return QCoreApplication::translate(
             "Coil", "The coil's Q lies beyond what the calculation can hold.");
     }
-    details.atFrequency =
-        WindingAtFrequency{frequency, reactance, reactance / resistance, frequency > resonance / 3};
+    const double q = reactance / resistance;
+    const std::complex<double> impedance =
+        woundImpedance(details.inductance, q, *details.selfCapacitance, frequency);
+    details.atFrequency = WindingAtFrequency{frequency,
+                                             reactance,
+                                             q,
+                                             frequency > resonance / 3,
+                                             impedance,
+                                             impedance.imag() / (2 * pi * frequency),
+                                             impedance.imag() / impedance.real()};
     return details;
 }
 
 }  // namespace
+
+std::complex<double> woundImpedance(double inductance, double q, double capacitance,
+                                    double frequency) {
+    // The winding in series with its loss, the self-capacitance across both
+    // (R. G. Medhurst, as above: the coil as a lumped winding with a lumped
+    // capacitance across it, which his measurements fit below about half the
+    // self-resonance).
+    const double omega = 2 * pi * frequency * 1e6;
+    const double reactance = omega * inductance * 1e-6;
+    const std::complex<double> winding{reactance / q, reactance};
+    const std::complex<double> capacitor{0, omega * capacitance * 1e-12};
+    return winding / (1.0 + capacitor * winding);
+}
 
 double nagaokaCoefficient(double diameterOverLength) {
     // H. A. Wheeler, "Inductance formulas for circular and square coils",
@@ -223,7 +251,9 @@ WindingOutcome windingDetails(const Winding& w, std::optional<double> frequency)
         return QCoreApplication::translate(
             "Coil", "The winding's figures lie beyond what the calculation can hold.");
     }
-    WindingDetails details{inductance, sheet, wireLength, selfResonance(w, inductance), {}};
+    const std::optional<double> capacitance = selfCapacitance(w);
+    WindingDetails details{
+        inductance, sheet, wireLength, capacitance, selfResonance(capacitance, inductance), {}};
     if (!frequency) {
         return details;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <complex>
 #include <optional>
 #include <variant>
 
@@ -24,7 +25,19 @@ struct WindingAtFrequency {
     // Above about a third of its self-resonance a coil no longer acts as its
     // winding's inductance alone.
     bool nearSelfResonance = false;
+    // The coil as wound: the winding with its copper's loss, the
+    // self-capacitance across it. It acts as a larger inductance than its
+    // winding's, with a lower Q, the nearer the frequency comes to its
+    // self-resonance.
+    std::complex<double> impedance;  // ohms
+    double apparentInductance = 0;   // µH, of the impedance's reactance
+    double apparentQ = 0;            // its reactance over its resistance
 };
+
+// The impedance in ohms of a winding of that inductance (µH) and Q with that
+// self-capacitance (pF) across it, at a frequency in MHz.
+std::complex<double> woundImpedance(double inductance, double q, double capacitance,
+                                    double frequency);
 
 struct WindingDetails {
     // Microhenries: the current sheet's by Nagaoka's coefficient, less
@@ -32,7 +45,9 @@ struct WindingDetails {
     double inductance = 0;
     double currentSheet = 0;  // microhenries, by Nagaoka's coefficient alone
     double wireLength = 0;    // inches, the helix alone, no leads
-    // MHz, for coils from 0.1 to 50 diameters long, which Medhurst measured.
+    // Picofarads and MHz, for coils from 0.1 to 50 diameters long, which
+    // Medhurst measured.
+    std::optional<double> selfCapacitance;
     std::optional<double> selfResonance;
     std::optional<WindingAtFrequency> atFrequency;
 };

@@ -197,16 +197,21 @@ std::vector<double> gradedSegments(double length, double first, double last, dou
 double coilLength(const LoadedDipole& dipole, const ModelOptions& options) {
     const double half = dipole.length / 2;
     const double distance = dipole.coilDistance;
-    return std::min({options.coilLength.value_or(dipole.length * kCoilShare), distance / 2,
-                     (half - distance) / 1.5});
+    const double wanted = options.coilLength.value_or(dipole.length * kCoilShare);
+    if (options.coilFrom == ModelOptions::CoilFrom::InnerEnd) {
+        return std::min(wanted, (half - distance) / 2.5);
+    }
+    return std::min({wanted, distance / 2, (half - distance) / 1.5});
 }
 
 }  // namespace
 
 HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options) {
     const double coil = coilLength(dipole, options);
-    return {dipole.coilDistance - coil / 2, coil,
-            dipole.length / 2 - dipole.coilDistance - coil / 2};
+    const double inner = options.coilFrom == ModelOptions::CoilFrom::InnerEnd
+                             ? dipole.coilDistance
+                             : dipole.coilDistance - coil / 2;
+    return {inner, coil, dipole.length / 2 - inner - coil};
 }
 
 bool losesPower(const ModelOptions& options) {

@@ -50,6 +50,12 @@ struct ModelOptions {
     // Each coil's length along the wire, metres; kCoilShare of the antenna
     // without.
     std::optional<double> coilLength;
+    // What the coil distance measures to: the coil's middle, where a coil
+    // stands for a load at a point, or its inner end, where the coil is one
+    // to wind: the design's distance runs from the centre to the start of
+    // the coil.
+    enum class CoilFrom { Middle, InnerEnd };
+    CoilFrom coilFrom = CoilFrom::Middle;
 };
 
 // Whether the model loses power other than by radiation: in the wire, in the
