@@ -1749,6 +1749,14 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
         <source>querlin-calc --batch &lt; commands</source>
         <translation>querlin-calc --batch &lt; befehle</translation>
     </message>
+    <message>
+        <source>as wound, at %2 MHz it acts as %1 uH</source>
+        <translation>gewickelt wirkt sie bei %2 MHz wie %1 uH</translation>
+    </message>
+    <message>
+        <source>Q as wound at %2 MHz: %1</source>
+        <translation>Güte gewickelt bei %2 MHz: %1</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

@@ -1749,6 +1749,14 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
         <source>querlin-calc --batch &lt; commands</source>
         <translation>querlin-calc --batch &lt; comandos</translation>
     </message>
+    <message>
+        <source>as wound, at %2 MHz it acts as %1 uH</source>
+        <translation>bobinada, a %2 MHz actúa como %1 uH</translation>
+    </message>
+    <message>
+        <source>Q as wound at %2 MHz: %1</source>
+        <translation>Q bobinada a %2 MHz: %1</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

@@ -1750,6 +1750,14 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
         <source>querlin-calc --batch &lt; commands</source>
         <translation>querlin-calc --batch &lt; commandes</translation>
     </message>
+    <message>
+        <source>as wound, at %2 MHz it acts as %1 uH</source>
+        <translation>bobinée, elle agit à %2 MHz comme %1 uH</translation>
+    </message>
+    <message>
+        <source>Q as wound at %2 MHz: %1</source>
+        <translation>Q bobinée à %2 MHz&#x202f;: %1</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

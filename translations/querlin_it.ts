@@ -1749,6 +1749,14 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
         <source>querlin-calc --batch &lt; commands</source>
         <translation>querlin-calc --batch &lt; comandi</translation>
     </message>
+    <message>
+        <source>as wound, at %2 MHz it acts as %1 uH</source>
+        <translation>avvolta, a %2 MHz agisce come %1 uH</translation>
+    </message>
+    <message>
+        <source>Q as wound at %2 MHz: %1</source>
+        <translation>Q avvolta a %2 MHz: %1</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

@@ -1748,6 +1748,14 @@ querlin-calc --batch [--locale] &lt; команды</translation>
         <source>querlin-calc --batch &lt; commands</source>
         <translation>querlin-calc --batch &lt; команды</translation>
     </message>
+    <message>
+        <source>as wound, at %2 MHz it acts as %1 uH</source>
+        <translation>намотанная, на %2 MHz действует как %1 uH</translation>
+    </message>
+    <message>
+        <source>Q as wound at %2 MHz: %1</source>
+        <translation>добротность намотанной на %2 MHz: %1</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CheckWindow</name>

@@ -29,12 +29,16 @@ int runCheck(const CheckRequest& request, const Output& output) {
         saveModelSweep(request.touchstone, row, feedline);
     }
     const std::optional<build::CoilWound>& wound = row.coilAsWound;
+    // What the coil as wound acts as at the design frequency: the inductance
+    // the engine models.
+    const Figure actsAs{kCoilActsAs, row.design.dipole.inductance};
     if (output.json) {
         QJsonObject object = modelJson(row, row.design.results());
         if (wound) {
             object.insert(QLatin1String(kCoilWoundTurns),
                           rounded(wound->turns, 2, QLocale::c()).value);
             object.insert(QLatin1String(kCoilWoundFits), wound->fits);
+            insertFigure(object, actsAs);
         }
         writeJson(output.out, object);
         return kSuccess;
@@ -45,6 +49,7 @@ int runCheck(const CheckRequest& request, const Output& output) {
         texts.push_back(
             {kCoilWoundTurns, figureText(wound->turns, 2, "", output.locale, UnitShown::Without)});
         texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
+        texts.push_back({kCoilActsAs.key, figureText(actsAs, output.locale, UnitShown::With)});
     }
     for (const Result& result : texts) {
         writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());

@@ -113,6 +113,19 @@ CoilDetails designCoilDetails(const Coil& coil, std::optional<double> frequency,
     report.add("reactance", significant(at.reactance, 3, locale),
                QCoreApplication::translate("querlin-calc", "reactance at %2 MHz: %1 ohms")
                    .arg(u"%1", mhz));
+    // The coil as the builder winds it, its self-capacitance across the
+    // winding: what the antenna sees of it, as check models it.
+    const WindingOutcome builtOutcome = build::woundAt(winding, asWound, at.frequency);
+    if (const auto* built = std::get_if<WindingDetails>(&builtOutcome);
+        built != nullptr && built->atFrequency) {
+        report.add(
+            "acts_as", rounded(built->atFrequency->apparentInductance, 3, locale),
+            QCoreApplication::translate("querlin-calc", "as wound, at %2 MHz it acts as %1 uH")
+                .arg(u"%1", mhz));
+        report.add("q_as_wound", significant(built->atFrequency->apparentQ, 2, locale),
+                   QCoreApplication::translate("querlin-calc", "Q as wound at %2 MHz: %1")
+                       .arg(u"%1", mhz));
+    }
     if (at.nearSelfResonance) {
         details.lines << QCoreApplication::translate(
                              "querlin-calc",

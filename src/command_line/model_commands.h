@@ -73,6 +73,7 @@ inline constexpr const char* kCoilQ = "coil_q";
 // build winds it, and whether they fit: check's alone.
 inline constexpr const char* kCoilWoundTurns = "coil_wound_turns";
 inline constexpr const char* kCoilWoundFits = "coil_wound_fits";
+inline constexpr FigureForm kCoilActsAs{"coil_acts_as", 3, "uH"};
 
 // The texts of a model's design, with the wound coil's turns and Q.
 Results modelTexts(const DesignRow& row, const Results& texts);

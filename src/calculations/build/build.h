@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "coil/coil_winding.h"
 #include "nec/nec_engine.h"
 #include "nec/nec_model.h"
 
@@ -44,6 +45,11 @@ CoilWound turnsFor(const Former& former, double inductance);
 // as wound. Where its Q cannot be estimated, the turns are the winding's for
 // that inductance, and why.
 CoilWound woundFor(const Former& former, double inductance, double frequency);
+
+// What the coil a builder winds on the coil window's former does at a
+// frequency (MHz): the turns as wound for the inductance where they fit, the
+// window's own turns where they do not.
+WindingOutcome woundAt(const Winding& window, const CoilWound& asWound, double frequency);
 
 // How lossy a build's coils are: without loss, one Q given for every coil,
 // or each coil's own Q as wound on the former.

@@ -84,4 +84,9 @@ CoilWound woundFor(const Former& former, double inductance, double frequency) {
     return coil;
 }
 
+WindingOutcome woundAt(const Winding& window, const CoilWound& asWound, double frequency) {
+    const double turns = asWound.fits ? asWound.turns : window.turns;
+    return windingDetails({turns, window.diameter, window.length, window.wire}, frequency);
+}
+
 }  // namespace querlin::build

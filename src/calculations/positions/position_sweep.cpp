@@ -3,10 +3,37 @@
 #include <QCoreApplication>
 
 #include "check/check_figures.h"
+#include "coil/coil_winding.h"
+#include "conversions.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
 
 namespace querlin {
+
+namespace {
+
+// The engine models the coil the builder winds as it is wound: its winding
+// has the design's inductance (where those turns do not fit the former, the
+// coil window's turns, which do), and with its self-capacitance across it
+// the coil acts at the design frequency as more, with less Q. It stands at
+// its own length from the coil distance out, where the design puts its
+// start.
+void modelAsWound(DesignRow& row, const QLocale& locale) {
+    const Winding& former = row.coil->winding;
+    const WindingOutcome outcome =
+        build::woundAt(former, *row.coilAsWound, row.design.dipole.frequency);
+    if (const auto* why = std::get_if<QString>(&outcome)) {
+        throw Fault(FaultStatus::Calculation, *why);
+    }
+    const WindingAtFrequency& there = *std::get<WindingDetails>(outcome).atFrequency;
+    row.coil->q = significant(there.apparentQ, 2, locale);
+    row.options.coilQ = row.coil->q.value;
+    row.design.dipole.inductance = there.apparentInductance;
+    row.options.coilLength = former.length * kMetresPerInch;
+    row.options.coilFrom = nec::ModelOptions::CoilFrom::InnerEnd;
+}
+
+}  // namespace
 
 DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLocale& locale) {
     DesignRow row{coilPercentage(antenna.slider),
@@ -22,10 +49,10 @@ DesignRow designRow(const Antenna& antenna, const ModelInputs& inputs, const QLo
         const LoadingCoil& size = *inputs.loadingCoil;
         row.coil = woundCoil({row.design.inductance, size.diameter, size.length, size.wire},
                              row.design.dipole.frequency, locale);
-        row.options.coilQ = row.coil->q.value;
         const Winding& winding = row.coil->winding;
         row.coilAsWound =
             build::turnsFor({winding.diameter, winding.length, winding.wire}, row.coil->wanted);
+        modelAsWound(row, locale);
     }
     return row;
 }
