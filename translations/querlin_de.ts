@@ -134,6 +134,18 @@
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
         <translation>Bei %1 MHz liegt sie über einem Drittel ihrer Eigenresonanz von etwa %2 MHz; dort ist ihre Güte Q zweifelhaft.</translation>
     </message>
+    <message>
+        <source>Insulation needs a positive thickness and a relative permittivity of 1 or more.</source>
+        <translation>Die Isolierung braucht eine positive Dicke und eine relative Permittivität von 1 oder mehr.</translation>
+    </message>
+    <message>
+        <source>The angle between the legs must be more than 0 and at most 180 degrees.</source>
+        <translation>Der Winkel zwischen den Schenkeln muss größer als 0 und höchstens 180 Grad sein.</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
+        <translation>So aufgehängt lägen die Enden %1 m (%2 ft) unter dem Boden: die Spitze muss höher oder die Schenkel flacher sein.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -501,6 +513,10 @@
     <message>
         <source>Matching coil on an LCR meter</source>
         <translation>Anpassspule am LCR-Messgerät</translation>
+    </message>
+    <message>
+        <source>Height of each tip over the ground</source>
+        <translation>Höhe jedes Endes über dem Boden</translation>
     </message>
 </context>
 <context>
@@ -1474,10 +1490,6 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <translation>Kein Segment des Modells ist länger als die Antenne durch N, und die an der Quelle und den Spulen sind kürzer, wo sie es sein müssen; 9 bis 2001, 81, wenn nicht angegeben.</translation>
     </message>
     <message>
-        <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>Die Höhe der Antenne über durchschnittlichem Boden (relative Permittivität 13, 0,005 S/m) in Fuß (Meter mit --metric); freier Raum, wenn nicht angegeben.</translation>
-    </message>
-    <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
         <translation>Fügt dem Modell den Verlust von Kupferdraht hinzu; ohne dies ist der Draht verlustfrei.</translation>
     </message>
@@ -1756,6 +1768,66 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
     <message>
         <source>Q as wound at %2 MHz: %1</source>
         <translation>Güte gewickelt bei %2 MHz: %1</translation>
+    </message>
+    <message>
+        <source>The ground goes with --height; without it the model is free space.</source>
+        <translation>Der Boden gehört zu --height; ohne sie ist das Modell freier Raum.</translation>
+    </message>
+    <message>
+        <source>--ground names a ground; --ground-permittivity and --ground-conductivity give one: not both.</source>
+        <translation>--ground nennt einen Boden; --ground-permittivity und --ground-conductivity geben einen an: nicht beides.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity and --ground-conductivity go together.</source>
+        <translation>--ground-permittivity und --ground-conductivity gehören zusammen.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--ground-permittivity nimmt eine relative Permittivität von 1 oder mehr, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--ground takes %1, not &apos;%2&apos;.</source>
+        <translation>--ground nimmt %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--apex-angle takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%1&apos;.</source>
+        <translation>--apex-angle nimmt den Winkel zwischen den Schenkeln, größer als 0 und höchstens 180 Grad (180: gestreckt), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity goes with --insulation, its thickness.</source>
+        <translation>--insulation-permittivity gehört zu --insulation, ihrer Dicke.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--insulation-permittivity nimmt eine relative Permittivität von 1 oder mehr, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
+        <translation>Die Höhe des Speisepunkts über dem Boden in Fuß (Meter mit --metric); freier Raum, wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>The ground under the antenna with --height: very-poor, poor, average, good, very-good, fresh-water or sea-water; average (relative permittivity 13, 0.005 S/m) unless given.</source>
+        <translation>Der Boden unter der Antenne mit --height: very-poor, poor, average, good, very-good, fresh-water oder sea-water; average (relative Permittivität 13, 0,005 S/m), wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s relative permittivity, with --ground-conductivity, in place of a named ground.</source>
+        <translation>Die relative Permittivität des Bodens, mit --ground-conductivity, anstelle eines benannten Bodens.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s conductivity, in S/m.</source>
+        <translation>Die Leitfähigkeit des Bodens in S/m.</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s insulation, its radial thickness in inches (millimetres with --metric); bare wire unless given.</source>
+        <translation>Die Isolierung des Drahts, ihre radiale Dicke in Zoll (Millimeter mit --metric); blanker Draht, wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>The insulation&apos;s relative permittivity: 3.5 (PVC) unless given, polyethylene about 2.3.</source>
+        <translation>Die relative Permittivität der Isolierung: 3,5 (PVC), wenn nicht angegeben, Polyethylen etwa 2,3.</translation>
+    </message>
+    <message>
+        <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
+        <translation>Die Antenne als Inverted-V mit diesem Winkel zwischen den Schenkeln aufhängen, in Grad, den Speisepunkt an der Spitze; 180 (gestreckt), wenn nicht angegeben.</translation>
     </message>
 </context>
 <context>

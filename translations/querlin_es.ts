@@ -134,6 +134,18 @@
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
         <translation>A %1 MHz está por encima de un tercio de su autorresonancia de unos %2 MHz, donde su Q es dudoso.</translation>
     </message>
+    <message>
+        <source>Insulation needs a positive thickness and a relative permittivity of 1 or more.</source>
+        <translation>El aislamiento necesita un espesor positivo y una permitividad relativa de 1 o más.</translation>
+    </message>
+    <message>
+        <source>The angle between the legs must be more than 0 and at most 180 degrees.</source>
+        <translation>El ángulo entre las ramas debe ser mayor que 0 y como mucho 180 grados.</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
+        <translation>Colgada así, las puntas quedarían %1 m (%2 ft) bajo el suelo: el vértice debe estar más alto o las ramas menos inclinadas.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -501,6 +513,10 @@
     <message>
         <source>Matching coil on an LCR meter</source>
         <translation>Bobina de adaptación en un medidor LCR</translation>
+    </message>
+    <message>
+        <source>Height of each tip over the ground</source>
+        <translation>Altura de cada punta sobre el suelo</translation>
     </message>
 </context>
 <context>
@@ -1498,10 +1514,6 @@ SINTONIZARSE CON CONDENSADORES VARIABLES.
         <translation>Ningún segmento del modelo es más largo que la antena dividida por N, y los de la fuente y las bobinas son más cortos donde deben serlo; de 9 a 2001, 81 si no se indica.</translation>
     </message>
     <message>
-        <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>La altura de la antena sobre un suelo medio (permitividad relativa 13, 0.005 S/m), en pies (metros con --metric); espacio libre si no se indica.</translation>
-    </message>
-    <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
         <translation>Añade al modelo las pérdidas del alambre de cobre; sin ella el alambre no tiene pérdidas.</translation>
     </message>
@@ -1756,6 +1768,66 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
     <message>
         <source>Q as wound at %2 MHz: %1</source>
         <translation>Q bobinada a %2 MHz: %1</translation>
+    </message>
+    <message>
+        <source>The ground goes with --height; without it the model is free space.</source>
+        <translation>El suelo va con --height; sin él el modelo es espacio libre.</translation>
+    </message>
+    <message>
+        <source>--ground names a ground; --ground-permittivity and --ground-conductivity give one: not both.</source>
+        <translation>--ground nombra un suelo; --ground-permittivity y --ground-conductivity dan uno: no ambos.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity and --ground-conductivity go together.</source>
+        <translation>--ground-permittivity y --ground-conductivity van juntos.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--ground-permittivity toma una permitividad relativa de 1 o más, no «%1».</translation>
+    </message>
+    <message>
+        <source>--ground takes %1, not &apos;%2&apos;.</source>
+        <translation>--ground toma %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--apex-angle takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%1&apos;.</source>
+        <translation>--apex-angle toma el ángulo entre las ramas, mayor que 0 y como mucho 180 grados (180: horizontal), no «%1».</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity goes with --insulation, its thickness.</source>
+        <translation>--insulation-permittivity va con --insulation, su espesor.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--insulation-permittivity toma una permitividad relativa de 1 o más, no «%1».</translation>
+    </message>
+    <message>
+        <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
+        <translation>La altura del punto de alimentación sobre el suelo, en pies (metros con --metric); espacio libre si no se indica.</translation>
+    </message>
+    <message>
+        <source>The ground under the antenna with --height: very-poor, poor, average, good, very-good, fresh-water or sea-water; average (relative permittivity 13, 0.005 S/m) unless given.</source>
+        <translation>El suelo bajo la antena con --height: very-poor, poor, average, good, very-good, fresh-water o sea-water; average (permitividad relativa 13, 0,005 S/m) si no se indica.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s relative permittivity, with --ground-conductivity, in place of a named ground.</source>
+        <translation>La permitividad relativa del suelo, con --ground-conductivity, en lugar de un suelo con nombre.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s conductivity, in S/m.</source>
+        <translation>La conductividad del suelo, en S/m.</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s insulation, its radial thickness in inches (millimetres with --metric); bare wire unless given.</source>
+        <translation>El aislamiento del hilo, su espesor radial en pulgadas (milímetros con --metric); hilo desnudo si no se indica.</translation>
+    </message>
+    <message>
+        <source>The insulation&apos;s relative permittivity: 3.5 (PVC) unless given, polyethylene about 2.3.</source>
+        <translation>La permitividad relativa del aislamiento: 3,5 (PVC) si no se indica, polietileno unos 2,3.</translation>
+    </message>
+    <message>
+        <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
+        <translation>Colgar la antena como V invertida con este ángulo entre sus ramas, en grados, con el punto de alimentación en el vértice; 180 (horizontal) si no se indica.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,18 @@
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
         <translation>À %1 MHz, elle dépasse le tiers de sa résonance propre d&apos;environ %2 MHz&#x202f;; son Q y est douteux.</translation>
     </message>
+    <message>
+        <source>Insulation needs a positive thickness and a relative permittivity of 1 or more.</source>
+        <translation>L’isolant demande une épaisseur positive et une permittivité relative de 1 ou plus.</translation>
+    </message>
+    <message>
+        <source>The angle between the legs must be more than 0 and at most 180 degrees.</source>
+        <translation>L’angle entre les brins doit être supérieur à 0 et d’au plus 180 degrés.</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
+        <translation>Ainsi suspendue, les extrémités seraient %1 m (%2 ft) sous le sol&#x202f;: le sommet doit être plus haut ou les brins moins inclinés.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -501,6 +513,10 @@
     <message>
         <source>Matching coil on an LCR meter</source>
         <translation>Bobine d&apos;adaptation au pont LCR</translation>
+    </message>
+    <message>
+        <source>Height of each tip over the ground</source>
+        <translation>Hauteur de chaque extrémité au-dessus du sol</translation>
     </message>
 </context>
 <context>
@@ -1499,10 +1515,6 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
         <translation>Aucun segment du modèle n&apos;est plus long que l&apos;antenne divisée par N, et ceux de la source et des bobines sont plus courts là où il le faut&#x202f;; de 9 à 2001, 81 si N n&apos;est pas donné.</translation>
     </message>
     <message>
-        <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>La hauteur de l&apos;antenne au-dessus d&apos;un sol moyen (permittivité relative 13, 0,005 S/m), en pieds (en mètres avec --metric)&#x202f;; espace libre si elle n&apos;est pas donnée.</translation>
-    </message>
-    <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
         <translation>Ajoute au modèle les pertes du fil de cuivre&#x202f;; sans cela, le fil est sans pertes.</translation>
     </message>
@@ -1757,6 +1769,66 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
     <message>
         <source>Q as wound at %2 MHz: %1</source>
         <translation>Q bobinée à %2 MHz&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>The ground goes with --height; without it the model is free space.</source>
+        <translation>Le sol va avec --height&#x202f;; sans lui le modèle est en espace libre.</translation>
+    </message>
+    <message>
+        <source>--ground names a ground; --ground-permittivity and --ground-conductivity give one: not both.</source>
+        <translation>--ground nomme un sol&#x202f;; --ground-permittivity et --ground-conductivity en donnent un&#x202f;: pas les deux.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity and --ground-conductivity go together.</source>
+        <translation>--ground-permittivity et --ground-conductivity vont ensemble.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--ground-permittivity prend une permittivité relative de 1 ou plus, pas «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>--ground takes %1, not &apos;%2&apos;.</source>
+        <translation>--ground prend %1, pas «&#x202f;%2&#x202f;».</translation>
+    </message>
+    <message>
+        <source>--apex-angle takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%1&apos;.</source>
+        <translation>--apex-angle prend l’angle entre les brins, supérieur à 0 et d’au plus 180 degrés (180&#x202f;: à plat), pas «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity goes with --insulation, its thickness.</source>
+        <translation>--insulation-permittivity va avec --insulation, son épaisseur.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--insulation-permittivity prend une permittivité relative de 1 ou plus, pas «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
+        <translation>La hauteur du point d’alimentation au-dessus du sol, en pieds (mètres avec --metric)&#x202f;; espace libre sinon.</translation>
+    </message>
+    <message>
+        <source>The ground under the antenna with --height: very-poor, poor, average, good, very-good, fresh-water or sea-water; average (relative permittivity 13, 0.005 S/m) unless given.</source>
+        <translation>Le sol sous l’antenne avec --height&#x202f;: very-poor, poor, average, good, very-good, fresh-water ou sea-water&#x202f;; average (permittivité relative 13, 0,005 S/m) sinon.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s relative permittivity, with --ground-conductivity, in place of a named ground.</source>
+        <translation>La permittivité relative du sol, avec --ground-conductivity, à la place d’un sol nommé.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s conductivity, in S/m.</source>
+        <translation>La conductivité du sol, en S/m.</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s insulation, its radial thickness in inches (millimetres with --metric); bare wire unless given.</source>
+        <translation>L’isolant du fil, son épaisseur radiale en pouces (millimètres avec --metric)&#x202f;; fil nu sinon.</translation>
+    </message>
+    <message>
+        <source>The insulation&apos;s relative permittivity: 3.5 (PVC) unless given, polyethylene about 2.3.</source>
+        <translation>La permittivité relative de l’isolant&#x202f;: 3,5 (PVC) sinon, polyéthylène environ 2,3.</translation>
+    </message>
+    <message>
+        <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
+        <translation>Suspendre l’antenne en V inversé avec cet angle entre ses brins, en degrés, le point d’alimentation au sommet ; 180 (à plat) sinon.</translation>
     </message>
 </context>
 <context>

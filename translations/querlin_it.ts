@@ -134,6 +134,18 @@
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
         <translation>A %1 MHz è oltre un terzo della sua autorisonanza di circa %2 MHz, dove il suo Q è incerto.</translation>
     </message>
+    <message>
+        <source>Insulation needs a positive thickness and a relative permittivity of 1 or more.</source>
+        <translation>L’isolamento richiede uno spessore positivo e una permittività relativa di 1 o più.</translation>
+    </message>
+    <message>
+        <source>The angle between the legs must be more than 0 and at most 180 degrees.</source>
+        <translation>L’angolo tra i bracci deve essere maggiore di 0 e al massimo 180 gradi.</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
+        <translation>Appesa così, le estremità sarebbero %1 m (%2 ft) sotto il terreno: il vertice deve essere più alto o i bracci meno inclinati.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -501,6 +513,10 @@
     <message>
         <source>Matching coil on an LCR meter</source>
         <translation>Bobina di adattamento sul misuratore LCR</translation>
+    </message>
+    <message>
+        <source>Height of each tip over the ground</source>
+        <translation>Altezza di ogni estremità sul terreno</translation>
     </message>
 </context>
 <context>
@@ -1498,10 +1514,6 @@ ACCORDARE CON CONDENSATORI VARIABILI.
         <translation>Nessun segmento del modello è più lungo dell&apos;antenna divisa per N, e quelli alla sorgente e alle bobine sono più corti dove devono esserlo; da 9 a 2001, 81 se non indicato.</translation>
     </message>
     <message>
-        <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>L&apos;altezza dell&apos;antenna sopra un suolo medio (permittività relativa 13, 0,005 S/m), in piedi (metri con --metric); spazio libero se non indicata.</translation>
-    </message>
-    <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
         <translation>Aggiunge al modello la perdita del filo di rame; senza, il filo non ha perdite.</translation>
     </message>
@@ -1756,6 +1768,66 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
     <message>
         <source>Q as wound at %2 MHz: %1</source>
         <translation>Q avvolta a %2 MHz: %1</translation>
+    </message>
+    <message>
+        <source>The ground goes with --height; without it the model is free space.</source>
+        <translation>Il terreno va con --height; senza, il modello è nello spazio libero.</translation>
+    </message>
+    <message>
+        <source>--ground names a ground; --ground-permittivity and --ground-conductivity give one: not both.</source>
+        <translation>--ground nomina un terreno; --ground-permittivity e --ground-conductivity ne danno uno: non entrambi.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity and --ground-conductivity go together.</source>
+        <translation>--ground-permittivity e --ground-conductivity vanno insieme.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--ground-permittivity prende una permittività relativa di 1 o più, non «%1».</translation>
+    </message>
+    <message>
+        <source>--ground takes %1, not &apos;%2&apos;.</source>
+        <translation>--ground prende %1, non «%2».</translation>
+    </message>
+    <message>
+        <source>--apex-angle takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%1&apos;.</source>
+        <translation>--apex-angle prende l’angolo tra i bracci, maggiore di 0 e al massimo 180 gradi (180: orizzontale), non «%1».</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity goes with --insulation, its thickness.</source>
+        <translation>--insulation-permittivity va con --insulation, il suo spessore.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--insulation-permittivity prende una permittività relativa di 1 o più, non «%1».</translation>
+    </message>
+    <message>
+        <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
+        <translation>L’altezza del punto di alimentazione sul terreno, in piedi (metri con --metric); spazio libero se non indicata.</translation>
+    </message>
+    <message>
+        <source>The ground under the antenna with --height: very-poor, poor, average, good, very-good, fresh-water or sea-water; average (relative permittivity 13, 0.005 S/m) unless given.</source>
+        <translation>Il terreno sotto l’antenna con --height: very-poor, poor, average, good, very-good, fresh-water o sea-water; average (permittività relativa 13, 0,005 S/m) se non indicato.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s relative permittivity, with --ground-conductivity, in place of a named ground.</source>
+        <translation>La permittività relativa del terreno, con --ground-conductivity, al posto di un terreno con nome.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s conductivity, in S/m.</source>
+        <translation>La conducibilità del terreno, in S/m.</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s insulation, its radial thickness in inches (millimetres with --metric); bare wire unless given.</source>
+        <translation>L’isolamento del filo, il suo spessore radiale in pollici (millimetri con --metric); filo nudo se non indicato.</translation>
+    </message>
+    <message>
+        <source>The insulation&apos;s relative permittivity: 3.5 (PVC) unless given, polyethylene about 2.3.</source>
+        <translation>La permittività relativa dell’isolamento: 3,5 (PVC) se non indicata, polietilene circa 2,3.</translation>
+    </message>
+    <message>
+        <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
+        <translation>Appendere l’antenna a V invertita con questo angolo tra i bracci, in gradi, con il punto di alimentazione al vertice; 180 (orizzontale) se non indicato.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,18 @@
         <source>At %1 MHz it is above a third of its self-resonance of about %2 MHz, where its Q is in doubt.</source>
         <translation>На %1 МГц она выше трети своего собственного резонанса около %2 МГц, где её добротность Q сомнительна.</translation>
     </message>
+    <message>
+        <source>Insulation needs a positive thickness and a relative permittivity of 1 or more.</source>
+        <translation>Изоляции нужны положительная толщина и относительная диэлектрическая проницаемость не меньше 1.</translation>
+    </message>
+    <message>
+        <source>The angle between the legs must be more than 0 and at most 180 degrees.</source>
+        <translation>Угол между плечами должен быть больше 0 и не больше 180 градусов.</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
+        <translation>При такой подвеске концы оказались бы на %1 м (%2 ft) ниже земли: вершина должна быть выше или плечи положе.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -501,6 +513,10 @@
     <message>
         <source>Matching coil on an LCR meter</source>
         <translation>Согласующая катушка на LCR-метре</translation>
+    </message>
+    <message>
+        <source>Height of each tip over the ground</source>
+        <translation>Высота каждого конца над землёй</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1513,6 @@ ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  <byte value="xd"/>
         <translation>Ни один сегмент модели не длиннее антенны, делённой на N, а сегменты у источника и катушек короче там, где это нужно; от 9 до 2001, 81, если не задано.</translation>
     </message>
     <message>
-        <source>The antenna&apos;s height over average ground (relative permittivity 13, 0.005 S/m), in feet (metres with --metric); free space unless given.</source>
-        <translation>Высота антенны над средней землёй (относительная диэлектрическая проницаемость 13, 0,005 См/м) в футах (в метрах с --metric); свободное пространство, если не задано.</translation>
-    </message>
-    <message>
         <source>Adds the loss of copper wire to the model; without it the wire has none.</source>
         <translation>Добавляет в модель потери медного провода; без этого провод без потерь.</translation>
     </message>
@@ -1755,6 +1767,66 @@ querlin-calc --batch [--locale] &lt; команды</translation>
     <message>
         <source>Q as wound at %2 MHz: %1</source>
         <translation>добротность намотанной на %2 MHz: %1</translation>
+    </message>
+    <message>
+        <source>The ground goes with --height; without it the model is free space.</source>
+        <translation>Грунт задаётся вместе с --height; без неё модель в свободном пространстве.</translation>
+    </message>
+    <message>
+        <source>--ground names a ground; --ground-permittivity and --ground-conductivity give one: not both.</source>
+        <translation>--ground называет грунт; --ground-permittivity и --ground-conductivity задают его: не то и другое вместе.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity and --ground-conductivity go together.</source>
+        <translation>--ground-permittivity и --ground-conductivity задаются вместе.</translation>
+    </message>
+    <message>
+        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--ground-permittivity принимает относительную проницаемость не меньше 1, а не «%1».</translation>
+    </message>
+    <message>
+        <source>--ground takes %1, not &apos;%2&apos;.</source>
+        <translation>--ground принимает %1, а не «%2».</translation>
+    </message>
+    <message>
+        <source>--apex-angle takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%1&apos;.</source>
+        <translation>--apex-angle принимает угол между плечами, больше 0 и не больше 180 градусов (180: горизонтально), а не «%1».</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity goes with --insulation, its thickness.</source>
+        <translation>--insulation-permittivity задаётся вместе с --insulation, её толщиной.</translation>
+    </message>
+    <message>
+        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
+        <translation>--insulation-permittivity принимает относительную проницаемость не меньше 1, а не «%1».</translation>
+    </message>
+    <message>
+        <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
+        <translation>Высота точки питания над землёй в футах (в метрах с --metric); без неё свободное пространство.</translation>
+    </message>
+    <message>
+        <source>The ground under the antenna with --height: very-poor, poor, average, good, very-good, fresh-water or sea-water; average (relative permittivity 13, 0.005 S/m) unless given.</source>
+        <translation>Грунт под антенной с --height: very-poor, poor, average, good, very-good, fresh-water или sea-water; без указания average (относительная проницаемость 13, 0,005 См/м).</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s relative permittivity, with --ground-conductivity, in place of a named ground.</source>
+        <translation>Относительная проницаемость грунта, вместе с --ground-conductivity, вместо названного грунта.</translation>
+    </message>
+    <message>
+        <source>The ground&apos;s conductivity, in S/m.</source>
+        <translation>Проводимость грунта, в См/м.</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s insulation, its radial thickness in inches (millimetres with --metric); bare wire unless given.</source>
+        <translation>Изоляция провода, её радиальная толщина в дюймах (в миллиметрах с --metric); без неё голый провод.</translation>
+    </message>
+    <message>
+        <source>The insulation&apos;s relative permittivity: 3.5 (PVC) unless given, polyethylene about 2.3.</source>
+        <translation>Относительная проницаемость изоляции: без указания 3,5 (ПВХ), полиэтилен около 2,3.</translation>
+    </message>
+    <message>
+        <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
+        <translation>Подвесить антенну инвертированным V с этим углом между плечами, в градусах, с точкой питания в вершине; без указания 180 (горизонтально).</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ int runCheck(const CheckRequest& request, const Output& output) {
             object.insert(QLatin1String(kCoilWoundFits), wound->fits);
             insertFigure(object, actsAs);
         }
+        for (const Figure& hanging :
+             check::hangingFigures(row.design.dipole, row.options, request.antenna.metric)) {
+            insertFigure(object, hanging);
+        }
         writeJson(output.out, object);
         return kSuccess;
     }
@@ -57,6 +61,12 @@ int runCheck(const CheckRequest& request, const Output& output) {
     for (const check::FigureForm& form : check::figureForms(check::lossOf(row.options))) {
         const QString text = figureText(form.of(*row.check), output.locale, UnitShown::With);
         writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
+    }
+    for (const Figure& hanging :
+         check::hangingFigures(row.design.dipole, row.options, request.antenna.metric)) {
+        writeLine(output.out, (QLatin1String(hanging.form.key) + u' ' +
+                               figureText(hanging, output.locale, UnitShown::With))
+                                  .toUtf8());
     }
     printNote(output.out, row);
     return kSuccess;
@@ -80,6 +90,8 @@ const Command& checkCommand() {
                           "the design modelled in nec2c: its resonance, impedance and SWR"),
         "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
         "         [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n"
+        "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
+        "         [--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]\n"
         "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
         "querlin-calc check ... --touchstone FILE.s1p",
         QT_TRANSLATE_NOOP(
@@ -94,27 +106,29 @@ const Command& checkCommand() {
             "when segments shorter than 8 wire radii make the figures rough. --coil-diameter, "
             "--coil-length and --coil-wire wind each loading coil as coil --details does and model "
             "it with the Q that gives, and add the turns that give its inductance as wound."),
-        {{option::kFrequency, true},
-         {option::kLength, true},
-         {option::kElement, true},
-         {option::kPosition, true},
-         {option::kMetric},
-         {option::kFeedline},
-         {option::kSegments},
-         {option::kHeight},
-         {option::kConductor},
-         {option::kWire},
-         {option::kCoilQ},
-         {option::kCoilDiameter},
-         {option::kCoilLength},
-         {option::kCoilWire},
-         {{"touchstone", "FILE",
-           QT_TRANSLATE_NOOP(
-               "querlin-calc",
-               "Also write the model's feed point from a tenth below to a tenth above the design "
-               "frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed line.")}},
-         {option::kJson},
-         {option::kLocale}},
+        option::withHanging(
+            {{option::kFrequency, true},
+             {option::kLength, true},
+             {option::kElement, true},
+             {option::kPosition, true},
+             {option::kMetric},
+             {option::kFeedline},
+             {option::kSegments},
+             {option::kHeight},
+             {option::kConductor},
+             {option::kWire},
+             {option::kCoilQ},
+             {option::kCoilDiameter},
+             {option::kCoilLength},
+             {option::kCoilWire},
+             {{"touchstone", "FILE",
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "Also write the model's feed point from a tenth below to a tenth above the "
+                   "design "
+                   "frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed line.")}},
+             {option::kJson},
+             {option::kLocale}}),
         checkWork};
     return command;
 }

@@ -60,43 +60,48 @@ const Command& dipoleCommand() {
             "every position as CSV, from 1 % (coils next to the feed point) to 99 % (near the "
             "tips); --check adds what the NEC-2 engine says of each, and --plot draws the table as "
             "a picture in place of printing it."),
-        {{option::kFrequency, true},
-         {option::kLength, true},
-         {option::kElement, true},
-         {{"position", "PCT",
-           QT_TRANSLATE_NOOP("querlin-calc",
-                             "The distance from the centre to each coil as a percentage of half "
-                             "the antenna, the window's % box: a whole number from 1 to 99. With "
-                             "--sweep only with --plot, which marks it.")},
-          true},
-         {option::kMetric},
-         {{"sweep", nullptr,
-           QT_TRANSLATE_NOOP("querlin-calc",
-                             "Every position from 1 to 99, as CSV with the header row "
-                             "position,distance,inductance,impedance (with --json, one object per "
-                             "position); without --position.")}},
-         {{"check", nullptr,
-           QT_TRANSLATE_NOOP("querlin-calc",
-                             "With --sweep: the check's figures of every position too, as further "
-                             "columns; takes the model and coil options of check.")}},
-         {{"plot", "FILE",
-           QT_TRANSLATE_NOOP("querlin-calc",
-                             "With --sweep: draw the table in FILE instead of printing it, a PNG "
-                             "or SVG picture by the name's ending (.png or .svg).")}},
-         {{"feedline", "OHMS",
-           QT_TRANSLATE_NOOP(
-               "querlin-calc",
-               "With --sweep --check: the feed line's impedance, in ohms; 50 unless given.")}},
-         {option::kSegments},
-         {option::kHeight},
-         {option::kConductor},
-         {option::kWire},
-         {option::kCoilQ},
-         {option::kCoilDiameter},
-         {option::kCoilLength},
-         {option::kCoilWire},
-         {option::kJson},
-         {option::kLocale}},
+        option::withHanging(
+            {{option::kFrequency, true},
+             {option::kLength, true},
+             {option::kElement, true},
+             {{"position", "PCT",
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "The distance from the centre to each coil as a percentage of half "
+                   "the antenna, the window's % box: a whole number from 1 to 99. With "
+                   "--sweep only with --plot, which marks it.")},
+              true},
+             {option::kMetric},
+             {{"sweep", nullptr,
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "Every position from 1 to 99, as CSV with the header row "
+                   "position,distance,inductance,impedance (with --json, one object per "
+                   "position); without --position.")}},
+             {{"check", nullptr,
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "With --sweep: the check's figures of every position too, as further "
+                   "columns; takes the model and coil options of check.")}},
+             {{"plot", "FILE",
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "With --sweep: draw the table in FILE instead of printing it, a PNG "
+                   "or SVG picture by the name's ending (.png or .svg).")}},
+             {{"feedline", "OHMS",
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "With --sweep --check: the feed line's impedance, in ohms; 50 unless given.")}},
+             {option::kSegments},
+             {option::kHeight},
+             {option::kConductor},
+             {option::kWire},
+             {option::kCoilQ},
+             {option::kCoilDiameter},
+             {option::kCoilLength},
+             {option::kCoilWire},
+             {option::kJson},
+             {option::kLocale}}),
         dipoleWork};
     return command;
 }

@@ -28,6 +28,59 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
     return number;
 }
 
+namespace {
+
+// The ground under an antenna with a height: one named, or its two constants
+// given, average ground unless either is.
+nec::Ground groundOf(const ModelWords& words, bool overGround, const QLocale& locale) {
+    const bool named = !words.ground.isEmpty();
+    const bool permittivity = !words.groundPermittivity.isEmpty();
+    const bool conductivity = !words.groundConductivity.isEmpty();
+    if ((named || permittivity || conductivity) && !overGround) {
+        misused(QCoreApplication::translate(
+            "querlin-calc", "The ground goes with --height; without it the model is free space."));
+    }
+    if (named && (permittivity || conductivity)) {
+        misused(QCoreApplication::translate(
+            "querlin-calc",
+            "--ground names a ground; --ground-permittivity and --ground-conductivity give one: "
+            "not both."));
+    }
+    if (permittivity != conductivity) {
+        misused(QCoreApplication::translate(
+            "querlin-calc", "--ground-permittivity and --ground-conductivity go together."));
+    }
+    if (permittivity) {
+        const double relative =
+            positiveOption(u"ground-permittivity"_qs, words.groundPermittivity, locale);
+        if (relative < 1) {
+            misused(QCoreApplication::translate(
+                        "querlin-calc",
+                        "--ground-permittivity takes a relative permittivity of 1 or more, not "
+                        "'%1'.")
+                        .arg(words.groundPermittivity));
+        }
+        return {nullptr, relative,
+                positiveOption(u"ground-conductivity"_qs, words.groundConductivity, locale)};
+    }
+    if (!named) {
+        return {};
+    }
+    for (const nec::Ground& ground : nec::namedGrounds()) {
+        if (words.ground == QLatin1String(ground.name)) {
+            return ground;
+        }
+    }
+    QStringList names;
+    for (const nec::Ground& ground : nec::namedGrounds()) {
+        names << QLatin1String(ground.name);
+    }
+    misused(QCoreApplication::translate("querlin-calc", "--ground takes %1, not '%2'.")
+                .arg(names.join(u", "), words.ground));
+}
+
+}  // namespace
+
 nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLocale& locale) {
     nec::ModelOptions options;
     if (!words.segments.isEmpty()) {
@@ -45,6 +98,37 @@ nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLoca
     if (!words.height.isEmpty()) {
         const double height = positiveOption(u"height"_qs, words.height, locale);
         options.height = metric ? height : height * kMetresPerFoot;
+    }
+    options.ground = groundOf(words, options.height.has_value(), locale);
+    if (!words.apexAngle.isEmpty()) {
+        options.apexAngle = positiveOption(u"apex-angle"_qs, words.apexAngle, locale);
+        if (options.apexAngle > nec::kFlat) {
+            misused(QCoreApplication::translate(
+                        "querlin-calc",
+                        "--apex-angle takes the angle between the legs, more than 0 and at most "
+                        "180 degrees (180: flat), not '%1'.")
+                        .arg(words.apexAngle));
+        }
+    }
+    if (!words.insulationPermittivity.isEmpty() && words.insulation.isEmpty()) {
+        misused(QCoreApplication::translate(
+            "querlin-calc", "--insulation-permittivity goes with --insulation, its thickness."));
+    }
+    if (!words.insulation.isEmpty()) {
+        const double thickness = positiveOption(u"insulation"_qs, words.insulation, locale);
+        nec::Insulation insulation{metric ? thickness / 1000 : thickness * kMetresPerInch};
+        if (!words.insulationPermittivity.isEmpty()) {
+            insulation.permittivity =
+                positiveOption(u"insulation-permittivity"_qs, words.insulationPermittivity, locale);
+            if (insulation.permittivity < 1) {
+                misused(QCoreApplication::translate(
+                            "querlin-calc",
+                            "--insulation-permittivity takes a relative permittivity of 1 or "
+                            "more, not '%1'.")
+                            .arg(words.insulationPermittivity));
+            }
+        }
+        options.insulation = insulation;
     }
     if (!words.coilQ.isEmpty()) {
         options.coilQ = positiveOption(u"coil-q"_qs, words.coilQ, locale);
@@ -118,10 +202,8 @@ void saveTouchstone(const QString& file, const measurement::OnePort& sweep, doub
             .arg(dipole.frequency, 0, 'g', 8)
             .arg(dipole.length, 0, 'g', 8)
             .arg(coils),
-        QStringLiteral("as the NEC-2 engine nec2c computes its feed point; %1.")
-            .arg(row.options.height
-                     ? QStringLiteral("%1 m over average ground").arg(*row.options.height)
-                     : u"free space"_qs),
+        QStringLiteral("as the NEC-2 engine nec2c computes its feed point. ") +
+            nec::settingText(row.options),
     };
     save(file, measurement::touchstoneOf(sweep, feedline, comments),
          QCoreApplication::translate("querlin-calc", "the Touchstone file"));

@@ -21,6 +21,12 @@ namespace querlin::cli {
 struct ModelWords {
     QString segments;
     QString height;
+    QString ground;  // a named ground
+    QString groundPermittivity;
+    QString groundConductivity;
+    QString apexAngle;
+    QString insulation;  // its thickness
+    QString insulationPermittivity;
     QString coilQ;
     bool copper = false;
 };

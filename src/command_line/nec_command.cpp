@@ -36,13 +36,7 @@ QString deckOf(const Antenna& antenna, const ModelDesign& design,
         QStringLiteral("own centred on it, %1 uH spread over its segments.")
             .arg(d.inductance, 0, 'g', 8),
     };
-    comments << (options.height
-                     ? QStringLiteral(
-                           "Over average ground (relative permittivity %1, %2 S/m), %3 m high.")
-                           .arg(nec::kGroundPermittivity)
-                           .arg(nec::kGroundConductivity)
-                           .arg(*options.height, 0, 'g', 8)
-                     : QStringLiteral("Free space."));
+    comments << nec::settingText(options);
     if (options.copper) {
         comments << QStringLiteral("Copper wire, %1 S/m.").arg(nec::kCopperConductivity);
     }
@@ -87,7 +81,9 @@ const Command& necCommand() {
         "nec",
         QT_TRANSLATE_NOOP("querlin-calc", "the design as a NEC-2 card deck"),
         "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
-        "         [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]",
+        "         [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]\n"
+        "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
+        "         [--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]",
         QT_TRANSLATE_NOOP(
             "querlin-calc",
             "Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a "
@@ -95,21 +91,22 @@ const Command& necCommand() {
             "of its own, 1/81 of the antenna long (shorter near the centre or a tip), centred at "
             "the computed distance, and a sweep from 10 % below to 10 % above the design "
             "frequency, with comment cards naming the design."),
-        {{option::kFrequency, true},
-         {option::kLength, true},
-         {option::kElement, true},
-         {option::kPosition, true},
-         {option::kMetric},
-         {option::kSegments},
-         {option::kHeight},
-         {option::kConductor},
-         {option::kWire},
-         {option::kCoilQ},
-         {{"output", "FILE",
-           QT_TRANSLATE_NOOP("querlin-calc",
-                             "Write the deck to FILE instead of standard output.")}},
-         {option::kJson},
-         {option::kLocale}},
+        option::withHanging(
+            {{option::kFrequency, true},
+             {option::kLength, true},
+             {option::kElement, true},
+             {option::kPosition, true},
+             {option::kMetric},
+             {option::kSegments},
+             {option::kHeight},
+             {option::kConductor},
+             {option::kWire},
+             {option::kCoilQ},
+             {{"output", "FILE",
+               QT_TRANSLATE_NOOP("querlin-calc",
+                                 "Write the deck to FILE instead of standard output.")}},
+             {option::kJson},
+             {option::kLocale}}),
         necWork};
     return command;
 }

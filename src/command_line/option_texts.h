@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QtGlobal>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "command.h"
 
@@ -42,8 +45,37 @@ inline constexpr OptionText kSegments{
 inline constexpr OptionText kHeight{
     "height", "H",
     QT_TRANSLATE_NOOP("querlin-calc",
-                      "The antenna's height over average ground (relative permittivity 13, 0.005 "
-                      "S/m), in feet (metres with --metric); free space unless given.")};
+                      "The height of the feed point over the ground, in feet (metres with "
+                      "--metric); free space unless given.")};
+inline constexpr OptionText kGround{
+    "ground", "NAME",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The ground under the antenna with --height: very-poor, poor, average, good, "
+                      "very-good, fresh-water or sea-water; average (relative permittivity 13, "
+                      "0.005 S/m) unless given.")};
+inline constexpr OptionText kGroundPermittivity{
+    "ground-permittivity", "ER",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The ground's relative permittivity, with --ground-conductivity, in place of "
+                      "a named ground.")};
+inline constexpr OptionText kGroundConductivity{
+    "ground-conductivity", "S",
+    QT_TRANSLATE_NOOP("querlin-calc", "The ground's conductivity, in S/m.")};
+inline constexpr OptionText kInsulation{
+    "insulation", "T",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The wire's insulation, its radial thickness in inches (millimetres with "
+                      "--metric); bare wire unless given.")};
+inline constexpr OptionText kInsulationPermittivity{
+    "insulation-permittivity", "ER",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "The insulation's relative permittivity: 3.5 (PVC) unless given, "
+                      "polyethylene about 2.3.")};
+inline constexpr OptionText kApexAngle{
+    "apex-angle", "DEG",
+    QT_TRANSLATE_NOOP("querlin-calc",
+                      "Hang the antenna as an inverted V with this angle between its legs, in "
+                      "degrees, its feed point at the apex; 180 (flat) unless given.")};
 inline constexpr OptionText kConductor{
     "conductor", "copper",
     QT_TRANSLATE_NOOP("querlin-calc",
@@ -78,5 +110,21 @@ inline constexpr OptionText kLocale{
     QT_TRANSLATE_NOOP("querlin-calc",
                       "Read and write numbers in the user's locale, as the windows do, instead of "
                       "the C locale.")};
+
+// A command's options with the antenna as hung, the ground, the shape and
+// the wire's insulation, after --height, which every command that models the
+// antenna takes.
+inline std::vector<CommandOption> withHanging(std::vector<CommandOption> options) {
+    const auto height = std::find_if(options.begin(), options.end(), [](const CommandOption& o) {
+        return std::string_view(o.text.name) == kHeight.name;
+    });
+    options.insert(height + 1, {{kGround},
+                                {kGroundPermittivity},
+                                {kGroundConductivity},
+                                {kApexAngle},
+                                {kInsulation},
+                                {kInsulationPermittivity}});
+    return options;
+}
 
 }  // namespace querlin::cli::option

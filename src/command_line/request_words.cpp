@@ -161,7 +161,15 @@ ModelWords modelWords(const Words& words) {
             misused(QCoreApplication::translate("querlin-calc", "--%1 needs a value.").arg(name));
         }
     }
-    const ModelWords model{words.value("segments"), words.value("height"), words.value("coil-q"),
+    const ModelWords model{words.value("segments"),
+                           words.value("height"),
+                           words.value("ground"),
+                           words.value("ground-permittivity"),
+                           words.value("ground-conductivity"),
+                           words.value("apex-angle"),
+                           words.value("insulation"),
+                           words.value("insulation-permittivity"),
+                           words.value("coil-q"),
                            words.isSet("conductor") || words.isSet("wire")};
     for (const char* name : {"conductor", "wire"}) {
         if (words.isSet(name) && words.value(name) != u"copper") {

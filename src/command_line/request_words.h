@@ -17,7 +17,17 @@ namespace querlin::cli {
 
 // The options of the NEC-2 model, which nec, check and dipole --sweep --check
 // take; --wire is --conductor's old spelling, kept for the scripts that use it.
-inline const QStringList kModelOptions{"segments", "height", "conductor", "wire", "coil-q"};
+inline const QStringList kModelOptions{"segments",
+                                       "height",
+                                       "ground",
+                                       "ground-permittivity",
+                                       "ground-conductivity",
+                                       "apex-angle",
+                                       "insulation",
+                                       "insulation-permittivity",
+                                       "conductor",
+                                       "wire",
+                                       "coil-q"};
 // The loading coil to wind, which check and dipole --sweep --check take.
 inline const QStringList kCoilOptions{"coil-diameter", "coil-length", "coil-wire"};
 

@@ -117,7 +117,8 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
     if (c.seriesResonance > 0) {
         m.c0 = 1e6 / (std::pow(kTwoPi * c.seriesResonance, 2) * inductance);
     }
-    const nec::ModelOptions options{nec::kDefaultSegments, {}, false, c.coilQ, {}};
+    nec::ModelOptions options;
+    options.coilQ = c.coilQ;
     DipoleCheck check;
     try {
         check = checkDipole(kDesign, options, kFeedline, kMatchingCoil, standIn(m));
@@ -209,9 +210,8 @@ TEST(BuildSearch, BandwidthOfTheClosedForm) {
         {"dips beside", {0, 0, c0, 0.5, 0, 120, 7.1, 8.9}},
     };
     for (const auto& [name, m] : cases) {
-        const build::DipoleBuild b =
-            build::buildDipole(kDesign, {nec::kDefaultSegments, {}, false, {}, {}}, kFeedline, {},
-                               build::Bandwidth::Found, standIn(m));
+        const build::DipoleBuild b = build::buildDipole(kDesign, nec::ModelOptions{}, kFeedline, {},
+                                                        build::Bandwidth::Found, standIn(m));
         ASSERT_EQ(b.match, build::DipoleBuild::Match::Resonant) << name;
         const double f = kDesign.frequency;
         const Complex feed = m.feed(f, Complex(0, kTwoPi * f * b.loadInductance));

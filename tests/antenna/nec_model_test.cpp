@@ -184,19 +184,42 @@ TEST(Deck, ACoilToWindStartsAtTheCoilDistance) {
 
 TEST(Deck, RefusesWhatCannotBeModelled) {
     const LoadedDipole good{7.1, 12.192, 0.002, 3.048, 14.5};
-    const std::vector<std::pair<LoadedDipole, ModelOptions>> cases{
-        {{7.1, 12.192, 0.002, 6.096, 14.5}, {}},  // a coil at the tip
-        {{7.1, -12.192, 0.002, 3.048, 14.5}, {}},
-        {{7.1, 12.192, 0, 3.048, 14.5}, {}},
-        {{NAN, 12.192, 0.002, 3.048, 14.5}, {}},
-        {good, {kFewestSegments - 1, {}, false, {}, {}}},
-        {good, {kDefaultSegments, 0.0, false, {}, {}}},  // in the ground
-        {good, {kDefaultSegments, {}, false, -5.0, {}}},
-        {good, {kDefaultSegments, {}, false, {}, 0.0}},  // a coil without length
+    const auto refused = [](const LoadedDipole& dipole, const ModelOptions& options) {
+        try {
+            necDeck(dipole, options, {{14.5, {7.1, 0, 1}}}, {}, Currents::LeftOut);
+        } catch (const NecError&) {
+            return true;
+        }
+        return false;
     };
-    for (const auto& [dipole, options] : cases) {
-        EXPECT_THROW(necDeck(dipole, options, {{14.5, {7.1, 0, 1}}}, {}, Currents::LeftOut),
-                     NecError);
+    for (const LoadedDipole& dipole : {
+             LoadedDipole{7.1, 12.192, 0.002, 6.096, 14.5},  // a coil at the tip
+             LoadedDipole{7.1, -12.192, 0.002, 3.048, 14.5},
+             LoadedDipole{7.1, 12.192, 0, 3.048, 14.5},
+             LoadedDipole{NAN, 12.192, 0.002, 3.048, 14.5},
+         }) {
+        EXPECT_TRUE(refused(dipole, {})) << dipole.length;
+    }
+    using Change = void (*)(ModelOptions&);
+    const Change changes[] = {
+        [](ModelOptions& o) { o.segments = kFewestSegments - 1; },
+        [](ModelOptions& o) { o.height = 0.0; },  // in the ground
+        [](ModelOptions& o) { o.coilQ = -5.0; },
+        [](ModelOptions& o) { o.coilLength = 0.0; },  // a coil without length
+        // Legs that meet in a line, or fold upwards.
+        [](ModelOptions& o) { o.apexAngle = 0; },
+        [](ModelOptions& o) { o.apexAngle = 181; },
+        [](ModelOptions& o) { o.apexAngle = NAN; },
+        // Tips 6.096 sin 45 = 4.3 m down from an apex 4 m up: in the ground.
+        [](ModelOptions& o) {
+            o.height = 4.0;
+            o.apexAngle = 90;
+        },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        ModelOptions options;
+        changes[i](options);
+        EXPECT_TRUE(refused(good, options)) << i;
     }
 }
 

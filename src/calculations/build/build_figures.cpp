@@ -165,14 +165,19 @@ std::vector<Figure> cutList(const nec::LoadedDipole& dipole, const nec::ModelOpt
     const nec::HalfLayout half = nec::halfLayout(dipole, options);
     const double unit = metric ? 1 : kMetresPerFoot;
     const char* name = metric ? "m" : "ft";
-    return {{{"inner_wire", kCutDecimals, name,
-              QT_TRANSLATE_NOOP("Figures", "Wire from the feed point to the coil")},
-             half.innerWire / unit},
-            {{"coil_length", kCutDecimals, name, QT_TRANSLATE_NOOP("Figures", "Coil, as modelled")},
-             half.coil / unit},
-            {{"outer_wire", kCutDecimals, name,
-              QT_TRANSLATE_NOOP("Figures", "Wire from the coil to the tip")},
-             half.outerWire / unit}};
+    std::vector<Figure> cut{
+        {{"inner_wire", kCutDecimals, name,
+          QT_TRANSLATE_NOOP("Figures", "Wire from the feed point to the coil")},
+         half.innerWire / unit},
+        {{"coil_length", kCutDecimals, name, QT_TRANSLATE_NOOP("Figures", "Coil, as modelled")},
+         half.coil / unit},
+        {{"outer_wire", kCutDecimals, name,
+          QT_TRANSLATE_NOOP("Figures", "Wire from the coil to the tip")},
+         half.outerWire / unit}};
+    for (const Figure& hanging : check::hangingFigures(dipole, options, metric)) {
+        cut.push_back(hanging);
+    }
+    return cut;
 }
 
 void insertBuild(QJsonObject& object, const DipoleBuild& build, check::Loss loss, bool wound) {

@@ -61,7 +61,8 @@ QString noMatchText(const DipoleBuild& build, double feedline, double frequency,
 
 // What to cut for each half, as the model lays it out, measured along the
 // wire from the feed point in the user's unit (feet, or metres): the wire to
-// the coil, the coil's stretch and the wire from the coil to the tip.
+// the coil, the coil's stretch and the wire from the coil to the tip; for an
+// inverted V over the ground, how high its tips hang.
 std::vector<Figure> cutList(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
                             bool metric);
 // The pieces' lengths to the millimetre, or to a hundredth of an inch.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "conversions.h"
 #include "design/wound_coil.h"
 
 namespace querlin::check {
@@ -92,6 +93,17 @@ QStringList figureKeys(Loss loss) {
 
 void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss) {
     insertFigures(object, check, figureForms(loss));
+}
+
+std::vector<Figure> hangingFigures(const nec::LoadedDipole& dipole,
+                                   const nec::ModelOptions& options, bool metric) {
+    const std::optional<double> tips = nec::tipHeight(dipole, options);
+    if (!tips || options.apexAngle == nec::kFlat) {
+        return {};
+    }
+    return {{{"tip_height", 2, metric ? "m" : "ft",
+              QT_TRANSLATE_NOOP("Figures", "Height of each tip over the ground")},
+             *tips / (metric ? 1 : kMetresPerFoot)}};
 }
 
 }  // namespace querlin::check

@@ -45,6 +45,12 @@ Loss lossOf(const nec::ModelOptions& options);
 // otherwise are; empty when they are not.
 QString accuracyNote(const nec::LoadedDipole& dipole, const nec::ModelOptions& options);
 
+// How the antenna hangs where it is an inverted V over the ground: the tips'
+// height, in feet (metres with metric). None for a flat antenna, whose tips
+// are as high as its feed point, or one in free space.
+std::vector<Figure> hangingFigures(const nec::LoadedDipole& dipole,
+                                   const nec::ModelOptions& options, bool metric);
+
 // The forms of the figures a check with or without loss gives, in order.
 std::span<const FigureForm> figureForms(Loss loss);
 QStringList figureKeys(Loss loss);

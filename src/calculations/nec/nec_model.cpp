@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "conversions.h"
+
 namespace querlin::nec {
 
 namespace {
@@ -32,12 +34,49 @@ QString card(const char* name, const QStringList& fields) {
     return QLatin1String(name) + u' ' + fields.join(u' ') + u'\n';
 }
 
+// Where a point of the wire lies in the plane x = 0, metres: along y and up.
+struct Point {
+    double y = 0;
+    double z = 0;
+};
+
+// The antenna as it hangs: a point that lies so far along the wire from the
+// feed point (negative on the left half), on a flat antenna along y at the
+// height, or on an inverted V whose legs slope down by the droop (radians
+// below the horizontal) from the ends of the source's segment.
+class Hanging {
+  public:
+    Hanging(const std::vector<Wire>& wires, const ModelOptions& options)
+        : height_(options.height.value_or(0)),
+          droop_((kFlat - options.apexAngle) / 2 * std::numbers::pi / 180) {
+        const auto source = std::find_if(wires.begin(), wires.end(),
+                                         [](const Wire& wire) { return wire.tag == kSourceTag; });
+        apex_ = source->to;
+    }
+
+    Point at(double along) const {
+        if (droop_ == 0 || std::abs(along) <= apex_) {
+            return {along, height_};
+        }
+        const double leg = std::abs(along) - apex_;
+        return {std::copysign(apex_ + leg * std::cos(droop_), along),
+                height_ - leg * std::sin(droop_)};
+    }
+
+  private:
+    double height_;
+    double droop_;
+    double apex_ = 0;  // the source segment's half
+};
+
 // The cards the model uses, each named for what it does. GW: a straight wire
-// along y at height z.
-QString wireCard(const Wire& wire, double z, double radius) {
-    return card(
-        "GW", {QString::number(wire.tag), QString::number(wire.segments), u"0"_qs,
-               number(wire.from), number(z), u"0"_qs, number(wire.to), number(z), number(radius)});
+// from one point to another.
+QString wireCard(const Wire& wire, const Hanging& hanging, double radius) {
+    const Point from = hanging.at(wire.from);
+    const Point to = hanging.at(wire.to);
+    return card("GW",
+                {QString::number(wire.tag), QString::number(wire.segments), u"0"_qs, number(from.y),
+                 number(from.z), u"0"_qs, number(to.y), number(to.z), number(radius)});
 }
 
 // GE: the end of the geometry; over ground, with the wire's image below it.
@@ -45,11 +84,22 @@ QString geometryEndCard(bool overGround) {
     return card("GE", {overGround ? u"1"_qs : u"0"_qs});
 }
 
-// GN 2: a finite ground by the Sommerfeld-Norton method, average ground.
-QString averageGroundCard() {
-    return card("GN", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(kGroundPermittivity),
-                       number(kGroundConductivity)});
+// GN 2: a finite ground by the Sommerfeld-Norton method.
+QString groundCard(const Ground& ground) {
+    return card("GN", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(ground.permittivity),
+                       number(ground.conductivity)});
 }
+
+// The ground constants of the ARRL Antenna Book's table of common types of
+// earth, which L. B. Cebik's models use too ("Horizontal Heights and Sound
+// Bites", 2005: very good 20 and 0.0303 S/m, average 13 and 0.005, very poor
+// 5 and 0.001): poor is the table's 0.002 S/m at its middle permittivity,
+// good its 0.01 S/m of rich, low-hill soil.
+constexpr Ground kNamedGrounds[] = {
+    {"very-poor", 5, 0.001}, {"poor", 13, 0.002},       {"average", 13, 0.005},
+    {"good", 14, 0.01},      {"very-good", 20, 0.0303}, {"fresh-water", 80, 0.001},
+    {"sea-water", 81, 5},
+};
 
 // PT -1: no currents printed; PT 0 0 0 0: the current on every segment.
 QString currentsCard(Currents currents) {
@@ -105,6 +155,11 @@ QString seriesLoadCard(int tag, int segments, double resistance, double inductan
                        number(resistance / segments), number(inductance / segments), u"0"_qs});
 }
 
+// LD 2: a series inductance per metre (H/m) on every segment.
+QString distributedInductanceCard(double inductance) {
+    return card("LD", {u"2"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"0"_qs, number(inductance), u"0"_qs});
+}
+
 // FR: the sweep's frequencies, added or multiplied steps.
 QString frequencyCard(const FrequencySweep& sweep) {
     return card(
@@ -146,6 +201,18 @@ void requireModellable(const LoadedDipole& d, const ModelOptions& options) {
                 .arg(kFewestSegments)
                 .arg(kMostSegments)
                 .arg(segments)};
+    }
+    if (options.insulation &&
+        !(options.insulation->thickness > 0 && std::isfinite(options.insulation->thickness) &&
+          options.insulation->permittivity >= 1 &&
+          std::isfinite(options.insulation->permittivity))) {
+        throw NecError{QCoreApplication::translate(
+            "Antenna",
+            "Insulation needs a positive thickness and a relative permittivity of 1 or more.")};
+    }
+    if (!(options.apexAngle > 0 && options.apexAngle <= kFlat)) {
+        throw NecError{QCoreApplication::translate(
+            "Antenna", "The angle between the legs must be more than 0 and at most 180 degrees.")};
     }
     if (options.coilLength && !(*options.coilLength > 0 && std::isfinite(*options.coilLength))) {
         throw NecError{
@@ -212,6 +279,53 @@ HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options) {
                              ? dipole.coilDistance
                              : dipole.coilDistance - coil / 2;
     return {inner, coil, dipole.length / 2 - inner - coil};
+}
+
+double insulationInductance(double radius, const Insulation& insulation) {
+    // NEC-2 has no card for a dielectric coating. A coating slows the wave
+    // along the wire as a series inductance spread along it would, which
+    // L. B. Cebik models with an LD 2 card ("Insulated Wires: The NEC-2
+    // Way", Antenna Modeling 83): the inductance per metre of the coaxial
+    // shell the dielectric fills, less what the shell would have were it air.
+    return 2e-7 * (1 - 1 / insulation.permittivity) *
+           std::log((radius + insulation.thickness) / radius);
+}
+
+std::span<const Ground> namedGrounds() {
+    return kNamedGrounds;
+}
+
+std::optional<double> tipHeight(const LoadedDipole& dipole, const ModelOptions& options) {
+    if (!options.height) {
+        return std::nullopt;
+    }
+    return Hanging(wiresOf(dipole, options), options).at(dipole.length / 2).z;
+}
+
+QString settingText(const ModelOptions& options) {
+    QString text = QStringLiteral("Free space.");
+    if (options.height) {
+        const Ground& ground = options.ground;
+        const QString name = ground.name != nullptr
+                                 ? QStringLiteral("%1 ground")
+                                       .arg(QString::fromLatin1(ground.name).replace(u'-', u' '))
+                                 : QStringLiteral("ground");
+        text = QStringLiteral("Over %1 (relative permittivity %2, %3 S/m), %4 m high.")
+                   .arg(name)
+                   .arg(ground.permittivity)
+                   .arg(ground.conductivity)
+                   .arg(*options.height, 0, 'g', 8);
+    }
+    if (options.apexAngle != kFlat) {
+        text += QStringLiteral(" An inverted V, %1 degrees between its legs.")
+                    .arg(options.apexAngle, 0, 'g', 8);
+    }
+    if (options.insulation) {
+        text += QStringLiteral(" Wire insulated %1 m thick, relative permittivity %2.")
+                    .arg(options.insulation->thickness, 0, 'g', 8)
+                    .arg(options.insulation->permittivity, 0, 'g', 8);
+    }
+    return text;
 }
 
 bool losesPower(const ModelOptions& options) {
@@ -318,18 +432,26 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
         throw NecError{
             QCoreApplication::translate("Antenna", "A coil's Q must be a positive number.")};
     }
+    if (const std::optional<double> tips = tipHeight(dipole, options); tips && !(*tips > 0)) {
+        throw NecError{QCoreApplication::translate(
+                           "Antenna",
+                           "Hung so, the tips would be %1 m (%2 ft) below the ground: the apex "
+                           "must be higher or the legs less steep.")
+                           .arg(-*tips, 0, 'g', 3)
+                           .arg(-*tips / kMetresPerFoot, 0, 'g', 3)};
+    }
     QString deck;
     for (const QString& comment : comments) {
         deck += QStringLiteral("CM ") + comment + u'\n';
     }
     deck += QStringLiteral("CE\n");
-    const double z = options.height.value_or(0);
+    const Hanging hanging(wires, options);
     for (const Wire& wire : wires) {
-        deck += wireCard(wire, z, dipole.diameter / 2);
+        deck += wireCard(wire, hanging, dipole.diameter / 2);
     }
     deck += geometryEndCard(options.height.has_value());
     if (options.height) {
-        deck += averageGroundCard();
+        deck += groundCard(options.ground);
     }
     deck += voltageSourceCard(kSourceTag, 1);
     if (currents == Currents::LeftOut) {
@@ -343,6 +465,10 @@ QString necDeck(const LoadedDipole& dipole, const ModelOptions& options,
         first = false;
         if (options.copper) {
             deck += wireConductivityCard(kCopperConductivity);
+        }
+        if (options.insulation) {
+            deck += distributedInductanceCard(
+                insulationInductance(dipole.diameter / 2, *options.insulation));
         }
         ModelOptions coils = options;
         if (run.coilQ) {

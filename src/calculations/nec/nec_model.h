@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "fault.h"
@@ -32,6 +33,33 @@ inline constexpr double kGroundPermittivity = 13;
 inline constexpr double kGroundConductivity = 0.005;  // S/m
 inline constexpr double kCopperConductivity = 5.8e7;  // S/m
 
+// The ground under an antenna with a height: its relative permittivity and
+// conductivity (S/m), and its name where it is one of the named grounds.
+struct Ground {
+    const char* name = "average";  // none for values given
+    double permittivity = kGroundPermittivity;
+    double conductivity = kGroundConductivity;
+};
+// The named grounds, average among them, from very poor to sea water.
+std::span<const Ground> namedGrounds();
+
+// The included angle between the legs of an inverted V, in degrees: a flat
+// antenna's.
+inline constexpr double kFlat = 180;
+
+// Insulation on the wire: its radial thickness, metres, and its relative
+// permittivity, PVC's unless given.
+inline constexpr double kPvcPermittivity = 3.5;
+struct Insulation {
+    double thickness = 0;
+    double permittivity = kPvcPermittivity;
+};
+
+// The insulation's effect on the wire as a series inductance per metre,
+// H/m: (mu0 / 2 pi) (1 - 1 / er) ln(b / a), a the wire's radius and b the
+// insulation's outer radius, metres.
+double insulationInductance(double radius, const Insulation& insulation);
+
 // A loaded dipole as built: straight, centre-fed, one coil on each half.
 struct LoadedDipole {
     double frequency = 0;     // design frequency, MHz
@@ -44,9 +72,14 @@ struct LoadedDipole {
 // What the model adds to the bare antenna.
 struct ModelOptions {
     int segments = kDefaultSegments;
-    std::optional<double> height;  // over average ground, metres; free space without
-    bool copper = false;           // the wire's loss
-    std::optional<double> coilQ;   // the coils' loss: a series resistance of X / Q
+    std::optional<double> height;  // of the feed point over the ground, metres; free space without
+    Ground ground;
+    // Between the legs, degrees: below kFlat an inverted V, its legs sloping
+    // down from the ends of the source's segment at the height.
+    double apexAngle = kFlat;
+    bool copper = false;  // the wire's loss
+    std::optional<Insulation> insulation;
+    std::optional<double> coilQ;  // the coils' loss: a series resistance of X / Q
     // Each coil's length along the wire, metres; kCoilShare of the antenna
     // without.
     std::optional<double> coilLength;
@@ -95,6 +128,15 @@ struct HalfLayout {
     double outerWire = 0;
 };
 HalfLayout halfLayout(const LoadedDipole& dipole, const ModelOptions& options);
+
+// How high the tips are over the ground, metres; nullopt in free space.
+std::optional<double> tipHeight(const LoadedDipole& dipole, const ModelOptions& options);
+
+// What the model stands on and how it hangs, in English, for the comments of
+// the files the program writes: "Over average ground (relative permittivity
+// 13, 0.005 S/m), 9.144 m high." or "Free space.", then the shape of an
+// inverted V.
+QString settingText(const ModelOptions& options);
 
 // The shortest segment of the model, metres.
 double shortestSegment(const LoadedDipole& dipole, const ModelOptions& options);
