@@ -1165,6 +1165,14 @@ KANN MIT DREHKONDENSATOREN ABGESTIMMT WERDEN.
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
         <translation>keine Optionszeile und keine Daten: eine Touchstone-Datei enthält eine Optionszeile wie %1 und eine Zeile je Frequenz.</translation>
     </message>
+    <message>
+        <source>Each tip: %1 %2 to bring the lowest SWR with the matching coil to %3 MHz.</source>
+        <translation>Jedes Ende: %2 %1, um das niedrigste SWV mit der Anpassspule auf %3 MHz zu bringen.</translation>
+    </message>
+    <message>
+        <source>Each tip: the model finds no length that brings the lowest SWR with the matching coil to %1 MHz.</source>
+        <translation>Jedes Ende: das Modell findet keine Länge, die das niedrigste SWV mit der Anpassspule auf %1 MHz bringt.</translation>
+    </message>
 </context>
 <context>
     <name>Plot</name>
@@ -1828,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
     <message>
         <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
         <translation>Die Antenne als Inverted-V mit diesem Winkel zwischen den Schenkeln aufhängen, in Grad, den Speisepunkt an der Spitze; 180 (gestreckt), wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
+        <translation>Die Anpassspule am Speisepunkt während der Messung, in Mikrohenry, wie build sie angab: die Resonanz ist dann die der Antenne selbst, und der Rat bringt das niedrigste SWV mit dieser Spule auf die Designfrequenz.</translation>
     </message>
 </context>
 <context>

@@ -1165,6 +1165,14 @@ SINTONIZARSE CON CONDENSADORES VARIABLES.
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
         <translation>ni línea de opciones ni datos: un archivo Touchstone contiene una línea de opciones como %1 y una línea por frecuencia.</translation>
     </message>
+    <message>
+        <source>Each tip: %1 %2 to bring the lowest SWR with the matching coil to %3 MHz.</source>
+        <translation>Cada extremo: %1 %2 para llevar la ROE más baja con la bobina de adaptación a %3 MHz.</translation>
+    </message>
+    <message>
+        <source>Each tip: the model finds no length that brings the lowest SWR with the matching coil to %1 MHz.</source>
+        <translation>Cada extremo: el modelo no encuentra ninguna longitud que lleve la ROE más baja con la bobina de adaptación a %1 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>Plot</name>
@@ -1828,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
     <message>
         <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
         <translation>Colgar la antena como V invertida con este ángulo entre sus ramas, en grados, con el punto de alimentación en el vértice; 180 (horizontal) si no se indica.</translation>
+    </message>
+    <message>
+        <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
+        <translation>La bobina de adaptación en el punto de alimentación durante la medida, en microhenrios, como la dio build: la resonancia es entonces la de la antena sola, y el consejo lleva la ROE más baja con esa bobina a la frecuencia de diseño.</translation>
     </message>
 </context>
 <context>

@@ -1166,6 +1166,14 @@ PEUT ÊTRE ACCORDÉE AVEC DES CONDENSATEURS VARIABLES.
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
         <translation>ni ligne d&apos;options ni données&#x202f;: un fichier Touchstone contient une ligne d&apos;options telle que %1 et une ligne par fréquence.</translation>
     </message>
+    <message>
+        <source>Each tip: %1 %2 to bring the lowest SWR with the matching coil to %3 MHz.</source>
+        <translation>Chaque extrémité&#x202f;: %1 %2 pour amener le ROS le plus bas avec la bobine d&apos;adaptation à %3 MHz.</translation>
+    </message>
+    <message>
+        <source>Each tip: the model finds no length that brings the lowest SWR with the matching coil to %1 MHz.</source>
+        <translation>Chaque extrémité&#x202f;: le modèle ne trouve aucune longueur qui amène le ROS le plus bas avec la bobine d&apos;adaptation à %1 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>Plot</name>
@@ -1829,6 +1837,10 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
     <message>
         <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
         <translation>Suspendre l’antenne en V inversé avec cet angle entre ses brins, en degrés, le point d’alimentation au sommet ; 180 (à plat) sinon.</translation>
+    </message>
+    <message>
+        <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
+        <translation>La bobine d&apos;adaptation au point d&apos;alimentation pendant la mesure, en microhenrys, telle que build l&apos;a donnée&#x202f;: la résonance est alors celle de l&apos;antenne seule, et le conseil amène le ROS le plus bas avec cette bobine à la fréquence de conception.</translation>
     </message>
 </context>
 <context>

@@ -1165,6 +1165,14 @@ ACCORDARE CON CONDENSATORI VARIABILI.
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
         <translation>nessuna riga delle opzioni e nessun dato: un file Touchstone contiene una riga delle opzioni come %1 e una riga per ogni frequenza.</translation>
     </message>
+    <message>
+        <source>Each tip: %1 %2 to bring the lowest SWR with the matching coil to %3 MHz.</source>
+        <translation>Ogni estremità: %1 %2 per portare il ROS più basso con la bobina di adattamento a %3 MHz.</translation>
+    </message>
+    <message>
+        <source>Each tip: the model finds no length that brings the lowest SWR with the matching coil to %1 MHz.</source>
+        <translation>Ogni estremità: il modello non trova alcuna lunghezza che porti il ROS più basso con la bobina di adattamento a %1 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>Plot</name>
@@ -1828,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
     <message>
         <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
         <translation>Appendere l’antenna a V invertita con questo angolo tra i bracci, in gradi, con il punto di alimentazione al vertice; 180 (orizzontale) se non indicato.</translation>
+    </message>
+    <message>
+        <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
+        <translation>La bobina di adattamento al punto di alimentazione durante la misura, in microhenry, come l&apos;ha data build: la risonanza è allora quella dell&apos;antenna sola, e il consiglio porta il ROS più basso con quella bobina alla frequenza di progetto.</translation>
     </message>
 </context>
 <context>

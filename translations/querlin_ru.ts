@@ -1164,6 +1164,14 @@ ANTENNA MAY BE TUNED WITH VARIABLE CAPACITORS.  <byte value="xd"/>
         <source>no option line and no data: a Touchstone file holds an option line such as %1 and a line for each frequency.</source>
         <translation>нет ни строки опций, ни данных: файл Touchstone содержит строку опций, например %1, и по строке на каждую частоту.</translation>
     </message>
+    <message>
+        <source>Each tip: %1 %2 to bring the lowest SWR with the matching coil to %3 MHz.</source>
+        <translation>Каждый конец: %1 %2, чтобы перевести минимум КСВ с согласующей катушкой на %3 MHz.</translation>
+    </message>
+    <message>
+        <source>Each tip: the model finds no length that brings the lowest SWR with the matching coil to %1 MHz.</source>
+        <translation>Каждый конец: модель не находит длины, которая переводит минимум КСВ с согласующей катушкой на %1 MHz.</translation>
+    </message>
 </context>
 <context>
     <name>Plot</name>
@@ -1827,6 +1835,10 @@ querlin-calc --batch [--locale] &lt; команды</translation>
     <message>
         <source>Hang the antenna as an inverted V with this angle between its legs, in degrees, its feed point at the apex; 180 (flat) unless given.</source>
         <translation>Подвесить антенну инвертированным V с этим углом между плечами, в градусах, с точкой питания в вершине; без указания 180 (горизонтально).</translation>
+    </message>
+    <message>
+        <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
+        <translation>Согласующая катушка в точке питания во время измерения, в микрогенри, как её дал build: тогда резонанс — собственный резонанс антенны, а совет переводит минимум КСВ с этой катушкой на расчётную частоту.</translation>
     </message>
 </context>
 <context>

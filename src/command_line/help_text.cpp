@@ -50,6 +50,7 @@ constexpr OptionText kParserOptions[] = {
     {"check", nullptr, ""},
     {"plot", "FILE", ""},
     {"load-inductance", "UH", ""},
+    {"shunt-inductance", "UH", ""},
     {"segments", "N", ""},
     {"height", "H", ""},
     {"ground", "NAME", ""},

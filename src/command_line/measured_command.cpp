@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <cmath>
+#include <numbers>
 
 #include "command.h"
 #include "command_line.h"
@@ -29,6 +30,7 @@ struct MeasuredRequest {
     std::optional<Antenna> antenna;   // the design
     nec::ModelOptions options;        // the design's model
     std::optional<double> built;      // each coil's inductance as built, µH; else the design's
+    std::optional<double> shunt;      // the matching coil fitted while measuring, µH
     QString plot;                     // the picture's file, for the sweep drawn
     std::optional<LoadingCoil> coil;  // the former the coils are wound on, for their turns
 };
@@ -57,13 +59,24 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
             build::woundFor(*former, design->inductance, design->frequency);
         }
     }
+    // The matching coil fitted while measuring, with its loss: as wound on
+    // the former, or of the coils' Q.
+    std::optional<check::ShuntCoil> fitted;
+    if (request.shunt) {
+        const double reactance = 2 * std::numbers::pi * design->frequency * *request.shunt;
+        const double q = former ? build::woundFor(*former, *request.shunt, design->frequency).q
+                                : options.coilQ.value_or(build::DipoleBuild::kNone);
+        fitted = check::ShuntCoil{*request.shunt, std::isfinite(q) ? reactance / q : 0, 0};
+    }
     const measurement::OnePort sweep = measurement::readMeasurementFile(request.file);
     const measurement::MeasuredFigures measured =
-        measurement::measuredIn(sweep, request.file, feedline, frequency);
+        measurement::measuredIn(sweep, request.file, feedline, frequency, fitted);
     measurement::TuningAdvice advice = measurement::noAdvice();
     measurement::OnePort modelled;
     if (design) {
-        advice = measurement::tuningAdvice(*design, options, measured, engineRuns().engine());
+        advice = measurement::tuningAdvice(
+            *design, options, measured, engineRuns().engine(),
+            fitted ? measurement::Aim::BuildsMatch : measurement::Aim::Resonance);
         if (!request.plot.isEmpty()) {
             modelled = measurement::modelledSweep(*design, options, measurement::sweepOver(sweep),
                                                   engineRuns().engine());
@@ -121,7 +134,7 @@ Work measuredWork(const Words& words) {
     QString feedline = words.value("feedline");
     const ModelWords model = modelWords(words);
     const QString built = words.value("load-inductance");
-    MeasuredRequest request{words.argument(),    0, {}, {}, {}, {}, plotFile(words),
+    MeasuredRequest request{words.argument(),    0, {}, {}, {}, {}, {}, plotFile(words),
                             loadingCoilOf(words)};
     if (feedline.isEmpty()) {
         feedline = check::kDefaultFeedline;
@@ -137,7 +150,8 @@ Work measuredWork(const Words& words) {
     }
     if (given == 0) {
         for (const QString& name :
-             kModelOptions + kCoilOptions + QStringList{u"load-inductance"_qs, u"metric"_qs}) {
+             kModelOptions + kCoilOptions +
+                 QStringList{u"load-inductance"_qs, u"shunt-inductance"_qs, u"metric"_qs}) {
             if (words.isSet(name)) {
                 misused(
                     QCoreApplication::translate("querlin-calc",
@@ -160,6 +174,10 @@ Work measuredWork(const Words& words) {
     if (!built.isEmpty()) {
         request.built = positiveOption(u"load-inductance"_qs, built, locale);
     }
+    if (words.isSet("shunt-inductance")) {
+        request.shunt =
+            positiveOption(u"shunt-inductance"_qs, words.value("shunt-inductance"), locale);
+    }
     return [request](const Output& output) { return runMeasured(request, output); };
 }
 
@@ -171,7 +189,8 @@ const Command& measuredCommand() {
         QT_TRANSLATE_NOOP("querlin-calc", "an analyser's sweep of the antenna, and how to tune it"),
         "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
         "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
-        "         [--metric] [--feedline OHMS] [--load-inductance UH] [--segments N] [--height H]\n"
+        "         [--metric] [--feedline OHMS] [--load-inductance UH [--shunt-inductance UH]]\n"
+        "         [--segments N] [--height H]\n"
         "         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire "
         "W]\n"
         "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
@@ -213,6 +232,12 @@ const Command& measuredCommand() {
                    "querlin-calc",
                    "The inductance of each coil as built, in microhenries, in place of "
                    "the design's.")}},
+             {{"shunt-inductance", "UH",
+               QT_TRANSLATE_NOOP(
+                   "querlin-calc",
+                   "The matching coil across the feed point while measuring, in microhenries, "
+                   "as build gave it: the resonance is then the antenna's own, and the advice "
+                   "brings the lowest SWR with that coil to the design frequency.")}},
              {option::kSegments},
              {option::kHeight},
              {option::kConductor},

@@ -66,11 +66,23 @@ ShuntCoil shuntCoilFor(std::complex<double> feed, double frequency, double q) {
     return {reactance / (2 * std::numbers::pi * frequency), reactance * loss, susceptance * loss};
 }
 
+namespace {
+
+std::complex<double> shuntImpedance(double frequency, const ShuntCoil& coil) {
+    return {coil.resistance, 2 * std::numbers::pi * frequency * coil.inductance};
+}
+
+}  // namespace
+
 std::complex<double> withShuntCoil(std::complex<double> feed, double frequency,
                                    const ShuntCoil& coil) {
-    const std::complex<double> shunt{coil.resistance,
-                                     2 * std::numbers::pi * frequency * coil.inductance};
+    const std::complex<double> shunt = shuntImpedance(frequency, coil);
     return feed * shunt / (feed + shunt);
+}
+
+std::complex<double> withoutShuntCoil(std::complex<double> seen, double frequency,
+                                      const ShuntCoil& coil) {
+    return 1.0 / (1.0 / seen - 1.0 / shuntImpedance(frequency, coil));
 }
 
 std::complex<double> cubicBetween(std::span<const Sample> sorted, std::size_t below, double f) {

@@ -38,6 +38,11 @@ ShuntCoil shuntCoilFor(std::complex<double> feed, double frequency, double q);
 std::complex<double> withShuntCoil(std::complex<double> feed, double frequency,
                                    const ShuntCoil& coil);
 
+// The feed as it is with that coil taken from across it: what a sweep taken
+// with the coil fitted says of the antenna alone.
+std::complex<double> withoutShuntCoil(std::complex<double> seen, double frequency,
+                                      const ShuntCoil& coil);
+
 // Where the reactance rises through zero on the straight line between two
 // neighbouring samples: the sample before the zero, the frequency, the
 // resistance there and how steeply the reactance rises (ohms per MHz).

@@ -90,18 +90,27 @@ QStringList adviceLines(const TuningAdvice& advice, const nec::LoadedDipole& des
                     .arg(mhz)};
     }
     QStringList lines;
+    const bool build = advice.aim == Aim::BuildsMatch;
     if (std::isfinite(advice.tipChange)) {
-        lines << QCoreApplication::translate("Measurement",
-                                             "Each tip: %1 %2 to bring the resonance to %3 MHz.")
+        lines << (build ? QCoreApplication::translate(
+                              "Measurement",
+                              "Each tip: %1 %2 to bring the lowest SWR with the matching coil "
+                              "to %3 MHz.")
+                        : QCoreApplication::translate(
+                              "Measurement", "Each tip: %1 %2 to bring the resonance to %3 MHz."))
                      .arg(advice.tipChange < 0
                               ? QCoreApplication::translate("Measurement", "fold back")
                               : QCoreApplication::translate("Measurement", "lengthen by"),
                           tipText(advice.tipChange, metric, locale), mhz);
     } else {
-        lines << QCoreApplication::translate(
-                     "Measurement",
-                     "Each tip: the model finds no length that brings the resonance "
-                     "to %1 MHz.")
+        lines << (build ? QCoreApplication::translate(
+                              "Measurement",
+                              "Each tip: the model finds no length that brings the lowest SWR "
+                              "with the matching coil to %1 MHz.")
+                        : QCoreApplication::translate(
+                              "Measurement",
+                              "Each tip: the model finds no length that brings the resonance "
+                              "to %1 MHz."))
                      .arg(mhz);
     }
     if (std::isfinite(advice.inductanceChange)) {

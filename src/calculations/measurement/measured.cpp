@@ -130,8 +130,10 @@ double changeBetween(const Response& response, double measured, double design) {
 
 }  // namespace
 
-MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
-                                std::optional<double> design) {
+namespace {
+
+// What the line saw: the lowest SWR, where, and the 2:1 bandwidth around it.
+MeasuredFigures lineFigures(const OnePort& sweep, double feedline) {
     std::size_t lowest = 0;
     for (std::size_t i = 1; i < sweep.size(); ++i) {
         if (check::standingWaveRatio(sweep[i].impedance, feedline) <
@@ -139,18 +141,7 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
             lowest = i;
         }
     }
-    const double nearest = design.value_or(sweep[lowest].frequency);
-    const std::optional<check::RisingZero> found = check::risingZeroNearest(sweep, nearest);
-    if (!found) {
-        throw MeasurementError(
-            QCoreApplication::translate(
-                "Measurement",
-                "the reactance does not rise through zero anywhere from %1 to %2 MHz: "
-                "the sweep holds no resonance; sweep more widely around it.")
-                .arg(sweep.front().frequency, 0, 'g', 8)
-                .arg(sweep.back().frequency, 0, 'g', 8));
-    }
-    MeasuredFigures figures{found->frequency, found->resistance, found->slope};
+    MeasuredFigures figures;
     figures.minSwr = check::standingWaveRatio(sweep[lowest].impedance, feedline);
     figures.minSwrFrequency = sweep[lowest].frequency;
     figures.bandwidth = kNotFound;
@@ -161,24 +152,57 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
             return check::twoToOneEdge(sweep, feedline, lowest, sweep[lowest].frequency, step,
                                        check::Between::Straight);
         };
-        const double low = edge(-1);
-        const double high = edge(1);
-        figures.bandwidth = (high - low) * 1000;
+        figures.bandwidth = (edge(1) - edge(-1)) * 1000;
     }
     return figures;
 }
 
+}  // namespace
+
+MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
+                                std::optional<double> design) {
+    const MeasuredFigures seen = lineFigures(sweep, feedline);
+    const double nearest = design.value_or(seen.minSwrFrequency);
+    const std::optional<check::RisingZero> found = check::risingZeroNearest(sweep, nearest);
+    if (!found) {
+        throw MeasurementError(
+            QCoreApplication::translate(
+                "Measurement",
+                "the reactance does not rise through zero anywhere from %1 to %2 MHz: "
+                "the sweep holds no resonance; sweep more widely around it.")
+                .arg(sweep.front().frequency, 0, 'g', 8)
+                .arg(sweep.back().frequency, 0, 'g', 8));
+    }
+    MeasuredFigures figures = seen;
+    figures.resonance = found->frequency;
+    figures.resistance = found->resistance;
+    figures.reactanceSlope = found->slope;
+    return figures;
+}
+
 MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double feedline,
-                           std::optional<double> design) {
+                           std::optional<double> design, std::optional<check::ShuntCoil> fitted) {
     try {
-        return measuredFigures(sweep, feedline, design);
+        if (!fitted) {
+            return measuredFigures(sweep, feedline, design);
+        }
+        OnePort antenna = sweep;
+        for (check::Sample& sample : antenna) {
+            sample.impedance = check::withoutShuntCoil(sample.impedance, sample.frequency, *fitted);
+        }
+        MeasuredFigures figures = measuredFigures(antenna, feedline, design);
+        const MeasuredFigures seen = lineFigures(sweep, feedline);
+        figures.minSwr = seen.minSwr;
+        figures.minSwrFrequency = seen.minSwrFrequency;
+        figures.bandwidth = seen.bandwidth;
+        return figures;
     } catch (const MeasurementError& error) {
         throw MeasurementError(path + u": "_qs + error.message);
     }
 }
 
 TuningAdvice tuningAdvice(const nec::LoadedDipole& design, const nec::ModelOptions& options,
-                          const MeasuredFigures& measured, const nec::NecEngine& engine) {
+                          const MeasuredFigures& measured, const nec::NecEngine& engine, Aim aim) {
     const auto resonanceWith = [&](double tip, double inductance) {
         nec::LoadedDipole changed = design;
         changed.length += 2 * tip;
@@ -188,21 +212,27 @@ TuningAdvice tuningAdvice(const nec::LoadedDipole& design, const nec::ModelOptio
         }
         return check::resonanceOf(changed, options, engine);
     };
-    TuningAdvice advice{
-        resonanceWith(0, design.inductance), kNotFound, kNotFound, kNotFound, kNotFound, kNotFound};
+    TuningAdvice advice{resonanceWith(0, design.inductance),
+                        kNotFound,
+                        kNotFound,
+                        kNotFound,
+                        kNotFound,
+                        kNotFound,
+                        aim};
     if (!std::isfinite(advice.modelResonance)) {
         return advice;
     }
+    const double target = aim == Aim::Resonance ? design.frequency : advice.modelResonance;
     const Response tips =
         responseOf([&](double tip) { return resonanceWith(tip, design.inductance); },
                    advice.modelResonance, kTipStep * design.length);
     advice.tipSlope = tips.slope * 1000;
     const double asMeasured = changeFor(tips, measured.resonance);
-    advice.tipChange = changeFor(tips, design.frequency) - asMeasured;
+    advice.tipChange = changeFor(tips, target) - asMeasured;
     const Response coils =
         responseOf([&](double added) { return resonanceWith(0, design.inductance + added); },
                    advice.modelResonance, kInductanceStep * design.inductance);
-    advice.inductanceChange = changeBetween(coils, measured.resonance, design.frequency);
+    advice.inductanceChange = changeBetween(coils, measured.resonance, target);
     if (std::isfinite(asMeasured)) {
         nec::LoadedDipole tipped = design;
         tipped.length += 2 * asMeasured;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "check/feed_line.h"
 #include "measurement/one_port.h"
 #include "nec/nec_engine.h"
 #include "nec/nec_model.h"
@@ -28,9 +29,12 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                                 std::optional<double> design);
 
 // The same of a sweep read from the file of that name: the message of a
-// sweep without a resonance, too, begins with the file's name.
+// sweep without a resonance, too, begins with the file's name. Taken with
+// the build's matching coil across the feed point, the resonance is the
+// antenna's own, the coil taken off the sweep, and the SWR what the line saw.
 MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double feedline,
-                           std::optional<double> design);
+                           std::optional<double> design,
+                           std::optional<check::ShuntCoil> fitted = std::nullopt);
 
 // What to change on the antenna as built to bring its resonance to the
 // design frequency, from the model's own sensitivity to each change: the
@@ -49,6 +53,12 @@ MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double fee
 // slope of the reactance), and the efficiency the model then has there. NaN
 // where the measurement is as sharp as the lossless model or sharper, or
 // blunter than coils of Q 3 make it: more loss than the coils', or none.
+//
+// The aim is the design's resonance at the design frequency, or for a build,
+// whose loading coils stop a little short of resonance so that its matching
+// coil matches the line there, the build's own resonance in the model: with
+// it, the lowest SWR with the matching coil falls at the design frequency.
+enum class Aim { Resonance, BuildsMatch };
 struct TuningAdvice {
     double modelResonance = 0;    // MHz: the design as modelled
     double tipChange = 0;         // metres on each tip, negative to shorten
@@ -56,8 +66,10 @@ struct TuningAdvice {
     double tipSlope = 0;          // kHz per metre added to each tip, at the design
     double coilQ = 0;             // the estimate
     double efficiency = 0;        // per cent, with coils of that Q
+    Aim aim = Aim::Resonance;
 };
 TuningAdvice tuningAdvice(const nec::LoadedDipole& design, const nec::ModelOptions& options,
-                          const MeasuredFigures& measured, const nec::NecEngine& engine);
+                          const MeasuredFigures& measured, const nec::NecEngine& engine,
+                          Aim aim = Aim::Resonance);
 
 }  // namespace querlin::measurement
