@@ -246,6 +246,15 @@ Work buildWork(const Words& words) {
     return [request](const Output& output) { return runBuild(request, output); };
 }
 
+// The position as build takes it.
+constexpr OptionText kBuildPosition{
+    "position", "PCT",
+    QT_TRANSLATE_NOOP(
+        "querlin-calc",
+        "The distance from the centre to each coil as a percentage of half the antenna, a whole "
+        "number from 1 to 99; or best, the position of highest efficiency, which needs the coils' "
+        "loss. With --sweep only with --plot, which marks it.")};
+
 }  // namespace
 
 const Command& buildCommand() {
@@ -255,11 +264,11 @@ const Command& buildCommand() {
                           "what to build instead: the coils that match the feed line"),
         QT_TRANSLATE_NOOP(
             "querlin-calc",
-            "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n"
-            "         [--metric] [--feedline OHMS] [the model and coil options of check]\n"
-            "querlin-calc build --frequency MHZ --length L --element D --sweep [...]\n"
-            "querlin-calc build ... --sweep --plot FILE.png|FILE.svg [--position PCT]\n"
-            "querlin-calc build ... --touchstone FILE.s1p"),
+            "querlin-calc build --frequency MHZ --length L --element D --position PCT|best\n       "
+            "  [--metric] [--feedline OHMS] [the model and coil options of check]\nquerlin-calc "
+            "build --frequency MHZ --length L --element D --sweep [...]\nquerlin-calc build ... "
+            "--sweep --plot FILE.png|FILE.svg [--position PCT]\nquerlin-calc build ... "
+            "--touchstone FILE.s1p"),
         QT_TRANSLATE_NOOP(
             "querlin-calc",
             "Prints the design's texts, then what to build instead, found by nec2c with the coils' "
@@ -271,57 +280,44 @@ const Command& buildCommand() {
             "prints the one of highest efficiency, and --sweep every position, a row each, which "
             "--plot draws as a picture in place of printing it. --touchstone writes the build's "
             "feed point for an analyser's program, as check's does."),
-        option::withHanging(
-            {{option::kFrequency, true},
-             {option::kLength, true},
-             {option::kElement, true},
-             {{"position", "PCT",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "The distance from the centre to each coil as a percentage of half the antenna, "
-                   "a "
-                   "whole number from 1 to 99; or best, the position of highest efficiency, which "
-                   "needs the coils' loss. With --sweep only with --plot, which marks it.")},
-              true},
-             {option::kMetric},
-             {{"sweep", nullptr,
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "Build every position, a row each, as CSV; without --position.")}},
-             {option::kFeedline},
-             {option::kSegments},
-             {option::kHeight},
-             {option::kConductor},
-             {option::kWire},
-             {{"coil-q", "Q",
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "The Q of every coil, the matching coil's too, for their loss; "
-                                 "lossless unless given.")}},
-             {{"coil-diameter", "D",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "Wind the loading coils and the matching coil on this diameter, in inches from "
-                   "wire "
-                   "centre to wire centre, by Nagaoka's coefficient, each with its own Q; with "
-                   "--coil-length and --coil-wire, without --coil-q.")}},
-             {option::kCoilLength},
-             {option::kCoilWire},
-             {{"touchstone", "FILE",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "Also write the build's feed point, its loading coils as built with "
-                   "their Q and the matching coil across it, from a tenth below to a "
-                   "tenth above the design frequency, in 201 steps, to FILE, a "
-                   "Touchstone .s1p file on the feed line; without --sweep.")}},
-             {{"plot", "FILE",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "With --sweep: draw the builds in FILE instead of printing them, against the "
-                   "position: each loading coil by the formula and as built, the 2:1 bandwidth "
-                   "and, "
-                   "with loss in the model, the efficiency, the best position ringed; a PNG or SVG "
-                   "picture by the name's ending (.png or .svg).")}},
-             {option::kJson},
-             {option::kLocale}}),
+        option::joined(
+            {option::designOptions(kBuildPosition),
+             {
+                 {{"sweep", nullptr,
+                   QT_TRANSLATE_NOOP(
+                       "querlin-calc",
+                       "Build every position, a row each, as CSV; without --position.")}},
+                 {option::kFeedline},
+             },
+             option::modelOptions(),
+             {{{"coil-q", "Q",
+                QT_TRANSLATE_NOOP("querlin-calc",
+                                  "The Q of every coil, the matching coil's too, for their loss; "
+                                  "lossless unless given.")}},
+              {{"coil-diameter", "D",
+                QT_TRANSLATE_NOOP(
+                    "querlin-calc",
+                    "Wind the loading coils and the matching coil on this diameter, in inches from "
+                    "wire centre to wire centre, by Nagaoka's coefficient, each with its own Q; "
+                    "with --coil-length and --coil-wire, without --coil-q.")}},
+              {option::kCoilLength},
+              {option::kCoilWire},
+              {{"touchstone", "FILE",
+                QT_TRANSLATE_NOOP(
+                    "querlin-calc",
+                    "Also write the build's feed point, its loading coils as built with their Q "
+                    "and the matching coil across it, from a tenth below to a tenth above the "
+                    "design frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed "
+                    "line; without --sweep.")}},
+              {{"plot", "FILE",
+                QT_TRANSLATE_NOOP(
+                    "querlin-calc",
+                    "With --sweep: draw the builds in FILE instead of printing them, against the "
+                    "position: each loading coil by the formula and as built, the 2:1 bandwidth "
+                    "and, with loss in the model, the efficiency, the best position ringed; a PNG "
+                    "or SVG picture by the name's ending (.png or .svg).")}},
+              {option::kJson},
+              {option::kLocale}}}),
         buildWork};
     return command;
 }

@@ -88,12 +88,12 @@ const Command& checkCommand() {
         "check",
         QT_TRANSLATE_NOOP("querlin-calc",
                           "the design modelled in nec2c: its resonance, impedance and SWR"),
-        "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n"
-        "         [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n"
-        "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
-        "         [--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]\n"
-        "         [--coil-q Q | --coil-diameter D --coil-length L --coil-wire W]\n"
-        "querlin-calc check ... --touchstone FILE.s1p",
+        "querlin-calc check --frequency MHZ --length L --element D --position PCT [--metric]\n     "
+        "    [--feedline OHMS] [--segments N] [--height H] [--conductor copper]\n         "
+        "[--ground NAME | --ground-permittivity ER --ground-conductivity S]\n         "
+        "[--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]\n         [--coil-q Q "
+        "| --coil-diameter D --coil-length L --coil-wire W]\nquerlin-calc check ... --touchstone "
+        "FILE.s1p",
         QT_TRANSLATE_NOOP(
             "querlin-calc",
             "Runs the design's deck in the NEC-2 engine nec2c and prints the design's texts, then "
@@ -106,29 +106,22 @@ const Command& checkCommand() {
             "when segments shorter than 8 wire radii make the figures rough. --coil-diameter, "
             "--coil-length and --coil-wire wind each loading coil as coil --details does and model "
             "it with the Q that gives, and add the turns that give its inductance as wound."),
-        option::withHanging(
-            {{option::kFrequency, true},
-             {option::kLength, true},
-             {option::kElement, true},
-             {option::kPosition, true},
-             {option::kMetric},
-             {option::kFeedline},
-             {option::kSegments},
-             {option::kHeight},
-             {option::kConductor},
-             {option::kWire},
-             {option::kCoilQ},
-             {option::kCoilDiameter},
-             {option::kCoilLength},
-             {option::kCoilWire},
-             {{"touchstone", "FILE",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "Also write the model's feed point from a tenth below to a tenth above the "
-                   "design "
-                   "frequency, in 201 steps, to FILE, a Touchstone .s1p file on the feed line.")}},
-             {option::kJson},
-             {option::kLocale}}),
+        option::joined({option::designOptions(),
+                        {
+                            {option::kFeedline},
+                        },
+                        option::modelOptions(),
+                        {{option::kCoilQ},
+                         {option::kCoilDiameter},
+                         {option::kCoilLength},
+                         {option::kCoilWire},
+                         {{"touchstone", "FILE",
+                           QT_TRANSLATE_NOOP("querlin-calc",
+                                             "Also write the model's feed point from a tenth below "
+                                             "to a tenth above the design frequency, in 201 steps, "
+                                             "to FILE, a Touchstone .s1p file on the feed line.")}},
+                         {option::kJson},
+                         {option::kLocale}}}),
         checkWork};
     return command;
 }

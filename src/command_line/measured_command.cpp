@@ -187,15 +187,13 @@ const Command& measuredCommand() {
     static const Command command{
         "measured",
         QT_TRANSLATE_NOOP("querlin-calc", "an analyser's sweep of the antenna, and how to tune it"),
-        "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\n"
-        "querlin-calc measured FILE --frequency MHZ --length L --element D --position PCT\n"
-        "         [--metric] [--feedline OHMS] [--load-inductance UH [--shunt-inductance UH]]\n"
-        "         [--segments N] [--height H]\n"
-        "         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length L --coil-wire "
-        "W]\n"
-        "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
-        "         [--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]\n"
-        "querlin-calc measured FILE ... --plot FILE.png|FILE.svg",
+        "querlin-calc measured FILE [--feedline OHMS] [--frequency MHZ]\nquerlin-calc measured "
+        "FILE --frequency MHZ --length L --element D --position PCT\n         [--metric] "
+        "[--feedline OHMS] [--load-inductance UH [--shunt-inductance UH]]\n         [--segments N] "
+        "[--height H]\n         [--conductor copper] [--coil-q Q] [--coil-diameter D --coil-length "
+        "L --coil-wire W]\n         [--ground NAME | --ground-permittivity ER "
+        "--ground-conductivity S]\n         [--apex-angle DEG] [--insulation T "
+        "[--insulation-permittivity ER]]\nquerlin-calc measured FILE ... --plot FILE.png|FILE.svg",
         QT_TRANSLATE_NOOP(
             "querlin-calc",
             "Reads an antenna analyser's sweep of the feed point, a Touchstone version 1 .s1p file "
@@ -206,59 +204,56 @@ const Command& measuredCommand() {
             "sharpness; with the former the coils are wound on, the turns to wind on or unwind. "
             "--plot draws the sweep's SWR, resistance and reactance against frequency, with the "
             "design the model's beside them."),
-        option::withHanging(
-            {{{"frequency", "MHZ",
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "The design frequency, in MHz: the resonance nearest it is read "
-                                 "(without it, the one nearest the lowest SWR).")}},
-             {{"length", "L",
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "The design's total length, in feet (metres with --metric); with "
-                                 "--frequency, --element and --position.")}},
-             {{"element", "D",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "The design's element diameter, in inches (millimetres with --metric).")}},
-             {{"position", "PCT",
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "The design's coil position, per cent, 1 to 99.")}},
-             {{"metric", nullptr,
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "The design's length is in metres and its element diameter in "
-                                 "millimetres; the tip change is printed in metres.")}},
-             {option::kFeedline},
-             {{"load-inductance", "UH",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "The inductance of each coil as built, in microhenries, in place of "
-                   "the design's.")}},
-             {{"shunt-inductance", "UH",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "The matching coil across the feed point while measuring, in microhenries, "
-                   "as build gave it: the resonance is then the antenna's own, and the advice "
-                   "brings the lowest SWR with that coil to the design frequency.")}},
-             {option::kSegments},
-             {option::kHeight},
-             {option::kConductor},
-             {option::kWire},
-             {option::kCoilQ},
-             {{"coil-diameter", "D",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "With the design: the diameter, in inches from wire centre to wire "
-                   "centre, of the former the coils are wound on, for the turns of the "
-                   "advised change; with --coil-length and --coil-wire.")}},
-             {option::kCoilLength},
-             {option::kCoilWire},
-             {{"plot", "FILE",
-               QT_TRANSLATE_NOOP(
-                   "querlin-calc",
-                   "Also draw the sweep's SWR, resistance and reactance against "
-                   "frequency in FILE, and with the design the model's beside them, a "
-                   "PNG or SVG picture by the name's ending (.png or .svg).")}},
-             {option::kJson},
-             {option::kLocale}}),
+        option::joined(
+            {{
+                 {{"frequency", "MHZ",
+                   QT_TRANSLATE_NOOP("querlin-calc",
+                                     "The design frequency, in MHz: the resonance nearest it is "
+                                     "read (without it, the one nearest the lowest SWR).")}},
+                 {{"length", "L",
+                   QT_TRANSLATE_NOOP("querlin-calc",
+                                     "The design's total length, in feet (metres with --metric); "
+                                     "with --frequency, --element and --position.")}},
+                 {{"element", "D",
+                   QT_TRANSLATE_NOOP(
+                       "querlin-calc",
+                       "The design's element diameter, in inches (millimetres with --metric).")}},
+                 {{"position", "PCT",
+                   QT_TRANSLATE_NOOP("querlin-calc",
+                                     "The design's coil position, per cent, 1 to 99.")}},
+                 {{"metric", nullptr,
+                   QT_TRANSLATE_NOOP("querlin-calc",
+                                     "The design's length is in metres and its element diameter in "
+                                     "millimetres; the tip change is printed in metres.")}},
+                 {option::kFeedline},
+                 {{"load-inductance", "UH",
+                   QT_TRANSLATE_NOOP("querlin-calc",
+                                     "The inductance of each coil as built, in microhenries, in "
+                                     "place of the design's.")}},
+                 {{"shunt-inductance", "UH",
+                   QT_TRANSLATE_NOOP(
+                       "querlin-calc",
+                       "The matching coil across the feed point while measuring, in microhenries, "
+                       "as build gave it: the resonance is then the antenna's own, and the advice "
+                       "brings the lowest SWR with that coil to the design frequency.")}},
+             },
+             option::modelOptions(),
+             {{option::kCoilQ},
+              {{"coil-diameter", "D",
+                QT_TRANSLATE_NOOP(
+                    "querlin-calc",
+                    "With the design: the diameter, in inches from wire centre to wire centre, of "
+                    "the former the coils are wound on, for the turns of the advised change; with "
+                    "--coil-length and --coil-wire.")}},
+              {option::kCoilLength},
+              {option::kCoilWire},
+              {{"plot", "FILE",
+                QT_TRANSLATE_NOOP("querlin-calc",
+                                  "Also draw the sweep's SWR, resistance and reactance against "
+                                  "frequency in FILE, and with the design the model's beside them, "
+                                  "a PNG or SVG picture by the name's ending (.png or .svg).")}},
+              {option::kJson},
+              {option::kLocale}}}),
         measuredWork,
         CommandArgument{
             "FILE",

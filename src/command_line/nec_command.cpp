@@ -80,10 +80,10 @@ const Command& necCommand() {
     static const Command command{
         "nec",
         QT_TRANSLATE_NOOP("querlin-calc", "the design as a NEC-2 card deck"),
-        "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n"
-        "         [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]\n"
-        "         [--ground NAME | --ground-permittivity ER --ground-conductivity S]\n"
-        "         [--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]",
+        "querlin-calc nec --frequency MHZ --length L --element D --position PCT [--metric]\n       "
+        "  [--segments N] [--height H] [--conductor copper] [--coil-q Q] [--output FILE]\n         "
+        "[--ground NAME | --ground-permittivity ER --ground-conductivity S]\n         "
+        "[--apex-angle DEG] [--insulation T [--insulation-permittivity ER]]",
         QT_TRANSLATE_NOOP(
             "querlin-calc",
             "Writes the design as a NEC-2 card deck: the straight centre-fed wire, the source on a "
@@ -91,22 +91,16 @@ const Command& necCommand() {
             "of its own, 1/81 of the antenna long (shorter near the centre or a tip), centred at "
             "the computed distance, and a sweep from 10 % below to 10 % above the design "
             "frequency, with comment cards naming the design."),
-        option::withHanging(
-            {{option::kFrequency, true},
-             {option::kLength, true},
-             {option::kElement, true},
-             {option::kPosition, true},
-             {option::kMetric},
-             {option::kSegments},
-             {option::kHeight},
-             {option::kConductor},
-             {option::kWire},
-             {option::kCoilQ},
-             {{"output", "FILE",
-               QT_TRANSLATE_NOOP("querlin-calc",
-                                 "Write the deck to FILE instead of standard output.")}},
-             {option::kJson},
-             {option::kLocale}}),
+        option::joined(
+            {option::designOptions(),
+             {},
+             option::modelOptions(),
+             {{option::kCoilQ},
+              {{"output", "FILE",
+                QT_TRANSLATE_NOOP("querlin-calc",
+                                  "Write the deck to FILE instead of standard output.")}},
+              {option::kJson},
+              {option::kLocale}}}),
         necWork};
     return command;
 }

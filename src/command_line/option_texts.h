@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
-#include <algorithm>
-#include <string_view>
+#include <initializer_list>
 #include <vector>
 
 #include "command.h"
@@ -111,19 +110,28 @@ inline constexpr OptionText kLocale{
                       "Read and write numbers in the user's locale, as the windows do, instead of "
                       "the C locale.")};
 
-// A command's options with the antenna as hung, the ground, the shape and
-// the wire's insulation, after --height, which every command that models the
-// antenna takes.
-inline std::vector<CommandOption> withHanging(std::vector<CommandOption> options) {
-    const auto height = std::find_if(options.begin(), options.end(), [](const CommandOption& o) {
-        return std::string_view(o.text.name) == kHeight.name;
-    });
-    options.insert(height + 1, {{kGround},
-                                {kGroundPermittivity},
-                                {kGroundConductivity},
-                                {kApexAngle},
-                                {kInsulation},
-                                {kInsulationPermittivity}});
+// The design's options, which every command that designs the antenna takes
+// first: its frequency, length, element and coil position, and the metric
+// switch.
+inline std::vector<CommandOption> designOptions(const OptionText& position = kPosition) {
+    return {{kFrequency, true}, {kLength, true}, {kElement, true}, {position, true}, {kMetric}};
+}
+
+// The model's options, which every command that models the antenna takes, in
+// the order its help lists them: the segments, the antenna as hung (its
+// height, ground, shape and insulation) and the wire's loss.
+inline std::vector<CommandOption> modelOptions() {
+    return {{kSegments},           {kHeight},    {kGround},     {kGroundPermittivity},
+            {kGroundConductivity}, {kApexAngle}, {kInsulation}, {kInsulationPermittivity},
+            {kConductor},          {kWire}};
+}
+
+// A command's options: the lists one after the other.
+inline std::vector<CommandOption> joined(std::initializer_list<std::vector<CommandOption>> lists) {
+    std::vector<CommandOption> options;
+    for (const std::vector<CommandOption>& list : lists) {
+        options.insert(options.end(), list.begin(), list.end());
+    }
     return options;
 }
 
