@@ -146,6 +146,10 @@
         <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
         <translation>So aufgehängt lägen die Enden %1 m (%2 ft) unter dem Boden: die Spitze muss höher oder die Schenkel flacher sein.</translation>
     </message>
+    <message>
+        <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
+        <translation>Die Spulen sind als reine Induktivitäten modelliert. Eine gewickelte Spule wirkt als mehr, ihre Eigenkapazität liegt über ihrer Wicklung: eine doppelt so lang wie ihr Zoll Durchmesser (Medhursts %1 pF) als %2 % mehr bei %3 MHz. --coil-diameter, --coil-length und --coil-wire modellieren die zu wickelnde Spule.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

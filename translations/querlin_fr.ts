@@ -146,6 +146,10 @@
         <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
         <translation>Ainsi suspendue, les extrémités seraient %1 m (%2 ft) sous le sol&#x202f;: le sommet doit être plus haut ou les brins moins inclinés.</translation>
     </message>
+    <message>
+        <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
+        <translation>Les bobines sont modélisées comme des inductances pures. Une bobine telle que bobinée agit comme davantage, sa capacité propre en parallèle sur son enroulement&#x202f;: une deux fois plus longue que son pouce de diamètre (%1 pF selon Medhurst) comme %2 % de plus à %3 MHz. --coil-diameter, --coil-length et --coil-wire modélisent la bobine à bobiner.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

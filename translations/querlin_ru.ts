@@ -146,6 +146,10 @@
         <source>Hung so, the tips would be %1 m (%2 ft) below the ground: the apex must be higher or the legs less steep.</source>
         <translation>При такой подвеске концы оказались бы на %1 м (%2 ft) ниже земли: вершина должна быть выше или плечи положе.</translation>
     </message>
+    <message>
+        <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
+        <translation>Катушки смоделированы как чистые индуктивности. Намотанная катушка действует как большая индуктивность, её собственная ёмкость шунтирует обмотку: катушка вдвое длиннее своего дюймового диаметра (%1 пФ по Медхерсту) — на %2 % больше на %3 MHz. --coil-diameter, --coil-length и --coil-wire моделируют наматываемую катушку.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

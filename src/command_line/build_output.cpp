@@ -39,6 +39,7 @@ void printBuild(const Output& output, const DipoleBuild& build, const BuildInput
         keyed(output, build::kNoMatch, why);
     }
     printNote(output.out, row);
+    printWindingNote(output, row);
 }
 
 QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const BuildInputs& inputs) {
@@ -55,6 +56,7 @@ QJsonObject buildJson(const DesignRow& row, const DipoleBuild& build, const Buil
         object.insert(QLatin1String(build::kNoMatch), why);
     }
     insertNote(object, row);
+    insertWindingNote(object, row);
     return object;
 }
 

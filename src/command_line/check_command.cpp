@@ -44,6 +44,7 @@ int runCheck(const CheckRequest& request, const Output& output) {
              check::hangingFigures(row.design.dipole, row.options, request.antenna.metric)) {
             insertFigure(object, hanging);
         }
+        insertWindingNote(object, row);
         writeJson(output.out, object);
         return kSuccess;
     }
@@ -69,6 +70,7 @@ int runCheck(const CheckRequest& request, const Output& output) {
                                   .toUtf8());
     }
     printNote(output.out, row);
+    printWindingNote(output, row);
     return kSuccess;
 }
 

@@ -175,6 +175,20 @@ void printNote(std::ostream& out, const DesignRow& row) {
     }
 }
 
+void printWindingNote(const Output& output, const DesignRow& row) {
+    if (const QString note = check::windingNote(row.design.dipole, row.options, output.locale);
+        !note.isEmpty()) {
+        writeLine(output.out, (QLatin1String(kWindingNote) + u' ' + note).toUtf8());
+    }
+}
+
+void insertWindingNote(QJsonObject& object, const DesignRow& row) {
+    if (const QString note = check::windingNote(row.design.dipole, row.options, QLocale::c());
+        !note.isEmpty()) {
+        object.insert(QLatin1String(kWindingNote), note);
+    }
+}
+
 void insertNote(QJsonObject& object, const DesignRow& row) {
     if (const QString note = check::accuracyNote(row.design.dipole, row.options); !note.isEmpty()) {
         object.insert(QLatin1String(kNote), note);

@@ -94,6 +94,13 @@ inline constexpr const char* kNote = "note";
 void printNote(std::ostream& out, const DesignRow& row);
 void insertNote(QJsonObject& object, const DesignRow& row);
 
+// Where the row's coils are modelled as pure inductances, that they are and
+// how far a coil as wound would act as more, under the key "winding_note":
+// the last line of check and build.
+inline constexpr const char* kWindingNote = "winding_note";
+void printWindingNote(const Output& output, const DesignRow& row);
+void insertWindingNote(QJsonObject& object, const DesignRow& row);
+
 // The picture in the file --plot names: an SVG where the name ends in .svg,
 // a PNG otherwise.
 template <typename Plot>

@@ -62,6 +62,10 @@ for file in "$@"; do
     ' "$work/expected" >"$work/script"
     (cd "$work" && PATH="$work/bin:$PATH" LC_ALL=C.UTF-8 s=0 bash "$work/script" >"$work/actual") ||
         true
+    # update_sessions.py takes what the sessions print now from here.
+    if [ -n "${QUERLIN_SESSIONS_ACTUAL:-}" ]; then
+        cp "$work/actual" "$QUERLIN_SESSIONS_ACTUAL/actual"
+    fi
     if ! diff -u "$work/expected" "$work/actual"; then
         echo "$file: querlin-calc does not print what the session shows" >&2
         status=1

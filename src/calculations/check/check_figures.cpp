@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <numbers>
+#include <variant>
 
+#include "coil/coil_winding.h"
 #include "conversions.h"
 #include "design/wound_coil.h"
 
@@ -93,6 +96,28 @@ QStringList figureKeys(Loss loss) {
 
 void insertFigures(QJsonObject& object, const DipoleCheck& check, Loss loss) {
     insertFigures(object, check, figureForms(loss));
+}
+
+QString windingNote(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                    const QLocale& locale) {
+    if (options.coilFrom == nec::ModelOptions::CoilFrom::InnerEnd || !(dipole.inductance > 0)) {
+        return {};
+    }
+    // A typical loading coil: twice as long as its inch across, whose
+    // self-capacitance Medhurst's table gives whatever its turns.
+    const WindingOutcome typical = windingDetails({1, 1, 2, 0.05}, {});
+    const double capacitance = *std::get<WindingDetails>(typical).selfCapacitance;
+    const double omega = 2 * std::numbers::pi * dipole.frequency * 1e6;
+    const double more =
+        1 / (1 - omega * omega * dipole.inductance * 1e-6 * capacitance * 1e-12) - 1;
+    return QCoreApplication::translate(
+               "Antenna",
+               "The coils are modelled as pure inductances. A coil as wound acts as more, its "
+               "self-capacitance across its winding: one twice as long as its inch across "
+               "(Medhurst's %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and "
+               "--coil-wire model the coil to wind.")
+        .arg(locale.toString(capacitance, 'f', 2), locale.toString(more * 100, 'f', 1),
+             locale.toString(dipole.frequency));
 }
 
 std::vector<Figure> hangingFigures(const nec::LoadedDipole& dipole,

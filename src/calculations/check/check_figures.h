@@ -45,6 +45,13 @@ Loss lossOf(const nec::ModelOptions& options);
 // otherwise are; empty when they are not.
 QString accuracyNote(const nec::LoadedDipole& dipole, const nec::ModelOptions& options);
 
+// Where the coils are modelled as pure inductances (no coil to wind given),
+// what that leaves out: a coil as wound acts as more, its self-capacitance
+// across its winding, and how much more a typical winding would at the
+// design frequency. Empty where the coils are modelled as wound.
+QString windingNote(const nec::LoadedDipole& dipole, const nec::ModelOptions& options,
+                    const QLocale& locale);
+
 // How the antenna hangs where it is an inverted V over the ground: the tips'
 // height, in feet (metres with metric). None for a flat antenna, whose tips
 // are as high as its feed point, or one in free space.
