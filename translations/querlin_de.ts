@@ -2033,6 +2033,17 @@ Von nec2c im freien Raum mit verlustfreiem Draht modelliert, %4 Segmente, gespei
     </message>
 </context>
 <context>
+    <name>querlin::CoilWindow</name>
+    <message>
+        <source>The coil as wound…</source>
+        <translation>Die Spule wie gewickelt…</translation>
+    </message>
+    <message>
+        <source>The coil as wound</source>
+        <translation>Die Spule wie gewickelt</translation>
+    </message>
+</context>
+<context>
     <name>querlin::MainWindow</name>
     <message>
         <source>Its context menu checks the design with NEC-2 (or press %1).</source>

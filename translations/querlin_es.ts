@@ -2033,6 +2033,17 @@ Modelado por nec2c en el espacio libre con alambre sin pérdidas, %4 segmentos, 
     </message>
 </context>
 <context>
+    <name>querlin::CoilWindow</name>
+    <message>
+        <source>The coil as wound…</source>
+        <translation>La bobina tal como se bobina…</translation>
+    </message>
+    <message>
+        <source>The coil as wound</source>
+        <translation>La bobina tal como se bobina</translation>
+    </message>
+</context>
+<context>
     <name>querlin::MainWindow</name>
     <message>
         <source>Its context menu checks the design with NEC-2 (or press %1).</source>

@@ -2034,6 +2034,17 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
     </message>
 </context>
 <context>
+    <name>querlin::CoilWindow</name>
+    <message>
+        <source>The coil as wound…</source>
+        <translation>La bobine telle que bobinée…</translation>
+    </message>
+    <message>
+        <source>The coil as wound</source>
+        <translation>La bobine telle que bobinée</translation>
+    </message>
+</context>
+<context>
     <name>querlin::MainWindow</name>
     <message>
         <source>Its context menu checks the design with NEC-2 (or press %1).</source>

@@ -2033,6 +2033,17 @@ Modellato da nec2c nello spazio libero con filo senza perdite, %4 segmenti, alim
     </message>
 </context>
 <context>
+    <name>querlin::CoilWindow</name>
+    <message>
+        <source>The coil as wound…</source>
+        <translation>La bobina come avvolta…</translation>
+    </message>
+    <message>
+        <source>The coil as wound</source>
+        <translation>La bobina come avvolta</translation>
+    </message>
+</context>
+<context>
     <name>querlin::MainWindow</name>
     <message>
         <source>Its context menu checks the design with NEC-2 (or press %1).</source>

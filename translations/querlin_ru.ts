@@ -2032,6 +2032,17 @@ Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</s
     </message>
 </context>
 <context>
+    <name>querlin::CoilWindow</name>
+    <message>
+        <source>The coil as wound…</source>
+        <translation>Катушка как намотана…</translation>
+    </message>
+    <message>
+        <source>The coil as wound</source>
+        <translation>Катушка как намотана</translation>
+    </message>
+</context>
+<context>
     <name>querlin::MainWindow</name>
     <message>
         <source>Its context menu checks the design with NEC-2 (or press %1).</source>

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "build/coil_details.h"
 #include "coil/coil_window_fields.h"
 #include "dipole/coil_position.h"
 #include "dipole/main_window.h"
@@ -256,6 +257,31 @@ class ApplicationTest : public QObject {
                             .convertToFormat(QImage::Format_RGB32);
         readme.setColorSpace(shown.colorSpace());  // the same pixels, whatever the file says
         QCOMPARE(shown, readme);
+    }
+
+    // The coil window's result offers, from its menu, the coil as wound: what
+    // querlin-calc coil --details prints of the winding it designed, the
+    // turns that give the inductance as wound among it (38.56 for the
+    // README's coil, where the window's long-coil formula gives 38.00684).
+    void theCoilAsWoundFromTheResultsMenu() {
+        using namespace coilfields;
+        click(main(), "Command6");
+        QWidget* coil = otherWindow(main());
+        QVERIFY(QTest::qWaitForWindowExposed(coil));
+        const Coil typed{u"14.74"_qs, u"1"_qs, u"2"_qs, u".051"_qs};
+        typeInto(coil, inductance.name, typed.inductance);
+        typeInto(coil, coilDiameter.name, typed.diameter);
+        typeInto(coil, coilLength.name, typed.length);
+        typeInto(coil, wireDiameter.name, typed.wire);
+        click(coil, calculate);
+        QCOMPARE(shown(coil, turns), u"38.00684"_qs);
+        chooseFromMenuOf(control(coil, turns), u"The coil as wound…"_qs);
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = coil->findChild<QMessageBox*>(u"coilAsWound"_qs)) != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QCOMPARE(box->text(),
+                 build::designCoilDetails(typed, std::nullopt, QLocale()).lines.join(u'\n'));
+        QVERIFY(box->text().contains(u"turns as wound for the wanted inductance: 38.56,"_qs));
     }
 
     // Each secondary window exists once, keeps what was typed while it is open,

@@ -221,25 +221,6 @@ bool fitsALaptop(QWidget* window) {
     return true;
 }
 
-// Opens the control's context menu with the right button and clicks the entry.
-void chooseFromMenuOf(QWidget* target, const QString& entry) {
-    QWidget* window = target->window();
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
-    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    QVERIFY(QTest::qWaitForWindowExposed(menu));
-    const QList<QAction*> actions = menu->actions();
-    const auto chosen = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
-        return action->text() == entry;
-    });
-    QVERIFY2(chosen != actions.end(), qPrintable(entry));
-    QVERIFY((*chosen)->isEnabled());
-    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                      menu->actionGeometry(*chosen).center());
-}
-
 const QStringList kFortyFoot{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
                              u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
 

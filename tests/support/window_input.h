@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <algorithm>
 
 #include "dipole/main_window_fields.h"
 
@@ -113,5 +115,24 @@ class ReportCounter : public QObject {
   private:
     QHash<QWidget*, int> opened_;
 };
+
+// Opens the control's context menu with the right button and clicks the entry.
+inline void chooseFromMenuOf(QWidget* target, const QString& entry) {
+    QWidget* window = target->window();
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QList<QAction*> actions = menu->actions();
+    const auto chosen = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
+        return action->text() == entry;
+    });
+    QVERIFY2(chosen != actions.end(), qPrintable(entry));
+    QVERIFY((*chosen)->isEnabled());
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                      menu->actionGeometry(*chosen).center());
+}
 
 }  // namespace querlin::testing

@@ -19,6 +19,10 @@ class CoilWindow : public QWidget {
     const CoilVariables& variables() const { return variables_; }
 
   private:
+    // What the winding the window designs does as wound, as querlin-calc
+    // coil --details says it, in a message box from the result's menu.
+    void showCoilAsWound();
+
     CoilVariables variables_;
     WidgetFields fields_;
 };

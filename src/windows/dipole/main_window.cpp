@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -16,6 +15,7 @@
 #include "dipole/main_window_fields.h"
 #include "dipole/main_window_table.h"
 #include "fault_report.h"
+#include "field_menu.h"
 #include "required_control.h"
 #include "window_builder.h"
 
@@ -104,28 +104,10 @@ void MainWindow::recordCalculation(const char* control, bool succeeded) {
     }
 }
 
-// The control's context menu, its own entries first where it has them, ends
-// with the check: where desktop programs put further actions on a field. The
-// menu opens from the right button, the Menu key and, as on the Linux
-// desktops, Shift+F10 in a box that has the focus.
+// The result's context menu ends with the check.
 void MainWindow::offerCheck(QWidget* control) {
-    const auto showMenu = [this, control](QPoint at) {
-        auto* box = qobject_cast<QLineEdit*>(control);
-        QMenu* menu = box != nullptr ? box->createStandardContextMenu() : new QMenu(control);
-        if (box != nullptr) {
-            menu->addSeparator();
-        }
-        menu->addAction(QCoreApplication::translate("querlin::MainWindow", "Check with NEC-2…"),
-                        this, [this] { navigation_.showCheckWindow(); });
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(control->mapToGlobal(at));
-    };
-    control->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(control, &QWidget::customContextMenuRequested, this, showMenu);
-    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), control);
-    shiftF10->setContext(Qt::WidgetShortcut);
-    connect(shiftF10, &QShortcut::activated, this,
-            [control, showMenu] { showMenu(control->rect().center()); });
+    addFieldAction(control, QCoreApplication::translate("querlin::MainWindow", "Check with NEC-2…"),
+                   [this] { navigation_.showCheckWindow(); });
 }
 
 // A position typed into the percentage box, on Return or when the box loses
