@@ -7,7 +7,6 @@
 #include "build_output.h"
 #include "command.h"
 #include "command_line.h"
-#include "conversions.h"
 #include "measurement/comparison.h"
 #include "model_commands.h"
 #include "nec/nec_engine.h"
@@ -42,10 +41,7 @@ BuildInputs buildInputs(const BuildRequest& request, const QLocale& locale) {
     build.loss.q = build.inputs.options.coilQ;
     if (build.inputs.loadingCoil) {
         build.loss.former = formerOf(*build.inputs.loadingCoil, locale);
-        // The model takes the coil as it is wound: its own length, from the
-        // design's distance out.
-        build.inputs.options.coilLength = build.loss.former->length * kMetresPerInch;
-        build.inputs.options.coilFrom = nec::ModelOptions::CoilFrom::InnerEnd;
+        modelWoundOn(build.inputs.options, *build.loss.former);
         build.inputs.loadingCoil.reset();
         build.wound = true;
     }

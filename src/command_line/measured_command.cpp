@@ -42,10 +42,11 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     const double feedline = request.feedline;
     std::optional<double> frequency = request.frequency;
     const std::optional<double> built = request.built;
-    const nec::ModelOptions& options = request.options;
+    nec::ModelOptions options = request.options;
     std::optional<build::Former> former;
     if (request.coil) {
         former = formerOf(*request.coil, locale);
+        modelWoundOn(options, *former);
     }
     std::optional<nec::LoadedDipole> design;
     if (request.antenna) {

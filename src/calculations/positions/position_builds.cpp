@@ -5,6 +5,7 @@
 #include "calculation.h"
 #include "coil/coil_window_fields.h"
 #include "coil/coil_window_in_memory.h"
+#include "conversions.h"
 
 namespace querlin {
 
@@ -18,6 +19,11 @@ build::Former formerOf(const LoadingCoil& coil, const QLocale& locale) {
     const double length = reading.read(coilfields::coilLength);
     const double wire = reading.read(coilfields::wireDiameter);
     return {diameter, length, wire};
+}
+
+void modelWoundOn(nec::ModelOptions& options, const build::Former& former) {
+    options.coilLength = former.length * kMetresPerInch;
+    options.coilFrom = nec::ModelOptions::CoilFrom::InnerEnd;
 }
 
 QFuture<RowBuild> buildRows(const nec::EngineRuns& engines, std::vector<DesignRow> rows,

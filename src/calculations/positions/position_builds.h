@@ -15,6 +15,10 @@ namespace querlin {
 // coil window reads them: a text it cannot read throws its HandlerFault.
 build::Former formerOf(const LoadingCoil& coil, const QLocale& locale);
 
+// The model with its coils as wound on the former: each at the former's
+// length, from the coil distance out, as the design measures it.
+void modelWoundOn(nec::ModelOptions& options, const build::Former& former);
+
 // One design's build, or the calculation's Fault of its coils.
 struct RowBuild {
     std::optional<build::DipoleBuild> build;

@@ -4,9 +4,9 @@
 
 #include "check/check_figures.h"
 #include "coil/coil_winding.h"
-#include "conversions.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
+#include "positions/position_builds.h"
 
 namespace querlin {
 
@@ -29,8 +29,7 @@ void modelAsWound(DesignRow& row, const QLocale& locale) {
     row.coil->q = significant(there.apparentQ, 2, locale);
     row.options.coilQ = row.coil->q.value;
     row.design.dipole.inductance = there.apparentInductance;
-    row.options.coilLength = former.length * kMetresPerInch;
-    row.options.coilFrom = nec::ModelOptions::CoilFrom::InnerEnd;
+    modelWoundOn(row.options, {former.diameter, former.length, former.wire});
 }
 
 }  // namespace
