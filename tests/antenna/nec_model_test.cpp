@@ -221,6 +221,12 @@ TEST(Deck, RefusesWhatCannotBeModelled) {
         changes[i](options);
         EXPECT_TRUE(refused(good, options)) << i;
     }
+    // The ends of what the model takes are taken.
+    for (const int segments : {kFewestSegments, kMostSegments}) {
+        ModelOptions options;
+        options.segments = segments;
+        EXPECT_FALSE(refused(good, options)) << segments;
+    }
 }
 
 }  // namespace
