@@ -1794,10 +1794,6 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
         <translation>--ground-permittivity und --ground-conductivity gehören zusammen.</translation>
     </message>
     <message>
-        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--ground-permittivity nimmt eine relative Permittivität von 1 oder mehr, nicht „%1“.</translation>
-    </message>
-    <message>
         <source>--ground takes %1, not &apos;%2&apos;.</source>
         <translation>--ground nimmt %1, nicht „%2“.</translation>
     </message>
@@ -1808,10 +1804,6 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
     <message>
         <source>--insulation-permittivity goes with --insulation, its thickness.</source>
         <translation>--insulation-permittivity gehört zu --insulation, ihrer Dicke.</translation>
-    </message>
-    <message>
-        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--insulation-permittivity nimmt eine relative Permittivität von 1 oder mehr, nicht „%1“.</translation>
     </message>
     <message>
         <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
@@ -1844,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
     <message>
         <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
         <translation>Die Anpassspule am Speisepunkt während der Messung, in Mikrohenry, wie build sie angab: die Resonanz ist dann die der Antenne selbst, und der Rat bringt das niedrigste SWV mit dieser Spule auf die Designfrequenz.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>--%1 nimmt eine relative Permittivität von 1 oder mehr, nicht „%2“.</translation>
     </message>
 </context>
 <context>

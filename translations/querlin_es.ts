@@ -1794,10 +1794,6 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
         <translation>--ground-permittivity y --ground-conductivity van juntos.</translation>
     </message>
     <message>
-        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--ground-permittivity toma una permitividad relativa de 1 o más, no «%1».</translation>
-    </message>
-    <message>
         <source>--ground takes %1, not &apos;%2&apos;.</source>
         <translation>--ground toma %1, no «%2».</translation>
     </message>
@@ -1808,10 +1804,6 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
     <message>
         <source>--insulation-permittivity goes with --insulation, its thickness.</source>
         <translation>--insulation-permittivity va con --insulation, su espesor.</translation>
-    </message>
-    <message>
-        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--insulation-permittivity toma una permitividad relativa de 1 o más, no «%1».</translation>
     </message>
     <message>
         <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
@@ -1844,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
     <message>
         <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
         <translation>La bobina de adaptación en el punto de alimentación durante la medida, en microhenrios, como la dio build: la resonancia es entonces la de la antena sola, y el consejo lleva la ROE más baja con esa bobina a la frecuencia de diseño.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>--%1 toma una permitividad relativa de 1 o más, no «%2».</translation>
     </message>
 </context>
 <context>

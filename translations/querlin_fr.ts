@@ -1795,10 +1795,6 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
         <translation>--ground-permittivity et --ground-conductivity vont ensemble.</translation>
     </message>
     <message>
-        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--ground-permittivity prend une permittivité relative de 1 ou plus, pas «&#x202f;%1&#x202f;».</translation>
-    </message>
-    <message>
         <source>--ground takes %1, not &apos;%2&apos;.</source>
         <translation>--ground prend %1, pas «&#x202f;%2&#x202f;».</translation>
     </message>
@@ -1809,10 +1805,6 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
     <message>
         <source>--insulation-permittivity goes with --insulation, its thickness.</source>
         <translation>--insulation-permittivity va avec --insulation, son épaisseur.</translation>
-    </message>
-    <message>
-        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--insulation-permittivity prend une permittivité relative de 1 ou plus, pas «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
@@ -1845,6 +1837,10 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
     <message>
         <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
         <translation>La bobine d&apos;adaptation au point d&apos;alimentation pendant la mesure, en microhenrys, telle que build l&apos;a donnée&#x202f;: la résonance est alors celle de l&apos;antenne seule, et le conseil amène le ROS le plus bas avec cette bobine à la fréquence de conception.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>--%1 prend une permittivité relative de 1 ou plus, pas «&#x202f;%2&#x202f;».</translation>
     </message>
 </context>
 <context>

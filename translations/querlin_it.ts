@@ -1794,10 +1794,6 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
         <translation>--ground-permittivity e --ground-conductivity vanno insieme.</translation>
     </message>
     <message>
-        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--ground-permittivity prende una permittività relativa di 1 o più, non «%1».</translation>
-    </message>
-    <message>
         <source>--ground takes %1, not &apos;%2&apos;.</source>
         <translation>--ground prende %1, non «%2».</translation>
     </message>
@@ -1808,10 +1804,6 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
     <message>
         <source>--insulation-permittivity goes with --insulation, its thickness.</source>
         <translation>--insulation-permittivity va con --insulation, il suo spessore.</translation>
-    </message>
-    <message>
-        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--insulation-permittivity prende una permittività relativa di 1 o più, non «%1».</translation>
     </message>
     <message>
         <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
@@ -1844,6 +1836,10 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
     <message>
         <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
         <translation>La bobina di adattamento al punto di alimentazione durante la misura, in microhenry, come l&apos;ha data build: la risonanza è allora quella dell&apos;antenna sola, e il consiglio porta il ROS più basso con quella bobina alla frequenza di progetto.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>--%1 prende una permittività relativa di 1 o più, non «%2».</translation>
     </message>
 </context>
 <context>

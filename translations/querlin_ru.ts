@@ -1793,10 +1793,6 @@ querlin-calc --batch [--locale] &lt; команды</translation>
         <translation>--ground-permittivity и --ground-conductivity задаются вместе.</translation>
     </message>
     <message>
-        <source>--ground-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--ground-permittivity принимает относительную проницаемость не меньше 1, а не «%1».</translation>
-    </message>
-    <message>
         <source>--ground takes %1, not &apos;%2&apos;.</source>
         <translation>--ground принимает %1, а не «%2».</translation>
     </message>
@@ -1807,10 +1803,6 @@ querlin-calc --batch [--locale] &lt; команды</translation>
     <message>
         <source>--insulation-permittivity goes with --insulation, its thickness.</source>
         <translation>--insulation-permittivity задаётся вместе с --insulation, её толщиной.</translation>
-    </message>
-    <message>
-        <source>--insulation-permittivity takes a relative permittivity of 1 or more, not &apos;%1&apos;.</source>
-        <translation>--insulation-permittivity принимает относительную проницаемость не меньше 1, а не «%1».</translation>
     </message>
     <message>
         <source>The height of the feed point over the ground, in feet (metres with --metric); free space unless given.</source>
@@ -1843,6 +1835,10 @@ querlin-calc --batch [--locale] &lt; команды</translation>
     <message>
         <source>The matching coil across the feed point while measuring, in microhenries, as build gave it: the resonance is then the antenna&apos;s own, and the advice brings the lowest SWR with that coil to the design frequency.</source>
         <translation>Согласующая катушка в точке питания во время измерения, в микрогенри, как её дал build: тогда резонанс — собственный резонанс антенны, а совет переводит минимум КСВ с этой катушкой на расчётную частоту.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>--%1 принимает относительную проницаемость не меньше 1, а не «%2».</translation>
     </message>
 </context>
 <context>

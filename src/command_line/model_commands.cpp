@@ -30,6 +30,17 @@ double positiveOption(const QString& name, const QString& text, const QLocale& l
 
 namespace {
 
+// The relative permittivity given to the option of that name: 1 or more.
+double relativePermittivity(const QString& name, const QString& text, const QLocale& locale) {
+    const double relative = positiveOption(name, text, locale);
+    if (relative < 1) {
+        misused(QCoreApplication::translate(
+                    "querlin-calc", "--%1 takes a relative permittivity of 1 or more, not '%2'.")
+                    .arg(name, text));
+    }
+    return relative;
+}
+
 // The ground under an antenna with a height: one named, or its two constants
 // given, average ground unless either is.
 nec::Ground groundOf(const ModelWords& words, bool overGround, const QLocale& locale) {
@@ -51,16 +62,8 @@ nec::Ground groundOf(const ModelWords& words, bool overGround, const QLocale& lo
             "querlin-calc", "--ground-permittivity and --ground-conductivity go together."));
     }
     if (permittivity) {
-        const double relative =
-            positiveOption(u"ground-permittivity"_qs, words.groundPermittivity, locale);
-        if (relative < 1) {
-            misused(QCoreApplication::translate(
-                        "querlin-calc",
-                        "--ground-permittivity takes a relative permittivity of 1 or more, not "
-                        "'%1'.")
-                        .arg(words.groundPermittivity));
-        }
-        return {nullptr, relative,
+        return {nullptr,
+                relativePermittivity(u"ground-permittivity"_qs, words.groundPermittivity, locale),
                 positiveOption(u"ground-conductivity"_qs, words.groundConductivity, locale)};
     }
     if (!named) {
@@ -118,15 +121,8 @@ nec::ModelOptions modelOptions(const ModelWords& words, bool metric, const QLoca
         const double thickness = positiveOption(u"insulation"_qs, words.insulation, locale);
         nec::Insulation insulation{metric ? thickness / 1000 : thickness * kMetresPerInch};
         if (!words.insulationPermittivity.isEmpty()) {
-            insulation.permittivity =
-                positiveOption(u"insulation-permittivity"_qs, words.insulationPermittivity, locale);
-            if (insulation.permittivity < 1) {
-                misused(QCoreApplication::translate(
-                            "querlin-calc",
-                            "--insulation-permittivity takes a relative permittivity of 1 or "
-                            "more, not '%1'.")
-                            .arg(words.insulationPermittivity));
-            }
+            insulation.permittivity = relativePermittivity(u"insulation-permittivity"_qs,
+                                                           words.insulationPermittivity, locale);
         }
         options.insulation = insulation;
     }

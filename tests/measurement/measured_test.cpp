@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 #include "build/build.h"
 #include "check/dipole_check.h"
@@ -43,6 +44,15 @@ std::vector<nec::FeedPoint> measuredByEngine(const LoadedDipole& dipole,
 
 double resonance(const LoadedDipole& dipole) {
     return check::resonanceOf(dipole, {}, nec::EngineRuns().engine());
+}
+
+// A file of that name and text in the folder, its path.
+QString writtenFile(const QTemporaryDir& folder, const char* name, std::string_view text) {
+    const QString path = folder.filePath(QLatin1String(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
 }
 
 // How a file writes the sweep: its option line or header row, the unit of its
@@ -162,11 +172,7 @@ TEST(Measured, ReadsTheFormatWhereTheNameDoesNotTellIt) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     for (const Case& c : cases) {
-        const QString path = folder.filePath(QLatin1String(c.name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.text.data(), static_cast<qint64>(c.text.size()));
-        file.close();
+        const QString path = writtenFile(folder, c.name, c.text);
         try {
             const OnePort sweep = readMeasurementFile(path);
             ASSERT_EQ(sweep.size(), 2U) << c.name;
@@ -339,11 +345,7 @@ TEST(Measured, AFileThatCannotBeReadSaysWhy) {
         return QStringLiteral("no fault");
     };
     for (const Case& c : cases) {
-        const QString path = folder.filePath(QLatin1String(c.name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.text.data(), static_cast<qint64>(c.text.size()));
-        file.close();
+        const QString path = writtenFile(folder, c.name, c.text);
         EXPECT_TRUE(failure(path).startsWith(path + u": "_qs + QLatin1String(c.message)))
             << failure(path).toStdString();
     }

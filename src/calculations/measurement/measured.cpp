@@ -128,10 +128,6 @@ double changeBetween(const Response& response, double measured, double design) {
     return changeFor(response, design) - changeFor(response, measured);
 }
 
-}  // namespace
-
-namespace {
-
 // What the line saw: the lowest SWR, where, and the 2:1 bandwidth around it.
 MeasuredFigures lineFigures(const OnePort& sweep, double feedline) {
     std::size_t lowest = 0;
@@ -157,12 +153,8 @@ MeasuredFigures lineFigures(const OnePort& sweep, double feedline) {
     return figures;
 }
 
-}  // namespace
-
-MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
-                                std::optional<double> design) {
-    const MeasuredFigures seen = lineFigures(sweep, feedline);
-    const double nearest = design.value_or(seen.minSwrFrequency);
+// The resonance of the sweep nearest the frequency, put into the figures.
+void addResonance(MeasuredFigures& figures, const OnePort& sweep, double nearest) {
     const std::optional<check::RisingZero> found = check::risingZeroNearest(sweep, nearest);
     if (!found) {
         throw MeasurementError(
@@ -173,28 +165,33 @@ MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
                 .arg(sweep.front().frequency, 0, 'g', 8)
                 .arg(sweep.back().frequency, 0, 'g', 8));
     }
-    MeasuredFigures figures = seen;
     figures.resonance = found->frequency;
     figures.resistance = found->resistance;
     figures.reactanceSlope = found->slope;
+}
+
+}  // namespace
+
+MeasuredFigures measuredFigures(const OnePort& sweep, double feedline,
+                                std::optional<double> design) {
+    MeasuredFigures figures = lineFigures(sweep, feedline);
+    addResonance(figures, sweep, design.value_or(figures.minSwrFrequency));
     return figures;
 }
 
 MeasuredFigures measuredIn(const OnePort& sweep, const QString& path, double feedline,
                            std::optional<double> design, std::optional<check::ShuntCoil> fitted) {
     try {
-        if (!fitted) {
-            return measuredFigures(sweep, feedline, design);
-        }
+        // The antenna's own feed point, with the coil taken off the sweep.
         OnePort antenna = sweep;
         for (check::Sample& sample : antenna) {
-            sample.impedance = check::withoutShuntCoil(sample.impedance, sample.frequency, *fitted);
+            if (fitted) {
+                sample.impedance =
+                    check::withoutShuntCoil(sample.impedance, sample.frequency, *fitted);
+            }
         }
-        MeasuredFigures figures = measuredFigures(antenna, feedline, design);
-        const MeasuredFigures seen = lineFigures(sweep, feedline);
-        figures.minSwr = seen.minSwr;
-        figures.minSwrFrequency = seen.minSwrFrequency;
-        figures.bandwidth = seen.bandwidth;
+        MeasuredFigures figures = lineFigures(sweep, feedline);
+        addResonance(figures, antenna, design.value_or(figures.minSwrFrequency));
         return figures;
     } catch (const MeasurementError& error) {
         throw MeasurementError(path + u": "_qs + error.message);
