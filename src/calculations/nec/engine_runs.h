@@ -3,6 +3,7 @@
 #include <QException>
 #include <QFuture>
 #include <QList>
+#include <QMutex>
 #include <QPromise>
 #include <QString>
 #include <atomic>
@@ -82,17 +83,22 @@ class MappedRun {
         if (!promise_.isCanceled()) {
             const NecEngine engine(program_, [this] { return promise_.isCanceled(); });
             try {
-                promise_.addResult(work_(index, engine), index);
+                Result result = work_(index, engine);
+                const QMutexLocker reporting(&reporting_);
+                promise_.addResult(std::move(result), index);
                 promise_.setProgressValue(++done_);
             } catch (const NecCancelled&) {
                 // Its run was cancelled: what it would have given is wanted no more.
             } catch (const QException& fault) {
+                const QMutexLocker reporting(&reporting_);
                 promise_.setException(fault);
             } catch (...) {
+                const QMutexLocker reporting(&reporting_);
                 promise_.setException(QUnhandledException(std::current_exception()));
             }
         }
         if (++ended_ == count_) {
+            const QMutexLocker reporting(&reporting_);
             promise_.finish();
         }
     }
@@ -102,6 +108,10 @@ class MappedRun {
     const QString program_;
     const Work work_;
     QPromise<Result> promise_;
+    // One item reports at a time: Qt 6.4's setException empties the future's
+    // results outside the future's own lock, where another item's result may
+    // be going in at the same moment.
+    QMutex reporting_;
     std::atomic<int> done_ = 0;
     std::atomic<int> ended_ = 0;
 };
