@@ -187,21 +187,26 @@ median_of_three() {
 # wound coil, each as a multiple of that run, so that the figures hold on a
 # busy machine too.
 engine_benchmark() {
-    local calc=$1 work one sweep best
+    local calc=$1 work one sweep best ground grounded
     local design=(--frequency 7.1 --length 40 --element 0.08)
+    local coil=(--coil-diameter 1 --coil-length 2.25 --coil-wire .051)
     work=$(mktemp -d)
     "$calc" nec "${design[@]}" --position 50 >"$work/deck.nec"
+    "$calc" nec "${design[@]}" --position 50 --height 30 >"$work/ground.nec"
     [ "$("$calc" dipole "${design[@]}" --sweep --check | wc -l)" -eq 100 ] ||
         { echo "querlin-calc did not check all 99 positions" >&2; rm -rf "$work"; return 1; }
     one=$(cd "$work" && median_of_three nec2c -i deck.nec -o deck.out)
+    ground=$(cd "$work" && median_of_three nec2c -i ground.nec -o ground.out)
     sweep=$(median_of_three "$calc" dipole "${design[@]}" --sweep --check)
-    best=$(median_of_three "$calc" build "${design[@]}" --position best \
-        --coil-diameter 1 --coil-length 2.25 --coil-wire .051)
+    best=$(median_of_three "$calc" build "${design[@]}" --position best "${coil[@]}")
+    grounded=$(median_of_three "$calc" build "${design[@]}" --position best "${coil[@]}" --height 30)
     rm -rf "$work"
-    awk -v one="$one" -v sweep="$sweep" -v best="$best" 'BEGIN {
+    awk -v one="$one" -v sweep="$sweep" -v best="$best" -v ground="$ground" -v grounded="$grounded" 'BEGIN {
         printf "one nec2c run of the 40-foot deck: median %.3f s elapsed\n", one
         printf "querlin-calc dipole --sweep --check, 99 positions: median %.2f s, %.0f times that run\n", sweep, sweep / one
         printf "querlin-calc build --position best, wound coil: median %.2f s, %.0f times that run\n", best, best / one
+        printf "one nec2c run of that deck 30 feet over average ground: median %.3f s elapsed\n", ground
+        printf "querlin-calc build --position best, wound coil, 30 feet up: median %.2f s, %.1f times that run\n", grounded, grounded / ground
     }'
 }
 

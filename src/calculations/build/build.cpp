@@ -9,6 +9,7 @@
 
 #include "check/dipole_check.h"
 #include "check/feed_line.h"
+#include "check/resonance_search.h"
 #include "fault.h"
 #include "nec/bilinear.h"
 
@@ -23,14 +24,22 @@ constexpr double kNone = DipoleBuild::kNone;
 // until its SWR is within this; the output's five digits allow it.
 constexpr double kSwrAim = 1.003;
 constexpr int kMostVerifications = 4;
+// The ports' function and the bilinear one through its last three loads
+// agree at the coils found to this share; more rounds than a few would be a
+// function the three loads do not describe.
+constexpr double kPortAgreement = 1e-9;
+constexpr int kMostPortRounds = 12;
 // Inductance and Q agree when neither moves by more than this share.
 constexpr double kAgreement = 1e-7;
 constexpr int kMostRounds = 60;
 // The reactance's slope over frequency, from this share either side.
 constexpr double kSlopeStep = 0.005;
-// The bandwidth: 31 frequencies over 2.5 estimated half bandwidths either
-// way, widened threefold where the SWR does not reach 2 within them.
-constexpr int kBandCount = 31;
+// The bandwidth: 11 frequencies over 2.5 estimated half bandwidths either
+// way, read on the cubic through them (as close to a fine sweep's edges as
+// 31 on straight lines, and over ground each frequency costs the engine its
+// Sommerfeld tables), widened threefold where the SWR does not reach 2
+// within them.
+constexpr int kBandCount = 11;
 constexpr double kBandWidth = 2.5;
 constexpr int kBandLooks = 4;
 
@@ -169,6 +178,17 @@ class Solver {
     const CoilLoss& loss_;
 };
 
+// The loading coils that would resonate the antenna, beside the matched
+// ones, for the figures only: coils that cannot be wound on the former leave
+// those figures out, not the build.
+Coils resonanceFigures(const Solver& solver, const nec::Bilinear& f) {
+    try {
+        return solver.resonance(f);
+    } catch (const Fault&) {
+        return {};
+    }
+}
+
 // What the line sees: the antenna's feed impedance with the coils' matching
 // coil across it, at a frequency.
 Complex seen(Complex feed, const Coils& coils, double frequency) {
@@ -205,13 +225,13 @@ double bandwidthOf(const nec::LoadedDipole& dipole, const nec::ModelOptions& opt
         }
         const auto edge = [&](int step) {
             return check::twoToOneEdge(samples, feedline, kCentre, samples[kCentre].frequency, step,
-                                       check::Between::Straight);
+                                       check::Between::Cubic);
         };
         const double low = edge(-1);
         const double high = edge(1);
         if (std::isfinite(low) && std::isfinite(high)) {
             // Where the band fills less than a third of the look, the
-            // broken line between points is too coarse: look closer.
+            // points are too far apart for the cubic: look closer.
             if (high - low >= 2 * width / 3 || look + 1 == kBandLooks) {
                 return (high - low) * 1000;
             }
@@ -236,34 +256,49 @@ DipoleBuild buildDipole(const nec::LoadedDipole& dipole, const nec::ModelOptions
     const nec::FrequencySweep design{frequency, 0, 1};
     const double step = nec::firstLoadStep(std::max(dipole.inductance, 0.0), frequency);
     const double start = dipole.inductance > 0 ? dipole.inductance : step;
-    // The first loads, with the Q given if any: the function does not
-    // depend on the loss, which is a part of each load. Then the formula's
-    // load just below and above the design frequency, for the slope.
-    const std::optional<double> firstQ = loss.q;
-    DipoleBuild build;
-    std::vector<nec::Run> runs{
-        {start - step, design, firstQ},
-        {start, design, firstQ},
-        {start + step, design, firstQ},
-        {start, {frequency * (1 - kSlopeStep), 2 * kSlopeStep * frequency, 2}, firstQ}};
-    const std::vector<nec::FeedPoint> first =
-        engine.run(nec::necDeck(dipole, options, runs, {}, nec::Currents::LeftOut), 5);
-    build.engineRuns = 1;
-    std::vector<nec::LoadAndFeed> tried;
-    for (std::size_t i = 0; i < 3; ++i) {
-        nec::ModelOptions withQ = options;
-        withQ.coilQ = firstQ;
-        tried.push_back({runs[i].inductance, nec::coilLoad(dipole, withQ, runs[i].inductance),
-                         first[i].impedance});
+    // One solution at the design frequency, with the Q given if any, tells
+    // the feed impedance for every load of the coils (the ports): over
+    // ground each solution costs the engine its Sommerfeld tables again, so
+    // the coils are found on the ports and the engine is asked only to
+    // confirm them. The formula's load just below and above the design
+    // frequency gives the slope for the bandwidth's first look.
+    nec::ModelOptions firstOptions = options;
+    firstOptions.coilQ = loss.q;
+    std::vector<nec::Run> slopeRuns;
+    if (bandwidth == Bandwidth::Found) {
+        slopeRuns.push_back(
+            {start, {frequency * (1 - kSlopeStep), 2 * kSlopeStep * frequency, 2}, loss.q});
     }
-    const double slope =
-        (first[4].impedance.imag() - first[3].impedance.imag()) / (2 * kSlopeStep * frequency);
-    const double half = first[1].impedance.real() / (std::numbers::sqrt2 * slope);
+    const check::Feeds first = check::feedPoints(dipole, firstOptions, engine, {design}, start,
+                                                 slopeRuns, nec::Excitation::FeedThenCoils);
+    DipoleBuild build;
+    build.engineRuns = 1;
+    const nec::CoilPorts& ports = first.ports.front();
+    const auto onPorts = [&](double inductance, double q) {
+        nec::ModelOptions withQ = options;
+        withQ.coilQ = nec::coilQOption(q);
+        const Complex load = nec::coilLoad(dipole, withQ, inductance);
+        return nec::LoadAndFeed{inductance, load, ports.feed(load)};
+    };
+    std::vector<nec::LoadAndFeed> tried;
+    for (const double inductance : {start - step, start, start + step}) {
+        tried.push_back(onPorts(inductance, loss.q.value_or(kNone)));
+    }
+    double half = kNone;
+    if (!first.extra.empty()) {
+        const double slope = (first.extra[1].impedance.imag() - first.extra[0].impedance.imag()) /
+                             (2 * kSlopeStep * frequency);
+        half = first.points.front().feed.impedance.real() / (std::numbers::sqrt2 * slope);
+    }
 
+    // The function through the last three loads, until the coils it gives
+    // are where the ports put them.
     Coils coils;
-    for (int verification = 0; verification < kMostVerifications; ++verification) {
+    Coils resonant;
+    std::optional<nec::Bilinear> f;
+    for (int round = 0; round < kMostPortRounds; ++round) {
         const std::size_t n = tried.size();
-        const auto f = nec::bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
+        f = nec::bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
         if (!f) {
             return build;
         }
@@ -271,21 +306,49 @@ DipoleBuild buildDipole(const nec::LoadedDipole& dipole, const nec::ModelOptions
         if (!std::isfinite(coils.load)) {
             return build;
         }
-        const Coils resonant = coils.matched ? solver.resonance(*f) : coils;
+        resonant = coils.matched ? resonanceFigures(solver, *f) : coils;
+        std::vector<nec::LoadAndFeed> found;
+        if (coils.matched && std::isfinite(resonant.load)) {
+            found.push_back(onPorts(resonant.load, resonant.loadQ));
+        }
+        found.push_back(onPorts(coils.load, coils.loadQ));
+        const bool agree = std::all_of(found.begin(), found.end(), [&](const auto& point) {
+            return std::abs((*f)(point.load) - point.feed) <= kPortAgreement * std::abs(point.feed);
+        });
+        if (agree) {
+            break;
+        }
+        tried.insert(tried.end(), found.begin(), found.end());
+    }
+    if (std::isfinite(resonant.load)) {
+        const Complex atResonance = onPorts(resonant.load, resonant.loadQ).feed;
+        build.resonantInductance = resonant.load;
+        build.resonantResistance = atResonance.real();
+        build.resonantSwr = check::standingWaveRatio(atResonance, feedline);
+    }
+
+    // The engine's own solution of the coils found; where it does not
+    // confirm them, its feed impedance joins the function's loads.
+    for (int verification = 0; verification < kMostVerifications; ++verification) {
+        if (verification > 0) {
+            const std::size_t n = tried.size();
+            f = nec::bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
+            if (!f) {
+                return build;
+            }
+            coils = solver.match(*f);
+            if (!std::isfinite(coils.load)) {
+                return build;
+            }
+        }
         // Over ground the efficiency counts the ground's loss: the far field's
         // share radiated into the upper half of space.
-        std::vector<nec::Run> checks{
-            {coils.load, design, nec::coilQOption(coils.loadQ),
-             options.height ? nec::Radiation::UpperHalf : nec::Radiation::Budget}};
-        if (coils.matched && std::isfinite(resonant.load)) {
-            checks.push_back({resonant.load, design, nec::coilQOption(resonant.loadQ)});
-        }
-        const std::vector<nec::FeedPoint> feeds =
-            engine.run(nec::necDeck(dipole, options, checks, {}, nec::Currents::LeftOut),
-                       static_cast<int>(checks.size()));
+        const nec::Run check{coils.load, design, nec::coilQOption(coils.loadQ),
+                             options.height ? nec::Radiation::UpperHalf : nec::Radiation::Budget};
+        const nec::FeedPoint built =
+            engine.run(nec::necDeck(dipole, options, {check}, {}, nec::Currents::LeftOut), 1)
+                .front();
         ++build.engineRuns;
-        const nec::FeedPoint& built = feeds.front();
-        const nec::FeedPoint& atResonance = feeds.back();
         build.match = coils.matched ? DipoleBuild::Match::ShuntCoil : DipoleBuild::Match::Resonant;
         build.loadInductance = coils.load;
         build.loadQ = coils.loadQ;
@@ -299,24 +362,16 @@ DipoleBuild buildDipole(const nec::LoadedDipole& dipole, const nec::ModelOptions
         const double antenna = (1.0 / built.impedance).real();
         const double total = (1.0 / seen(built.impedance, coils, frequency)).real();
         build.efficiency = built.radiated() * antenna / total * 100;
-        if (std::isfinite(resonant.load)) {
-            build.resonantInductance = resonant.load;
-            build.resonantResistance = atResonance.impedance.real();
-            build.resonantSwr = check::standingWaveRatio(atResonance.impedance, feedline);
-        }
         const bool verified = coils.matched
                                   ? build.swr <= kSwrAim
                                   : std::abs(built.impedance.imag()) < check::kReactanceTolerance;
         if (verified) {
             break;
         }
-        for (std::size_t i = checks.size(); i-- > 0;) {
-            nec::ModelOptions withQ = options;
-            withQ.coilQ = checks[i].coilQ;
-            tried.push_back({checks[i].inductance,
-                             nec::coilLoad(dipole, withQ, checks[i].inductance),
-                             feeds[i].impedance});
-        }
+        nec::ModelOptions withQ = options;
+        withQ.coilQ = check.coilQ;
+        tried.push_back(
+            {check.inductance, nec::coilLoad(dipole, withQ, check.inductance), built.impedance});
     }
     if (loss.former) {
         build.loadCoil = woundFor(*loss.former, build.loadInductance, frequency);
