@@ -17,10 +17,6 @@ namespace querlin {
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("querlin::CheckWindow", text);
-}
-
 // The named grounds as the panel shows them.
 struct GroundName {
     const char* name;  // nec::Ground's
@@ -39,7 +35,7 @@ constexpr GroundName kGroundNames[] = {
 QString groundShown(const char* name) {
     for (const GroundName& ground : kGroundNames) {
         if (qstrcmp(ground.name, name) == 0) {
-            return translated(ground.shown);
+            return QCoreApplication::translate("querlin::CheckWindow", ground.shown);
         }
     }
     return QString::fromLatin1(name);
@@ -80,7 +76,9 @@ struct Reader {
         bool ok = false;
         const double value = QLocale().toDouble(text, &ok);
         if (!ok || !(value > 0) || !std::isfinite(value)) {
-            fault = translated("%1 takes a positive number, not '%2'.").arg(nameOf(field), text);
+            fault = QCoreApplication::translate("querlin::CheckWindow",
+                                                "%1 takes a positive number, not '%2'.")
+                        .arg(nameOf(field), text);
             return std::nullopt;
         }
         return value;
@@ -89,14 +87,18 @@ struct Reader {
     double required(const QLineEdit* field) {
         const std::optional<double> value = number(field);
         if (!value && fault.isEmpty()) {
-            fault = translated("%1 needs a positive number.").arg(nameOf(field));
+            fault =
+                QCoreApplication::translate("querlin::CheckWindow", "%1 needs a positive number.")
+                    .arg(nameOf(field));
         }
         return value.value_or(0);
     }
     double permittivity(const QLineEdit* field) {
         const double value = required(field);
         if (fault.isEmpty() && value < 1) {
-            fault = translated("%1 takes a relative permittivity of 1 or more, not '%2'.")
+            fault = QCoreApplication::translate(
+                        "querlin::CheckWindow",
+                        "%1 takes a relative permittivity of 1 or more, not '%2'.")
                         .arg(nameOf(field), field->text().trimmed());
         }
         return value;
@@ -106,55 +108,96 @@ struct Reader {
 }  // namespace
 
 ModelOptionsPanel::ModelOptionsPanel(QWidget* parent)
-    : QGroupBox(translated("How the model hangs and is wound"), parent) {
+    : QGroupBox(
+          QCoreApplication::translate("querlin::CheckWindow", "How the model hangs and is wound"),
+          parent) {
     setObjectName(QStringLiteral("ModelOptions"));
     grid_ = new QGridLayout(this);
     grid_->setVerticalSpacing(kFigureSpacing);
-    height_ = addField("ModelHeight", translated("&Height"), 0, 0);
-    height_->setPlaceholderText(translated("free space"));
-    addLength(height_, 0, 0, translated("Height of the feed point over ground"), Length::Large);
-    ground_ = addChoice("ModelGround", translated("&Ground"), 0, 3);
+    height_ = addField("ModelHeight",
+                       QCoreApplication::translate("querlin::CheckWindow", "&Height"), 0, 0);
+    height_->setPlaceholderText(QCoreApplication::translate("querlin::CheckWindow", "free space"));
+    addLength(
+        height_, 0, 0,
+        QCoreApplication::translate("querlin::CheckWindow", "Height of the feed point over ground"),
+        Length::Large);
+    ground_ = addChoice("ModelGround",
+                        QCoreApplication::translate("querlin::CheckWindow", "&Ground"), 0, 3);
     for (const nec::Ground& ground : nec::namedGrounds()) {
         ground_->addItem(groundShown(ground.name), QString::fromLatin1(ground.name));
     }
-    ground_->addItem(translated("typed below"), kTypedGround);
+    ground_->addItem(QCoreApplication::translate("querlin::CheckWindow", "typed below"),
+                     kTypedGround);
     ground_->setCurrentIndex(ground_->findData(QString::fromLatin1(nec::Ground{}.name)));
-    ground_->setAccessibleName(translated("Ground under the antenna"));
-    groundPermittivity_ = addField("ModelGroundPermittivity", translated("Ground &permittivity"), 1,
-                                   0, translated("relative"));
-    groundPermittivity_->setAccessibleName(translated("Ground's relative permittivity"));
-    groundConductivity_ = addField("ModelGroundConductivity", translated("Ground &conductivity"), 1,
-                                   3, QStringLiteral("S/m"));
-    groundConductivity_->setAccessibleName(translated("Ground's conductivity, siemens per metre"));
-    shape_ = addChoice("ModelShape", translated("&Shape"), 2, 0);
-    shape_->addItem(translated("flat"), kFlat);
-    shape_->addItem(translated("inverted V"), kInvertedV);
-    shape_->setAccessibleName(translated("Shape of the antenna"));
-    apexAngle_ = addField("ModelApexAngle", translated("&Apex angle"), 2, 3, QStringLiteral("°"));
-    apexAngle_->setAccessibleName(
-        translated("Angle between the inverted V's legs, degrees, at most 180"));
-    wire_ = addChoice("ModelWire", translated("Wi&re"), 3, 0);
-    wire_->addItem(translated("lossless"), kLossless);
-    wire_->addItem(translated("copper"), kCopper);
-    wire_->addItem(translated("insulated copper"), kInsulated);
-    wire_->setAccessibleName(translated("Wire of the antenna"));
-    insulation_ = addField("ModelInsulation", translated("&Insulation"), 3, 3);
-    addLength(insulation_, 3, 3, translated("Thickness of the wire's insulation"), Length::Small);
+    ground_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Ground under the antenna"));
+    groundPermittivity_ =
+        addField("ModelGroundPermittivity",
+                 QCoreApplication::translate("querlin::CheckWindow", "Ground &permittivity"), 1, 0,
+                 QCoreApplication::translate("querlin::CheckWindow", "relative"));
+    groundPermittivity_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Ground's relative permittivity"));
+    groundConductivity_ =
+        addField("ModelGroundConductivity",
+                 QCoreApplication::translate("querlin::CheckWindow", "Ground &conductivity"), 1, 3,
+                 QStringLiteral("S/m"));
+    groundConductivity_->setAccessibleName(QCoreApplication::translate(
+        "querlin::CheckWindow", "Ground's conductivity, siemens per metre"));
+    shape_ = addChoice("ModelShape", QCoreApplication::translate("querlin::CheckWindow", "&Shape"),
+                       2, 0);
+    shape_->addItem(QCoreApplication::translate("querlin::CheckWindow", "flat"), kFlat);
+    shape_->addItem(QCoreApplication::translate("querlin::CheckWindow", "inverted V"), kInvertedV);
+    shape_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Shape of the antenna"));
+    apexAngle_ = addField("ModelApexAngle",
+                          QCoreApplication::translate("querlin::CheckWindow", "&Apex angle"), 2, 3,
+                          QStringLiteral("°"));
+    apexAngle_->setAccessibleName(QCoreApplication::translate(
+        "querlin::CheckWindow", "Angle between the inverted V's legs, degrees, at most 180"));
+    wire_ =
+        addChoice("ModelWire", QCoreApplication::translate("querlin::CheckWindow", "Wi&re"), 3, 0);
+    wire_->addItem(QCoreApplication::translate("querlin::CheckWindow", "lossless"), kLossless);
+    wire_->addItem(QCoreApplication::translate("querlin::CheckWindow", "copper"), kCopper);
+    wire_->addItem(QCoreApplication::translate("querlin::CheckWindow", "insulated copper"),
+                   kInsulated);
+    wire_->setAccessibleName(
+        QCoreApplication::translate("querlin::CheckWindow", "Wire of the antenna"));
+    insulation_ =
+        addField("ModelInsulation",
+                 QCoreApplication::translate("querlin::CheckWindow", "&Insulation"), 3, 3);
+    addLength(
+        insulation_, 3, 3,
+        QCoreApplication::translate("querlin::CheckWindow", "Thickness of the wire's insulation"),
+        Length::Small);
     insulationPermittivity_ =
-        addField("ModelInsulationPermittivity", translated("Insulation p&ermittivity"), 4, 0,
-                 translated("relative"));
-    insulationPermittivity_->setAccessibleName(
-        translated("Insulation's relative permittivity, PVC's 3.5 unless changed"));
+        addField("ModelInsulationPermittivity",
+                 QCoreApplication::translate("querlin::CheckWindow", "Insulation p&ermittivity"), 4,
+                 0, QCoreApplication::translate("querlin::CheckWindow", "relative"));
+    insulationPermittivity_->setAccessibleName(QCoreApplication::translate(
+        "querlin::CheckWindow", "Insulation's relative permittivity, PVC's 3.5 unless changed"));
     insulationPermittivity_->setText(QLocale().toString(nec::kPvcPermittivity));
-    coilDiameter_ = addField("ModelCoilDiameter", translated("Coil &diameter"), 4, 3);
-    coilDiameter_->setPlaceholderText(translated("no coil to wind"));
-    addLength(coilDiameter_, 4, 3,
-              translated("Diameter of the coil to wind, wire centre to wire centre"),
+    coilDiameter_ =
+        addField("ModelCoilDiameter",
+                 QCoreApplication::translate("querlin::CheckWindow", "Coil &diameter"), 4, 3);
+    coilDiameter_->setPlaceholderText(
+        QCoreApplication::translate("querlin::CheckWindow", "no coil to wind"));
+    addLength(
+        coilDiameter_, 4, 3,
+        QCoreApplication::translate("querlin::CheckWindow",
+                                    "Diameter of the coil to wind, wire centre to wire centre"),
+        Length::Small);
+    coilLength_ =
+        addField("ModelCoilLength",
+                 QCoreApplication::translate("querlin::CheckWindow", "Coil &length"), 5, 0);
+    addLength(coilLength_, 5, 0,
+              QCoreApplication::translate("querlin::CheckWindow", "Length of the coil to wind"),
               Length::Small);
-    coilLength_ = addField("ModelCoilLength", translated("Coil &length"), 5, 0);
-    addLength(coilLength_, 5, 0, translated("Length of the coil to wind"), Length::Small);
-    coilWire_ = addField("ModelCoilWire", translated("Coil &wire"), 5, 3);
-    addLength(coilWire_, 5, 3, translated("Wire diameter of the coil to wind"), Length::Small);
+    coilWire_ = addField("ModelCoilWire",
+                         QCoreApplication::translate("querlin::CheckWindow", "Coil &wire"), 5, 3);
+    addLength(
+        coilWire_, 5, 3,
+        QCoreApplication::translate("querlin::CheckWindow", "Wire diameter of the coil to wind"),
+        Length::Small);
     restore();
     showUnits();
     enableWhatApplies();
@@ -201,11 +244,15 @@ void ModelOptionsPanel::showUnits() {
         const bool large = length.length == Length::Large;
         length.unit->setText(large ? (metric_ ? QStringLiteral("m") : QStringLiteral("ft"))
                                    : (metric_ ? QStringLiteral("mm") : QStringLiteral("in")));
-        const QString unit = large ? (metric_ ? translated("metres") : translated("feet"))
-                                   : (metric_ ? translated("millimetres") : translated("inches"));
+        const QString unit =
+            large ? (metric_ ? QCoreApplication::translate("querlin::CheckWindow", "metres")
+                             : QCoreApplication::translate("querlin::CheckWindow", "feet"))
+                  : (metric_ ? QCoreApplication::translate("querlin::CheckWindow", "millimetres")
+                             : QCoreApplication::translate("querlin::CheckWindow", "inches"));
         //: A field's name for a screen reader, then its unit: "Height of the feed point over
         //: ground, feet".
-        length.field->setAccessibleName(translated("%1, %2").arg(length.what, unit));
+        length.field->setAccessibleName(
+            QCoreApplication::translate("querlin::CheckWindow", "%1, %2").arg(length.what, unit));
     }
 }
 
@@ -261,7 +308,8 @@ ModelChoice ModelOptionsPanel::choice() const {
     if (shape_->currentData() == kInvertedV) {
         options.apexAngle = read.required(apexAngle_);
         if (read.fault.isEmpty() && options.apexAngle > nec::kFlat) {
-            read.fault = translated(
+            read.fault = QCoreApplication::translate(
+                             "querlin::CheckWindow",
                              "%1 takes the angle between the legs, more than 0 and at most "
                              "180 degrees (180: flat), not '%2'.")
                              .arg(nameOf(apexAngle_), apexAngle_->text().trimmed());
@@ -281,7 +329,8 @@ ModelChoice ModelOptionsPanel::choice() const {
         return !field->text().trimmed().isEmpty();
     });
     if (typed > 0 && typed < 3 && read.fault.isEmpty()) {
-        read.fault = translated(
+        read.fault = QCoreApplication::translate(
+            "querlin::CheckWindow",
             "The coil to wind takes its diameter, its length and its wire together; empty all "
             "three to model the coils as pure inductances.");
     }
@@ -326,36 +375,43 @@ QString ModelOptionsPanel::description(const ModelChoice& choice) const {
     const QString large = metric_ ? QStringLiteral("m") : QStringLiteral("ft");
     const QString small = metric_ ? QStringLiteral("mm") : QStringLiteral("in");
     const QLocale locale;
-    QString where = translated("in free space");
+    QString where = QCoreApplication::translate("querlin::CheckWindow", "in free space");
     if (options.height) {
-        const QString ground = options.ground.name != nullptr
-                                   ? translated("%1 ground").arg(groundShown(options.ground.name))
-                                   : translated("ground of relative permittivity %1 and %2 S/m")
-                                         .arg(locale.toString(options.ground.permittivity),
-                                              locale.toString(options.ground.conductivity));
-        where = translated("%1 %2 over %3").arg(height_->text().trimmed(), large, ground);
+        const QString ground =
+            options.ground.name != nullptr
+                ? QCoreApplication::translate("querlin::CheckWindow", "%1 ground")
+                      .arg(groundShown(options.ground.name))
+                : QCoreApplication::translate("querlin::CheckWindow",
+                                              "ground of relative permittivity %1 and %2 S/m")
+                      .arg(locale.toString(options.ground.permittivity),
+                           locale.toString(options.ground.conductivity));
+        where = QCoreApplication::translate("querlin::CheckWindow", "%1 %2 over %3")
+                    .arg(height_->text().trimmed(), large, ground);
     }
     const QString shape =
         options.apexAngle == nec::kFlat
-            ? translated("flat")
-            : translated("as an inverted V of %1°").arg(locale.toString(options.apexAngle));
-    QString wire = translated("lossless wire");
+            ? QCoreApplication::translate("querlin::CheckWindow", "flat")
+            : QCoreApplication::translate("querlin::CheckWindow", "as an inverted V of %1°")
+                  .arg(locale.toString(options.apexAngle));
+    QString wire = QCoreApplication::translate("querlin::CheckWindow", "lossless wire");
     if (options.insulation) {
-        wire = translated("copper wire insulated %1 %2 thick")
-                   .arg(insulation_->text().trimmed(), small);
+        wire =
+            QCoreApplication::translate("querlin::CheckWindow", "copper wire insulated %1 %2 thick")
+                .arg(insulation_->text().trimmed(), small);
     } else if (options.copper) {
-        wire = translated("copper wire");
+        wire = QCoreApplication::translate("querlin::CheckWindow", "copper wire");
     }
     const QString coils =
         choice.loadingCoil
-            ? translated(
-                  "its coils as wound on a former %1 %4 across and %2 %4 "
-                  "long, of wire %3 %4 thick")
+            ? QCoreApplication::translate("querlin::CheckWindow",
+                                          "its coils as wound on a former %1 %4 across and %2 %4 "
+                                          "long, of wire %3 %4 thick")
                   .arg(coilDiameter_->text().trimmed(), coilLength_->text().trimmed(),
                        coilWire_->text().trimmed(), small)
-            : translated("its coils pure inductances");
+            : QCoreApplication::translate("querlin::CheckWindow", "its coils pure inductances");
     //: How the model hangs: where, its shape, its wire and its coils, after "Modelled by nec2c".
-    return translated("%1, %2, with %3 and %4").arg(where, shape, wire, coils);
+    return QCoreApplication::translate("querlin::CheckWindow", "%1, %2, with %3 and %4")
+        .arg(where, shape, wire, coils);
 }
 
 void ModelOptionsPanel::edited() {
