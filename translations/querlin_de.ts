@@ -2278,7 +2278,7 @@ Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
     </message>
     <message>
         <source>%1 ground</source>
-        <translation>%1er Boden</translation>
+        <translation>Boden „%1“</translation>
     </message>
     <message>
         <source>ground of relative permittivity %1 and %2 S/m</source>
@@ -2294,28 +2294,28 @@ Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
     </message>
     <message>
         <source>lossless wire</source>
-        <translation>verlustfreiem Draht</translation>
+        <translation>verlustfreier Draht</translation>
     </message>
     <message>
-        <source>copper wire insulated %1 %2 thick</source>
-        <translation>Kupferdraht, %1 %2 dick isoliert</translation>
+        <source>copper wire insulated %1 %2</source>
+        <translation>Kupferdraht, %1 %2 isoliert</translation>
     </message>
     <message>
         <source>copper wire</source>
         <translation>Kupferdraht</translation>
     </message>
     <message>
-        <source>its coils as wound on a former %1 %4 across and %2 %4 long, of wire %3 %4 thick</source>
-        <translation>die Spulen gewickelt auf einen Körper von %1 %4 Durchmesser und %2 %4 Länge, aus Draht von %3 %4</translation>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>Spulen gewickelt auf einen Körper von %1 %4 Durchmesser, %2 %4 lang, Draht %3 %4</translation>
     </message>
     <message>
-        <source>its coils pure inductances</source>
-        <translation>die Spulen als reine Induktivitäten</translation>
+        <source>coils as pure inductances</source>
+        <translation>Spulen als reine Induktivitäten</translation>
     </message>
     <message>
-        <source>%1, %2, with %3 and %4</source>
+        <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
-        <translation>%1, %2, mit %3 und %4</translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

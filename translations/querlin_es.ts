@@ -2278,7 +2278,7 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
     </message>
     <message>
         <source>%1 ground</source>
-        <translation>suelo %1</translation>
+        <translation>suelo «%1»</translation>
     </message>
     <message>
         <source>ground of relative permittivity %1 and %2 S/m</source>
@@ -2297,7 +2297,7 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
         <translation>hilo sin pérdidas</translation>
     </message>
     <message>
-        <source>copper wire insulated %1 %2 thick</source>
+        <source>copper wire insulated %1 %2</source>
         <translation>hilo de cobre con aislamiento de %1 %2</translation>
     </message>
     <message>
@@ -2305,17 +2305,17 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
         <translation>hilo de cobre</translation>
     </message>
     <message>
-        <source>its coils as wound on a former %1 %4 across and %2 %4 long, of wire %3 %4 thick</source>
-        <translation>sus bobinas bobinadas en un soporte de %1 %4 de diámetro y %2 %4 de largo, con hilo de %3 %4</translation>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobinas bobinadas en un soporte de %1 %4 de diámetro, %2 %4 de largo, hilo de %3 %4</translation>
     </message>
     <message>
-        <source>its coils pure inductances</source>
-        <translation>sus bobinas como inductancias puras</translation>
+        <source>coils as pure inductances</source>
+        <translation>bobinas como inductancias puras</translation>
     </message>
     <message>
-        <source>%1, %2, with %3 and %4</source>
+        <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
-        <translation>%1, %2, con %3 y %4</translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

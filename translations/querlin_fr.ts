@@ -2279,7 +2279,7 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
     </message>
     <message>
         <source>%1 ground</source>
-        <translation>sol %1</translation>
+        <translation>sol «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>ground of relative permittivity %1 and %2 S/m</source>
@@ -2298,7 +2298,7 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
         <translation>fil sans pertes</translation>
     </message>
     <message>
-        <source>copper wire insulated %1 %2 thick</source>
+        <source>copper wire insulated %1 %2</source>
         <translation>fil de cuivre isolé sur %1 %2</translation>
     </message>
     <message>
@@ -2306,17 +2306,17 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
         <translation>fil de cuivre</translation>
     </message>
     <message>
-        <source>its coils as wound on a former %1 %4 across and %2 %4 long, of wire %3 %4 thick</source>
-        <translation>ses bobines bobinées sur un mandrin de %1 %4 de diamètre et %2 %4 de long, en fil de %3 %4</translation>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobines bobinées sur un mandrin de %1 %4 de diamètre, %2 %4 de long, fil de %3 %4</translation>
     </message>
     <message>
-        <source>its coils pure inductances</source>
-        <translation>ses bobines comme des inductances pures</translation>
+        <source>coils as pure inductances</source>
+        <translation>bobines comme inductances pures</translation>
     </message>
     <message>
-        <source>%1, %2, with %3 and %4</source>
+        <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
-        <translation>%1, %2, avec %3 et %4</translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -2278,7 +2278,7 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
     </message>
     <message>
         <source>%1 ground</source>
-        <translation>suolo %1</translation>
+        <translation>suolo «%1»</translation>
     </message>
     <message>
         <source>ground of relative permittivity %1 and %2 S/m</source>
@@ -2297,7 +2297,7 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
         <translation>filo senza perdite</translation>
     </message>
     <message>
-        <source>copper wire insulated %1 %2 thick</source>
+        <source>copper wire insulated %1 %2</source>
         <translation>filo di rame isolato per %1 %2</translation>
     </message>
     <message>
@@ -2305,17 +2305,17 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
         <translation>filo di rame</translation>
     </message>
     <message>
-        <source>its coils as wound on a former %1 %4 across and %2 %4 long, of wire %3 %4 thick</source>
-        <translation>le bobine avvolte su un supporto di %1 %4 di diametro e %2 %4 di lunghezza, con filo da %3 %4</translation>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobine avvolte su un supporto di %1 %4 di diametro, %2 %4 di lunghezza, filo da %3 %4</translation>
     </message>
     <message>
-        <source>its coils pure inductances</source>
-        <translation>le bobine come induttanze pure</translation>
+        <source>coils as pure inductances</source>
+        <translation>bobine come induttanze pure</translation>
     </message>
     <message>
-        <source>%1, %2, with %3 and %4</source>
+        <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
-        <translation>%1, %2, con %3 e %4</translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -2277,7 +2277,7 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
     </message>
     <message>
         <source>%1 ground</source>
-        <translation>%1 земля</translation>
+        <translation>земля «%1»</translation>
     </message>
     <message>
         <source>ground of relative permittivity %1 and %2 S/m</source>
@@ -2296,7 +2296,7 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
         <translation>провод без потерь</translation>
     </message>
     <message>
-        <source>copper wire insulated %1 %2 thick</source>
+        <source>copper wire insulated %1 %2</source>
         <translation>медный провод с изоляцией %1 %2</translation>
     </message>
     <message>
@@ -2304,15 +2304,15 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
         <translation>медный провод</translation>
     </message>
     <message>
-        <source>its coils as wound on a former %1 %4 across and %2 %4 long, of wire %3 %4 thick</source>
-        <translation>катушки, намотанные на каркас диаметром %1 %4 и длиной %2 %4 проводом %3 %4</translation>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>катушки, намотанные на каркас диаметром %1 %4, длиной %2 %4, провод %3 %4</translation>
     </message>
     <message>
-        <source>its coils pure inductances</source>
+        <source>coils as pure inductances</source>
         <translation>катушки как чистые индуктивности</translation>
     </message>
     <message>
-        <source>%1, %2, with %3 and %4</source>
+        <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>

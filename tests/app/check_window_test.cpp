@@ -658,13 +658,13 @@ class CheckWindowTest : public QObject {
         QTest::newRow("copper over average ground")
             << QStringList{u"ModelHeight"_qs, u"30"_qs, u"ModelWire"_qs, u"1"_qs}
             << QStringList{u"--height"_qs, u"30"_qs, u"--conductor"_qs, u"copper"_qs}
-            << u"30 ft over average ground, flat, with copper wire"_qs;
+            << u"30 ft over average ground, flat, copper wire, coils as pure inductances"_qs;
         QTest::newRow("insulated inverted V")
             << QStringList{u"ModelShape"_qs, u"1"_qs, u"ModelApexAngle"_qs,  u"120"_qs,
                            u"ModelWire"_qs,  u"2"_qs, u"ModelInsulation"_qs, u"0.02"_qs}
             << QStringList{u"--apex-angle"_qs, u"120"_qs,          u"--conductor"_qs,
                            u"copper"_qs,       u"--insulation"_qs, u"0.02"_qs}
-            << u"in free space, as an inverted V of 120°, with copper wire insulated 0.02 in"_qs;
+            << u"in free space, as an inverted V of 120°, copper wire insulated 0.02 in"_qs;
     }
     void modelsTheOptionsTyped() {
         QFETCH(QStringList, typed);
@@ -780,6 +780,7 @@ class CheckWindowTest : public QObject {
             QCOMPARE(figure(check, name), checked.value(QLatin1String(name)));
         }
         QVERIFY(control<QLabel>(check, "CheckDesign")->text().contains(u"as wound"));
+        QVERIFY(fitsALaptop(check));
     }
 
   private:

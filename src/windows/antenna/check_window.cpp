@@ -52,10 +52,12 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     auto* compareButton = new QPushButton(this);
     comparisonPanel_ = new ComparisonPanel(engines_, compareButton, this);
     modelPanel_ = new ModelOptionsPanel(this);
-    // The model's options share the plot's room, so that the window still
-    // fits a laptop's screen.
+    // The model's options share the plot's room, their tabs at its side, so
+    // that the window still fits a laptop's screen.
     auto* lower = new QTabWidget(this);
     lower->setObjectName(QStringLiteral("CheckTabs"));
+    lower->setTabPosition(QTabWidget::West);
+    lower->setDocumentMode(true);
     lower->addTab(plot_, QCoreApplication::translate("querlin::CheckWindow", "Coil p&ositions"));
     lower->addTab(modelPanel_, QCoreApplication::translate("querlin::CheckWindow", "&Model"));
 

@@ -208,6 +208,8 @@ QLineEdit* ModelOptionsPanel::addField(const char* name, const QString& caption,
                                        int column, const QString& unit) {
     auto* field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
+    // Wide enough for a number, so that the panel is no wider than the plot.
+    field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     field->setProperty(kFieldName, QString(caption).remove(u'&'));
     auto* label = new QLabel(rowCaption(caption), this);
     label->setBuddy(field);
@@ -395,22 +397,21 @@ QString ModelOptionsPanel::description(const ModelChoice& choice) const {
                   .arg(locale.toString(options.apexAngle));
     QString wire = QCoreApplication::translate("querlin::CheckWindow", "lossless wire");
     if (options.insulation) {
-        wire =
-            QCoreApplication::translate("querlin::CheckWindow", "copper wire insulated %1 %2 thick")
-                .arg(insulation_->text().trimmed(), small);
+        wire = QCoreApplication::translate("querlin::CheckWindow", "copper wire insulated %1 %2")
+                   .arg(insulation_->text().trimmed(), small);
     } else if (options.copper) {
         wire = QCoreApplication::translate("querlin::CheckWindow", "copper wire");
     }
     const QString coils =
         choice.loadingCoil
             ? QCoreApplication::translate("querlin::CheckWindow",
-                                          "its coils as wound on a former %1 %4 across and %2 %4 "
-                                          "long, of wire %3 %4 thick")
+                                          "coils as wound on a former %1 %4 across, %2 %4 long, "
+                                          "wire %3 %4")
                   .arg(coilDiameter_->text().trimmed(), coilLength_->text().trimmed(),
                        coilWire_->text().trimmed(), small)
-            : QCoreApplication::translate("querlin::CheckWindow", "its coils pure inductances");
+            : QCoreApplication::translate("querlin::CheckWindow", "coils as pure inductances");
     //: How the model hangs: where, its shape, its wire and its coils, after "Modelled by nec2c".
-    return QCoreApplication::translate("querlin::CheckWindow", "%1, %2, with %3 and %4")
+    return QCoreApplication::translate("querlin::CheckWindow", "%1, %2, %3, %4")
         .arg(where, shape, wire, coils);
 }
 
