@@ -1881,12 +1881,6 @@ querlin-calc --batch [--locale] &lt; befehle</translation>
         <translation>Die letzte Berechnung im Hauptfenster endete mit einem Fehler: berichtigen Sie die Eingaben, drücken Sie BERECHNEN und prüfen Sie dann erneut.</translation>
     </message>
     <message>
-        <source>%1, coils at %2 % of each half: %3 µH each.
-Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, Spulen bei %2 % jeder Hälfte: je %3 µH.
-Von nec2c im freien Raum mit verlustfreiem Draht modelliert, %4 Segmente, gespeist über %5.</translation>
-    </message>
-    <message>
         <source>the %1-ohm line matched in the main window</source>
         <translation>die im Hauptfenster angepasste %1-Ohm-Leitung</translation>
     </message>
@@ -2026,6 +2020,302 @@ Von nec2c im freien Raum mit verlustfreiem Draht modelliert, %4 Segmente, gespei
         <source>%1:</source>
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Self-resonance of each loading coil</source>
+        <translation>Eigenresonanz jeder Verlängerungsspule</translation>
+    </message>
+    <message>
+        <source>Each loading coil fits its former</source>
+        <translation>Jede Verlängerungsspule passt auf ihren Spulenkörper</translation>
+    </message>
+    <message>
+        <source>Self-resonance of the matching coil</source>
+        <translation>Eigenresonanz der Anpassspule</translation>
+    </message>
+    <message>
+        <source>Matching coil fits its former</source>
+        <translation>Anpassspule passt auf ihren Spulenkörper</translation>
+    </message>
+    <message>
+        <source>Building every coil position with its coils as wound for the plot…</source>
+        <translation>Baue jede Spulenposition mit ihren gewickelten Spulen für das Diagramm…</translation>
+    </message>
+    <message>
+        <source>about %1 MHz</source>
+        <translation>etwa %1 MHz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Coil p&amp;ositions</source>
+        <translation>Spulen&amp;positionen</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modell</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 %2 below the ground: raise the Height or open the Apex angle.</source>
+        <translation>So aufgehängt lägen die Enden %1 %2 unter dem Boden: erhöhen Sie die Höhe oder öffnen Sie den Spitzenwinkel.</translation>
+    </message>
+    <message>
+        <source>%1, coils at %2 % of each half: %3 µH each.
+Modelled by nec2c %4; %5 segments, fed from %6.</source>
+        <translation>%1, Spulen bei %2 % jeder Hälfte: je %3 µH.
+Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
+    </message>
+    <message>
+        <source>very poor</source>
+        <translation>sehr schlecht</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>schlecht</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>gut</translation>
+    </message>
+    <message>
+        <source>very good</source>
+        <translation>sehr gut</translation>
+    </message>
+    <message>
+        <source>fresh water</source>
+        <translation>Süßwasser</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>Meerwasser</translation>
+    </message>
+    <message>
+        <source>%1 takes a positive number, not &apos;%2&apos;.</source>
+        <translation>%1 nimmt eine positive Zahl, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number.</source>
+        <translation>%1 braucht eine positive Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>%1 nimmt eine relative Permittivität von 1 oder mehr, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>How the model hangs and is wound</source>
+        <translation>Wie das Modell hängt und gewickelt ist</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Höhe</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>freier Raum</translation>
+    </message>
+    <message>
+        <source>Height of the feed point over ground</source>
+        <translation>Höhe des Speisepunkts über dem Boden</translation>
+    </message>
+    <message>
+        <source>&amp;Ground</source>
+        <translation>&amp;Boden</translation>
+    </message>
+    <message>
+        <source>typed below</source>
+        <translation>unten eingegeben</translation>
+    </message>
+    <message>
+        <source>Ground under the antenna</source>
+        <translation>Boden unter der Antenne</translation>
+    </message>
+    <message>
+        <source>Ground &amp;permittivity</source>
+        <translation>&amp;Permittivität des Bodens</translation>
+    </message>
+    <message>
+        <source>relative</source>
+        <translation>relativ</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s relative permittivity</source>
+        <translation>Relative Permittivität des Bodens</translation>
+    </message>
+    <message>
+        <source>Ground &amp;conductivity</source>
+        <translation>&amp;Leitfähigkeit des Bodens</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s conductivity, siemens per metre</source>
+        <translation>Leitfähigkeit des Bodens, Siemens pro Meter</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Form</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>gestreckt</translation>
+    </message>
+    <message>
+        <source>inverted V</source>
+        <translation>Inverted-V</translation>
+    </message>
+    <message>
+        <source>Shape of the antenna</source>
+        <translation>Form der Antenne</translation>
+    </message>
+    <message>
+        <source>&amp;Apex angle</source>
+        <translation>&amp;Spitzenwinkel</translation>
+    </message>
+    <message>
+        <source>Angle between the inverted V&apos;s legs, degrees, at most 180</source>
+        <translation>Winkel zwischen den Schenkeln des Inverted-V, Grad, höchstens 180</translation>
+    </message>
+    <message>
+        <source>Wi&amp;re</source>
+        <translation>&amp;Draht</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>insulated copper</source>
+        <translation>isoliertes Kupfer</translation>
+    </message>
+    <message>
+        <source>Wire of the antenna</source>
+        <translation>Draht der Antenne</translation>
+    </message>
+    <message>
+        <source>&amp;Insulation</source>
+        <translation>&amp;Isolierung</translation>
+    </message>
+    <message>
+        <source>Thickness of the wire&apos;s insulation</source>
+        <translation>Dicke der Isolierung des Drahts</translation>
+    </message>
+    <message>
+        <source>Insulation p&amp;ermittivity</source>
+        <translation>Permittivität der I&amp;solierung</translation>
+    </message>
+    <message>
+        <source>Insulation&apos;s relative permittivity, PVC&apos;s 3.5 unless changed</source>
+        <translation>Relative Permittivität der Isolierung, 3,5 für PVC, wenn nicht geändert</translation>
+    </message>
+    <message>
+        <source>Coil &amp;diameter</source>
+        <translation>Spulen&amp;durchmesser</translation>
+    </message>
+    <message>
+        <source>no coil to wind</source>
+        <translation>keine Spule zu wickeln</translation>
+    </message>
+    <message>
+        <source>Diameter of the coil to wind, wire centre to wire centre</source>
+        <translation>Durchmesser der zu wickelnden Spule, Drahtmitte zu Drahtmitte</translation>
+    </message>
+    <message>
+        <source>Coil &amp;length</source>
+        <translation>Spulen&amp;länge</translation>
+    </message>
+    <message>
+        <source>Length of the coil to wind</source>
+        <translation>Länge der zu wickelnden Spule</translation>
+    </message>
+    <message>
+        <source>Coil &amp;wire</source>
+        <translation>Spulen&amp;draht</translation>
+    </message>
+    <message>
+        <source>Wire diameter of the coil to wind</source>
+        <translation>Drahtdurchmesser der zu wickelnden Spule</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for a screen reader, then its unit: &quot;Height of the feed point over ground, feet&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%2&apos;.</source>
+        <translation>%1 nimmt den Winkel zwischen den Schenkeln, größer als 0 und höchstens 180 Grad (180: gestreckt), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>The coil to wind takes its diameter, its length and its wire together; empty all three to model the coils as pure inductances.</source>
+        <translation>Die zu wickelnde Spule braucht Durchmesser, Länge und Draht zusammen; leeren Sie alle drei, um die Spulen als reine Induktivitäten zu modellieren.</translation>
+    </message>
+    <message>
+        <source>in free space</source>
+        <translation>im freien Raum</translation>
+    </message>
+    <message>
+        <source>%1 ground</source>
+        <translation>Boden „%1“</translation>
+    </message>
+    <message>
+        <source>ground of relative permittivity %1 and %2 S/m</source>
+        <translation>Boden mit relativer Permittivität %1 und %2 S/m</translation>
+    </message>
+    <message>
+        <source>%1 %2 over %3</source>
+        <translation>%1 %2 über %3</translation>
+    </message>
+    <message>
+        <source>as an inverted V of %1°</source>
+        <translation>als Inverted-V mit %1°</translation>
+    </message>
+    <message>
+        <source>lossless wire</source>
+        <translation>verlustfreier Draht</translation>
+    </message>
+    <message>
+        <source>copper wire insulated %1 %2</source>
+        <translation>Kupferdraht, %1 %2 isoliert</translation>
+    </message>
+    <message>
+        <source>copper wire</source>
+        <translation>Kupferdraht</translation>
+    </message>
+    <message>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>Spulen gewickelt auf einen Körper von %1 %4 Durchmesser, %2 %4 lang, Draht %3 %4</translation>
+    </message>
+    <message>
+        <source>coils as pure inductances</source>
+        <translation>Spulen als reine Induktivitäten</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -1881,12 +1881,6 @@ querlin-calc --batch [--locale] &lt; comandos</translation>
         <translation>El último cálculo de la ventana principal terminó con un error: corrija sus datos, pulse CALCULAR y vuelva a comprobar.</translation>
     </message>
     <message>
-        <source>%1, coils at %2 % of each half: %3 µH each.
-Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, bobinas al %2 % de cada mitad: %3 µH cada una.
-Modelado por nec2c en el espacio libre con alambre sin pérdidas, %4 segmentos, alimentado desde %5.</translation>
-    </message>
-    <message>
         <source>the %1-ohm line matched in the main window</source>
         <translation>la línea de %1 ohmios adaptada en la ventana principal</translation>
     </message>
@@ -2026,6 +2020,302 @@ Modelado por nec2c en el espacio libre con alambre sin pérdidas, %4 segmentos, 
         <source>%1:</source>
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Self-resonance of each loading coil</source>
+        <translation>Autorresonancia de cada bobina de carga</translation>
+    </message>
+    <message>
+        <source>Each loading coil fits its former</source>
+        <translation>Cada bobina de carga cabe en su soporte</translation>
+    </message>
+    <message>
+        <source>Self-resonance of the matching coil</source>
+        <translation>Autorresonancia de la bobina de adaptación</translation>
+    </message>
+    <message>
+        <source>Matching coil fits its former</source>
+        <translation>La bobina de adaptación cabe en su soporte</translation>
+    </message>
+    <message>
+        <source>Building every coil position with its coils as wound for the plot…</source>
+        <translation>Construyendo cada posición de bobina con sus bobinas tal como se bobinan para el gráfico…</translation>
+    </message>
+    <message>
+        <source>about %1 MHz</source>
+        <translation>unos %1 MHz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Coil p&amp;ositions</source>
+        <translation>P&amp;osiciones de bobina</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modelo</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 %2 below the ground: raise the Height or open the Apex angle.</source>
+        <translation>Colgada así, las puntas quedarían %1 %2 bajo el suelo: aumente la Altura o abra el Ángulo del vértice.</translation>
+    </message>
+    <message>
+        <source>%1, coils at %2 % of each half: %3 µH each.
+Modelled by nec2c %4; %5 segments, fed from %6.</source>
+        <translation>%1, bobinas al %2 % de cada mitad: %3 µH cada una.
+Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
+    </message>
+    <message>
+        <source>very poor</source>
+        <translation>muy pobre</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>pobre</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>medio</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bueno</translation>
+    </message>
+    <message>
+        <source>very good</source>
+        <translation>muy bueno</translation>
+    </message>
+    <message>
+        <source>fresh water</source>
+        <translation>agua dulce</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>agua de mar</translation>
+    </message>
+    <message>
+        <source>%1 takes a positive number, not &apos;%2&apos;.</source>
+        <translation>%1 admite un número positivo, no «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number.</source>
+        <translation>%1 necesita un número positivo.</translation>
+    </message>
+    <message>
+        <source>%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>%1 admite una permitividad relativa de 1 o más, no «%2».</translation>
+    </message>
+    <message>
+        <source>How the model hangs and is wound</source>
+        <translation>Cómo cuelga y se bobina el modelo</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Altura</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>espacio libre</translation>
+    </message>
+    <message>
+        <source>Height of the feed point over ground</source>
+        <translation>Altura del punto de alimentación sobre el suelo</translation>
+    </message>
+    <message>
+        <source>&amp;Ground</source>
+        <translation>&amp;Suelo</translation>
+    </message>
+    <message>
+        <source>typed below</source>
+        <translation>escrito abajo</translation>
+    </message>
+    <message>
+        <source>Ground under the antenna</source>
+        <translation>Suelo bajo la antena</translation>
+    </message>
+    <message>
+        <source>Ground &amp;permittivity</source>
+        <translation>&amp;Permitividad del suelo</translation>
+    </message>
+    <message>
+        <source>relative</source>
+        <translation>relativa</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s relative permittivity</source>
+        <translation>Permitividad relativa del suelo</translation>
+    </message>
+    <message>
+        <source>Ground &amp;conductivity</source>
+        <translation>&amp;Conductividad del suelo</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s conductivity, siemens per metre</source>
+        <translation>Conductividad del suelo, siemens por metro</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>plana</translation>
+    </message>
+    <message>
+        <source>inverted V</source>
+        <translation>V invertida</translation>
+    </message>
+    <message>
+        <source>Shape of the antenna</source>
+        <translation>Forma de la antena</translation>
+    </message>
+    <message>
+        <source>&amp;Apex angle</source>
+        <translation>Ángulo del &amp;vértice</translation>
+    </message>
+    <message>
+        <source>Angle between the inverted V&apos;s legs, degrees, at most 180</source>
+        <translation>Ángulo entre las ramas de la V invertida, grados, como mucho 180</translation>
+    </message>
+    <message>
+        <source>Wi&amp;re</source>
+        <translation>&amp;Hilo</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>cobre</translation>
+    </message>
+    <message>
+        <source>insulated copper</source>
+        <translation>cobre aislado</translation>
+    </message>
+    <message>
+        <source>Wire of the antenna</source>
+        <translation>Hilo de la antena</translation>
+    </message>
+    <message>
+        <source>&amp;Insulation</source>
+        <translation>Ais&amp;lamiento</translation>
+    </message>
+    <message>
+        <source>Thickness of the wire&apos;s insulation</source>
+        <translation>Espesor del aislamiento del hilo</translation>
+    </message>
+    <message>
+        <source>Insulation p&amp;ermittivity</source>
+        <translation>P&amp;ermitividad del aislamiento</translation>
+    </message>
+    <message>
+        <source>Insulation&apos;s relative permittivity, PVC&apos;s 3.5 unless changed</source>
+        <translation>Permitividad relativa del aislamiento, 3,5 del PVC salvo cambio</translation>
+    </message>
+    <message>
+        <source>Coil &amp;diameter</source>
+        <translation>&amp;Diámetro de bobina</translation>
+    </message>
+    <message>
+        <source>no coil to wind</source>
+        <translation>ninguna bobina que bobinar</translation>
+    </message>
+    <message>
+        <source>Diameter of the coil to wind, wire centre to wire centre</source>
+        <translation>Diámetro de la bobina a bobinar, de centro a centro del hilo</translation>
+    </message>
+    <message>
+        <source>Coil &amp;length</source>
+        <translation>Lon&amp;gitud de bobina</translation>
+    </message>
+    <message>
+        <source>Length of the coil to wind</source>
+        <translation>Longitud de la bobina a bobinar</translation>
+    </message>
+    <message>
+        <source>Coil &amp;wire</source>
+        <translation>Hilo de &amp;bobina</translation>
+    </message>
+    <message>
+        <source>Wire diameter of the coil to wind</source>
+        <translation>Diámetro del hilo de la bobina a bobinar</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for a screen reader, then its unit: &quot;Height of the feed point over ground, feet&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%2&apos;.</source>
+        <translation>%1 admite el ángulo entre las ramas, más de 0 y como mucho 180 grados (180: plana), no «%2».</translation>
+    </message>
+    <message>
+        <source>The coil to wind takes its diameter, its length and its wire together; empty all three to model the coils as pure inductances.</source>
+        <translation>La bobina a bobinar necesita a la vez su diámetro, su longitud y su hilo; vacíe los tres para modelar las bobinas como inductancias puras.</translation>
+    </message>
+    <message>
+        <source>in free space</source>
+        <translation>en espacio libre</translation>
+    </message>
+    <message>
+        <source>%1 ground</source>
+        <translation>suelo «%1»</translation>
+    </message>
+    <message>
+        <source>ground of relative permittivity %1 and %2 S/m</source>
+        <translation>suelo de permitividad relativa %1 y %2 S/m</translation>
+    </message>
+    <message>
+        <source>%1 %2 over %3</source>
+        <translation>a %1 %2 sobre %3</translation>
+    </message>
+    <message>
+        <source>as an inverted V of %1°</source>
+        <translation>como V invertida de %1°</translation>
+    </message>
+    <message>
+        <source>lossless wire</source>
+        <translation>hilo sin pérdidas</translation>
+    </message>
+    <message>
+        <source>copper wire insulated %1 %2</source>
+        <translation>hilo de cobre con aislamiento de %1 %2</translation>
+    </message>
+    <message>
+        <source>copper wire</source>
+        <translation>hilo de cobre</translation>
+    </message>
+    <message>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobinas bobinadas en un soporte de %1 %4 de diámetro, %2 %4 de largo, hilo de %3 %4</translation>
+    </message>
+    <message>
+        <source>coils as pure inductances</source>
+        <translation>bobinas como inductancias puras</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

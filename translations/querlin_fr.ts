@@ -1882,12 +1882,6 @@ querlin-calc --batch [--locale] &lt; commandes</translation>
         <translation>Le dernier calcul de la fenêtre principale s&apos;est terminé par une erreur&#x202f;: corrigez ses entrées et appuyez sur CALCULER, puis vérifiez à nouveau.</translation>
     </message>
     <message>
-        <source>%1, coils at %2 % of each half: %3 µH each.
-Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, bobines à %2 % de chaque moitié&#x202f;: %3 µH chacune.
-Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alimenté par %5.</translation>
-    </message>
-    <message>
         <source>the %1-ohm line matched in the main window</source>
         <translation>la ligne de %1 ohms adaptée dans la fenêtre principale</translation>
     </message>
@@ -2027,6 +2021,302 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
         <source>%1:</source>
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Self-resonance of each loading coil</source>
+        <translation>Autorésonance de chaque bobine de charge</translation>
+    </message>
+    <message>
+        <source>Each loading coil fits its former</source>
+        <translation>Chaque bobine de charge tient sur son mandrin</translation>
+    </message>
+    <message>
+        <source>Self-resonance of the matching coil</source>
+        <translation>Autorésonance de la bobine d&apos;adaptation</translation>
+    </message>
+    <message>
+        <source>Matching coil fits its former</source>
+        <translation>La bobine d&apos;adaptation tient sur son mandrin</translation>
+    </message>
+    <message>
+        <source>Building every coil position with its coils as wound for the plot…</source>
+        <translation>Construction de chaque position de bobine avec ses bobines telles que bobinées pour le graphique…</translation>
+    </message>
+    <message>
+        <source>about %1 MHz</source>
+        <translation>environ %1 MHz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Coil p&amp;ositions</source>
+        <translation>P&amp;ositions des bobines</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modèle</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 %2 below the ground: raise the Height or open the Apex angle.</source>
+        <translation>Ainsi suspendue, les extrémités seraient %1 %2 sous le sol&#x202f;: augmentez la Hauteur ou ouvrez l&apos;Angle au sommet.</translation>
+    </message>
+    <message>
+        <source>%1, coils at %2 % of each half: %3 µH each.
+Modelled by nec2c %4; %5 segments, fed from %6.</source>
+        <translation>%1, bobines à %2 % de chaque moitié&#x202f;: %3 µH chacune.
+Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
+    </message>
+    <message>
+        <source>very poor</source>
+        <translation>très mauvais</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>mauvais</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>moyen</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bon</translation>
+    </message>
+    <message>
+        <source>very good</source>
+        <translation>très bon</translation>
+    </message>
+    <message>
+        <source>fresh water</source>
+        <translation>eau douce</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>eau de mer</translation>
+    </message>
+    <message>
+        <source>%1 takes a positive number, not &apos;%2&apos;.</source>
+        <translation>%1 prend un nombre positif, pas «&#x202f;%2&#x202f;».</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number.</source>
+        <translation>%1 demande un nombre positif.</translation>
+    </message>
+    <message>
+        <source>%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>%1 prend une permittivité relative de 1 ou plus, pas «&#x202f;%2&#x202f;».</translation>
+    </message>
+    <message>
+        <source>How the model hangs and is wound</source>
+        <translation>Comment le modèle est suspendu et bobiné</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Hauteur</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>espace libre</translation>
+    </message>
+    <message>
+        <source>Height of the feed point over ground</source>
+        <translation>Hauteur du point d&apos;alimentation au-dessus du sol</translation>
+    </message>
+    <message>
+        <source>&amp;Ground</source>
+        <translation>&amp;Sol</translation>
+    </message>
+    <message>
+        <source>typed below</source>
+        <translation>saisi ci-dessous</translation>
+    </message>
+    <message>
+        <source>Ground under the antenna</source>
+        <translation>Sol sous l&apos;antenne</translation>
+    </message>
+    <message>
+        <source>Ground &amp;permittivity</source>
+        <translation>&amp;Permittivité du sol</translation>
+    </message>
+    <message>
+        <source>relative</source>
+        <translation>relative</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s relative permittivity</source>
+        <translation>Permittivité relative du sol</translation>
+    </message>
+    <message>
+        <source>Ground &amp;conductivity</source>
+        <translation>&amp;Conductivité du sol</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s conductivity, siemens per metre</source>
+        <translation>Conductivité du sol, siemens par mètre</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forme</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>à plat</translation>
+    </message>
+    <message>
+        <source>inverted V</source>
+        <translation>V inversé</translation>
+    </message>
+    <message>
+        <source>Shape of the antenna</source>
+        <translation>Forme de l&apos;antenne</translation>
+    </message>
+    <message>
+        <source>&amp;Apex angle</source>
+        <translation>&amp;Angle au sommet</translation>
+    </message>
+    <message>
+        <source>Angle between the inverted V&apos;s legs, degrees, at most 180</source>
+        <translation>Angle entre les branches du V inversé, degrés, au plus 180</translation>
+    </message>
+    <message>
+        <source>Wi&amp;re</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>cuivre</translation>
+    </message>
+    <message>
+        <source>insulated copper</source>
+        <translation>cuivre isolé</translation>
+    </message>
+    <message>
+        <source>Wire of the antenna</source>
+        <translation>Fil de l&apos;antenne</translation>
+    </message>
+    <message>
+        <source>&amp;Insulation</source>
+        <translation>&amp;Isolant</translation>
+    </message>
+    <message>
+        <source>Thickness of the wire&apos;s insulation</source>
+        <translation>Épaisseur de l&apos;isolant du fil</translation>
+    </message>
+    <message>
+        <source>Insulation p&amp;ermittivity</source>
+        <translation>P&amp;ermittivité de l&apos;isolant</translation>
+    </message>
+    <message>
+        <source>Insulation&apos;s relative permittivity, PVC&apos;s 3.5 unless changed</source>
+        <translation>Permittivité relative de l&apos;isolant, 3,5 pour le PVC sauf modification</translation>
+    </message>
+    <message>
+        <source>Coil &amp;diameter</source>
+        <translation>&amp;Diamètre de bobine</translation>
+    </message>
+    <message>
+        <source>no coil to wind</source>
+        <translation>aucune bobine à bobiner</translation>
+    </message>
+    <message>
+        <source>Diameter of the coil to wind, wire centre to wire centre</source>
+        <translation>Diamètre de la bobine à bobiner, d&apos;axe à axe du fil</translation>
+    </message>
+    <message>
+        <source>Coil &amp;length</source>
+        <translation>&amp;Longueur de bobine</translation>
+    </message>
+    <message>
+        <source>Length of the coil to wind</source>
+        <translation>Longueur de la bobine à bobiner</translation>
+    </message>
+    <message>
+        <source>Coil &amp;wire</source>
+        <translation>Fil de &amp;bobine</translation>
+    </message>
+    <message>
+        <source>Wire diameter of the coil to wind</source>
+        <translation>Diamètre du fil de la bobine à bobiner</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for a screen reader, then its unit: &quot;Height of the feed point over ground, feet&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%2&apos;.</source>
+        <translation>%1 prend l&apos;angle entre les branches, plus de 0 et au plus 180 degrés (180&#x202f;: à plat), pas «&#x202f;%2&#x202f;».</translation>
+    </message>
+    <message>
+        <source>The coil to wind takes its diameter, its length and its wire together; empty all three to model the coils as pure inductances.</source>
+        <translation>La bobine à bobiner demande ensemble son diamètre, sa longueur et son fil&#x202f;; videz les trois pour modéliser les bobines comme des inductances pures.</translation>
+    </message>
+    <message>
+        <source>in free space</source>
+        <translation>en espace libre</translation>
+    </message>
+    <message>
+        <source>%1 ground</source>
+        <translation>sol «&#x202f;%1&#x202f;»</translation>
+    </message>
+    <message>
+        <source>ground of relative permittivity %1 and %2 S/m</source>
+        <translation>sol de permittivité relative %1 et %2 S/m</translation>
+    </message>
+    <message>
+        <source>%1 %2 over %3</source>
+        <translation>à %1 %2 au-dessus d&apos;un %3</translation>
+    </message>
+    <message>
+        <source>as an inverted V of %1°</source>
+        <translation>en V inversé de %1°</translation>
+    </message>
+    <message>
+        <source>lossless wire</source>
+        <translation>fil sans pertes</translation>
+    </message>
+    <message>
+        <source>copper wire insulated %1 %2</source>
+        <translation>fil de cuivre isolé sur %1 %2</translation>
+    </message>
+    <message>
+        <source>copper wire</source>
+        <translation>fil de cuivre</translation>
+    </message>
+    <message>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobines bobinées sur un mandrin de %1 %4 de diamètre, %2 %4 de long, fil de %3 %4</translation>
+    </message>
+    <message>
+        <source>coils as pure inductances</source>
+        <translation>bobines comme inductances pures</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -1881,12 +1881,6 @@ querlin-calc --batch [--locale] &lt; comandi</translation>
         <translation>L&apos;ultimo calcolo della finestra principale è terminato con un errore: corregga i dati inseriti e prema CALCOLA, poi verifichi di nuovo.</translation>
     </message>
     <message>
-        <source>%1, coils at %2 % of each half: %3 µH each.
-Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, bobine al %2 % di ogni metà: %3 µH ciascuna.
-Modellato da nec2c nello spazio libero con filo senza perdite, %4 segmenti, alimentato tramite %5.</translation>
-    </message>
-    <message>
         <source>the %1-ohm line matched in the main window</source>
         <translation>la linea da %1 ohm adattata nella finestra principale</translation>
     </message>
@@ -2026,6 +2020,302 @@ Modellato da nec2c nello spazio libero con filo senza perdite, %4 segmenti, alim
         <source>%1:</source>
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Self-resonance of each loading coil</source>
+        <translation>Autorisonanza di ogni bobina di carico</translation>
+    </message>
+    <message>
+        <source>Each loading coil fits its former</source>
+        <translation>Ogni bobina di carico sta sul suo supporto</translation>
+    </message>
+    <message>
+        <source>Self-resonance of the matching coil</source>
+        <translation>Autorisonanza della bobina di adattamento</translation>
+    </message>
+    <message>
+        <source>Matching coil fits its former</source>
+        <translation>La bobina di adattamento sta sul suo supporto</translation>
+    </message>
+    <message>
+        <source>Building every coil position with its coils as wound for the plot…</source>
+        <translation>Costruzione di ogni posizione delle bobine con le bobine come avvolte per il grafico…</translation>
+    </message>
+    <message>
+        <source>about %1 MHz</source>
+        <translation>circa %1 MHz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Coil p&amp;ositions</source>
+        <translation>P&amp;osizioni delle bobine</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modello</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 %2 below the ground: raise the Height or open the Apex angle.</source>
+        <translation>Appesa così, le punte sarebbero %1 %2 sotto il suolo: aumentate l&apos;Altezza o aprite l&apos;Angolo al vertice.</translation>
+    </message>
+    <message>
+        <source>%1, coils at %2 % of each half: %3 µH each.
+Modelled by nec2c %4; %5 segments, fed from %6.</source>
+        <translation>%1, bobine al %2 % di ogni metà: %3 µH ciascuna.
+Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
+    </message>
+    <message>
+        <source>very poor</source>
+        <translation>molto scarso</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>scarso</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>medio</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>buono</translation>
+    </message>
+    <message>
+        <source>very good</source>
+        <translation>molto buono</translation>
+    </message>
+    <message>
+        <source>fresh water</source>
+        <translation>acqua dolce</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>acqua di mare</translation>
+    </message>
+    <message>
+        <source>%1 takes a positive number, not &apos;%2&apos;.</source>
+        <translation>%1 accetta un numero positivo, non «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number.</source>
+        <translation>%1 richiede un numero positivo.</translation>
+    </message>
+    <message>
+        <source>%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>%1 accetta una permittività relativa di 1 o più, non «%2».</translation>
+    </message>
+    <message>
+        <source>How the model hangs and is wound</source>
+        <translation>Come il modello è appeso e avvolto</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Altezza</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>spazio libero</translation>
+    </message>
+    <message>
+        <source>Height of the feed point over ground</source>
+        <translation>Altezza del punto di alimentazione sul suolo</translation>
+    </message>
+    <message>
+        <source>&amp;Ground</source>
+        <translation>&amp;Suolo</translation>
+    </message>
+    <message>
+        <source>typed below</source>
+        <translation>inserito sotto</translation>
+    </message>
+    <message>
+        <source>Ground under the antenna</source>
+        <translation>Suolo sotto l&apos;antenna</translation>
+    </message>
+    <message>
+        <source>Ground &amp;permittivity</source>
+        <translation>&amp;Permittività del suolo</translation>
+    </message>
+    <message>
+        <source>relative</source>
+        <translation>relativa</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s relative permittivity</source>
+        <translation>Permittività relativa del suolo</translation>
+    </message>
+    <message>
+        <source>Ground &amp;conductivity</source>
+        <translation>&amp;Conducibilità del suolo</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s conductivity, siemens per metre</source>
+        <translation>Conducibilità del suolo, siemens per metro</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>piatta</translation>
+    </message>
+    <message>
+        <source>inverted V</source>
+        <translation>V invertita</translation>
+    </message>
+    <message>
+        <source>Shape of the antenna</source>
+        <translation>Forma dell&apos;antenna</translation>
+    </message>
+    <message>
+        <source>&amp;Apex angle</source>
+        <translation>A&amp;ngolo al vertice</translation>
+    </message>
+    <message>
+        <source>Angle between the inverted V&apos;s legs, degrees, at most 180</source>
+        <translation>Angolo tra i bracci della V invertita, gradi, al massimo 180</translation>
+    </message>
+    <message>
+        <source>Wi&amp;re</source>
+        <translation>&amp;Filo</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>rame</translation>
+    </message>
+    <message>
+        <source>insulated copper</source>
+        <translation>rame isolato</translation>
+    </message>
+    <message>
+        <source>Wire of the antenna</source>
+        <translation>Filo dell&apos;antenna</translation>
+    </message>
+    <message>
+        <source>&amp;Insulation</source>
+        <translation>&amp;Isolamento</translation>
+    </message>
+    <message>
+        <source>Thickness of the wire&apos;s insulation</source>
+        <translation>Spessore dell&apos;isolamento del filo</translation>
+    </message>
+    <message>
+        <source>Insulation p&amp;ermittivity</source>
+        <translation>P&amp;ermittività dell&apos;isolamento</translation>
+    </message>
+    <message>
+        <source>Insulation&apos;s relative permittivity, PVC&apos;s 3.5 unless changed</source>
+        <translation>Permittività relativa dell&apos;isolamento, 3,5 del PVC se non cambiata</translation>
+    </message>
+    <message>
+        <source>Coil &amp;diameter</source>
+        <translation>&amp;Diametro della bobina</translation>
+    </message>
+    <message>
+        <source>no coil to wind</source>
+        <translation>nessuna bobina da avvolgere</translation>
+    </message>
+    <message>
+        <source>Diameter of the coil to wind, wire centre to wire centre</source>
+        <translation>Diametro della bobina da avvolgere, da centro a centro del filo</translation>
+    </message>
+    <message>
+        <source>Coil &amp;length</source>
+        <translation>&amp;Lunghezza della bobina</translation>
+    </message>
+    <message>
+        <source>Length of the coil to wind</source>
+        <translation>Lunghezza della bobina da avvolgere</translation>
+    </message>
+    <message>
+        <source>Coil &amp;wire</source>
+        <translation>Filo della &amp;bobina</translation>
+    </message>
+    <message>
+        <source>Wire diameter of the coil to wind</source>
+        <translation>Diametro del filo della bobina da avvolgere</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metri</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>piedi</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetri</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pollici</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for a screen reader, then its unit: &quot;Height of the feed point over ground, feet&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%2&apos;.</source>
+        <translation>%1 accetta l&apos;angolo tra i bracci, più di 0 e al massimo 180 gradi (180: piatta), non «%2».</translation>
+    </message>
+    <message>
+        <source>The coil to wind takes its diameter, its length and its wire together; empty all three to model the coils as pure inductances.</source>
+        <translation>La bobina da avvolgere richiede insieme diametro, lunghezza e filo; svuotate tutti e tre per modellare le bobine come induttanze pure.</translation>
+    </message>
+    <message>
+        <source>in free space</source>
+        <translation>nello spazio libero</translation>
+    </message>
+    <message>
+        <source>%1 ground</source>
+        <translation>suolo «%1»</translation>
+    </message>
+    <message>
+        <source>ground of relative permittivity %1 and %2 S/m</source>
+        <translation>suolo di permittività relativa %1 e %2 S/m</translation>
+    </message>
+    <message>
+        <source>%1 %2 over %3</source>
+        <translation>a %1 %2 sopra %3</translation>
+    </message>
+    <message>
+        <source>as an inverted V of %1°</source>
+        <translation>come V invertita di %1°</translation>
+    </message>
+    <message>
+        <source>lossless wire</source>
+        <translation>filo senza perdite</translation>
+    </message>
+    <message>
+        <source>copper wire insulated %1 %2</source>
+        <translation>filo di rame isolato per %1 %2</translation>
+    </message>
+    <message>
+        <source>copper wire</source>
+        <translation>filo di rame</translation>
+    </message>
+    <message>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>bobine avvolte su un supporto di %1 %4 di diametro, %2 %4 di lunghezza, filo da %3 %4</translation>
+    </message>
+    <message>
+        <source>coils as pure inductances</source>
+        <translation>bobine come induttanze pure</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -1880,12 +1880,6 @@ querlin-calc --batch [--locale] &lt; команды</translation>
         <translation>Последний расчёт главного окна закончился ошибкой: исправьте ввод и нажмите РАССЧИТАТЬ, затем проверьте снова.</translation>
     </message>
     <message>
-        <source>%1, coils at %2 % of each half: %3 µH each.
-Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</source>
-        <translation>%1, катушки на %2 % каждой половины: по %3 мкГн.
-Модель nec2c в свободном пространстве с проводом без потерь, %4 сегментов, питание через %5.</translation>
-    </message>
-    <message>
         <source>the %1-ohm line matched in the main window</source>
         <translation>линию %1 Ом, согласованную в главном окне</translation>
     </message>
@@ -2025,6 +2019,302 @@ Modelled by nec2c in free space with lossless wire, %4 segments, fed from %5.</s
         <source>%1:</source>
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Self-resonance of each loading coil</source>
+        <translation>Собственный резонанс каждой удлиняющей катушки</translation>
+    </message>
+    <message>
+        <source>Each loading coil fits its former</source>
+        <translation>Каждая удлиняющая катушка помещается на каркас</translation>
+    </message>
+    <message>
+        <source>Self-resonance of the matching coil</source>
+        <translation>Собственный резонанс согласующей катушки</translation>
+    </message>
+    <message>
+        <source>Matching coil fits its former</source>
+        <translation>Согласующая катушка помещается на каркас</translation>
+    </message>
+    <message>
+        <source>Building every coil position with its coils as wound for the plot…</source>
+        <translation>Расчёт каждой позиции катушек с намотанными катушками для графика…</translation>
+    </message>
+    <message>
+        <source>about %1 MHz</source>
+        <translation>около %1 МГц</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Coil p&amp;ositions</source>
+        <translation>П&amp;озиции катушек</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Модель</translation>
+    </message>
+    <message>
+        <source>Hung so, the tips would be %1 %2 below the ground: raise the Height or open the Apex angle.</source>
+        <translation>При такой подвеске концы оказались бы на %1 %2 под землёй: увеличьте высоту или раскройте угол при вершине.</translation>
+    </message>
+    <message>
+        <source>%1, coils at %2 % of each half: %3 µH each.
+Modelled by nec2c %4; %5 segments, fed from %6.</source>
+        <translation>%1, катушки на %2 % каждой половины: по %3 мкГн.
+Модель nec2c %4; %5 сегментов, питание от %6.</translation>
+    </message>
+    <message>
+        <source>very poor</source>
+        <translation>очень плохая</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <translation>плохая</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>средняя</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>хорошая</translation>
+    </message>
+    <message>
+        <source>very good</source>
+        <translation>очень хорошая</translation>
+    </message>
+    <message>
+        <source>fresh water</source>
+        <translation>пресная вода</translation>
+    </message>
+    <message>
+        <source>sea water</source>
+        <translation>морская вода</translation>
+    </message>
+    <message>
+        <source>%1 takes a positive number, not &apos;%2&apos;.</source>
+        <translation>%1: нужно положительное число, а не «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a positive number.</source>
+        <translation>%1: нужно положительное число.</translation>
+    </message>
+    <message>
+        <source>%1 takes a relative permittivity of 1 or more, not &apos;%2&apos;.</source>
+        <translation>%1: нужна относительная проницаемость от 1, а не «%2».</translation>
+    </message>
+    <message>
+        <source>How the model hangs and is wound</source>
+        <translation>Как подвешена и намотана модель</translation>
+    </message>
+    <message>
+        <source>&amp;Height</source>
+        <translation>&amp;Высота</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>свободное пространство</translation>
+    </message>
+    <message>
+        <source>Height of the feed point over ground</source>
+        <translation>Высота точки питания над землёй</translation>
+    </message>
+    <message>
+        <source>&amp;Ground</source>
+        <translation>&amp;Земля</translation>
+    </message>
+    <message>
+        <source>typed below</source>
+        <translation>задана ниже</translation>
+    </message>
+    <message>
+        <source>Ground under the antenna</source>
+        <translation>Земля под антенной</translation>
+    </message>
+    <message>
+        <source>Ground &amp;permittivity</source>
+        <translation>&amp;Проницаемость земли</translation>
+    </message>
+    <message>
+        <source>relative</source>
+        <translation>относит.</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s relative permittivity</source>
+        <translation>Относительная проницаемость земли</translation>
+    </message>
+    <message>
+        <source>Ground &amp;conductivity</source>
+        <translation>П&amp;роводимость земли</translation>
+    </message>
+    <message>
+        <source>Ground&apos;s conductivity, siemens per metre</source>
+        <translation>Проводимость земли, сименс на метр</translation>
+    </message>
+    <message>
+        <source>&amp;Shape</source>
+        <translation>&amp;Форма</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>прямая</translation>
+    </message>
+    <message>
+        <source>inverted V</source>
+        <translation>инвертированное V</translation>
+    </message>
+    <message>
+        <source>Shape of the antenna</source>
+        <translation>Форма антенны</translation>
+    </message>
+    <message>
+        <source>&amp;Apex angle</source>
+        <translation>&amp;Угол при вершине</translation>
+    </message>
+    <message>
+        <source>Angle between the inverted V&apos;s legs, degrees, at most 180</source>
+        <translation>Угол между плечами инвертированного V, градусы, не более 180</translation>
+    </message>
+    <message>
+        <source>Wi&amp;re</source>
+        <translation>П&amp;ровод</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>медь</translation>
+    </message>
+    <message>
+        <source>insulated copper</source>
+        <translation>медь в изоляции</translation>
+    </message>
+    <message>
+        <source>Wire of the antenna</source>
+        <translation>Провод антенны</translation>
+    </message>
+    <message>
+        <source>&amp;Insulation</source>
+        <translation>&amp;Изоляция</translation>
+    </message>
+    <message>
+        <source>Thickness of the wire&apos;s insulation</source>
+        <translation>Толщина изоляции провода</translation>
+    </message>
+    <message>
+        <source>Insulation p&amp;ermittivity</source>
+        <translation>Проницаемость изол&amp;яции</translation>
+    </message>
+    <message>
+        <source>Insulation&apos;s relative permittivity, PVC&apos;s 3.5 unless changed</source>
+        <translation>Относительная проницаемость изоляции, 3,5 для ПВХ, если не изменена</translation>
+    </message>
+    <message>
+        <source>Coil &amp;diameter</source>
+        <translation>&amp;Диаметр катушки</translation>
+    </message>
+    <message>
+        <source>no coil to wind</source>
+        <translation>катушка не наматывается</translation>
+    </message>
+    <message>
+        <source>Diameter of the coil to wind, wire centre to wire centre</source>
+        <translation>Диаметр наматываемой катушки, между центрами провода</translation>
+    </message>
+    <message>
+        <source>Coil &amp;length</source>
+        <translation>Д&amp;лина катушки</translation>
+    </message>
+    <message>
+        <source>Length of the coil to wind</source>
+        <translation>Длина наматываемой катушки</translation>
+    </message>
+    <message>
+        <source>Coil &amp;wire</source>
+        <translation>Провод &amp;катушки</translation>
+    </message>
+    <message>
+        <source>Wire diameter of the coil to wind</source>
+        <translation>Диаметр провода наматываемой катушки</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>метры</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>футы</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>миллиметры</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>дюймы</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A field&apos;s name for a screen reader, then its unit: &quot;Height of the feed point over ground, feet&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 takes the angle between the legs, more than 0 and at most 180 degrees (180: flat), not &apos;%2&apos;.</source>
+        <translation>%1: нужен угол между плечами, больше 0 и не более 180 градусов (180 — прямая), а не «%2».</translation>
+    </message>
+    <message>
+        <source>The coil to wind takes its diameter, its length and its wire together; empty all three to model the coils as pure inductances.</source>
+        <translation>Для наматываемой катушки нужны сразу диаметр, длина и провод; очистите все три поля, чтобы моделировать катушки как чистые индуктивности.</translation>
+    </message>
+    <message>
+        <source>in free space</source>
+        <translation>в свободном пространстве</translation>
+    </message>
+    <message>
+        <source>%1 ground</source>
+        <translation>земля «%1»</translation>
+    </message>
+    <message>
+        <source>ground of relative permittivity %1 and %2 S/m</source>
+        <translation>землёй с относительной проницаемостью %1 и %2 См/м</translation>
+    </message>
+    <message>
+        <source>%1 %2 over %3</source>
+        <translation>на высоте %1 %2 над: %3</translation>
+    </message>
+    <message>
+        <source>as an inverted V of %1°</source>
+        <translation>как инвертированное V с углом %1°</translation>
+    </message>
+    <message>
+        <source>lossless wire</source>
+        <translation>провод без потерь</translation>
+    </message>
+    <message>
+        <source>copper wire insulated %1 %2</source>
+        <translation>медный провод с изоляцией %1 %2</translation>
+    </message>
+    <message>
+        <source>copper wire</source>
+        <translation>медный провод</translation>
+    </message>
+    <message>
+        <source>coils as wound on a former %1 %4 across, %2 %4 long, wire %3 %4</source>
+        <translation>катушки, намотанные на каркас диаметром %1 %4, длиной %2 %4, провод %3 %4</translation>
+    </message>
+    <message>
+        <source>coils as pure inductances</source>
+        <translation>катушки как чистые индуктивности</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -34,11 +34,30 @@ Application::Application()
       web_([] { return new WebWindow; }),
       check_([this] {
           // The loading coil's inductance goes into the coil window's field,
-          // the other fields as the user left them.
-          return new CheckWindow([this](const QString& inductance) {
-              WidgetFields(coil_.show())
-                  .setText(QLatin1String(coilfields::inductance.name), inductance);
-          });
+          // the other fields as the user left them; the former and wire
+          // typed there are the check's coil to wind.
+          return new CheckWindow(
+              [this](const QString& inductance) {
+                  WidgetFields(coil_.show())
+                      .setText(QLatin1String(coilfields::inductance.name), inductance);
+              },
+              [this]() -> std::optional<LoadingCoil> {
+                  if (coil_.window() == nullptr) {
+                      return std::nullopt;
+                  }
+                  const WidgetFields fields(coil_.window());
+                  QString texts[3];
+                  int i = 0;
+                  for (const Field& field : {coilfields::coilDiameter, coilfields::coilLength,
+                                             coilfields::wireDiameter}) {
+                      texts[i] = fields.text(QLatin1String(field.name)).trimmed();
+                      bool ok = false;
+                      if (!(fields.locale().toDouble(texts[i++], &ok) > 0) || !ok) {
+                          return std::nullopt;
+                      }
+                  }
+                  return LoadingCoil{texts[0], texts[1], texts[2]};
+              });
       }) {
     main_ = std::make_unique<MainWindow>(Navigation{
         .showCoilWindow = [this] { coil_.show(); },

@@ -1,10 +1,13 @@
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QXmlStreamReader>
@@ -233,9 +236,16 @@ class CheckWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // The model's options are kept in settings of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().contains(u".qttest"));
+    }
     void init() {
         // Qt's own file dialog, which takes keys as the desktop's would.
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        // Each test starts from the model's defaults: free space, lossless.
+        QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).remove(u"CheckWindow"_qs);
         app_ = startedApplication();
     }
     void cleanup() {
@@ -638,8 +648,179 @@ class CheckWindowTest : public QObject {
         QVERIFY(!control(check, "ComparePlot")->isVisible());
     }
 
+    // The model's options typed into the window, before the design is
+    // checked with them: its figures are what querlin-calc check and build
+    // print with the same options, and its description says what it models.
+    void modelsTheOptionsTyped_data() {
+        QTest::addColumn<QStringList>("typed");  // field, then text, or combo, then presses of Down
+        QTest::addColumn<QStringList>("words");  // querlin-calc's options for the same
+        QTest::addColumn<QString>("described");
+        QTest::newRow("copper over average ground")
+            << QStringList{u"ModelHeight"_qs, u"30"_qs, u"ModelWire"_qs, u"1"_qs}
+            << QStringList{u"--height"_qs, u"30"_qs, u"--conductor"_qs, u"copper"_qs}
+            << u"30 ft over average ground, flat, copper wire, coils as pure inductances"_qs;
+        QTest::newRow("insulated inverted V")
+            << QStringList{u"ModelShape"_qs, u"1"_qs, u"ModelApexAngle"_qs,  u"120"_qs,
+                           u"ModelWire"_qs,  u"2"_qs, u"ModelInsulation"_qs, u"0.02"_qs}
+            << QStringList{u"--apex-angle"_qs, u"120"_qs,          u"--conductor"_qs,
+                           u"copper"_qs,       u"--insulation"_qs, u"0.02"_qs}
+            << u"in free space, as an inverted V of 120°, copper wire insulated 0.02 in"_qs;
+    }
+    void modelsTheOptionsTyped() {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, words);
+        QFETCH(QString, described);
+        QWidget* check = emptyCheckWindow();
+        typeOptions(check, typed);
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QVERIFY2(control<QLabel>(check, "CheckDesign")->text().contains(described),
+                 qPrintable(control<QLabel>(check, "CheckDesign")->text()));
+        const QHash<QString, QString> checked = calcFigures(kFortyFoot + words);
+        const QHash<QString, QString> built = calcFigures(kFortyFoot + words, u"build"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "build_swr").isEmpty(), kSweepMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kSweepMs);
+        for (const char* name : {"resonance", "resistance", "swr", "efficiency"}) {
+            QCOMPARE(figure(check, name), checked.value(QLatin1String(name)));
+        }
+        for (const char* name : {"load_inductance", "swr", "efficiency", "inner_wire"}) {
+            QCOMPARE(figure(check, (u"build_"_qs + QLatin1String(name)).toLatin1()),
+                     built.value(QLatin1String(name)));
+        }
+    }
+
+    // The options stay for the next time the program runs: restored, with
+    // what does not apply to them disabled, and each control named with its
+    // unit for a screen reader.
+    void keepsTheOptions() {
+        QWidget* check = emptyCheckWindow();
+        QVERIFY(!control(check, "ModelGround")->isEnabled());
+        QVERIFY(!control(check, "ModelApexAngle")->isEnabled());
+        QVERIFY(!control(check, "ModelInsulation")->isEnabled());
+        QCOMPARE(control(check, "ModelHeight")->accessibleName(),
+                 u"Height of the feed point over ground, feet"_qs);
+        typeOptions(check,
+                    {u"ModelHeight"_qs, u"20"_qs, u"ModelGround"_qs, u"3"_qs, u"ModelShape"_qs,
+                     u"1"_qs, u"ModelApexAngle"_qs, u"150"_qs, u"ModelCoilDiameter"_qs, u"1"_qs});
+        app_.reset();
+        app_ = startedApplication();
+        check = emptyCheckWindow();
+        QCOMPARE(shown(check, "ModelHeight"), u"20"_qs);
+        QCOMPARE(control<QComboBox>(check, "ModelGround")->currentText(), u"good"_qs);
+        QCOMPARE(shown(check, "ModelApexAngle"), u"150"_qs);
+        QCOMPARE(shown(check, "ModelCoilDiameter"), u"1"_qs);
+        QVERIFY(control(check, "ModelGround")->isEnabled());
+        QVERIFY(control(check, "ModelApexAngle")->isEnabled());
+        QVERIFY(!control(check, "ModelInsulation")->isEnabled());
+    }
+
+    // An option that does not read stops the runs under way and says, naming
+    // the field, why nothing runs.
+    void refusesAnOptionThatDoesNotRead_data() {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("letters") << QStringList{u"ModelHeight"_qs, u"ten"_qs}
+                                 << u"Height takes a positive number, not 'ten'."_qs;
+        QTest::newRow("negative") << QStringList{u"ModelHeight"_qs, u"-3"_qs}
+                                  << u"Height takes a positive number, not '-3'."_qs;
+        QTest::newRow("apex out of range")
+            << QStringList{u"ModelShape"_qs, u"1"_qs, u"ModelApexAngle"_qs, u"200"_qs}
+            << u"Apex angle takes the angle between the legs"_qs;
+        // 20-foot legs 30 degrees off the vertical drop 17.3 feet, from 5.
+        QTest::newRow("tips in the ground")
+            << QStringList{u"ModelHeight"_qs,    u"5"_qs, u"ModelShape"_qs, u"1"_qs,
+                           u"ModelApexAngle"_qs, u"60"_qs}
+            << u"ft below the ground: raise the Height or open the Apex angle."_qs;
+        QTest::newRow("coil in part") << QStringList{u"ModelCoilLength"_qs, u"2"_qs}
+                                      << u"The coil to wind takes its diameter"_qs;
+    }
+    void refusesAnOptionThatDoesNotRead() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, said);
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        QVERIFY(control<QPushButton>(check, "CheckCancel")->isEnabled());
+        typeOptions(check, typed);
+        QVERIFY2(status(check).contains(said), qPrintable(status(check)));
+        QVERIFY(!control<QPushButton>(check, "CheckCancel")->isEnabled());
+        QVERIFY(!control<QProgressBar>(check, "CheckProgress")->isEnabled());
+        QVERIFY(figure(check, "resonance").isEmpty());
+        QVERIFY(figure(check, "build_swr").isEmpty());
+    }
+
+    // The former typed into the coil window is the check's coil to wind:
+    // the build shows each coil as wound, as querlin-calc build winds it on
+    // the same former.
+    void showsTheCoilsAsWound() {
+        QWidget* coil = app_->coilWindow().show();
+        QVERIFY(QTest::qWaitForWindowExposed(coil));
+        typeInto(coil, coilfields::coilDiameter.name, u"1"_qs);
+        typeInto(coil, coilfields::coilLength.name, u"2.25"_qs);
+        typeInto(coil, coilfields::wireDiameter.name, u".051"_qs);
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        QCOMPARE(shown(check, "ModelCoilLength"), u"2.25"_qs);
+        QVERIFY(!control(check, "CoilQ")->isEnabled());
+        const QStringList former{u"--coil-diameter"_qs, u"1"_qs,   u"--coil-length"_qs, u"2.25"_qs,
+                                 u"--coil-wire"_qs,     u".051"_qs};
+        const QHash<QString, QString> built = calcFigures(kFortyFoot + former, u"build"_qs);
+        const QHash<QString, QString> checked = calcFigures(kFortyFoot + former);
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "build_swr").isEmpty(), kSweepMs);
+        for (const char* name :
+             {"load_inductance", "load_turns", "load_winding_inductance", "load_q", "load_fits",
+              "shunt_turns", "shunt_winding_inductance", "shunt_q", "shunt_fits", "efficiency"}) {
+            QCOMPARE(figure(check, (u"build_"_qs + QLatin1String(name)).toLatin1()),
+                     built.value(QLatin1String(name)));
+        }
+        QVERIFY(figure(check, "build_load_self_resonance").endsWith(u" MHz"));
+        QTRY_VERIFY_WITH_TIMEOUT(!figure(check, "resonance").isEmpty(), kSweepMs);
+        for (const char* name : {"resonance", "swr", "efficiency"}) {
+            QCOMPARE(figure(check, name), checked.value(QLatin1String(name)));
+        }
+        QVERIFY(control<QLabel>(check, "CheckDesign")->text().contains(u"as wound"));
+        QVERIFY(fitsALaptop(check));
+    }
+
   private:
     QWidget* main() { return &app_->mainWindow(); }
+
+    // The check window opened before anything is calculated, its model's
+    // options shown.
+    QWidget* emptyCheckWindow() {
+        QTest::keyClick(windowOf(main()), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        if (!QTest::qWaitFor([] { return checkWindow() != nullptr; })) {
+            qFatal("the check window did not open");
+        }
+        return checkWindow();
+    }
+
+    // Types each option into its field and presses Return; a choice, reached
+    // by its label's mnemonic, takes presses of Down from its first entry,
+    // each a choice made.
+    void typeOptions(QWidget* check, const QStringList& typed) {
+        const QHash<QString, Qt::Key> mnemonics{{u"ModelGround"_qs, Qt::Key_G},
+                                                {u"ModelShape"_qs, Qt::Key_S},
+                                                {u"ModelWire"_qs, Qt::Key_R}};
+        check->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(check));
+        QTest::keyClick(check->windowHandle(), Qt::Key_M, Qt::AltModifier);
+        for (qsizetype i = 0; i + 1 < typed.size(); i += 2) {
+            const QByteArray name = typed[i].toLatin1();
+            if (auto* choice = qobject_cast<QComboBox*>(control(check, name.constData()))) {
+                QTest::keyClick(check->windowHandle(), mnemonics.value(typed[i]), Qt::AltModifier);
+                QTRY_COMPARE(QApplication::focusWidget(), choice);
+                QTest::keyClick(check->windowHandle(), Qt::Key_Home);
+                for (int down = 0; down < typed[i + 1].toInt(); ++down) {
+                    QTest::keyClick(check->windowHandle(), Qt::Key_Down);
+                }
+                continue;
+            }
+            typeInto(check, name.constData(), typed[i + 1]);
+            QTest::keyClick(check->windowHandle(), Qt::Key_Return);
+        }
+    }
 
     void calculate(const QString& frequency, const QString& length, const QString& element,
                    int position) {

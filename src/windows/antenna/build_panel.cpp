@@ -13,6 +13,7 @@
 
 #include "antenna/check_labels.h"
 #include "build/build_figures.h"
+#include "coil/coil_winding.h"
 
 namespace querlin {
 
@@ -23,6 +24,25 @@ namespace {
 constexpr build::BuildFigureId kShownBuild[] = {
     build::BuildFigureId::LoadInductance, build::BuildFigureId::ShuntInductance,
     build::BuildFigureId::Swr, build::BuildFigureId::Bandwidth};
+
+// What the window says beside the build's figures of each wound coil.
+struct WoundCoilTexts {
+    const char* key;  // its figures' keys begin so: load or shunt
+    const std::optional<build::CoilWound> build::DipoleBuild::*coil;
+    build::WoundFigureId turns;
+    const char* selfResonance;
+    const char* fits;
+};
+constexpr WoundCoilTexts kWoundCoils[] = {
+    {"load", &build::DipoleBuild::loadCoil, build::WoundFigureId::LoadTurns,
+     QT_TRANSLATE_NOOP("querlin::CheckWindow", "Self-resonance of each loading coil"),
+     QT_TRANSLATE_NOOP("querlin::CheckWindow", "Each loading coil fits its former")},
+    {"shunt", &build::DipoleBuild::shuntCoil, build::WoundFigureId::ShuntTurns,
+     QT_TRANSLATE_NOOP("querlin::CheckWindow", "Self-resonance of the matching coil"),
+     QT_TRANSLATE_NOOP("querlin::CheckWindow", "Matching coil fits its former")},
+};
+// Of each coil: its turns, its inductance on an LCR meter and its Q.
+constexpr int kWoundFiguresEach = 3;
 
 }  // namespace
 
@@ -80,8 +100,10 @@ void BuildPanel::build(const CheckedDesign& design) {
     clearRows(buildRows_);
     note(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
     designCoilButton_->setEnabled(false);
+    // A coil wound has the Q of its winding.
+    coilQField_->setEnabled(!design.former);
     stage_ = Stage::BuildingDesign;
-    run_.follow(buildRows(engines_, {design.design()}, design.feedline, {coilQ_, {}},
+    run_.follow(buildRows(engines_, {design.buildRows.front()}, design.feedline, coilLoss(),
                           build::Bandwidth::Found),
                 {.result = [this](int, const RowBuild& result) { showDesignBuild(result); },
                  .done =
@@ -93,16 +115,20 @@ void BuildPanel::build(const CheckedDesign& design) {
 }
 
 void BuildPanel::buildPositions() {
-    const std::vector<DesignRow> positions = design_->positions();
+    const std::vector<DesignRow> positions = design_->buildPositions();
     positionBuilds_.assign(positions.size(), {});
     stage_ = Stage::BuildingPositions;
     emit progressed(0, static_cast<int>(positions.size()));
-    emit said(
-        QCoreApplication::translate("querlin::CheckWindow",
-                                    "Building every coil position with coils of Q %1 for the plot…")
-            .arg(QLocale().toString(*coilQ_)));
+    emit said(design_->former
+                  ? QCoreApplication::translate(
+                        "querlin::CheckWindow",
+                        "Building every coil position with its coils as wound for the plot…")
+                  : QCoreApplication::translate(
+                        "querlin::CheckWindow",
+                        "Building every coil position with coils of Q %1 for the plot…")
+                        .arg(QLocale().toString(*coilQ_)));
     run_.follow(
-        buildRows(engines_, positions, design_->feedline, {coilQ_, {}}, build::Bandwidth::LeftOut),
+        buildRows(engines_, positions, design_->feedline, coilLoss(), build::Bandwidth::LeftOut),
         {.result = [this](int index, const RowBuild& result) { takePositionBuild(index, result); },
          .done =
              [this] {
@@ -130,6 +156,18 @@ void BuildPanel::clear() {
     designCoilButton_->setEnabled(false);
 }
 
+bool BuildPanel::coilsLose() const {
+    const build::CoilLoss loss = coilLoss();
+    return loss.q || loss.former;
+}
+
+build::CoilLoss BuildPanel::coilLoss() const {
+    if (design_ && design_->former) {
+        return {std::nullopt, design_->former};
+    }
+    return {coilQ_, std::nullopt};
+}
+
 const std::vector<RowBuild>* BuildPanel::positionBuilds() const {
     return stage_ == Stage::PositionsBuilt ? &positionBuilds_ : nullptr;
 }
@@ -142,7 +180,8 @@ void BuildPanel::showDesignBuild(const RowBuild& result) {
     designBuild_ = *result.build;
     const QLocale locale;
     std::vector<build::BuildFigureId> shown(std::begin(kShownBuild), std::end(kShownBuild));
-    if (coilQ_) {
+    const DesignRow& design = design_->buildRows.front();
+    if (coilsLose() || check::lossOf(design.options) == check::Loss::Lossy) {
         shown.push_back(build::BuildFigureId::Efficiency);
     }
     for (const build::BuildFigureId id : shown) {
@@ -152,8 +191,10 @@ void BuildPanel::showDesignBuild(const RowBuild& result) {
                            figureLabel(figureText(form.of(*designBuild_), locale, UnitShown::With),
                                        u"build_"_qs + QLatin1String(form.key), label));
     }
+    if (design_->former) {
+        showWound(*designBuild_, *design_->former);
+    }
     // What to cut for each half, as the model has it.
-    const DesignRow& design = design_->design();
     for (const Figure& piece :
          build::cutList(design.design.dipole, design.options, design_->antenna.metric)) {
         const QString label = labelText(piece.form);
@@ -164,6 +205,39 @@ void BuildPanel::showDesignBuild(const RowBuild& result) {
     note(build::noMatchText(*designBuild_, design_->feedline, design.design.dipole.frequency,
                             locale));
     designCoilButton_->setEnabled(std::isfinite(designBuild_->loadInductance));
+}
+
+void BuildPanel::showWound(const build::DipoleBuild& built, const build::Former& former) {
+    const QLocale locale;
+    const std::span<const build::WoundFigureForm> forms = build::woundFigureForms();
+    const double frequency = design_->buildRows.front().design.dipole.frequency;
+    const auto addRow = [&](const QString& label, const QString& text, const QString& name) {
+        buildRows_->addRow(rowCaption(label), figureLabel(text, u"build_"_qs + name, label));
+    };
+    for (const WoundCoilTexts& texts : kWoundCoils) {
+        const std::optional<build::CoilWound>& coil = built.*texts.coil;
+        if (!coil) {
+            continue;
+        }
+        const auto first = static_cast<std::size_t>(texts.turns);
+        for (const build::WoundFigureForm& form : forms.subspan(first, kWoundFiguresEach)) {
+            addRow(labelText(form), figureText(form.of(built), locale, UnitShown::With),
+                   QLatin1String(form.key));
+        }
+        const WindingOutcome outcome =
+            windingDetails({coil->turns, former.diameter, former.length, former.wire}, frequency);
+        if (const auto* details = std::get_if<WindingDetails>(&outcome);
+            details != nullptr && details->selfResonance) {
+            addRow(QCoreApplication::translate("querlin::CheckWindow", texts.selfResonance),
+                   QCoreApplication::translate("querlin::CheckWindow", "about %1 MHz")
+                       .arg(significant(*details->selfResonance, 2, locale).text),
+                   QLatin1String(texts.key) + u"_self_resonance"_qs);
+        }
+        addRow(QCoreApplication::translate("querlin::CheckWindow", texts.fits),
+               coil->fits ? QCoreApplication::translate("querlin::CheckWindow", "yes")
+                          : QCoreApplication::translate("querlin::CheckWindow", "no"),
+               QLatin1String(texts.key) + u"_fits"_qs);
+    }
 }
 
 void BuildPanel::takePositionBuild(int index, const RowBuild& result) {

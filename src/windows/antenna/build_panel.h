@@ -17,10 +17,10 @@ class QPushButton;
 
 namespace querlin {
 
-// What to build instead: the coils that match the line and the design's cut
-// list, the coils' Q field and the button that opens the coil window. Its one
-// run builds the design and then, with a Q, every coil position for the
-// plot's efficiency.
+// What to build instead: the coils that match the line, as wound where there
+// is a coil to wind, and the design's cut list, the coils' Q field and the
+// button that opens the coil window. Its one run builds the design and then,
+// with the coils' loss, every coil position for the plot's efficiency.
 class BuildPanel : public QGroupBox {
     Q_OBJECT
 
@@ -47,8 +47,9 @@ class BuildPanel : public QGroupBox {
     void clear();
 
     Stage stage() const { return stage_; }
-    // The coils' Q typed; none: lossless.
-    const std::optional<double>& coilQ() const { return coilQ_; }
+    // Whether the coils lose power, by the Q typed or as wound, so that every
+    // position's build tells its efficiency.
+    bool coilsLose() const;
     // Every position's build, once all are built; none before.
     const std::vector<RowBuild>* positionBuilds() const;
 
@@ -64,7 +65,12 @@ class BuildPanel : public QGroupBox {
     void coilQChanged();
 
   private:
+    // The coils' loss the build takes: wound on the former, or the Q typed.
+    build::CoilLoss coilLoss() const;
     void showDesignBuild(const RowBuild& result);
+    // Each coil's turns on the former, what an LCR meter reads of it, its Q,
+    // self-resonance and whether it fits.
+    void showWound(const build::DipoleBuild& built, const build::Former& former);
     void takePositionBuild(int index, const RowBuild& result);
     void fail(const Fault& fault);
     void note(const QString& text);

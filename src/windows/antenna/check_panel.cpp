@@ -22,6 +22,7 @@ CheckPanel::CheckPanel(const nec::EngineRuns& engines, QWidget* parent)
 void CheckPanel::check(const CheckedDesign& design) {
     clear();
     rows_ = design.rows;
+    metric_ = design.antenna.metric;
     stage_ = Stage::Checking;
     emit progressed(0, static_cast<int>(rows_.size()));
     run_.follow(
@@ -78,11 +79,20 @@ void CheckPanel::take(int index, const check::DipoleCheck& check) {
 
 void CheckPanel::showFigures(const check::DipoleCheck& check) {
     const QLocale locale;
-    for (const check::FigureForm& form : check::figureForms(check::Loss::Lossless)) {
+    const DesignRow& design = rows_.front();
+    for (const check::FigureForm& form : check::figureForms(check::lossOf(design.options))) {
         const QString label = labelText(form);
         figureRows_->addRow(rowCaption(label),
                             figureLabel(figureText(form.of(check), locale, UnitShown::With),
                                         QLatin1String(form.key), label));
+    }
+    // How high an inverted V's tips hang, as the check prints it.
+    for (const Figure& hanging :
+         check::hangingFigures(design.design.dipole, design.options, metric_)) {
+        const QString label = labelText(hanging.form);
+        figureRows_->addRow(rowCaption(label),
+                            figureLabel(figureText(hanging, locale, UnitShown::With),
+                                        QLatin1String(hanging.form.key), label));
     }
     emit said(QCoreApplication::translate("querlin::CheckWindow",
                                           "Checking every coil position for the plot…"));

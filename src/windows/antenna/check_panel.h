@@ -56,6 +56,7 @@ class CheckPanel : public QWidget {
     PanelRun<check::DipoleCheck> run_{this};
     Stage stage_ = Stage::Idle;
     std::vector<DesignRow> rows_;
+    bool metric_ = false;  // the design's units, for how high the tips hang
     QFormLayout* figureRows_;
 };
 

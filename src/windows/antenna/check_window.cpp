@@ -6,18 +6,24 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "antenna/check_labels.h"
 #include "antenna/check_panel.h"
 #include "antenna/comparison_panel.h"
+#include "antenna/model_options_panel.h"
 #include "antenna/position_plot.h"
+#include "conversions.h"
 #include "dipole/coil_position.h"
 #include "handler_fault.h"
+#include "positions/position_builds.h"
 
 namespace querlin {
 
-CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(parent) {
+CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* parent)
+    : QWidget(parent), typedCoil_(std::move(typedCoil)) {
     setObjectName(QStringLiteral("CheckWindow"));
     setWindowTitle(QCoreApplication::translate("querlin::CheckWindow", "Check with NEC-2"));
     setWindowFlag(Qt::Window);
@@ -45,6 +51,15 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(paren
     plot_ = new PositionPlot(this);
     auto* compareButton = new QPushButton(this);
     comparisonPanel_ = new ComparisonPanel(engines_, compareButton, this);
+    modelPanel_ = new ModelOptionsPanel(this);
+    // The model's options share the plot's room, their tabs at its side, so
+    // that the window still fits a laptop's screen.
+    auto* lower = new QTabWidget(this);
+    lower->setObjectName(QStringLiteral("CheckTabs"));
+    lower->setTabPosition(QTabWidget::West);
+    lower->setDocumentMode(true);
+    lower->addTab(plot_, QCoreApplication::translate("querlin::CheckWindow", "Coil p&ositions"));
+    lower->addTab(modelPanel_, QCoreApplication::translate("querlin::CheckWindow", "&Model"));
 
     // What the engine is doing beside how far it is, one line less of the
     // height a laptop's screen has.
@@ -67,7 +82,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(paren
     columns->addLayout(figureColumn, 1);
     columns->addWidget(buildPanel_, 1);
     layout->addLayout(columns);
-    layout->addWidget(plot_);
+    layout->addWidget(lower);
     layout->addStretch(1);
     sides->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -91,6 +106,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(paren
     });
     connect(buildPanel_, &BuildPanel::failed, this, &CheckWindow::fail);
     connect(buildPanel_, &BuildPanel::coilQChanged, this, &CheckWindow::coilQChanged);
+    connect(modelPanel_, &ModelOptionsPanel::changed, this, &CheckWindow::restart);
     end(Stage::Stopped, {});
 }
 
@@ -105,6 +121,12 @@ void CheckWindow::check(const LastCalculation& calculation) {
     }
     stopEverything();
     shown_ = calculation;
+    modelPanel_->setMetric(calculation.antenna.metric);
+    if (typedCoil_) {
+        if (const std::optional<LoadingCoil> coil = typedCoil_()) {
+            modelPanel_->offerCoil(*coil);
+        }
+    }
     design_.reset();
     checkPanel_->clear();
     buildPanel_->clear();
@@ -132,32 +154,83 @@ void CheckWindow::check(const LastCalculation& calculation) {
     }
 }
 
+nec::ModelOptions CheckWindow::modelOptions() const {
+    return design_ ? design_->design().options : modelPanel_->choice().options;
+}
+
+void CheckWindow::restart() {
+    if (shown_.state != LastCalculation::State::Calculated) {
+        return;
+    }
+    stopEverything();
+    design_.reset();
+    checkPanel_->clear();
+    buildPanel_->clear();
+    comparisonPanel_->clear();
+    plot_->erase();
+    designText_->clear();
+    start();
+}
+
 void CheckWindow::start() {
+    const ModelChoice model = modelPanel_->choice();
+    if (!model.fault.isEmpty()) {
+        end(Stage::Stopped, model.fault);
+        return;
+    }
     const bool matched = !shown_.feedline.isEmpty();
     const QString feedline = matched ? shown_.feedline : check::kDefaultFeedline;
     const QLocale locale;
-    const ModelInputs inputs{{}, feedline, {}, QStringLiteral("METRIC")};
-    CheckedDesign design{
-        shown_.antenna, {}, matched ? shown_.feedlineOhms : check::kDefaultFeedline.toDouble()};
+    const ModelInputs inputs{model.options, feedline, model.loadingCoil, QStringLiteral("METRIC")};
+    // The build winds its own coils on the former, for the inductance it finds.
+    ModelInputs buildInputs{model.options, feedline, {}, inputs.metricSwitch};
+    CheckedDesign design{shown_.antenna,
+                         {},
+                         matched ? shown_.feedlineOhms : check::kDefaultFeedline.toDouble(),
+                         {},
+                         {}};
     try {
+        if (model.loadingCoil) {
+            design.former = formerOf(*model.loadingCoil, locale);
+            modelWoundOn(buildInputs.options, *design.former);
+        }
         design.rows.push_back(designRow(design.antenna, inputs, locale));
+        design.buildRows.push_back(designRow(design.antenna, buildInputs, locale));
     } catch (const Fault& fault) {
         fail(fault.message);
         return;
     }
-    // The positions before the first that cannot be designed make the plot.
+    const DesignRow& row = design.rows.front();
+    if (const std::optional<double> tips = nec::tipHeight(row.design.dipole, row.options);
+        tips && !(*tips > 0)) {
+        const bool metric = design.antenna.metric;
+        end(Stage::Stopped,
+            QCoreApplication::translate("querlin::CheckWindow",
+                                        "Hung so, the tips would be %1 %2 below the ground: raise "
+                                        "the Height or open the Apex angle.")
+                .arg(significant(-*tips / (metric ? 1 : kMetresPerFoot), 3, locale).text,
+                     metric ? u"m"_qs : u"ft"_qs));
+        return;
+    }
+    // The positions before the first that cannot be designed make the plot;
+    // the build takes the same.
     PositionSweep sweep = designSweep(design.antenna, inputs, locale);
-    std::move(sweep.rows.begin(), sweep.rows.end(), std::back_inserter(design.rows));
+    PositionSweep builds = designSweep(design.antenna, buildInputs, locale);
+    const std::size_t positions = std::min(sweep.rows.size(), builds.rows.size());
+    std::move(sweep.rows.begin(), sweep.rows.begin() + positions, std::back_inserter(design.rows));
+    std::move(builds.rows.begin(), builds.rows.begin() + positions,
+              std::back_inserter(design.buildRows));
     design_ = std::move(design);
     designText_->setText(
         QCoreApplication::translate(
             "querlin::CheckWindow",
-            "%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c in free "
-            "space with lossless wire, %4 segments, fed from %5.")
+            "%1, coils at %2 % of each half: %3 µH each.\nModelled by nec2c %4; %5 "
+            "segments, fed from %6.")
             .arg(plotTitle(design_->antenna))
             .arg(coilPercentage(design_->antenna.slider))
             .arg(design_->design().design.inductance)
-            .arg(nec::ModelOptions{}.segments)
+            .arg(modelPanel_->description(model))
+            .arg(model.options.segments)
             .arg(matched ? QCoreApplication::translate("querlin::CheckWindow",
                                                        "the %1-ohm line matched in the main window")
                                .arg(feedline)
@@ -178,7 +251,7 @@ void CheckWindow::carryOn() {
     }
     switch (buildPanel_->stage()) {
         case BuildPanel::Stage::DesignBuilt:
-            if (buildPanel_->coilQ()) {
+            if (buildPanel_->coilsLose()) {
                 buildPanel_->buildPositions();
                 return;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "antenna/build_panel.h"
@@ -16,6 +17,7 @@ namespace querlin {
 
 class CheckPanel;
 class ComparisonPanel;
+class ModelOptionsPanel;
 class PositionPlot;
 
 // What the NEC-2 engine says of the design the main window last calculated:
@@ -26,19 +28,28 @@ class PositionPlot;
 // engines, which run off the main thread so that the windows stay
 // responsive; the window says how far they are and carries the check from
 // one stage to the next. Cancel, another design or closing the window stops
-// every run.
+// every run, and so does another model option, which checks the design anew
+// with it.
 class CheckWindow : public QWidget {
     Q_OBJECT
 
   public:
     using DesignCoil = BuildPanel::DesignCoil;
+    // The former and wire typed into the coil window, in inches; none where
+    // the user typed none there.
+    using TypedCoil = std::function<std::optional<LoadingCoil>()>;
 
-    explicit CheckWindow(DesignCoil designCoil = {}, QWidget* parent = nullptr);
+    explicit CheckWindow(DesignCoil designCoil = {}, TypedCoil typedCoil = {},
+                         QWidget* parent = nullptr);
     ~CheckWindow() override;
 
     // Checks that calculation, unless it is the one shown, checked or being
     // checked; says what to do first when there is nothing to check.
     void check(const LastCalculation& calculation);
+
+    // The options the check models now: the design's, once it is being
+    // checked, else those the window's fields give.
+    nec::ModelOptions modelOptions() const;
 
   private:
     // Where the window's work on the design shown stands.
@@ -49,6 +60,8 @@ class CheckWindow : public QWidget {
     };
 
     void start();
+    // The design checked anew with the options changed.
+    void restart();
     // The check's and the build's runs done so far carried to the next stage:
     // once every position is checked and the design built, with a Q every
     // position built too, for the plot's efficiency; then the window is done.
@@ -64,6 +77,7 @@ class CheckWindow : public QWidget {
 
     // The engine's program, chosen once for the window's life.
     const nec::EngineRuns engines_;
+    const TypedCoil typedCoil_;
     LastCalculation shown_;
     Stage stage_ = Stage::Stopped;
     std::optional<CheckedDesign> design_;  // none while there is nothing to check
@@ -76,6 +90,7 @@ class CheckWindow : public QWidget {
     BuildPanel* buildPanel_;
     PositionPlot* plot_;
     ComparisonPanel* comparisonPanel_;
+    ModelOptionsPanel* modelPanel_;
 };
 
 }  // namespace querlin
