@@ -45,6 +45,8 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(paren
     plot_ = new PositionPlot(this);
     auto* compareButton = new QPushButton(this);
     comparisonPanel_ = new ComparisonPanel(engines_, compareButton, this);
+    auto* saveButton = new CheckSaving(
+        engines_, [this] { return savedWork(); }, this);
 
     // What the engine is doing beside how far it is, one line less of the
     // height a laptop's screen has.
@@ -62,7 +64,11 @@ CheckWindow::CheckWindow(DesignCoil designCoil, QWidget* parent) : QWidget(paren
     auto* columns = new QHBoxLayout;
     auto* figureColumn = new QVBoxLayout;
     figureColumn->addWidget(checkPanel_);
-    figureColumn->addWidget(compareButton, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compareButton);
+    buttons->addWidget(saveButton);
+    buttons->addStretch(1);
+    figureColumn->addLayout(buttons);
     figureColumn->addStretch(1);
     columns->addLayout(figureColumn, 1);
     columns->addWidget(buildPanel_, 1);
@@ -209,6 +215,33 @@ void CheckWindow::coilQChanged() {
             buildPanel_->build(*design_);
             return;
     }
+}
+
+// Free space, lossless wire, and the coils' Q typed.
+nec::ModelOptions CheckWindow::modelOptions() const {
+    nec::ModelOptions options;
+    options.coilQ = buildPanel_->coilQ();
+    return options;
+}
+
+std::optional<SavedWork> CheckWindow::savedWork() const {
+    if (!design_) {
+        return std::nullopt;
+    }
+    const bool matched = !shown_.feedline.isEmpty();
+    SavedWork work{design_->antenna,
+                   modelOptions(),
+                   matched ? shown_.feedline : check::kDefaultFeedline,
+                   design_->feedline,
+                   {},
+                   buildPanel_->designBuild(),
+                   buildPanel_->builtQ(),
+                   plot_->shown()};
+    if (const std::vector<DesignRow>& rows = checkPanel_->rows();
+        !rows.empty() && rows.front().check) {
+        work.checked = rows.front();
+    }
+    return work;
 }
 
 void CheckWindow::showPlot() {
