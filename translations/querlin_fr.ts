@@ -2028,6 +2028,70 @@ Modélisé par nec2c en espace libre avec du fil sans pertes, %4 segments, alime
         <extracomment>A figure&apos;s name before its value; French sets a narrow no-break space before the colon.</extracomment>
         <translation>%1&#x202f;:</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Enregistre le jeu de cartes, les fichiers Touchstone, le graphique ou les valeurs tels que querlin-calc les écrit</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>Jeu de cartes NEC-2…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone du modèle…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone de la réalisation…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>Graphique en PNG ou SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Valeurs en texte…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>Enregistrer le jeu de cartes NEC-2</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>Jeux de cartes NEC-2 (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Enregistrer le modèle en Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>Fichiers Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Enregistrer la réalisation en Touchstone</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Enregistrer les valeurs en texte</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 n&apos;a pas pu être enregistré&#x202f;: %2</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>
