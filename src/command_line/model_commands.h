@@ -8,7 +8,6 @@
 #include <ostream>
 
 #include "design/designs.h"
-#include "measurement/one_port.h"
 #include "nec/engine_runs.h"
 #include "nec/nec_model.h"
 #include "output.h"
