@@ -2313,6 +2313,70 @@ Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
         <translation>Spulen als reine Induktivitäten</translation>
     </message>
     <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Speichert das Deck, die Touchstone-Dateien, das Diagramm oder die Werte so, wie querlin-calc sie schreibt</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>NEC-2-Deck…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone des Modells…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone des Aufbaus…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>Diagramm als PNG oder SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Werte als Text…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>NEC-2-Deck speichern</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>NEC-2-Decks (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Modell als Touchstone speichern</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>Touchstone-Dateien (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Aufbau als Touchstone speichern</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Werte als Text speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
         <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>

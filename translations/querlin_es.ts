@@ -2313,6 +2313,70 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
         <translation>bobinas como inductancias puras</translation>
     </message>
     <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Guarda el archivo de tarjetas, los archivos Touchstone, la gráfica o las cifras tal como los escribe querlin-calc</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>Archivo de tarjetas NEC-2…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone del modelo…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone de la construcción…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>Gráfica como PNG o SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Cifras como texto…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>Guardar el archivo de tarjetas NEC-2</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>Archivos de tarjetas NEC-2 (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Guardar el modelo como Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>Archivos Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Guardar la construcción como Touchstone</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Guardar la gráfica</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Guardar las cifras como texto</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
         <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>

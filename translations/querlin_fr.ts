@@ -2314,6 +2314,70 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
         <translation>bobines comme inductances pures</translation>
     </message>
     <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Enregistre le jeu de cartes, les fichiers Touchstone, le graphique ou les valeurs tels que querlin-calc les écrit</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>Jeu de cartes NEC-2…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone du modèle…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone de la réalisation…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>Graphique en PNG ou SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Valeurs en texte…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>Enregistrer le jeu de cartes NEC-2</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>Jeux de cartes NEC-2 (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Enregistrer le modèle en Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>Fichiers Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Enregistrer la réalisation en Touchstone</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Enregistrer les valeurs en texte</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 n&apos;a pas pu être enregistré&#x202f;: %2</translation>
+    </message>
+    <message>
         <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>

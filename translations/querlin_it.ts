@@ -2313,6 +2313,70 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
         <translation>bobine come induttanze pure</translation>
     </message>
     <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Salva il deck, i file Touchstone, il grafico o i valori come li scrive querlin-calc</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>Deck NEC-2…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone del modello…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone della realizzazione…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>Grafico come PNG o SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Valori come testo…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>Salva il deck NEC-2</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>Deck NEC-2 (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Salva il modello come Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>File Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Salva la realizzazione come Touchstone</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Salva i valori come testo</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
         <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>

@@ -2312,6 +2312,70 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
         <translation>катушки как чистые индуктивности</translation>
     </message>
     <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Saves the deck, the Touchstone files, the plot or the figures as querlin-calc writes them</source>
+        <translation>Сохраняет набор карт, файлы Touchstone, график или значения так, как их записывает querlin-calc</translation>
+    </message>
+    <message>
+        <source>NEC-2 deck…</source>
+        <translation>Набор карт NEC-2…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the model…</source>
+        <translation>Touchstone модели…</translation>
+    </message>
+    <message>
+        <source>Touchstone of the build…</source>
+        <translation>Touchstone конструкции…</translation>
+    </message>
+    <message>
+        <source>Plot as PNG or SVG…</source>
+        <translation>График в PNG или SVG…</translation>
+    </message>
+    <message>
+        <source>Figures as text…</source>
+        <translation>Значения текстом…</translation>
+    </message>
+    <message>
+        <source>Save the NEC-2 deck</source>
+        <translation>Сохранить набор карт NEC-2</translation>
+    </message>
+    <message>
+        <source>NEC-2 decks (*.nec)</source>
+        <translation>Наборы карт NEC-2 (*.nec)</translation>
+    </message>
+    <message>
+        <source>Save the model as Touchstone</source>
+        <translation>Сохранить модель в Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone files (*.s1p)</source>
+        <translation>Файлы Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Save the build as Touchstone</source>
+        <translation>Сохранить конструкцию в Touchstone</translation>
+    </message>
+    <message>
+        <source>Save the plot</source>
+        <translation>Сохранить график</translation>
+    </message>
+    <message>
+        <source>Save the figures as text</source>
+        <translation>Сохранить значения текстом</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Текстовые файлы (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
+    <message>
         <source>%1, %2, %3, %4</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>

@@ -180,7 +180,6 @@ int buildBest(const BuildRequest& request, const BuildInputs& inputs, const Outp
         return kSuccess;
     }
     keyed(output, "position", QString::number(row.position));
-    printDesign(output, row);
     printBuild(output, build, inputs, row);
     for (const Figure& extra : extras) {
         keyed(output, extra.form.key, figureText(extra, output.locale, UnitShown::With));
@@ -208,7 +207,6 @@ int runBuild(const BuildRequest& request, const Output& output) {
         writeJson(output.out, buildJson(row, build, inputs));
         return kSuccess;
     }
-    printDesign(output, row);
     printBuild(output, build, inputs, row);
     return kSuccess;
 }

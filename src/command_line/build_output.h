@@ -11,26 +11,12 @@
 
 namespace querlin::cli {
 
-// What every build of a request takes: the design's inputs, the line and the
-// coils' loss. The build winds its own coils, for the inductance it finds,
-// not the formula's as check winds them.
-struct BuildInputs {
-    ModelInputs inputs;
-    double feedline = 0;
-    build::CoilLoss loss;
-    check::Loss kind = check::Loss::Lossless;
-    bool wound = false;
-    bool metric = false;  // the cut list in metres, not feet
-};
-
 // A line of the command: its JSON key, then its text.
 void keyed(const Output& output, const char* key, const QString& text);
 
-// The design's texts, each after its key.
-void printDesign(const Output& output, const DesignRow& row);
-
-// The build's figures, its coils as wound, where no shunt coil matches why,
-// and where the model is rough why, each after its key.
+// The design's texts, then the build's figures, its coils as wound, the
+// cut list, where no shunt coil matches why, and the notes, each after its
+// key.
 void printBuild(const Output& output, const build::DipoleBuild& build, const BuildInputs& inputs,
                 const DesignRow& row);
 

@@ -28,49 +28,26 @@ int runCheck(const CheckRequest& request, const Output& output) {
     if (!request.touchstone.isEmpty()) {
         saveModelSweep(request.touchstone, row, feedline);
     }
-    const std::optional<build::CoilWound>& wound = row.coilAsWound;
-    // What the coil as wound acts as at the design frequency: the inductance
-    // the engine models.
-    const Figure actsAs{kCoilActsAs, row.design.dipole.inductance};
-    if (output.json) {
-        QJsonObject object = modelJson(row, row.design.results());
-        if (wound) {
-            object.insert(QLatin1String(kCoilWoundTurns),
-                          rounded(wound->turns, 2, QLocale::c()).value);
-            object.insert(QLatin1String(kCoilWoundFits), wound->fits);
-            insertFigure(object, actsAs);
+    if (!output.json) {
+        for (const QString& line : checkLines(row, request.antenna.metric, output.locale)) {
+            writeLine(output.out, line.toUtf8());
         }
-        for (const Figure& hanging :
-             check::hangingFigures(row.design.dipole, row.options, request.antenna.metric)) {
-            insertFigure(object, hanging);
-        }
-        insertWindingNote(object, row);
-        writeJson(output.out, object);
         return kSuccess;
     }
-    // Each text and figure on a line of its own, after its JSON key.
-    Results texts = modelTexts(row, row.design.results());
-    if (wound) {
-        texts.push_back(
-            {kCoilWoundTurns, figureText(wound->turns, 2, "", output.locale, UnitShown::Without)});
-        texts.push_back({kCoilWoundFits, wound->fits ? u"yes"_qs : u"no"_qs});
-        texts.push_back({kCoilActsAs.key, figureText(actsAs, output.locale, UnitShown::With)});
-    }
-    for (const Result& result : texts) {
-        writeLine(output.out, (QLatin1String(result.name) + u' ' + result.text).toUtf8());
-    }
-    for (const check::FigureForm& form : check::figureForms(check::lossOf(row.options))) {
-        const QString text = figureText(form.of(*row.check), output.locale, UnitShown::With);
-        writeLine(output.out, (QLatin1String(form.key) + u' ' + text).toUtf8());
+    QJsonObject object = modelJson(row, row.design.results());
+    if (const std::optional<build::CoilWound>& wound = row.coilAsWound) {
+        object.insert(QLatin1String(kCoilWoundTurns), rounded(wound->turns, 2, QLocale::c()).value);
+        object.insert(QLatin1String(kCoilWoundFits), wound->fits);
+        // What the coil as wound acts as at the design frequency: the
+        // inductance the engine models.
+        insertFigure(object, {kCoilActsAs, row.design.dipole.inductance});
     }
     for (const Figure& hanging :
          check::hangingFigures(row.design.dipole, row.options, request.antenna.metric)) {
-        writeLine(output.out, (QLatin1String(hanging.form.key) + u' ' +
-                               figureText(hanging, output.locale, UnitShown::With))
-                                  .toUtf8());
+        insertFigure(object, hanging);
     }
-    printNote(output.out, row);
-    printWindingNote(output, row);
+    insertWindingNote(object, row);
+    writeJson(output.out, object);
     return kSuccess;
 }
 

@@ -6,7 +6,7 @@
 
 #include "check/check_figures.h"
 #include "command_line.h"
-#include "measurement/comparison.h"
+#include "measurement/model_touchstone.h"
 #include "nec/nec_engine.h"
 #include "usage_error.h"
 
@@ -143,15 +143,6 @@ CheckInputs checkInputs(const CheckWords& words, bool metric, const QLocale& loc
     return check;
 }
 
-Results modelTexts(const DesignRow& row, const Results& texts) {
-    Results all = texts;
-    if (row.coil) {
-        all.push_back({kCoilTurns, row.coil->turns});
-        all.push_back({kCoilQ, row.coil->q.text});
-    }
-    return all;
-}
-
 QJsonObject modelJson(const DesignRow& row, const Results& texts) {
     QJsonObject object = jsonOf(texts);
     if (row.coil) {
@@ -163,19 +154,6 @@ QJsonObject modelJson(const DesignRow& row, const Results& texts) {
         insertNote(object, row);
     }
     return object;
-}
-
-void printNote(std::ostream& out, const DesignRow& row) {
-    if (const QString note = check::accuracyNote(row.design.dipole, row.options); !note.isEmpty()) {
-        writeLine(out, (QLatin1String(kNote) + u' ' + note).toUtf8());
-    }
-}
-
-void printWindingNote(const Output& output, const DesignRow& row) {
-    if (const QString note = check::windingNote(row.design.dipole, row.options, output.locale);
-        !note.isEmpty()) {
-        writeLine(output.out, (QLatin1String(kWindingNote) + u' ' + note).toUtf8());
-    }
 }
 
 void insertWindingNote(QJsonObject& object, const DesignRow& row) {
@@ -192,30 +170,7 @@ void insertNote(QJsonObject& object, const DesignRow& row) {
 }
 
 void saveModelSweep(const QString& file, const DesignRow& row, double feedline) {
-    const nec::LoadedDipole& dipole = row.design.dipole;
-    saveTouchstone(file,
-                   measurement::modelledSweep(dipole, row.options,
-                                              measurement::referenceSweep(dipole.frequency),
-                                              engineRuns().engine()),
-                   feedline,
-                   QStringLiteral("coils of %1 uH %2 m from the centre,")
-                       .arg(dipole.inductance, 0, 'g', 8)
-                       .arg(dipole.coilDistance, 0, 'g', 8),
-                   row);
-}
-
-void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
-                    const QString& coils, const DesignRow& row) {
-    const nec::LoadedDipole& dipole = row.design.dipole;
-    const QStringList comments{
-        QStringLiteral("QUERLIN's model of the loaded dipole for %1 MHz, %2 m long, %3")
-            .arg(dipole.frequency, 0, 'g', 8)
-            .arg(dipole.length, 0, 'g', 8)
-            .arg(coils),
-        QStringLiteral("as the NEC-2 engine nec2c computes its feed point. ") +
-            nec::settingText(row.options),
-    };
-    save(file, measurement::touchstoneOf(sweep, feedline, comments),
+    save(file, measurement::modelTouchstone(row, feedline, engineRuns().engine()),
          QCoreApplication::translate("querlin-calc", "the Touchstone file"));
 }
 

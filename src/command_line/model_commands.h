@@ -8,10 +8,10 @@
 #include <ostream>
 
 #include "design/designs.h"
-#include "measurement/one_port.h"
 #include "nec/engine_runs.h"
 #include "nec/nec_model.h"
 #include "output.h"
+#include "positions/figure_lines.h"
 #include "positions/position_sweep.h"
 
 namespace querlin::cli {
@@ -64,41 +64,12 @@ CheckInputs checkInputs(const CheckWords& words, bool metric, const QLocale& loc
 // Touchstone file, referred to the feed line: what check --touchstone writes.
 void saveModelSweep(const QString& file, const DesignRow& row, double feedline);
 
-// Writes a model's sweep of the row's design as a Touchstone file, referred
-// to the feed line, its comments saying what was modelled: the design, the
-// coils as the words give them ("coils of 14.74 uH 3.048 m from the centre,")
-// and where it stands.
-void saveTouchstone(const QString& file, const measurement::OnePort& sweep, double feedline,
-                    const QString& coils, const DesignRow& row);
-
-// The keys of the wound coil's turns and Q.
-inline constexpr const char* kCoilTurns = "coil_turns";
-inline constexpr const char* kCoilQ = "coil_q";
-
-// The keys of the loading coil's turns as wound by Nagaoka's coefficient, as
-// build winds it, and whether they fit: check's alone.
-inline constexpr const char* kCoilWoundTurns = "coil_wound_turns";
-inline constexpr const char* kCoilWoundFits = "coil_wound_fits";
-inline constexpr FigureForm kCoilActsAs{"coil_acts_as", 3, "uH"};
-
-// The texts of a model's design, with the wound coil's turns and Q.
-Results modelTexts(const DesignRow& row, const Results& texts);
-
 // The same as JSON, the coil's Q and the check's figures as numbers.
 QJsonObject modelJson(const DesignRow& row, const Results& texts);
 
-// Why the engine's figures for the row are rougher than the model's usual,
-// under the key "note": a line of text, or a JSON member. Nothing when they
-// are not.
-inline constexpr const char* kNote = "note";
-void printNote(std::ostream& out, const DesignRow& row);
+// The note and the winding note of the row as JSON members, where they
+// have a text.
 void insertNote(QJsonObject& object, const DesignRow& row);
-
-// Where the row's coils are modelled as pure inductances, that they are and
-// how far a coil as wound would act as more, under the key "winding_note":
-// the last line of check and build.
-inline constexpr const char* kWindingNote = "winding_note";
-void printWindingNote(const Output& output, const DesignRow& row);
 void insertWindingNote(QJsonObject& object, const DesignRow& row);
 
 // The picture in the file --plot names: an SVG where the name ends in .svg,

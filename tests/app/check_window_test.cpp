@@ -3,9 +3,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -207,6 +209,51 @@ void compareWith(QWidget* check, const QString& path, Hand hand) {
     typeInto(dialog, "fileNameEdit", path);
     QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(check->findChild<QFileDialog*>() == nullptr);
+}
+
+// What querlin-calc writes for the words: the file they name in place of
+// FILE, or what it prints when they name none.
+QByteArray calcWrites(QStringList words, const QString& file) {
+    const bool written = words.contains(u"FILE"_qs);
+    words.replaceInStrings(QRegularExpression(u"^FILE$"_qs), file);
+    QProcess calc;
+    calc.start(QStringLiteral(QUERLIN_CALC), words);
+    if (!calc.waitForFinished(kSweepMs) || calc.exitCode() != 0) {
+        qFatal("querlin-calc did not end as expected");
+    }
+    if (!written) {
+        return calc.readAllStandardOutput();
+    }
+    QFile saved(file);
+    return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+}
+
+// Presses Save from the keyboard: Tab until it has the focus, then Space.
+void openSaveMenu(QWidget* check) {
+    QWidget* button = control(check, "CheckSave");
+    check->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(check));
+    for (int i = 0; i < 40 && QApplication::focusWidget() != button; ++i) {
+        QTest::keyClick(check->windowHandle(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(check->windowHandle(), Qt::Key_Space);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(QApplication::activePopupWidget()));
+}
+
+// Takes the open menu's entry with the arrow keys and Return.
+void takeEntry(const QString& entry) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    for (int i = 0;
+         i < 10 && (menu->activeAction() == nullptr || menu->activeAction()->text() != entry);
+         ++i) {
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Down);
+    }
+    QVERIFY2(menu->activeAction() != nullptr && menu->activeAction()->text() == entry,
+             qPrintable(entry));
+    QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
 }
 
 // What a laptop's screen of 1366 by 768 pixels leaves a window: the desktop's
@@ -579,6 +626,92 @@ class CheckWindowTest : public QObject {
         for (qsizetype i = 0; i < shown.size(); ++i) {
             QCOMPARE(check->findChildren<QLabel*>(shown[i]).size(), 1);
             QCOMPARE(figure(check, shown[i].toLatin1()), expected[i]);
+        }
+    }
+
+    // The Save menu writes what querlin-calc writes for the design checked:
+    // the deck, the Touchstone files of the model and of the build, the plot
+    // as PNG and as SVG, and the figures as check and build print them; a
+    // file in a folder that does not exist is refused in a message naming
+    // it, and nothing is written.
+    void savesWhatQuerlinCalcWrites_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("file");  // typed into the dialog, in a folder of its own
+        QTest::addColumn<QList<QStringList>>("calc");  // what writes it, one after another
+        const QStringList words = kFortyFoot;
+        QTest::newRow("deck") << u"NEC-2 deck…"_qs << u"antenna.nec"_qs
+                              << QList<QStringList>{QStringList{u"nec"_qs} + words +
+                                                    QStringList{u"--output"_qs, u"FILE"_qs}};
+        QTest::newRow("model") << u"Touchstone of the model…"_qs << u"model.s1p"_qs
+                               << QList<QStringList>{QStringList{u"check"_qs} + words +
+                                                     QStringList{u"--touchstone"_qs, u"FILE"_qs}};
+        QTest::newRow("build") << u"Touchstone of the build…"_qs << u"build.s1p"_qs
+                               << QList<QStringList>{QStringList{u"build"_qs} + words +
+                                                     QStringList{u"--touchstone"_qs, u"FILE"_qs}};
+        for (const QString& picture : {u"plot.png"_qs, u"plot.svg"_qs}) {
+            QTest::newRow(qPrintable(picture))
+                << u"Plot as PNG or SVG…"_qs << picture
+                << QList<QStringList>{QStringList{u"dipole"_qs, u"--sweep"_qs, u"--check"_qs} +
+                                      words + QStringList{u"--plot"_qs, u"FILE"_qs}};
+        }
+        QTest::newRow("figures") << u"Figures as text…"_qs << u"figures.txt"_qs
+                                 << QList<QStringList>{QStringList{u"check"_qs} + words,
+                                                       QStringList{u"build"_qs} + words};
+        QTest::newRow("no such folder")
+            << u"NEC-2 deck…"_qs << u"missing/antenna.nec"_qs << QList<QStringList>{};
+    }
+    void savesWhatQuerlinCalcWrites() {
+        QFETCH(QString, entry);
+        QFETCH(QString, file);
+        QFETCH(QList<QStringList>, calc);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+
+        openSaveMenu(check);
+        takeEntry(entry);
+        QTRY_VERIFY(check->findChild<QFileDialog*>(u"SaveDialog"_qs) != nullptr);
+        auto* dialog = check->findChild<QFileDialog*>(u"SaveDialog"_qs);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QString path = folder.filePath(file);
+        typeInto(dialog, "fileNameEdit", path);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        if (calc.isEmpty()) {
+            QTRY_VERIFY(check->findChild<QMessageBox*>(u"SaveFault"_qs) != nullptr);
+            const QString message = check->findChild<QMessageBox*>(u"SaveFault"_qs)->text();
+            QVERIFY2(message.contains(path), qPrintable(message));
+            QVERIFY(!QFileInfo::exists(path));
+            QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                     QStringList());
+            return;
+        }
+        QByteArray expected;
+        for (const QStringList& words : calc) {
+            expected +=
+                calcWrites(words, folder.filePath(u"calc-"_qs + QFileInfo(file).fileName()));
+        }
+        QFile saved(path);
+        QTRY_VERIFY_WITH_TIMEOUT(saved.exists(), kEngineMs);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(saved.readAll(), expected);
+        QVERIFY(check->findChild<QMessageBox*>(u"SaveFault"_qs) == nullptr);
+    }
+
+    // With nothing checked, the menu offers nothing to save.
+    void offersNothingBeforeADesign() {
+        checkFromMenuOf(main(), mainfields::impedance);
+        QWidget* check = checkWindow();
+        QTRY_VERIFY(status(check).startsWith(u"Nothing to check yet"));
+        openSaveMenu(check);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu->actions().size(), 5);
+        for (const QAction* action : menu->actions()) {
+            QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
         }
     }
 

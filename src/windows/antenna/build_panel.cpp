@@ -96,6 +96,7 @@ void BuildPanel::build(const CheckedDesign& design) {
     run_.stop();
     design_ = design;
     designBuild_.reset();
+    builtQ_ = coilQ_;
     positionBuilds_.clear();
     clearRows(buildRows_);
     note(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));

@@ -52,6 +52,9 @@ class BuildPanel : public QGroupBox {
     bool coilsLose() const;
     // Every position's build, once all are built; none before.
     const std::vector<RowBuild>* positionBuilds() const;
+    // The design's build once shown, and the coils' Q it was built with.
+    const std::optional<build::DipoleBuild>& designBuild() const { return designBuild_; }
+    const std::optional<double>& builtQ() const { return builtQ_; }
 
   signals:
     void designBuilt();
@@ -83,6 +86,7 @@ class BuildPanel : public QGroupBox {
     std::optional<double> coilQ_;
     std::optional<CheckedDesign> design_;
     std::optional<build::DipoleBuild> designBuild_;
+    std::optional<double> builtQ_;
     std::vector<RowBuild> positionBuilds_;
 
     QFormLayout* buildRows_;

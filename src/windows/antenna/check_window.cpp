@@ -60,6 +60,8 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     lower->setDocumentMode(true);
     lower->addTab(plot_, QCoreApplication::translate("querlin::CheckWindow", "Coil p&ositions"));
     lower->addTab(modelPanel_, QCoreApplication::translate("querlin::CheckWindow", "&Model"));
+    auto* saveButton = new CheckSaving(
+        engines_, [this] { return savedWork(); }, this);
 
     // What the engine is doing beside how far it is, one line less of the
     // height a laptop's screen has.
@@ -77,7 +79,11 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     auto* columns = new QHBoxLayout;
     auto* figureColumn = new QVBoxLayout;
     figureColumn->addWidget(checkPanel_);
-    figureColumn->addWidget(compareButton, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compareButton);
+    buttons->addWidget(saveButton);
+    buttons->addStretch(1);
+    figureColumn->addLayout(buttons);
     figureColumn->addStretch(1);
     columns->addLayout(figureColumn, 1);
     columns->addWidget(buildPanel_, 1);
@@ -282,6 +288,26 @@ void CheckWindow::coilQChanged() {
             buildPanel_->build(*design_);
             return;
     }
+}
+
+std::optional<SavedWork> CheckWindow::savedWork() const {
+    if (!design_) {
+        return std::nullopt;
+    }
+    const bool matched = !shown_.feedline.isEmpty();
+    SavedWork work{design_->antenna,
+                   modelOptions(),
+                   matched ? shown_.feedline : check::kDefaultFeedline,
+                   design_->feedline,
+                   {},
+                   buildPanel_->designBuild(),
+                   buildPanel_->builtQ(),
+                   plot_->shown()};
+    if (const std::vector<DesignRow>& rows = checkPanel_->rows();
+        !rows.empty() && rows.front().check) {
+        work.checked = rows.front();
+    }
+    return work;
 }
 
 void CheckWindow::showPlot() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "antenna/build_panel.h"
+#include "antenna/check_saving.h"
 #include "antenna/checked_design.h"
 #include "dipole/last_calculation.h"
 #include "nec/engine_runs.h"
@@ -74,6 +75,8 @@ class CheckWindow : public QWidget {
     void fail(const QString& message);
     void end(Stage stage, const QString& status);
     void say(const QString& status);
+    // What the Save menu saves; none while there is nothing to check.
+    std::optional<SavedWork> savedWork() const;
 
     // The engine's program, chosen once for the window's life.
     const nec::EngineRuns engines_;

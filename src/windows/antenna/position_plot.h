@@ -18,6 +18,8 @@ class PositionPlot : public QLabel {
 
     void draw(SweepPlot plot);
     void erase();
+    // What the plot shows, none when empty.
+    const std::optional<SweepPlot>& shown() const { return shown_; }
 
   private:
     void offerMenu(QPoint at);
