@@ -296,14 +296,17 @@ DipoleBuild buildDipole(const nec::LoadedDipole& dipole, const nec::ModelOptions
     Coils coils;
     Coils resonant;
     std::optional<nec::Bilinear> f;
-    for (int round = 0; round < kMostPortRounds; ++round) {
+    const auto solved = [&] {
         const std::size_t n = tried.size();
         f = nec::bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
         if (!f) {
-            return build;
+            return false;
         }
         coils = solver.match(*f);
-        if (!std::isfinite(coils.load)) {
+        return std::isfinite(coils.load);
+    };
+    for (int round = 0; round < kMostPortRounds; ++round) {
+        if (!solved()) {
             return build;
         }
         resonant = coils.matched ? resonanceFigures(solver, *f) : coils;
@@ -330,16 +333,8 @@ DipoleBuild buildDipole(const nec::LoadedDipole& dipole, const nec::ModelOptions
     // The engine's own solution of the coils found; where it does not
     // confirm them, its feed impedance joins the function's loads.
     for (int verification = 0; verification < kMostVerifications; ++verification) {
-        if (verification > 0) {
-            const std::size_t n = tried.size();
-            f = nec::bilinearThrough(tried[n - 3], tried[n - 2], tried[n - 1]);
-            if (!f) {
-                return build;
-            }
-            coils = solver.match(*f);
-            if (!std::isfinite(coils.load)) {
-                return build;
-            }
+        if (verification > 0 && !solved()) {
+            return build;
         }
         // Over ground the efficiency counts the ground's loss: the far field's
         // share radiated into the upper half of space.
