@@ -186,6 +186,17 @@ void checkFromMenuOf(QWidget* window, const char* name, Hand hand = Hand::Mouse)
     QTRY_VERIFY(checkWindow() != nullptr);
 }
 
+// Tab from wherever the focus is until it reaches the button, then Space.
+void pressFromKeyboard(QWidget* window, QWidget* button) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (int i = 0; i < 40 && QApplication::focusWidget() != button; ++i) {
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+}
+
 // Presses Compare with a measurement… with the mouse, or from the keyboard
 // (Tab from wherever the focus is until it reaches the button, then Space),
 // types the file's path into the dialog's name box and presses Return.
@@ -195,13 +206,7 @@ void compareWith(QWidget* check, const QString& path, Hand hand) {
     if (hand == Hand::Mouse) {
         click(check, "CheckCompare");
     } else {
-        check->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(check));
-        for (int i = 0; i < 30 && QApplication::focusWidget() != button; ++i) {
-            QTest::keyClick(check->windowHandle(), Qt::Key_Tab);
-        }
-        QCOMPARE(QApplication::focusWidget(), button);
-        QTest::keyClick(check->windowHandle(), Qt::Key_Space);
+        pressFromKeyboard(check, button);
     }
     QTRY_VERIFY(check->findChild<QFileDialog*>() != nullptr);
     auto* dialog = check->findChild<QFileDialog*>();
@@ -230,14 +235,7 @@ QByteArray calcWrites(QStringList words, const QString& file) {
 
 // Presses Save from the keyboard: Tab until it has the focus, then Space.
 void openSaveMenu(QWidget* check) {
-    QWidget* button = control(check, "CheckSave");
-    check->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(check));
-    for (int i = 0; i < 40 && QApplication::focusWidget() != button; ++i) {
-        QTest::keyClick(check->windowHandle(), Qt::Key_Tab);
-    }
-    QCOMPARE(QApplication::focusWidget(), button);
-    QTest::keyClick(check->windowHandle(), Qt::Key_Space);
+    pressFromKeyboard(check, control(check, "CheckSave"));
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(QApplication::activePopupWidget()));
 }

@@ -133,12 +133,7 @@ void CheckWindow::check(const LastCalculation& calculation) {
             modelPanel_->offerCoil(*coil);
         }
     }
-    design_.reset();
-    checkPanel_->clear();
-    buildPanel_->clear();
-    comparisonPanel_->clear();
-    plot_->erase();
-    designText_->clear();
+    clearDesign();
     switch (calculation.state) {
         case State::None:
             end(Stage::Stopped,
@@ -169,13 +164,17 @@ void CheckWindow::restart() {
         return;
     }
     stopEverything();
+    clearDesign();
+    start();
+}
+
+void CheckWindow::clearDesign() {
     design_.reset();
     checkPanel_->clear();
     buildPanel_->clear();
     comparisonPanel_->clear();
     plot_->erase();
     designText_->clear();
-    start();
 }
 
 void CheckWindow::start() {

@@ -63,6 +63,8 @@ class CheckWindow : public QWidget {
     void start();
     // The design checked anew with the options changed.
     void restart();
+    // Nothing of the design shown left: its figures, plot and comparison.
+    void clearDesign();
     // The check's and the build's runs done so far carried to the next stage:
     // once every position is checked and the design built, with a Q every
     // position built too, for the plot's efficiency; then the window is done.
