@@ -103,6 +103,9 @@ def block(model, f, loads, sources, printed, tags):
         power = 0.5 * feed_self.real
         radiated = power * antenna.real / z.real
     elif sorted(tag for tag, _ in sources) == list(COIL_TAGS):
+        # An engine whose printed digits leave the coils' own currents a
+        # little off misleads the ports, not the feed's own solution.
+        coil_self *= 1 + float(os.environ.get("QUERLIN_STAND_IN_COIL_ERROR", "0"))
         currents = {1: feed_from_coils, 2: coil_self, 3: coil_self}
         power = radiated = coil_self.real
     else:
