@@ -99,6 +99,14 @@ def reachable(accessible):
                 yield from reachable(child)
 
 
+def labelled(control):
+    """The name of the label a screen reader reads for a control, without its mnemonic."""
+    for relation in control.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name.replace("&", "").rstrip(":")
+    return None
+
+
 def heard(control):
     """What a screen reader says for a control: name, role and description."""
     return " | ".join([control.name, control.getRoleName(), control.description])
@@ -351,6 +359,30 @@ def check_from_the_keyboard(querlin):
     poll(f'a label "{heard_resonance}"',
          lambda: any(c.getRole() == pyatspi.ROLE_LABEL and c.name == heard_resonance
                      for c in reachable(check)), ENGINE_TIMEOUT)
+    # The model's options, a tab beside the plot: chosen, each is heard with
+    # what it is and its unit, and can take the focus.
+    tab = poll("the Model tab", lambda: next(
+        (c for c in reachable(check) if c.getRole() == pyatspi.ROLE_PAGE_TAB
+         and c.name == "Model"), None))
+    tab.queryAction().doAction(0)
+    for name in ["Height of the feed point over ground, feet",
+                 "Angle between the inverted V's legs, degrees, at most 180",
+                 "Thickness of the wire's insulation, inches",
+                 "Diameter of the coil to wind, wire centre to wire centre, inches",
+                 "Length of the coil to wind, inches",
+                 "Wire diameter of the coil to wind, inches"]:
+        poll(f'"{name}" shown', lambda name=name: any(
+            c.getRole() == TEXT and c.name == name
+            and c.getState().contains(pyatspi.STATE_SHOWING) for c in reachable(check)))
+        if not any(c.getRole() == TEXT and c.name == name
+                   and c.getState().contains(pyatspi.STATE_FOCUSABLE) for c in reachable(check)):
+            raise Failure(f'"{name}" cannot take the focus')
+    # A choice is heard by what it holds, and by its label through the
+    # relation a screen reader follows.
+    for label, value in [("Ground", "average"), ("Shape", "flat"), ("Wire", "lossless")]:
+        if not any(c.getRole() == pyatspi.ROLE_COMBO_BOX and c.name == value
+                   and labelled(c) == label for c in reachable(check)):
+            raise Failure(f'no choice "{value}" labelled "{label}"')
     # Closed, it stops the engine before the next steps.
     querlin.desktop.close("Check with NEC-2")
     poll("the check window to close", lambda: not querlin.desktop.shown("Check with NEC-2"))
