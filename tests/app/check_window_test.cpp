@@ -636,34 +636,66 @@ class CheckWindowTest : public QObject {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("file");  // typed into the dialog, in a folder of its own
         QTest::addColumn<QList<QStringList>>("calc");  // what writes it, one after another
+        QTest::addColumn<QStringList>("typed");        // the model's options, as typeOptions
         const QStringList words = kFortyFoot;
+        const auto with = [](QStringList command, const QStringList& more) {
+            return command + more;
+        };
+        const QStringList file{u"--touchstone"_qs, u"FILE"_qs};
         QTest::newRow("deck") << u"NEC-2 deck…"_qs << u"antenna.nec"_qs
-                              << QList<QStringList>{QStringList{u"nec"_qs} + words +
-                                                    QStringList{u"--output"_qs, u"FILE"_qs}};
+                              << QList<QStringList>{with(QStringList{u"nec"_qs} + words,
+                                                         {u"--output"_qs, u"FILE"_qs})}
+                              << QStringList();
         QTest::newRow("model") << u"Touchstone of the model…"_qs << u"model.s1p"_qs
-                               << QList<QStringList>{QStringList{u"check"_qs} + words +
-                                                     QStringList{u"--touchstone"_qs, u"FILE"_qs}};
+                               << QList<QStringList>{with(QStringList{u"check"_qs} + words, file)}
+                               << QStringList();
         QTest::newRow("build") << u"Touchstone of the build…"_qs << u"build.s1p"_qs
-                               << QList<QStringList>{QStringList{u"build"_qs} + words +
-                                                     QStringList{u"--touchstone"_qs, u"FILE"_qs}};
+                               << QList<QStringList>{with(QStringList{u"build"_qs} + words, file)}
+                               << QStringList();
         for (const QString& picture : {u"plot.png"_qs, u"plot.svg"_qs}) {
             QTest::newRow(qPrintable(picture))
                 << u"Plot as PNG or SVG…"_qs << picture
-                << QList<QStringList>{QStringList{u"dipole"_qs, u"--sweep"_qs, u"--check"_qs} +
-                                      words + QStringList{u"--plot"_qs, u"FILE"_qs}};
+                << QList<QStringList>{with(
+                       QStringList{u"dipole"_qs, u"--sweep"_qs, u"--check"_qs} + words,
+                       {u"--plot"_qs, u"FILE"_qs})}
+                << QStringList();
         }
         QTest::newRow("figures") << u"Figures as text…"_qs << u"figures.txt"_qs
                                  << QList<QStringList>{QStringList{u"check"_qs} + words,
-                                                       QStringList{u"build"_qs} + words};
-        QTest::newRow("no such folder")
-            << u"NEC-2 deck…"_qs << u"missing/antenna.nec"_qs << QList<QStringList>{};
+                                                       QStringList{u"build"_qs} + words}
+                                 << QStringList();
+        // With a coil to wind the check models the formula's coils as wound
+        // and the build winds its own: each file as the command writes it
+        // with the same former.
+        const QStringList former{u"--coil-diameter"_qs, u"1"_qs,   u"--coil-length"_qs, u"2.25"_qs,
+                                 u"--coil-wire"_qs,     u".051"_qs};
+        const QStringList typedFormer{u"ModelCoilDiameter"_qs, u"1"_qs,
+                                      u"ModelCoilLength"_qs,   u"2.25"_qs,
+                                      u"ModelCoilWire"_qs,     u".051"_qs};
+        QTest::newRow("model wound")
+            << u"Touchstone of the model…"_qs << u"model.s1p"_qs
+            << QList<QStringList>{with(QStringList{u"check"_qs} + words + former, file)}
+            << typedFormer;
+        QTest::newRow("build wound")
+            << u"Touchstone of the build…"_qs << u"build.s1p"_qs
+            << QList<QStringList>{with(QStringList{u"build"_qs} + words + former, file)}
+            << typedFormer;
+        QTest::newRow("figures wound")
+            << u"Figures as text…"_qs << u"figures.txt"_qs
+            << QList<QStringList>{QStringList{u"check"_qs} + words + former,
+                                  QStringList{u"build"_qs} + words + former}
+            << typedFormer;
+        QTest::newRow("no such folder") << u"NEC-2 deck…"_qs << u"missing/antenna.nec"_qs
+                                        << QList<QStringList>{} << QStringList();
     }
     void savesWhatQuerlinCalcWrites() {
         QFETCH(QString, entry);
         QFETCH(QString, file);
         QFETCH(QList<QStringList>, calc);
+        QFETCH(QStringList, typed);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
+        typeOptions(emptyCheckWindow(), typed);
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();

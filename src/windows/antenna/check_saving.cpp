@@ -16,17 +16,6 @@
 
 namespace querlin {
 
-namespace {
-
-// The design as the model takes it with these options: the formula's run
-// anew, as querlin-calc runs it, cheap beside the engine.
-DesignRow designedWith(const SavedWork& work, const nec::ModelOptions& options,
-                       const QString& feedline) {
-    return designRow(work.antenna, ModelInputs{options, feedline, {}}, QLocale());
-}
-
-}  // namespace
-
 CheckSaving::CheckSaving(const nec::EngineRuns& engines, Work work, QWidget* parent)
     : QPushButton(QCoreApplication::translate("querlin::CheckWindow", "Save"), parent),
       engines_(engines),
@@ -78,16 +67,18 @@ void CheckSaving::offerMenu() {
 }
 
 void CheckSaving::saveDeck(const SavedWork& work) {
-    choose(QCoreApplication::translate("querlin::CheckWindow", "Save the NEC-2 deck"),
-           QCoreApplication::translate("querlin::CheckWindow", "NEC-2 decks (*.nec)"),
-           QStringLiteral("nec"), [this, work](const QString& path) {
-               try {
-                   const DesignRow row = designedWith(work, work.options, {});
-                   write(path, designDeck(work.antenna, row.design, row.options).toUtf8());
-               } catch (const Fault& fault) {
-                   refuse(path, fault.message);
-               }
-           });
+    choose(
+        QCoreApplication::translate("querlin::CheckWindow", "Save the NEC-2 deck"),
+        QCoreApplication::translate("querlin::CheckWindow", "NEC-2 decks (*.nec)"),
+        QStringLiteral("nec"), [this, work](const QString& path) {
+            try {
+                write(
+                    path,
+                    designDeck(work.antenna, work.modelled.design, work.modelled.options).toUtf8());
+            } catch (const Fault& fault) {
+                refuse(path, fault.message);
+            }
+        });
 }
 
 void CheckSaving::saveModel(const SavedWork& work) {
@@ -95,8 +86,8 @@ void CheckSaving::saveModel(const SavedWork& work) {
            QCoreApplication::translate("querlin::CheckWindow", "Touchstone files (*.s1p)"),
            QStringLiteral("s1p"), [this, work](const QString& path) {
                try {
-                   const DesignRow row = designedWith(work, work.options, work.feedline);
-                   run(path, [row, ohms = work.feedlineOhms](const nec::NecEngine& engine) {
+                   run(path, [row = work.modelled,
+                              ohms = work.feedlineOhms](const nec::NecEngine& engine) {
                        return measurement::modelTouchstone(row, ohms, engine);
                    });
                } catch (const Fault& fault) {
@@ -109,11 +100,8 @@ void CheckSaving::saveBuild(const SavedWork& work) {
     choose(QCoreApplication::translate("querlin::CheckWindow", "Save the build as Touchstone"),
            QCoreApplication::translate("querlin::CheckWindow", "Touchstone files (*.s1p)"),
            QStringLiteral("s1p"), [this, work](const QString& path) {
-               nec::ModelOptions options = work.options;
-               options.coilQ = work.builtQ;
                try {
-                   const DesignRow row = designedWith(work, options, work.feedline);
-                   run(path, [row, build = *work.build,
+                   run(path, [row = work.built, build = *work.build,
                               ohms = work.feedlineOhms](const nec::NecEngine& engine) {
                        return measurement::buildTouchstone(row, build, ohms, engine);
                    });
@@ -151,16 +139,18 @@ void CheckSaving::saveFigures(const SavedWork& work) {
     choose(QCoreApplication::translate("querlin::CheckWindow", "Save the figures as text"),
            QCoreApplication::translate("querlin::CheckWindow", "Text files (*.txt)"),
            QStringLiteral("txt"), [this, work](const QString& path) {
-               nec::ModelOptions options = work.options;
-               options.coilQ = work.builtQ;
                try {
-                   const DesignRow built = designedWith(work, options, work.feedline);
+                   const bool lossy = work.loss.q || work.loss.former;
                    const BuildInputs inputs{
-                       {},    work.feedlineOhms,  {work.builtQ, {}}, check::lossOf(options),
-                       false, work.antenna.metric};
+                       {},
+                       work.feedlineOhms,
+                       work.loss,
+                       lossy ? check::Loss::Lossy : check::lossOf(work.built.options),
+                       work.loss.former.has_value(),
+                       work.antenna.metric};
                    const QLocale c = QLocale::c();
                    const QStringList lines = checkLines(*work.checked, work.antenna.metric, c) +
-                                             buildLines(built, *work.build, inputs, c);
+                                             buildLines(work.built, *work.build, inputs, c);
                    write(path, (lines.join(u'\n') + u'\n').toUtf8());
                } catch (const Fault& fault) {
                    refuse(path, fault.message);

@@ -14,13 +14,13 @@ namespace querlin {
 
 // What the check window has to save at the moment its menu opens.
 struct SavedWork {
-    Antenna antenna;            // as the main window calculated it
-    nec::ModelOptions options;  // the model's, the coils' Q included
-    QString feedline;           // the line's impedance as the design takes it
+    Antenna antenna;       // as the main window calculated it
+    DesignRow modelled;    // the design as the check models it
+    DesignRow built;       // the design as the build models it, the coils' Q it took included
+    build::CoilLoss loss;  // the coils' loss the build took: a Q, or the former
     double feedlineOhms = 0;
     std::optional<DesignRow> checked;         // the design with the engine's check, once given
     std::optional<build::DipoleBuild> build;  // the design's build, once shown
-    std::optional<double> builtQ;             // the coils' Q it was built with
     std::optional<SweepPlot> plot;            // the plot as shown
 };
 

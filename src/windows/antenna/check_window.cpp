@@ -293,15 +293,16 @@ std::optional<SavedWork> CheckWindow::savedWork() const {
     if (!design_) {
         return std::nullopt;
     }
-    const bool matched = !shown_.feedline.isEmpty();
-    SavedWork work{design_->antenna,
-                   modelOptions(),
-                   matched ? shown_.feedline : check::kDefaultFeedline,
-                   design_->feedline,
-                   {},
-                   buildPanel_->designBuild(),
-                   buildPanel_->builtQ(),
-                   plot_->shown()};
+    // The build took the former where there is one, else the Q it was
+    // built with.
+    const build::CoilLoss loss = design_->former
+                                     ? build::CoilLoss{std::nullopt, design_->former}
+                                     : build::CoilLoss{buildPanel_->builtQ(), std::nullopt};
+    SavedWork work{design_->antenna,           design_->design(),
+                   design_->buildRows.front(), loss,
+                   design_->feedline,          {},
+                   buildPanel_->designBuild(), plot_->shown()};
+    work.built.options.coilQ = loss.q;
     if (const std::vector<DesignRow>& rows = checkPanel_->rows();
         !rows.empty() && rows.front().check) {
         work.checked = rows.front();
