@@ -150,6 +150,10 @@
         <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
         <translation>Die Spulen sind als reine Induktivitäten modelliert. Eine gewickelte Spule wirkt als mehr, ihre Eigenkapazität liegt über ihrer Wicklung: eine doppelt so lang wie ihr Zoll Durchmesser (Medhursts %1 pF) als %2 % mehr bei %3 MHz. --coil-diameter, --coil-length und --coil-wire modellieren die zu wickelnde Spule.</translation>
     </message>
+    <message>
+        <source>The loading coils at %1 % do not fit the former, nor do any farther out.</source>
+        <translation>Die Verlängerungsspulen bei %1 % passen nicht auf den Spulenkörper, ebenso wenig alle weiter außen.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

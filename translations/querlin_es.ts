@@ -150,6 +150,10 @@
         <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
         <translation>Las bobinas se modelan como inductancias puras. Una bobina bobinada actúa como más, con su autocapacidad a través del devanado: una el doble de larga que su pulgada de diámetro (%1 pF de Medhurst) como un %2 % más a %3 MHz. --coil-diameter, --coil-length y --coil-wire modelan la bobina que se va a bobinar.</translation>
     </message>
+    <message>
+        <source>The loading coils at %1 % do not fit the former, nor do any farther out.</source>
+        <translation>Las bobinas de carga al %1 % no caben en el soporte, ni ninguna más hacia fuera.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

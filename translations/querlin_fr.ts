@@ -150,6 +150,10 @@
         <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
         <translation>Les bobines sont modélisées comme des inductances pures. Une bobine telle que bobinée agit comme davantage, sa capacité propre en parallèle sur son enroulement&#x202f;: une deux fois plus longue que son pouce de diamètre (%1 pF selon Medhurst) comme %2 % de plus à %3 MHz. --coil-diameter, --coil-length et --coil-wire modélisent la bobine à bobiner.</translation>
     </message>
+    <message>
+        <source>The loading coils at %1 % do not fit the former, nor do any farther out.</source>
+        <translation>Les bobines de charge à %1 % ne tiennent pas sur le mandrin, ni aucune plus loin vers l’extrémité.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

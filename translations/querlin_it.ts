@@ -150,6 +150,10 @@
         <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
         <translation>Le bobine sono modellate come induttanze pure. Una bobina avvolta agisce come di più, con la sua autocapacità sull&apos;avvolgimento: una lunga il doppio del suo pollice di diametro (%1 pF di Medhurst) come il %2 % in più a %3 MHz. --coil-diameter, --coil-length e --coil-wire modellano la bobina da avvolgere.</translation>
     </message>
+    <message>
+        <source>The loading coils at %1 % do not fit the former, nor do any farther out.</source>
+        <translation>Le bobine di carico al %1 % non entrano nel supporto, né alcuna più all’esterno.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

@@ -150,6 +150,10 @@
         <source>The coils are modelled as pure inductances. A coil as wound acts as more, its self-capacitance across its winding: one twice as long as its inch across (Medhurst&apos;s %1 pF) as %2 % more at %3 MHz. --coil-diameter, --coil-length and --coil-wire model the coil to wind.</source>
         <translation>Катушки смоделированы как чистые индуктивности. Намотанная катушка действует как большая индуктивность, её собственная ёмкость шунтирует обмотку: катушка вдвое длиннее своего дюймового диаметра (%1 пФ по Медхерсту) — на %2 % больше на %3 MHz. --coil-diameter, --coil-length и --coil-wire моделируют наматываемую катушку.</translation>
     </message>
+    <message>
+        <source>The loading coils at %1 % do not fit the former, nor do any farther out.</source>
+        <translation>Удлиняющие катушки на %1 % не помещаются на каркасе, как и все дальше от центра.</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>

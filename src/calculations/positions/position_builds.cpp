@@ -1,6 +1,11 @@
 #include "positions/position_builds.h"
 
+#include <QCoreApplication>
+
+#include <atomic>
 #include <cmath>
+#include <limits>
+#include <memory>
 
 #include "calculation.h"
 #include "coil/coil_window_fields.h"
@@ -26,25 +31,64 @@ void modelWoundOn(nec::ModelOptions& options, const build::Former& former) {
     options.coilFrom = nec::ModelOptions::CoilFrom::InnerEnd;
 }
 
+namespace {
+
+// Whether the coils of a row that cannot be wound fail for their size, not
+// for too few turns: then the larger coils farther out cannot be wound
+// either. A former on which no coil winds takes none anywhere.
+bool tooMuchToWind(const build::CoilLoss& loss, const DesignRow& row) {
+    if (!loss.former) {
+        return false;
+    }
+    try {
+        return build::turnsFor(*loss.former, row.design.dipole.inductance).turns >= 1;
+    } catch (const Fault&) {
+        return true;
+    }
+}
+
+}  // namespace
+
 QFuture<RowBuild> buildRows(const nec::EngineRuns& engines, std::vector<DesignRow> rows,
                             double feedline, build::CoilLoss loss, build::Bandwidth bandwidth) {
     const int count = static_cast<int>(rows.size());
-    return engines.map<RowBuild>(count, [rows = std::move(rows), feedline, loss = std::move(loss),
-                                         bandwidth](int i, const nec::NecEngine& engine) {
-        const DesignRow& row = rows[static_cast<std::size_t>(i)];
-        RowBuild built;
-        try {
-            built.build = build::buildDipole(row.design.dipole, row.options, feedline, loss,
-                                             bandwidth, engine);
-        } catch (const nec::NecError&) {
-            throw;
-        } catch (const Fault& fault) {
-            // The coils of one design that cannot be wound leave the
-            // other designs' builds standing.
-            built.fault = fault;
-        }
-        return built;
-    });
+    // Farther out the loading coils need more inductance, so that once one
+    // position's coils do not fit the former, none farther out do: those
+    // positions are left out without the engine, which over ground spends
+    // a good share of every build's time on each.
+    auto unwindableFrom = std::make_shared<std::atomic<int>>(std::numeric_limits<int>::max());
+    return engines.map<RowBuild>(
+        count, [rows = std::move(rows), feedline, loss = std::move(loss), bandwidth,
+                unwindableFrom](int i, const nec::NecEngine& engine) {
+            const DesignRow& row = rows[static_cast<std::size_t>(i)];
+            RowBuild built;
+            if (const int from = unwindableFrom->load(); row.position > from) {
+                built.fault = Fault(
+                    FaultStatus::Calculation,
+                    QCoreApplication::translate(
+                        "Antenna",
+                        "The loading coils at %1 % do not fit the former, nor do any farther out.")
+                        .arg(from));
+                return built;
+            }
+            try {
+                built.build = build::buildDipole(row.design.dipole, row.options, feedline, loss,
+                                                 bandwidth, engine);
+            } catch (const nec::NecError&) {
+                throw;
+            } catch (const Fault& fault) {
+                // The coils of one design that cannot be wound leave the
+                // other designs' builds standing.
+                built.fault = fault;
+                if (tooMuchToWind(loss, row)) {
+                    int from = unwindableFrom->load();
+                    while (row.position < from &&
+                           !unwindableFrom->compare_exchange_weak(from, row.position)) {
+                    }
+                }
+            }
+            return built;
+        });
 }
 
 std::optional<BestPosition> bestPosition(const std::vector<DesignRow>& rows,
