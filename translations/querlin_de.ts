@@ -2385,6 +2385,18 @@ Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>
+    <message>
+        <source>Compares the sweep with the build and its matching coil instead of the design</source>
+        <translation>Vergleicht die Messung mit dem Aufbau und seiner Anpassspule statt mit dem Entwurf</translation>
+    </message>
+    <message>
+        <source>%1 against the build as nec2c models it, coils of %2 µH and a matching coil of %3 µH, on the %4-ohm line:</source>
+        <translation>%1 gegen den Aufbau, wie nec2c ihn modelliert, Spulen von %2 µH und eine Anpassspule von %3 µH, auf der %4-Ohm-Leitung:</translation>
+    </message>
+    <message>
+        <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
+        <translation>Gebaut, wie „Was stattdessen zu bauen ist“ sagt, mit angebrachter Anpassspule</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

@@ -2385,6 +2385,18 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>
+    <message>
+        <source>Compares the sweep with the build and its matching coil instead of the design</source>
+        <translation>Compara el barrido con lo construido y su bobina de adaptación en lugar del diseño</translation>
+    </message>
+    <message>
+        <source>%1 against the build as nec2c models it, coils of %2 µH and a matching coil of %3 µH, on the %4-ohm line:</source>
+        <translation>%1 frente a lo construido tal como lo modela nec2c, bobinas de %2 µH y una bobina de adaptación de %3 µH, en la línea de %4 ohmios:</translation>
+    </message>
+    <message>
+        <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
+        <translation>Construida como dice «Qué construir en su lugar», con su bobina de adaptación puesta</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

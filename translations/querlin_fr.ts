@@ -2386,6 +2386,18 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>
+    <message>
+        <source>Compares the sweep with the build and its matching coil instead of the design</source>
+        <translation>Compare le balayage avec l&apos;antenne construite et sa bobine d&apos;adaptation au lieu de l&apos;antenne calculée</translation>
+    </message>
+    <message>
+        <source>%1 against the build as nec2c models it, coils of %2 µH and a matching coil of %3 µH, on the %4-ohm line:</source>
+        <translation>%1 comparé à l&apos;antenne construite telle que nec2c la modélise, bobines de %2 µH et bobine d&apos;adaptation de %3 µH, sur la ligne de %4 ohms&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
+        <translation>Construite comme le dit «&#x202f;Ce qu&apos;il faut construire à la place&#x202f;», sa bobine d&apos;adaptation en place</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

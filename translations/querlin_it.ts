@@ -2385,6 +2385,18 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>
+    <message>
+        <source>Compares the sweep with the build and its matching coil instead of the design</source>
+        <translation>Confronta la scansione con quanto costruito e la sua bobina di adattamento invece del progetto</translation>
+    </message>
+    <message>
+        <source>%1 against the build as nec2c models it, coils of %2 µH and a matching coil of %3 µH, on the %4-ohm line:</source>
+        <translation>%1 rispetto a quanto costruito come lo modella nec2c, bobine da %2 µH e una bobina di adattamento da %3 µH, sulla linea da %4 ohm:</translation>
+    </message>
+    <message>
+        <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
+        <translation>Costruita come dice «Cosa costruire invece», con la sua bobina di adattamento montata</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

@@ -2384,6 +2384,18 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
         <extracomment>How the model hangs: where, its shape, its wire and its coils, after &quot;Modelled by nec2c&quot;.</extracomment>
         <translation>%1, %2, %3, %4</translation>
     </message>
+    <message>
+        <source>Compares the sweep with the build and its matching coil instead of the design</source>
+        <translation>Сравнивает измерение с построенной антенной и её согласующей катушкой вместо проекта</translation>
+    </message>
+    <message>
+        <source>%1 against the build as nec2c models it, coils of %2 µH and a matching coil of %3 µH, on the %4-ohm line:</source>
+        <translation>%1 в сравнении с построенной антенной по модели nec2c, катушки %2 мкГн и согласующая катушка %3 мкГн, в линии %4 Ом:</translation>
+    </message>
+    <message>
+        <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
+        <translation>Построена, как сказано в «Что построить вместо этого», согласующая катушка установлена</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

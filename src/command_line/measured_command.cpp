@@ -64,10 +64,8 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
     // the former, or of the coils' Q.
     std::optional<check::ShuntCoil> fitted;
     if (request.shunt) {
-        const double reactance = 2 * std::numbers::pi * design->frequency * *request.shunt;
-        const double q = former ? build::woundFor(*former, *request.shunt, design->frequency).q
-                                : options.coilQ.value_or(build::DipoleBuild::kNone);
-        fitted = check::ShuntCoil{*request.shunt, std::isfinite(q) ? reactance / q : 0, 0};
+        fitted =
+            measurement::fittedShuntCoil(*request.shunt, design->frequency, former, options.coilQ);
     }
     const measurement::OnePort sweep = measurement::readMeasurementFile(request.file);
     const measurement::MeasuredFigures measured =
@@ -81,6 +79,9 @@ int runMeasured(const MeasuredRequest& request, const Output& output) {
         if (!request.plot.isEmpty()) {
             modelled = measurement::modelledSweep(*design, options, measurement::sweepOver(sweep),
                                                   engineRuns().engine());
+            if (fitted) {
+                modelled = measurement::withFittedCoil(std::move(modelled), *fitted);
+            }
         }
     }
     if (!request.plot.isEmpty()) {

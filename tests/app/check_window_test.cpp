@@ -15,7 +15,9 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <algorithm>
+#include <complex>
 #include <csignal>
+#include <numbers>
 
 #include "application.h"
 #include "coil/coil_window_fields.h"
@@ -184,6 +186,37 @@ void checkFromMenuOf(QWidget* window, const char* name, Hand hand = Hand::Mouse)
         QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
     }
     QTRY_VERIFY(checkWindow() != nullptr);
+}
+
+// The sweep of the Touchstone file (Hz, S RI on 50 ohms) as the analyser
+// reads it with a coil of that inductance (µH) across the feed point.
+bool writeFitted(const QString& from, const QString& to, double microhenries) {
+    QFile in(from);
+    QFile out(to);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text) || !out.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    using Complex = std::complex<double>;
+    while (!in.atEnd()) {
+        const QString line = QString::fromUtf8(in.readLine()).trimmed();
+        const QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        if (line.startsWith(u'!') || line.startsWith(u'#') || words.size() != 3) {
+            out.write((line + u'\n').toUtf8());
+            continue;
+        }
+        const double hertz = words[0].toDouble();
+        const Complex s11(words[1].toDouble(), words[2].toDouble());
+        const Complex feed = 50.0 * (1.0 + s11) / (1.0 - s11);
+        const Complex coil(0, 2 * std::numbers::pi * hertz * microhenries * 1e-6);
+        const Complex fitted = 1.0 / (1.0 / feed + 1.0 / coil);
+        const Complex seen = (fitted - 50.0) / (fitted + 50.0);
+        out.write(QStringLiteral("%1 %2 %3\n")
+                      .arg(words[0])
+                      .arg(seen.real(), 0, 'g', 10)
+                      .arg(seen.imag(), 0, 'g', 10)
+                      .toUtf8());
+    }
+    return true;
 }
 
 // Tab from wherever the focus is until it reaches the button, then Space.
@@ -729,6 +762,55 @@ class CheckWindowTest : public QObject {
         QVERIFY(!expected.isEmpty());
         QCOMPARE(saved.readAll(), expected);
         QVERIFY(check->findChild<QMessageBox*>(u"SaveFault"_qs) == nullptr);
+    }
+
+    // A build is tuned to what was built: a sweep taken with the build's
+    // matching coil fitted, compared with the build, as querlin-calc measured
+    // compares it given the build's coils as the panel shows them; with the
+    // design it makes no sense, and says so.
+    void comparesTheBuildWithItsMatchingCoil() {
+        calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QWidget* check = checkWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
+        const QHash<QString, QString> built = calcFigures(kFortyFoot, u"build"_qs);
+        const QString shunt = built.value(u"shunt_inductance"_qs).section(u' ', 0, 0);
+        const QStringList asBuilt{u"--load-inductance"_qs,
+                                  built.value(u"load_inductance"_qs).section(u' ', 0, 0),
+                                  u"--shunt-inductance"_qs, shunt};
+        QTemporaryDir folder;
+        const QString file = folder.filePath(u"fitted.s1p"_qs);
+        QVERIFY(writeFitted(QStringLiteral(QUERLIN_MEASUREMENTS "/forty-foot-built.s1p"), file,
+                            shunt.toDouble()));
+        compareWith(check, file, Hand::Keys);
+        // Compared with the design, whose coils are not the build's, the sweep
+        // with the matching coil in it holds no resonance of the antenna.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            control<QLabel>(check, "CompareNote")->text().contains(u"holds no resonance"_qs),
+            kEngineMs);
+        const QStringList printed =
+            calcLines(QStringList{u"measured"_qs, file} + kFortyFoot + asBuilt);
+
+        pressFromKeyboard(check, control(check, "CompareAsBuilt"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            control<QLabel>(check, "CompareNote")->text().contains(u"against the build"_qs) &&
+                !figure(check, "compare_model_resonance").isEmpty(),
+            kEngineMs);
+        for (const QString& line : printed.mid(0, 6)) {
+            QCOMPARE(figure(check, (u"compare_"_qs + line.section(u' ', 0, 0)).toLatin1()),
+                     line.section(u' ', 1));
+        }
+        QStringList advice;
+        for (const QLabel* line : check->findChildren<QLabel*>(u"compare_advice"_qs)) {
+            advice << line->text();
+        }
+        QCOMPARE(advice, printed.mid(printed.size() - advice.size()));
+        QVERIFY(fitsALaptop(check));
+
+        pressFromKeyboard(check, control(check, "CompareAsBuilt"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            control<QLabel>(check, "CompareNote")->text().contains(u"holds no resonance"_qs),
+            kEngineMs);
     }
 
     // With nothing checked, the menu offers nothing to save.

@@ -11,10 +11,11 @@ namespace querlin::build {
 namespace {
 
 constexpr BuildFigureForm kBuildForms[] = {
-    {{"load_inductance", 3, "uH", QT_TRANSLATE_NOOP("Figures", "Each loading coil")},
+    {{"load_inductance", kInductanceDecimals, "uH",
+      QT_TRANSLATE_NOOP("Figures", "Each loading coil")},
      BuildFigureId::LoadInductance,
      [](const DipoleBuild& built) { return built.loadInductance; }},
-    {{"shunt_inductance", 3, "uH",
+    {{"shunt_inductance", kInductanceDecimals, "uH",
       QT_TRANSLATE_NOOP("Figures", "Matching coil across the feed point")},
      BuildFigureId::ShuntInductance,
      [](const DipoleBuild& built) { return built.shuntInductance; }},

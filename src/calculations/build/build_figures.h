@@ -67,6 +67,8 @@ std::vector<Figure> cutList(const nec::LoadedDipole& dipole, const nec::ModelOpt
                             bool metric);
 // The pieces' lengths to the millimetre, or to a hundredth of an inch.
 inline constexpr int kCutDecimals = 3;
+// The coils' inductances are printed to a nanohenry, as a builder winds them.
+inline constexpr int kInductanceDecimals = 3;
 
 // The build's figures as JSON: numbers, null for none, the fits as booleans.
 void insertBuild(QJsonObject& object, const DipoleBuild& build, check::Loss loss, bool wound);

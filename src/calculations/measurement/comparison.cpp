@@ -77,15 +77,35 @@ nec::FrequencySweep sweepOver(const OnePort& measured) {
     return {first, (measured.back().frequency - first) / (kComparedPoints - 1), kComparedPoints};
 }
 
+check::ShuntCoil fittedShuntCoil(double inductance, double frequency,
+                                 const std::optional<build::Former>& former,
+                                 std::optional<double> q) {
+    const double reactance = 2 * std::numbers::pi * frequency * inductance;
+    const double wound =
+        former ? build::woundFor(*former, inductance, frequency).q : q.value_or(NAN);
+    return {inductance, std::isfinite(wound) ? reactance / wound : 0, 0};
+}
+
+OnePort withFittedCoil(OnePort modelled, const check::ShuntCoil& fitted) {
+    for (Sample& sample : modelled) {
+        sample.impedance = check::withShuntCoil(sample.impedance, sample.frequency, fitted);
+    }
+    return modelled;
+}
+
 Comparison compareFile(const QString& path, const ComparedDesign& design,
                        const nec::NecEngine& engine) {
     Comparison comparison;
     comparison.measured = readMeasurementFile(path);
-    comparison.figures =
-        measuredIn(comparison.measured, path, design.feedline, design.dipole.frequency);
-    comparison.advice = tuningAdvice(design.dipole, design.options, comparison.figures, engine);
+    comparison.figures = measuredIn(comparison.measured, path, design.feedline,
+                                    design.dipole.frequency, design.fitted);
+    comparison.advice = tuningAdvice(design.dipole, design.options, comparison.figures, engine,
+                                     design.fitted ? Aim::BuildsMatch : Aim::Resonance);
     comparison.modelled =
         modelledSweep(design.dipole, design.options, sweepOver(comparison.measured), engine);
+    if (design.fitted) {
+        comparison.modelled = withFittedCoil(std::move(comparison.modelled), *design.fitted);
+    }
     return comparison;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "build/build.h"
+#include "check/feed_line.h"
 #include "measurement/measured.h"
 #include "measurement/one_port.h"
 #include "nec/engine_runs.h"
@@ -41,7 +42,21 @@ struct ComparedDesign {
     nec::LoadedDipole dipole;
     nec::ModelOptions options;
     double feedline = 0;
+    // The matching coil across the feed point while measuring, for a build:
+    // the advice then aims at the build's match, not at resonance.
+    std::optional<check::ShuntCoil> fitted;
 };
+
+// The matching coil of that inductance (µH) fitted while measuring, with
+// its loss at the frequency (MHz): as wound on the former, else of the
+// coils' Q, else none.
+check::ShuntCoil fittedShuntCoil(double inductance, double frequency,
+                                 const std::optional<build::Former>& former,
+                                 std::optional<double> q);
+
+// The model's sweep with that coil across the feed point, as the analyser
+// sees the antenna it is fitted to.
+OnePort withFittedCoil(OnePort modelled, const check::ShuntCoil& fitted);
 
 // A measurement and what the model says of it: the sweep read, its figures,
 // what to change, and the model's own sweep over the same frequencies.

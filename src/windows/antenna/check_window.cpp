@@ -15,8 +15,10 @@
 #include "antenna/comparison_panel.h"
 #include "antenna/model_options_panel.h"
 #include "antenna/position_plot.h"
+#include "build/build_figures.h"
 #include "conversions.h"
 #include "dipole/coil_position.h"
+#include "figures/figure.h"
 #include "handler_fault.h"
 #include "positions/position_builds.h"
 
@@ -50,7 +52,8 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     buildPanel_ = new BuildPanel(engines_, std::move(designCoil), this);
     plot_ = new PositionPlot(this);
     auto* compareButton = new QPushButton(this);
-    comparisonPanel_ = new ComparisonPanel(engines_, compareButton, this);
+    comparisonPanel_ = new ComparisonPanel(
+        engines_, compareButton, [this] { return builtToCompare(); }, this);
     modelPanel_ = new ModelOptionsPanel(this);
     // The model's options share the plot's room, their tabs at its side, so
     // that the window still fits a laptop's screen.
@@ -289,15 +292,40 @@ void CheckWindow::coilQChanged() {
     }
 }
 
+// The build took the former where there is one, else the Q it was built
+// with.
+build::CoilLoss CheckWindow::builtLoss() const {
+    return design_->former ? build::CoilLoss{std::nullopt, design_->former}
+                           : build::CoilLoss{buildPanel_->builtQ(), std::nullopt};
+}
+
+// A builder winds the coils to the figures the panel shows.
+std::optional<measurement::ComparedDesign> CheckWindow::builtToCompare() const {
+    const std::optional<build::DipoleBuild>& built = buildPanel_->designBuild();
+    if (!design_ || !built || built->match != build::DipoleBuild::Match::ShuntCoil) {
+        return std::nullopt;
+    }
+    const build::CoilLoss loss = builtLoss();
+    const DesignRow& row = design_->buildRows.front();
+    const QLocale c = QLocale::c();
+    const auto shown = [&](double inductance) {
+        return rounded(inductance, build::kInductanceDecimals, c).value;
+    };
+    nec::LoadedDipole dipole = row.design.dipole;
+    dipole.inductance = shown(built->loadInductance);
+    nec::ModelOptions options = row.options;
+    options.coilQ = loss.q;
+    return measurement::ComparedDesign{
+        dipole, options, design_->feedline,
+        measurement::fittedShuntCoil(shown(built->shuntInductance), dipole.frequency, loss.former,
+                                     loss.q)};
+}
+
 std::optional<SavedWork> CheckWindow::savedWork() const {
     if (!design_) {
         return std::nullopt;
     }
-    // The build took the former where there is one, else the Q it was
-    // built with.
-    const build::CoilLoss loss = design_->former
-                                     ? build::CoilLoss{std::nullopt, design_->former}
-                                     : build::CoilLoss{buildPanel_->builtQ(), std::nullopt};
+    const build::CoilLoss loss = builtLoss();
     SavedWork work{design_->antenna,           design_->design(),
                    design_->buildRows.front(), loss,
                    design_->feedline,          {},

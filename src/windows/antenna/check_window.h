@@ -8,6 +8,7 @@
 #include "antenna/check_saving.h"
 #include "antenna/checked_design.h"
 #include "dipole/last_calculation.h"
+#include "measurement/comparison.h"
 #include "nec/engine_runs.h"
 
 class QLabel;
@@ -65,6 +66,10 @@ class CheckWindow : public QWidget {
     void restart();
     // Nothing of the design shown left: its figures, plot and comparison.
     void clearDesign();
+    // The coils' loss the design's build took: its former, or its Q.
+    build::CoilLoss builtLoss() const;
+    // The build shown, as a measurement of it is compared with.
+    std::optional<measurement::ComparedDesign> builtToCompare() const;
     // The check's and the build's runs done so far carried to the next stage:
     // once every position is checked and the design built, with a Q every
     // position built too, for the plot's efficiency; then the window is done.

@@ -1,5 +1,7 @@
 #include "antenna/comparison_panel.h"
 
+#include <QCheckBox>
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,7 +23,7 @@ namespace querlin {
 namespace {
 
 // The comparison's plot at a size that leaves the window on a laptop's screen.
-constexpr double kComparePlotScale = 0.5;
+constexpr double kComparePlotScale = 0.44;
 // The comparison's figures shown as figures: the measurement's, and the
 // model's resonance; what to change is said in words under them.
 constexpr const char* kModelResonance = "model_resonance";
@@ -29,10 +31,11 @@ constexpr const char* kModelResonance = "model_resonance";
 }  // namespace
 
 ComparisonPanel::ComparisonPanel(const nec::EngineRuns& engines, QPushButton* compareButton,
-                                 QWidget* window)
+                                 Built built, QWidget* window)
     : QGroupBox(QCoreApplication::translate("querlin::CheckWindow", "Compared with a measurement"),
                 window),
       engines_(engines),
+      built_(std::move(built)),
       compareButton_(compareButton) {
     setObjectName(QStringLiteral("CompareBox"));
     compareButton_->setText(
@@ -45,6 +48,23 @@ ComparisonPanel::ComparisonPanel(const nec::EngineRuns& engines, QPushButton* co
     compareButton_->setEnabled(false);
     connect(compareButton_, &QPushButton::clicked, this, &ComparisonPanel::chooseMeasurement);
     note_ = wrappedLabel("CompareNote", this);
+    // A build is tuned to its own match: the sweep taken with its matching
+    // coil fitted, the advice aims at the build's lowest SWR, not at
+    // resonance.
+    asBuilt_ = new QCheckBox(
+        QCoreApplication::translate("querlin::CheckWindow",
+                                    "Built as \"What to build instead\" says, its matching coil fitted"),
+        this);
+    asBuilt_->setObjectName(QStringLiteral("CompareAsBuilt"));
+    asBuilt_->setAccessibleDescription(QCoreApplication::translate(
+        "querlin::CheckWindow",
+        "Compares the sweep with the build and its matching coil instead of the design"));
+    asBuilt_->hide();
+    connect(asBuilt_, &QCheckBox::toggled, this, [this] {
+        if (!measurementPath_.isEmpty()) {
+            compare(measurementPath_);
+        }
+    });
     auto* figures = new QWidget(this);
     figureRows_ = new QFormLayout(figures);
     figureRows_->setContentsMargins(0, 0, 0, 0);
@@ -59,6 +79,7 @@ ComparisonPanel::ComparisonPanel(const nec::EngineRuns& engines, QPushButton* co
     setMinimumWidth(plot_->width() + 2 * contentsMargins().left());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
+    layout->addWidget(asBuilt_);
     layout->addWidget(figures);
     layout->addLayout(advice_);
     layout->addWidget(plot_);
@@ -107,32 +128,54 @@ void ComparisonPanel::compare(const QString& path) {
     const QFileInfo file(path);
     measurementFolder_ = file.absolutePath();
     measurementName_ = file.fileName();
+    measurementPath_ = path;
     run_.stop();
     empty(QCoreApplication::translate("querlin::CheckWindow",
                                       "Comparing %1 with the design, with nec2c…")
               .arg(measurementName_));
-    const DesignRow& design = design_->design();
+    shown_ = compared();
+    // Offered as soon as a sweep is read: one taken with the matching coil
+    // fitted may make sense only as the build's.
+    asBuilt_->setEnabled(asBuilt_->isChecked() || built_().has_value());
+    asBuilt_->show();
     run_.follow(
-        measurement::comparing(engines_, path,
-                               {design.design.dipole, design.options, design_->feedline}),
+        measurement::comparing(engines_, path, *shown_),
         {.result =
              [this](int, const measurement::Comparison& comparison) { showComparison(comparison); },
          .done = {},
          .failed = [this](const Fault& fault) { note_->setText(fault.message); }});
 }
 
+measurement::ComparedDesign ComparisonPanel::compared() const {
+    if (asBuilt_->isChecked()) {
+        if (std::optional<measurement::ComparedDesign> built = built_()) {
+            return *built;
+        }
+    }
+    const DesignRow& design = design_->design();
+    return {design.design.dipole, design.options, design_->feedline, std::nullopt};
+}
+
 void ComparisonPanel::showComparison(const measurement::Comparison& comparison) {
     const QLocale locale;
     const Antenna& antenna = design_->antenna;
     const double feedline = design_->feedline;
-    const nec::LoadedDipole& design = design_->design().design.dipole;
+    const nec::LoadedDipole& design = shown_->dipole;
     note_->setText(
-        QCoreApplication::translate(
-            "querlin::CheckWindow",
-            "%1 against the design as nec2c models it, coils of %2 µH, on the "
-            "%3-ohm line:")
-            .arg(measurementName_, design_->design().design.inductance, locale.toString(feedline)));
-    std::vector<QWidget*> order{compareButton_, note_};
+        shown_->fitted
+            ? QCoreApplication::translate(
+                  "querlin::CheckWindow",
+                  "%1 against the build as nec2c models it, coils of %2 µH and a matching coil "
+                  "of %3 µH, on the %4-ohm line:")
+                  .arg(measurementName_, locale.toString(design.inductance),
+                       locale.toString(shown_->fitted->inductance), locale.toString(feedline))
+            : QCoreApplication::translate(
+                  "querlin::CheckWindow",
+                  "%1 against the design as nec2c models it, coils of %2 µH, on the "
+                  "%3-ohm line:")
+                  .arg(measurementName_, design_->design().design.inductance,
+                       locale.toString(feedline)));
+    std::vector<QWidget*> order{compareButton_, note_, asBuilt_};
     std::vector<Figure> figures = measurement::measurementFigures(comparison.figures);
     for (const Figure& figure : measurement::comparisonFigures(comparison.advice, antenna.metric)) {
         if (qstrcmp(figure.form.key, kModelResonance) == 0) {
