@@ -957,6 +957,16 @@ class CheckWindowTest : public QObject {
         QVERIFY(control(check, "ModelGround")->isEnabled());
         QVERIFY(control(check, "ModelApexAngle")->isEnabled());
         QVERIFY(!control(check, "ModelInsulation")->isEnabled());
+
+        // A metric design takes the lengths in metres and millimetres: 20 ft
+        // is 6.096 m, an inch 25.4 mm.
+        click(main(), mainfields::metric);
+        calculate(u"7.1"_qs, u"12.192"_qs, u"2.032"_qs, 50);
+        checkFromMenuOf(main(), mainfields::loadingInductance);
+        QCOMPARE(shown(check, "ModelHeight"), u"6.096"_qs);
+        QCOMPARE(shown(check, "ModelCoilDiameter"), u"25.4"_qs);
+        QCOMPARE(control(check, "ModelHeight")->accessibleName(),
+                 u"Height of the feed point over ground, metres"_qs);
     }
 
     // An option that does not read stops the runs under way and says, naming
