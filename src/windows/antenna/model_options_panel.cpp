@@ -11,35 +11,12 @@
 #include <cmath>
 
 #include "antenna/check_labels.h"
+#include "antenna/model_option_fields.h"
 #include "conversions.h"
 
 namespace querlin {
 
 namespace {
-
-// The named grounds as the panel shows them.
-struct GroundName {
-    const char* name;  // nec::Ground's
-    const char* shown;
-};
-constexpr GroundName kGroundNames[] = {
-    {"very-poor", QT_TRANSLATE_NOOP("querlin::CheckWindow", "very poor")},
-    {"poor", QT_TRANSLATE_NOOP("querlin::CheckWindow", "poor")},
-    {"average", QT_TRANSLATE_NOOP("querlin::CheckWindow", "average")},
-    {"good", QT_TRANSLATE_NOOP("querlin::CheckWindow", "good")},
-    {"very-good", QT_TRANSLATE_NOOP("querlin::CheckWindow", "very good")},
-    {"fresh-water", QT_TRANSLATE_NOOP("querlin::CheckWindow", "fresh water")},
-    {"sea-water", QT_TRANSLATE_NOOP("querlin::CheckWindow", "sea water")},
-};
-
-QString groundShown(const char* name) {
-    for (const GroundName& ground : kGroundNames) {
-        if (qstrcmp(ground.name, name) == 0) {
-            return QCoreApplication::translate("querlin::CheckWindow", ground.shown);
-        }
-    }
-    return QString::fromLatin1(name);
-}
 
 // The choices' data, which the settings keep whatever the language.
 const QString kTypedGround = QStringLiteral("typed");
@@ -57,54 +34,6 @@ QSettings programSettings() {
     return QSettings(QStringLiteral("QUERLIN"), QStringLiteral("QUERLIN"));
 }
 const QString kGroup = QStringLiteral("CheckWindow/Model");
-constexpr const char* kFieldName = "querlinFieldName";
-
-QString nameOf(const QWidget* field) {
-    return field->property(kFieldName).toString();
-}
-
-// Reads the panel's numbers, the first that does not read stopping the rest.
-struct Reader {
-    QString fault;
-
-    // The number typed, none for an empty field.
-    std::optional<double> number(const QLineEdit* field) {
-        const QString text = field->text().trimmed();
-        if (!fault.isEmpty() || text.isEmpty()) {
-            return std::nullopt;
-        }
-        bool ok = false;
-        const double value = QLocale().toDouble(text, &ok);
-        if (!ok || !(value > 0) || !std::isfinite(value)) {
-            fault = QCoreApplication::translate("querlin::CheckWindow",
-                                                "%1 takes a positive number, not '%2'.")
-                        .arg(nameOf(field), text);
-            return std::nullopt;
-        }
-        return value;
-    }
-    // The number a field that applies must have.
-    double required(const QLineEdit* field) {
-        const std::optional<double> value = number(field);
-        if (!value && fault.isEmpty()) {
-            fault =
-                QCoreApplication::translate("querlin::CheckWindow", "%1 needs a positive number.")
-                    .arg(nameOf(field));
-        }
-        return value.value_or(0);
-    }
-    double permittivity(const QLineEdit* field) {
-        const double value = required(field);
-        if (fault.isEmpty() && value < 1) {
-            fault = QCoreApplication::translate(
-                        "querlin::CheckWindow",
-                        "%1 takes a relative permittivity of 1 or more, not '%2'.")
-                        .arg(nameOf(field), field->text().trimmed());
-        }
-        return value;
-    }
-};
-
 }  // namespace
 
 ModelOptionsPanel::ModelOptionsPanel(QWidget* parent)
@@ -210,7 +139,7 @@ QLineEdit* ModelOptionsPanel::addField(const char* name, const QString& caption,
     field->setObjectName(QLatin1String(name));
     // Wide enough for a number, so that the panel is no wider than the plot.
     field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-    field->setProperty(kFieldName, QString(caption).remove(u'&'));
+    nameField(field, caption);
     auto* label = new QLabel(rowCaption(caption), this);
     label->setBuddy(field);
     grid_->addWidget(label, row, column);
@@ -293,7 +222,7 @@ void ModelOptionsPanel::enableWhatApplies() {
 ModelChoice ModelOptionsPanel::choice() const {
     ModelChoice choice;
     nec::ModelOptions& options = choice.options;
-    Reader read;
+    OptionReader read;
     if (const std::optional<double> height = read.number(height_)) {
         options.height = metric_ ? *height : *height * kMetresPerFoot;
         if (ground_->currentData() == kTypedGround) {
