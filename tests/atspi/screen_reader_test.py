@@ -463,6 +463,10 @@ def run(querlin):
 def main(program, address, calc, display):
     querlin = None
     browser = tempfile.TemporaryDirectory()
+    # Settings of its own, so that no option kept by the user or an earlier
+    # run changes what the program shows here.
+    settings = tempfile.TemporaryDirectory()
+    os.environ["XDG_CONFIG_HOME"] = settings.name
     try:
         querlin = Querlin(program, address, calc, Browser(browser.name))
         failures = run(querlin)
@@ -488,6 +492,7 @@ def main(program, address, calc, display):
         display.kill()
         display.wait()
         browser.cleanup()
+        settings.cleanup()
 
 
 if __name__ == "__main__":

@@ -78,10 +78,13 @@ chmod +x "$browser/xdg-open"
 # The documents' pictures, and where the window's own is taken.
 pictures=$(dirname "$(realpath "$0")")/../../docs/screenshots
 taken=$(mktemp -d)
+# Settings of its own, so that no option kept by the user or an earlier run
+# changes what the program shows here.
+settings=$(mktemp -d)
 
 pid=
 main=
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$browser" "$taken"' EXIT
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$browser" "$taken" "$settings"' EXIT
 
 has_focus() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
@@ -93,7 +96,7 @@ painted() {
 }
 
 start() {
-    QT_QPA_PLATFORM=xcb PATH="$browser:$PATH" "$program" &
+    QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$settings" PATH="$browser:$PATH" "$program" &
     pid=$!
     main=$(timeout "$patience" xdotool search --sync --all --onlyvisible --pid "$pid" --name '^QUERLIN$' |
         head -n 1) || fail "the main window did not open"

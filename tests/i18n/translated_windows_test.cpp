@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -265,6 +267,12 @@ class TranslatedWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // The check window starts from the model's defaults, not from options
+        // a user or an earlier run kept.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).remove(u"CheckWindow"_qs);
+    }
     void shipsAtLeastGerman() { QVERIFY(languages().contains(u"de"_qs)); }
 
     void everyWindowInEveryLanguage_data() {
