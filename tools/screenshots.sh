@@ -47,11 +47,16 @@ folder=$3
 language=${LANGUAGE:-en}
 language=${language%%[_:.@]*}
 
+# The pictures show the program as it first starts, whatever options the
+# user's own settings keep.
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+
 pid=
 main=
 
 start() {
-    "$program" 2>/dev/null &
+    XDG_CONFIG_HOME="$settings" "$program" 2>/dev/null &
     pid=$!
     main=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUERLIN$' | head -n 1)
 }
