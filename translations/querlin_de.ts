@@ -2397,6 +2397,10 @@ Von nec2c modelliert %4; %5 Segmente, gespeist über %6.</translation>
         <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
         <translation>Gebaut, wie „Was stattdessen zu bauen ist“ sagt, mit angebrachter Anpassspule</translation>
     </message>
+    <message>
+        <source>Coils as wou&amp;nd</source>
+        <translation>Spulen wie gewi&amp;ckelt</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

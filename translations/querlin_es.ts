@@ -2397,6 +2397,10 @@ Modelado por nec2c %4; %5 segmentos, alimentado desde %6.</translation>
         <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
         <translation>Construida como dice «Qué construir en su lugar», con su bobina de adaptación puesta</translation>
     </message>
+    <message>
+        <source>Coils as wou&amp;nd</source>
+        <translation>Bobi&amp;nas tal como se bobinan</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

@@ -2398,6 +2398,10 @@ Modélisé par nec2c %4&#x202f;; %5 segments, alimenté par %6.</translation>
         <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
         <translation>Construite comme le dit «&#x202f;Ce qu&apos;il faut construire à la place&#x202f;», sa bobine d&apos;adaptation en place</translation>
     </message>
+    <message>
+        <source>Coils as wou&amp;nd</source>
+        <translation>Bobines telles que bobi&amp;nées</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

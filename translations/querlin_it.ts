@@ -2397,6 +2397,10 @@ Modellato da nec2c %4; %5 segmenti, alimentato da %6.</translation>
         <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
         <translation>Costruita come dice «Cosa costruire invece», con la sua bobina di adattamento montata</translation>
     </message>
+    <message>
+        <source>Coils as wou&amp;nd</source>
+        <translation>Bobine come a&amp;vvolte</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

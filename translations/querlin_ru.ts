@@ -2396,6 +2396,10 @@ Modelled by nec2c %4; %5 segments, fed from %6.</source>
         <source>Built as &quot;What to build instead&quot; says, its matching coil fitted</source>
         <translation>Построена, как сказано в «Что построить вместо этого», согласующая катушка установлена</translation>
     </message>
+    <message>
+        <source>Coils as wou&amp;nd</source>
+        <translation>Катушки как &amp;намотаны</translation>
+    </message>
 </context>
 <context>
     <name>querlin::CoilWindow</name>

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QXmlStreamReader>
@@ -521,6 +522,7 @@ class CheckWindowTest : public QObject {
             calcFigures(words + QStringList{u"--coil-q"_qs, u"100"_qs}, u"build"_qs);
         QCOMPARE(figure(check, "build_efficiency"), lossy.value(u"efficiency"_qs));
         QVERIFY(drawn(check, kEfficiencyColour));
+        QVERIFY(fitsALaptop(check));
 
         click(check, "DesignLoadingCoil");
         QTRY_VERIFY(app_->coilWindow().window() != nullptr);
@@ -602,6 +604,23 @@ class CheckWindowTest : public QObject {
         QVERIFY(!cancel->isEnabled());
         QVERIFY(!control<QProgressBar>(check, "CheckProgress")->isEnabled());
         QTRY_COMPARE(running(pids), 0);
+
+        // Cancelled before anything was checked, the design's deck, model and
+        // formula's plot can still be saved; the figures the engine would
+        // have given cannot.
+        openSaveMenu(check);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QStringList offered;
+        for (const QAction* action : menu->actions()) {
+            if (action->isEnabled()) {
+                offered << action->text();
+            }
+        }
+        QCOMPARE(offered.join(u" / "),
+                 u"NEC-2 deck… / Touchstone of the model… / Plot as PNG or SVG…"_qs);
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
 
         // A comparison under way stops its engine when the window closes.
         const int started = engines(pids).size();
@@ -743,7 +762,8 @@ class CheckWindowTest : public QObject {
         typeInto(dialog, "fileNameEdit", path);
         QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
         if (calc.isEmpty()) {
-            QTRY_VERIFY(check->findChild<QMessageBox*>(u"SaveFault"_qs) != nullptr);
+            QTRY_VERIFY(check->findChild<QMessageBox*>(u"SaveFault"_qs) != nullptr &&
+                        check->findChild<QMessageBox*>(u"SaveFault"_qs)->isVisible());
             const QString message = check->findChild<QMessageBox*>(u"SaveFault"_qs)->text();
             QVERIFY2(message.contains(path), qPrintable(message));
             QVERIFY(!QFileInfo::exists(path));
@@ -1035,6 +1055,11 @@ class CheckWindowTest : public QObject {
             QCOMPARE(figure(check, name), checked.value(QLatin1String(name)));
         }
         QVERIFY(control<QLabel>(check, "CheckDesign")->text().contains(u"as wound"));
+        // The wound coils' figures have a tab of their own, so that the
+        // window, every position built, still fits a laptop's screen.
+        const auto* tabs = control<QTabWidget>(check, "CheckTabs");
+        QVERIFY(tabs->isTabVisible(tabs->indexOf(control(check, "WoundFigures"))));
+        QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         QVERIFY(fitsALaptop(check));
     }
 

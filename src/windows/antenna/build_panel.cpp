@@ -56,6 +56,10 @@ BuildPanel::BuildPanel(const nec::EngineRuns& engines, DesignCoil designCoil, QW
     buildRows_ = new QFormLayout(buildFigures);
     buildRows_->setContentsMargins(0, 0, 0, 0);
     buildRows_->setVerticalSpacing(kFigureSpacing);
+    woundFigures_ = new QWidget(this);
+    woundFigures_->setObjectName(QStringLiteral("WoundFigures"));
+    woundRows_ = new QFormLayout(woundFigures_);
+    woundRows_->setVerticalSpacing(kFigureSpacing);
     note_ = wrappedLabel("BuildNote", this);
     coilQField_ = new QLineEdit(this);
     coilQField_->setObjectName(QStringLiteral("CoilQ"));
@@ -99,6 +103,7 @@ void BuildPanel::build(const CheckedDesign& design) {
     builtQ_ = coilQ_;
     positionBuilds_.clear();
     clearRows(buildRows_);
+    clearRows(woundRows_);
     note(QCoreApplication::translate("querlin::CheckWindow", "Building with nec2c…"));
     designCoilButton_->setEnabled(false);
     // A coil wound has the Q of its winding.
@@ -153,6 +158,7 @@ void BuildPanel::clear() {
     designBuild_.reset();
     positionBuilds_.clear();
     clearRows(buildRows_);
+    clearRows(woundRows_);
     note({});
     designCoilButton_->setEnabled(false);
 }
@@ -213,7 +219,7 @@ void BuildPanel::showWound(const build::DipoleBuild& built, const build::Former&
     const std::span<const build::WoundFigureForm> forms = build::woundFigureForms();
     const double frequency = design_->buildRows.front().design.dipole.frequency;
     const auto addRow = [&](const QString& label, const QString& text, const QString& name) {
-        buildRows_->addRow(rowCaption(label), figureLabel(text, u"build_"_qs + name, label));
+        woundRows_->addRow(rowCaption(label), figureLabel(text, u"build_"_qs + name, label));
     };
     for (const WoundCoilTexts& texts : kWoundCoils) {
         const std::optional<build::CoilWound>& coil = built.*texts.coil;

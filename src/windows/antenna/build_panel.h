@@ -17,8 +17,8 @@ class QPushButton;
 
 namespace querlin {
 
-// What to build instead: the coils that match the line, as wound where there
-// is a coil to wind, and the design's cut list, the coils' Q field and the
+// What to build instead: the coils that match the line, and each as wound
+// where there is a coil to wind, the design's cut list, the coils' Q field and the
 // button that opens the coil window. Its one run builds the design and then,
 // with the coils' loss, every coil position for the plot's efficiency.
 class BuildPanel : public QGroupBox {
@@ -55,6 +55,9 @@ class BuildPanel : public QGroupBox {
     // The design's build once shown, and the coils' Q it was built with.
     const std::optional<build::DipoleBuild>& designBuild() const { return designBuild_; }
     const std::optional<double>& builtQ() const { return builtQ_; }
+    // Each wound coil's figures, shown where the window puts them: beside the
+    // build's they would make the window taller than a laptop's screen.
+    QWidget* woundFigures() const { return woundFigures_; }
 
   signals:
     void designBuilt();
@@ -90,6 +93,8 @@ class BuildPanel : public QGroupBox {
     std::vector<RowBuild> positionBuilds_;
 
     QFormLayout* buildRows_;
+    QWidget* woundFigures_;
+    QFormLayout* woundRows_;
     QLabel* note_;
     QLineEdit* coilQField_;
     QPushButton* designCoilButton_;

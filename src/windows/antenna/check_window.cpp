@@ -57,12 +57,15 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     modelPanel_ = new ModelOptionsPanel(this);
     // The model's options share the plot's room, their tabs at its side, so
     // that the window still fits a laptop's screen.
-    auto* lower = new QTabWidget(this);
-    lower->setObjectName(QStringLiteral("CheckTabs"));
-    lower->setTabPosition(QTabWidget::West);
-    lower->setDocumentMode(true);
-    lower->addTab(plot_, QCoreApplication::translate("querlin::CheckWindow", "Coil p&ositions"));
-    lower->addTab(modelPanel_, QCoreApplication::translate("querlin::CheckWindow", "&Model"));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("CheckTabs"));
+    tabs_->setTabPosition(QTabWidget::West);
+    tabs_->setDocumentMode(true);
+    tabs_->addTab(plot_, QCoreApplication::translate("querlin::CheckWindow", "Coil p&ositions"));
+    tabs_->addTab(buildPanel_->woundFigures(),
+                  QCoreApplication::translate("querlin::CheckWindow", "Coils as wou&nd"));
+    tabs_->addTab(modelPanel_, QCoreApplication::translate("querlin::CheckWindow", "&Model"));
+    showWoundTab(false);
     auto* saveButton = new CheckSaving(
         engines_, [this] { return savedWork(); }, this);
 
@@ -91,7 +94,7 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     columns->addLayout(figureColumn, 1);
     columns->addWidget(buildPanel_, 1);
     layout->addLayout(columns);
-    layout->addWidget(lower);
+    layout->addWidget(tabs_);
     layout->addStretch(1);
     sides->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -175,9 +178,14 @@ void CheckWindow::clearDesign() {
     design_.reset();
     checkPanel_->clear();
     buildPanel_->clear();
+    showWoundTab(false);
     comparisonPanel_->clear();
     plot_->erase();
     designText_->clear();
+}
+
+void CheckWindow::showWoundTab(bool shown) {
+    tabs_->setTabVisible(tabs_->indexOf(buildPanel_->woundFigures()), shown);
 }
 
 void CheckWindow::start() {
@@ -249,6 +257,7 @@ void CheckWindow::start() {
     // The design's build first, so that it takes one engine while the
     // checks take the other.
     buildPanel_->build(*design_);
+    showWoundTab(design_->former.has_value());
     checkPanel_->check(*design_);
     showPlot();
 }

@@ -14,6 +14,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace querlin {
 
@@ -66,6 +67,8 @@ class CheckWindow : public QWidget {
     void restart();
     // Nothing of the design shown left: its figures, plot and comparison.
     void clearDesign();
+    // The coils as wound have a tab of their own while a coil to wind is given.
+    void showWoundTab(bool shown);
     // The coils' loss the design's build took: its former, or its Q.
     build::CoilLoss builtLoss() const;
     // The build shown, as a measurement of it is compared with.
@@ -99,6 +102,7 @@ class CheckWindow : public QWidget {
     CheckPanel* checkPanel_;
     BuildPanel* buildPanel_;
     PositionPlot* plot_;
+    QTabWidget* tabs_;
     ComparisonPanel* comparisonPanel_;
     ModelOptionsPanel* modelPanel_;
 };

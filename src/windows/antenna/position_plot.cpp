@@ -17,7 +17,7 @@ namespace {
 
 // The plot at a size that leaves the window on a laptop's screen, the
 // comparison's column beside it.
-constexpr double kPlotScale = 0.52;
+constexpr double kPlotScale = 0.49;
 
 }  // namespace
 
