@@ -22,11 +22,13 @@ cd "$(dirname "$0")"
 # laid out for, and help2man for querlin-calc's manual page.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n fonts-liberation help2man)
-# The test libraries, the freedesktop validators and file(1) that check the
+# The test libraries, clang-format, which holds every C++ file to the
+# project's layout, the freedesktop validators and file(1) that check the
 # installed tree, Python, which runs the stand-in NEC-2 engine of the
 # check's tests, and scikit-rf, which reads the Touchstone files that check
 # writes as a program other than QUERLIN would.
-TEST_PACKAGES=(libgtest-dev libgmock-dev desktop-file-utils appstream file python3 python3-scikit-rf)
+TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format desktop-file-utils appstream file python3
+    python3-scikit-rf)
 # The tests that stand where a user stands: a virtual X display (xauth is what
 # xvfb-run needs but xvfb only recommends) driven by a real pointer and keys,
 # its clipboard and window-manager messages, the pictures it takes of a window

@@ -51,10 +51,11 @@ ComparisonPanel::ComparisonPanel(const nec::EngineRuns& engines, QPushButton* co
     // A build is tuned to its own match: the sweep taken with its matching
     // coil fitted, the advice aims at the build's lowest SWR, not at
     // resonance.
-    asBuilt_ = new QCheckBox(
-        QCoreApplication::translate("querlin::CheckWindow",
-                                    "Built as \"What to build instead\" says, its matching coil fitted"),
-        this);
+    asBuilt_ =
+        new QCheckBox(QCoreApplication::translate(
+                          "querlin::CheckWindow",
+                          "Built as \"What to build instead\" says, its matching coil fitted"),
+                      this);
     asBuilt_->setObjectName(QStringLiteral("CompareAsBuilt"));
     asBuilt_->setAccessibleDescription(QCoreApplication::translate(
         "querlin::CheckWindow",
