@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -316,9 +315,11 @@ class CheckWindowTest : public QObject {
 
   private slots:
     void initTestCase() {
-        // The model's options are kept in settings of the tests' own.
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().contains(u".qttest"));
+        // The model's options are kept in settings of this run's own, which
+        // no user or other test shares.
+        QVERIFY(settings_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().startsWith(settings_.path()));
     }
     void init() {
         // Qt's own file dialog, which takes keys as the desktop's would.
@@ -1112,6 +1113,7 @@ class CheckWindowTest : public QObject {
     }
 
     std::unique_ptr<Application> app_;
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(CheckWindowTest)

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -268,10 +268,11 @@ class TranslatedWindowsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        // The check window starts from the model's defaults, not from options
-        // a user or an earlier run kept.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).remove(u"CheckWindow"_qs);
+        // The check window starts from the model's defaults, in settings of
+        // this run's own that no user or other test shares.
+        QVERIFY(settings_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().startsWith(settings_.path()));
     }
     void shipsAtLeastGerman() { QVERIFY(languages().contains(u"de"_qs)); }
 
@@ -355,6 +356,7 @@ class TranslatedWindowsTest : public QObject {
     }
 
     std::map<int, English> english_;
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(TranslatedWindowsTest)
