@@ -24,6 +24,7 @@
 #include "dipole/main_window.h"
 #include "dipole/main_window_fields.h"
 #include "plot.h"
+#include "support/own_settings.h"
 #include "support/started_application.h"
 #include "support/window_input.h"
 
@@ -317,9 +318,7 @@ class CheckWindowTest : public QObject {
     void initTestCase() {
         // The model's options are kept in settings of this run's own, which
         // no user or other test shares.
-        QVERIFY(settings_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().startsWith(settings_.path()));
+        QVERIFY(settings_.hold());
     }
     void init() {
         // Qt's own file dialog, which takes keys as the desktop's would.
@@ -1113,7 +1112,7 @@ class CheckWindowTest : public QObject {
     }
 
     std::unique_ptr<Application> app_;
-    QTemporaryDir settings_;
+    OwnSettings settings_;
 };
 
 QTEST_MAIN(CheckWindowTest)

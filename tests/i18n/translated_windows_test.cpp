@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -22,6 +20,7 @@
 #include "dipole/main_window_fields.h"
 #include "info/notes_window.h"
 #include "info/web_window.h"
+#include "support/own_settings.h"
 #include "support/window_input.h"
 
 using namespace querlin;
@@ -270,9 +269,7 @@ class TranslatedWindowsTest : public QObject {
     void initTestCase() {
         // The check window starts from the model's defaults, in settings of
         // this run's own that no user or other test shares.
-        QVERIFY(settings_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-        QVERIFY(QSettings(u"QUERLIN"_qs, u"QUERLIN"_qs).fileName().startsWith(settings_.path()));
+        QVERIFY(settings_.hold());
     }
     void shipsAtLeastGerman() { QVERIFY(languages().contains(u"de"_qs)); }
 
@@ -356,7 +353,7 @@ class TranslatedWindowsTest : public QObject {
     }
 
     std::map<int, English> english_;
-    QTemporaryDir settings_;
+    OwnSettings settings_;
 };
 
 QTEST_MAIN(TranslatedWindowsTest)

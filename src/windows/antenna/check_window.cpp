@@ -55,8 +55,8 @@ CheckWindow::CheckWindow(DesignCoil designCoil, TypedCoil typedCoil, QWidget* pa
     comparisonPanel_ = new ComparisonPanel(
         engines_, compareButton, [this] { return builtToCompare(); }, this);
     modelPanel_ = new ModelOptionsPanel(this);
-    // The model's options share the plot's room, their tabs at its side, so
-    // that the window still fits a laptop's screen.
+    // The model's options and the coils as wound share the plot's room, their
+    // tabs at its side, so that the window still fits a laptop's screen.
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("CheckTabs"));
     tabs_->setTabPosition(QTabWidget::West);
