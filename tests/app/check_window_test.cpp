@@ -998,6 +998,8 @@ class CheckWindowTest : public QObject {
                                  << u"Height takes a positive number, not 'ten'."_qs;
         QTest::newRow("negative") << QStringList{u"ModelHeight"_qs, u"-3"_qs}
                                   << u"Height takes a positive number, not '-3'."_qs;
+        QTest::newRow("zero") << QStringList{u"ModelHeight"_qs, u"0"_qs}
+                              << u"Height takes a positive number, not '0'."_qs;
         QTest::newRow("apex out of range")
             << QStringList{u"ModelShape"_qs, u"1"_qs, u"ModelApexAngle"_qs, u"200"_qs}
             << u"Apex angle takes the angle between the legs"_qs;

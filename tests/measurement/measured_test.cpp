@@ -163,10 +163,10 @@ TEST(Measured, ReadsTheFormatWhereTheNameDoesNotTellIt) {
          "Freq (MHz),R,X\n7.0,50,0\n7.1,\"25,5\",\"-10,5\"\n"sv,
          {50, 0},
          {25.5, -10.5}},
-        // A CSV file may begin with a comment, its name in any case, a blank
-        // after each comma.
+        // A CSV file may begin with a comment, its name in any case, blanks
+        // and tabs either side of a field.
         {"ANALYSER.CSV",
-         "# exported\nFreq (MHz), R, X\n7.0, 50, 0\n7.1, 25.5, -10.5\n"sv,
+         "# exported\nFreq (MHz), R, X\n7.0 , 50,\t0\n7.1, 25.5\t, -10.5 \n"sv,
          {50, 0},
          {25.5, -10.5}},
     };
