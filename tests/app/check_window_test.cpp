@@ -495,6 +495,13 @@ class CheckWindowTest : public QObject {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();
+        // Each run's count starts from nothing: the bar never falls back to
+        // a value short of empty, nor climbs past what is done.
+        const auto* progress = control<QProgressBar>(check, "CheckProgress");
+        QList<int> shownValues{progress->value()};
+        const QObject recording;
+        connect(progress, &QProgressBar::valueChanged, &recording,
+                [&shownValues](int value) { shownValues += value; });
         const QStringList words{u"--frequency"_qs, u"7.1"_qs,  u"--length"_qs,   u"40"_qs,
                                 u"--element"_qs,   u"0.08"_qs, u"--position"_qs, u"50"_qs};
         const QHash<QString, QString> lossless = calcFigures(words, u"build"_qs);
@@ -515,9 +522,17 @@ class CheckWindowTest : public QObject {
         QTest::keyClick(check->windowHandle(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(status(check), u"Checked with nec2c."_qs, kSweepMs);
         // The progress bar went along with the positions built.
-        const auto* progress = control<QProgressBar>(check, "CheckProgress");
         QVERIFY(progress->maximum() > 1);
         QCOMPARE(progress->value(), progress->maximum());
+        shownValues.removeAll(progress->minimum() - 1);  // a range reset, unseen
+        int restarts = 0;
+        for (qsizetype i = 1; i < shownValues.size(); ++i) {
+            if (shownValues[i] < shownValues[i - 1]) {
+                QCOMPARE(shownValues[i], 0);
+                ++restarts;
+            }
+        }
+        QVERIFY(restarts >= 1);
         const QHash<QString, QString> lossy =
             calcFigures(words + QStringList{u"--coil-q"_qs, u"100"_qs}, u"build"_qs);
         QCOMPARE(figure(check, "build_efficiency"), lossy.value(u"efficiency"_qs));
