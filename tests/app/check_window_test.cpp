@@ -495,8 +495,8 @@ class CheckWindowTest : public QObject {
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
         QWidget* check = checkWindow();
-        // Each run's count starts from nothing: the bar never falls back to
-        // a value short of empty, nor climbs past what is done.
+        // Each run's count starts from nothing: when the bar falls back, it
+        // falls back to empty.
         const auto* progress = control<QProgressBar>(check, "CheckProgress");
         QList<int> shownValues{progress->value()};
         const QObject recording;
