@@ -171,6 +171,19 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"falling_zero_nearest", 0, {30, 0, 0, 0.05, 0, 400, 7, 5}, {}},
         SearchCase{"bilinear_in_the_load", 7.6, {40, 3, 0, 0.5, 5e-4, 0, 0, 0}, {}}));
 
+// Coils of so little Q that the band at the resonance is wider than the
+// widest look the check takes (a series R-L-C fed with its R spans 2 R /
+// (sqrt(2) 2 pi L) between its 2:1 edges, 14 MHz here): the check ends, finds
+// the resonance and gives no bandwidth rather than a misread one.
+TEST(SearchEnds, WhereTheBandIsBroaderThanEveryLook) {
+    const Model m{1800, 5, 1e6 / (std::pow(kTwoPi * 7.4, 2) * 15), 0.5, 0, 0, 0, 0};
+    const DipoleCheck check =
+        checkDipole(kDesign, nec::ModelOptions{}, kFeedline, kMatchingCoil, standIn(m));
+    const double resonance = risingZeroNearest(m, 0);
+    EXPECT_NEAR(check.resonance, resonance, 3e-5 * resonance);
+    EXPECT_TRUE(std::isnan(check.bandwidth)) << check.bandwidth;
+}
+
 // Where the SWR of the lossless coils' feed reaches 2 from the design
 // frequency, going up (step > 1) or down, by a 0.01 % grid and bisection.
 double closedFormEdge(const Model& m, double coil, double step) {
