@@ -77,6 +77,9 @@ TEST(PlotLayout, AxesAsWorkedByHand) {
          {kOne, 0, 25, {0, 5, 10, 15, 20, 25}},
          {},
          {}},
+        // Coils of a few microhenries, as a design for a higher band has:
+        // still from zero; 3 / 5 = 0.6, a step of 1.
+        {"linear, small", sweep(false, {0.6, 1, 1.5, 2.2, 3}), {kOne, 0, 3, {0, 1, 2, 3}}, {}, {}},
         // 50 > 10 x 0.55; 0.55 rounds down to 0.5, and 50 is a tick itself.
         {"logarithmic",
          sweep(false, {0.55, 2, 7, 20, 50}),
