@@ -97,6 +97,24 @@ class ModelOptionsLayoutTest : public QObject {
             QVERIFY2(beside == 2, qPrintable(field->objectName()));
         }
     }
+
+    // The named grounds read as words, their keys' hyphens blanks; the key
+    // stays the choice's data, which the settings keep in every language.
+    void offersTheGroundsInWords() {
+        QWidget window;
+        auto* panel = new ModelOptionsPanel(&window);
+        const auto* grounds = panel->findChild<QComboBox*>(u"ModelGround"_qs);
+        QVERIFY(grounds != nullptr);
+        int named = 0;
+        for (int i = 0; i < grounds->count(); ++i) {
+            const QString key = grounds->itemData(i).toString();
+            if (key != u"typed") {
+                QCOMPARE(grounds->itemText(i), QString(key).replace(u'-', u' '));
+                ++named;
+            }
+        }
+        QCOMPARE(named, static_cast<int>(nec::namedGrounds().size()));
+    }
 };
 
 QTEST_MAIN(ModelOptionsLayoutTest)
