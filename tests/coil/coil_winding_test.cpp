@@ -109,6 +109,36 @@ TEST(CoilWinding, WarnsNearTheSelfResonance) {
     }
 }
 
+// The coil's resistance over its wire's stretched straight, read back from its
+// Q, is Medhurst's factor (R. G. Medhurst, Wireless Engineer 24, 1947, his
+// table with wire diameter over pitch 0.5): 1.78 at 4 diameters long, and for
+// longer coils between his rows for 10 diameters (1.83) and an infinitely
+// long coil (1.93). The straight wire is a copper annulus one skin depth deep
+// (copper at 1.7241e-8 ohm metres, the IEC's annealed standard).
+TEST(CoilWinding, ResistanceByMedhurstsTable) {
+    using std::numbers::pi;
+    const double mu0 = 4e-7 * pi;
+    const double resistivity = 1.7241e-8;
+    const double frequency = 3.5;
+    const double depth = std::sqrt(resistivity / (pi * frequency * 1e6 * mu0));
+    const double wire = 0.04;
+    struct Case {
+        double diameter, length, least, most;
+    };
+    for (const Case& c :
+         {Case{2.5, 10, 1.775, 1.785}, Case{0.5, 10, 1.83, 1.93}, Case{0.25, 10, 1.83, 1.93}}) {
+        const Winding w{c.length / (2 * wire), c.diameter, c.length, wire};
+        const WindingDetails& details = detailsOf(windingDetails(w, frequency));
+        ASSERT_TRUE(details.atFrequency.has_value()) << c.diameter;
+        const double wireMetres = wire / kInchesPerMetre;
+        const double straight = resistivity * details.wireLength / kInchesPerMetre /
+                                (pi * depth * (wireMetres - depth));
+        const double factor = details.atFrequency->reactance / details.atFrequency->q / straight;
+        EXPECT_GE(factor, c.least) << c.diameter;
+        EXPECT_LE(factor, c.most) << c.diameter;
+    }
+}
+
 // Every winding the formulas cannot stand behind gives a reason, not figures.
 TEST(CoilWinding, ImpossibleWindingsSayWhy) {
     const Winding coil{38, 1, 2, 0.051};
