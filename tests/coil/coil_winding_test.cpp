@@ -128,7 +128,8 @@ TEST(CoilWinding, ResistanceByMedhurstsTable) {
     for (const Case& c :
          {Case{2.5, 10, 1.775, 1.785}, Case{0.5, 10, 1.83, 1.93}, Case{0.25, 10, 1.83, 1.93}}) {
         const Winding w{c.length / (2 * wire), c.diameter, c.length, wire};
-        const WindingDetails& details = detailsOf(windingDetails(w, frequency));
+        const WindingOutcome outcome = windingDetails(w, frequency);
+        const WindingDetails& details = detailsOf(outcome);
         ASSERT_TRUE(details.atFrequency.has_value()) << c.diameter;
         const double wireMetres = wire / kInchesPerMetre;
         const double straight = resistivity * details.wireLength / kInchesPerMetre /
