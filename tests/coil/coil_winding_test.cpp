@@ -15,11 +15,11 @@ namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
-const WindingDetails& detailsOf(const WindingOutcome& outcome) {
+// A copy, so that it outlives the outcome it was read from.
+WindingDetails detailsOf(const WindingOutcome& outcome) {
     const auto* why = std::get_if<QString>(&outcome);
     EXPECT_EQ(why, nullptr) << (why != nullptr ? why->toStdString() : std::string());
-    static const WindingDetails none;
-    return why == nullptr ? std::get<WindingDetails>(outcome) : none;
+    return why == nullptr ? std::get<WindingDetails>(outcome) : WindingDetails{};
 }
 
 // Nagaoka's coefficient by diameter over length, as tabulated by E. B. Rosa
@@ -103,7 +103,7 @@ TEST(CoilWinding, WarnsNearTheSelfResonance) {
     const Winding w{725, 0.58 * kInchesPerMetre, 1.6 * kInchesPerMetre, 0.0808};
     for (const auto& [fraction, near] : {std::pair{0.3, false}, std::pair{0.6, true}}) {
         const WindingOutcome outcome = windingDetails(w, 0.0909 * fraction);
-        const std::optional<WindingAtFrequency>& at = detailsOf(outcome).atFrequency;
+        const std::optional<WindingAtFrequency> at = detailsOf(outcome).atFrequency;
         ASSERT_TRUE(at.has_value());
         EXPECT_EQ(at->nearSelfResonance, near) << fraction;
     }
@@ -128,8 +128,7 @@ TEST(CoilWinding, ResistanceByMedhurstsTable) {
     for (const Case& c :
          {Case{2.5, 10, 1.775, 1.785}, Case{0.5, 10, 1.83, 1.93}, Case{0.25, 10, 1.83, 1.93}}) {
         const Winding w{c.length / (2 * wire), c.diameter, c.length, wire};
-        const WindingOutcome outcome = windingDetails(w, frequency);
-        const WindingDetails& details = detailsOf(outcome);
+        const WindingDetails details = detailsOf(windingDetails(w, frequency));
         ASSERT_TRUE(details.atFrequency.has_value()) << c.diameter;
         const double wireMetres = wire / kInchesPerMetre;
         const double straight = resistivity * details.wireLength / kInchesPerMetre /
