@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "handler_fault.h"
@@ -17,18 +18,22 @@ QLocale locale(const QString& name) {
     return name == u"C" ? kC : QLocale(name);
 }
 
+// Every single in a text of its own; QString::number drops the sign of zero.
+QString exact(float value) {
+    return value == 0 && std::signbit(value) ? u"-0"_qs : QString::number(value, 'g', 9);
+}
+
 QString read(const QString& text, const QLocale& locale) {
     try {
-        return QString::number(ReadSingle(text, locale), 'g', 9);
+        return exact(ReadSingle(text, locale));
     } catch (const HandlerFault& fault) {
         return fault.cause().kind == FaultKind::Overflow ? u"Overflow"_qs : u"TypeMismatch"_qs;
     }
 }
 
-// The single a decimal names, written so that every single, and the sign of
-// zero, has a text of its own.
+// The single a decimal names, written as exact() writes it.
 QString named(const QString& decimal) {
-    return QString::number(std::strtof(decimal.toLatin1().constData(), nullptr), 'g', 9);
+    return exact(std::strtof(decimal.toLatin1().constData(), nullptr));
 }
 
 TEST(ReadSingle, ReadsNumbersAndFaultsOnEverythingElse) {
