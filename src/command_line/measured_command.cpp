@@ -136,8 +136,6 @@ Work measuredWork(const Words& words) {
     QString feedline = words.value("feedline");
     const ModelWords model = modelWords(words);
     const QString built = words.value("load-inductance");
-    MeasuredRequest request{words.argument(),    0, {}, {}, {}, {}, {}, plotFile(words),
-                            loadingCoilOf(words)};
     if (feedline.isEmpty()) {
         feedline = check::kDefaultFeedline;
     }
@@ -162,7 +160,12 @@ Work measuredWork(const Words& words) {
                         .arg(name));
             }
         }
-        request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
+    }
+    MeasuredRequest request{.file = words.argument(),
+                            .feedline = positiveOption(u"feedline"_qs, feedline, locale),
+                            .plot = plotFile(words),
+                            .coil = loadingCoilOf(words)};
+    if (given == 0) {
         if (words.isSet("frequency")) {
             request.frequency = positiveOption(u"frequency"_qs, words.value("frequency"), locale);
         }
@@ -171,7 +174,6 @@ Work measuredWork(const Words& words) {
     request.antenna =
         Antenna{words.value("frequency"), words.value("length"), words.value("element"),
                 position(words.value("position")), words.isSet("metric")};
-    request.feedline = positiveOption(u"feedline"_qs, feedline, locale);
     request.options = modelOptions(model, request.antenna->metric, locale);
     if (!built.isEmpty()) {
         request.built = positiveOption(u"load-inductance"_qs, built, locale);
