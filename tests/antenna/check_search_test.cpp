@@ -157,9 +157,10 @@ TEST_P(Search, FindsWhatTheClosedFormGives) {
 
 // Coils lossless and lossy; resonances inside the first look of +-10 %, beyond it
 // above and below (the wider searches in 4 % and 8 % steps), and beyond the reach
-// of a fifth; a parallel resonance, its reactance falling through zero nearest
-// the design frequency, with the series one far above; and coils coupled through
-// a network, where the feed is bilinear in the coils' load.
+// of a fifth, where lossy coils' share radiated takes a run of its own; a parallel
+// resonance, its reactance falling through zero nearest the design frequency,
+// with the series one far above; and coils coupled through a network, where the
+// feed is bilinear in the coils' load.
 INSTANTIATE_TEST_SUITE_P(
     Feeds, Search,
     ::testing::Values(
@@ -168,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"far_above", 10, {50, 8, 0, 1, 0, 0, 0, 0}, {}},
         SearchCase{"far_below", 3, {75, 1, 0, 0.5, 0, 0, 0, 0}, 300},
         SearchCase{"out_of_reach", 0.9, {50, 0.1, 0, 0.5, 0, 0, 0, 0}, {}},
+        SearchCase{"out_of_reach_with_lossy_coils", 0.9, {50, 0.1, 0, 0.5, 0, 0, 0, 0}, 200},
         SearchCase{"falling_zero_nearest", 0, {30, 0, 0, 0.05, 0, 400, 7, 5}, {}},
         SearchCase{"bilinear_in_the_load", 7.6, {40, 3, 0, 0.5, 5e-4, 0, 0, 0}, {}}));
 
