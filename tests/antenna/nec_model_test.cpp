@@ -124,8 +124,13 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnWiresOfTheirOwn) {
 
     // With tubing, the figures carry a note where a segment is shorter than 8
     // radii, below which NEC-2's thin-wire kernel errs by more than 1 % (G. J.
-    // Burke and A. J. Poggio, NEC-2 user's guide, part III, 1981).
-    for (const double diameter : {0.025, 0.05, 0.1}) {
+    // Burke and A. J. Poggio, NEC-2 user's guide, part III, 1981); and tubing
+    // just thinner and just thicker than that for the shortest segment.
+    double widest = length;  // the widest tubing without the note: 8 radii in a segment
+    for (const Card& wire : wires) {
+        widest = std::min(widest, segmentLength(wire) / 4);
+    }
+    for (const double diameter : {0.025, 0.05, 0.1, 0.95 * widest, 1.05 * widest}) {
         LoadedDipole tubing = dipole;
         tubing.diameter = diameter;
         double shortest = length;
