@@ -990,6 +990,9 @@ class CheckWindowTest : public QObject {
         QCOMPARE(shown(check, "ModelApexAngle"), u"150"_qs);
         QCOMPARE(shown(check, "ModelCoilDiameter"), u"1"_qs);
         QVERIFY(control(check, "ModelGround")->isEnabled());
+        // A named ground brings its own constants: none to type.
+        QVERIFY(!control(check, "ModelGroundPermittivity")->isEnabled());
+        QVERIFY(!control(check, "ModelGroundConductivity")->isEnabled());
         QVERIFY(control(check, "ModelApexAngle")->isEnabled());
         QVERIFY(!control(check, "ModelInsulation")->isEnabled());
 
