@@ -126,18 +126,19 @@ TEST_P(Deck, IsSymmetricWithTheSourceAndCoilsCentredOnWiresOfTheirOwn) {
     // radii, below which NEC-2's thin-wire kernel errs by more than 1 % (G. J.
     // Burke and A. J. Poggio, NEC-2 user's guide, part III, 1981); and tubing
     // just thinner and just thicker than that for the shortest segment.
-    double widest = length;  // the widest tubing without the note: 8 radii in a segment
-    for (const Card& wire : wires) {
-        widest = std::min(widest, segmentLength(wire) / 4);
-    }
+    const auto shortestIn = [&](const std::vector<Card>& deck) {
+        double shortest = length;
+        for (const Card& card : deck) {
+            shortest = card.name == u"GW" ? std::min(shortest, segmentLength(card)) : shortest;
+        }
+        return shortest;
+    };
+    const double widest = shortestIn(cards) / 4;  // the widest tubing without the note
     for (const double diameter : {0.025, 0.05, 0.1, 0.95 * widest, 1.05 * widest}) {
         LoadedDipole tubing = dipole;
         tubing.diameter = diameter;
-        double shortest = length;
-        for (const Card& card :
-             cardsOf(necDeck(tubing, options, {{14.5, {7, 0.1, 3}}}, {}, Currents::LeftOut))) {
-            shortest = card.name == u"GW" ? std::min(shortest, segmentLength(card)) : shortest;
-        }
+        const double shortest = shortestIn(
+            cardsOf(necDeck(tubing, options, {{14.5, {7, 0.1, 3}}}, {}, Currents::LeftOut)));
         EXPECT_EQ(check::accuracyNote(tubing, options).isEmpty(), shortest >= 8 * diameter / 2)
             << diameter;
     }
