@@ -163,6 +163,11 @@ Work measuredWork(const Words& words) {
     }
     MeasuredRequest request{.file = words.argument(),
                             .feedline = positiveOption(u"feedline"_qs, feedline, locale),
+                            .frequency = {},
+                            .antenna = {},
+                            .options = {},
+                            .built = {},
+                            .shunt = {},
                             .plot = plotFile(words),
                             .coil = loadingCoilOf(words)};
     if (given == 0) {
