@@ -4,8 +4,9 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "support/stand_in.h"
 
 namespace querlin::nec {
 
@@ -30,15 +31,6 @@ class EngineFolders : public ::testing::Test {
     QByteArray saved_;
 };
 
-// A shell script standing in for the engine at that path, its lines after
-// the #! line as given; whether it could be written.
-inline bool standIn(const QString& path, const QByteArray& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\n" + lines + '\n') < 0) {
-        return false;
-    }
-    file.close();
-    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
+using querlin::testing::standIn;
 
 }  // namespace querlin::nec

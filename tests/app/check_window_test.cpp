@@ -25,6 +25,7 @@
 #include "dipole/main_window_fields.h"
 #include "plot.h"
 #include "support/own_settings.h"
+#include "support/stand_in.h"
 #include "support/started_application.h"
 #include "support/window_input.h"
 
@@ -136,6 +137,19 @@ std::pair<double, double> columnsDrawn(QWidget* check, const QColor& colour) {
         }
     }
     return {first, last};
+}
+
+// A stand-in for nec2c in the folder given, which the window then runs:
+// the script's body, where %1 is the file in which it notes the engines it
+// holds. Returns that file's path.
+QString standInEngine(const QTemporaryDir& scripts, const QString& body) {
+    const QString script = scripts.filePath(QStringLiteral("nec2c"));
+    const QString pids = scripts.filePath(QStringLiteral("pids"));
+    if (!scripts.isValid() || !standIn(script, body.arg(pids).toUtf8())) {
+        qFatal("the stand-in engine could not be written");
+    }
+    qputenv("QUERLIN_NEC2C", script.toLocal8Bit());
+    return pids;
 }
 
 // The engines a stand-in started, by the process numbers it noted.
@@ -607,16 +621,7 @@ class CheckWindowTest : public QObject {
     // engines with it; closing the window ends a comparison's.
     void cancelStopsTheEngine() {
         QTemporaryDir scripts;
-        QVERIFY(scripts.isValid());
-        const QString slow = scripts.filePath(QStringLiteral("nec2c"));
-        QFile file(slow);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QString pids = scripts.filePath(QStringLiteral("pids"));
-        file.write(
-            QStringLiteral("#!/bin/sh\necho $$ >>'%1'\nexec sleep 600\n").arg(pids).toUtf8());
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUERLIN_NEC2C", slow.toLocal8Bit());
+        const QString pids = standInEngine(scripts, u"echo $$ >>'%1'\nexec sleep 600\n"_qs);
 
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
@@ -658,18 +663,10 @@ class CheckWindowTest : public QObject {
     // runs nec2c but holds the check's close look, which the build never takes.
     void theFiguresWaitForTheDesignsCheck() {
         QTemporaryDir scripts;
-        QVERIFY(scripts.isValid());
-        const QString held = scripts.filePath(QStringLiteral("nec2c"));
-        QFile file(held);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QString pids = scripts.filePath(QStringLiteral("pids"));
-        file.write(QStringLiteral("#!/bin/sh\nif grep -q '^FR 0 5 ' \"$2\"; then\n"
-                                  "  echo $$ >>'%1'\n  exec sleep 600\nfi\nexec nec2c \"$@\"\n")
-                       .arg(pids)
-                       .toUtf8());
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUERLIN_NEC2C", held.toLocal8Bit());
+        const QString pids = standInEngine(
+            scripts,
+            u"if grep -q '^FR 0 5 ' \"$2\"; then\n  echo $$ >>'%1'\n  exec sleep 600\nfi\n"
+            u"exec nec2c \"$@\"\n"_qs);
 
         calculate(u"7.1"_qs, u"40"_qs, u"0.08"_qs, 50);
         checkFromMenuOf(main(), mainfields::loadingInductance);
