@@ -2,9 +2,11 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "support/window_input.h"
 #include "widget_fields.h"
 
 using namespace querlin;
+using namespace querlin::testing;
 
 // A text box too narrow for the number the program writes into it shows the
 // number's beginning, whatever the person had scrolled to before: a box that
@@ -34,10 +36,7 @@ class WidgetFieldsTest : public QObject {
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        box->setFocus();
-        for (const QChar key : typed) {
-            QTest::keyClick(window.windowHandle(), key.toLatin1());
-        }
+        typeInto(&window, "Text1", typed);
         QCOMPARE(box->text(), typed);
         box->repaint();
 
